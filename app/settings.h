@@ -1,0 +1,22 @@
+// settei.dat: the ten settings of program.h as ten digits and a NUL.
+//
+//   currentGame resolution backgroundChoice musicChoice showCapturableOn
+//   animationOn soundEffectsOn handsOption sakeOption oyakenOption
+#pragma once
+#include <string>
+
+constexpr int SettingsFieldCount = 10;
+constexpr int SettingsFileSize = 11;
+
+// Reads the file once at start-up; a missing, short or damaged file gives 0
+// for every field it cannot supply. Fixes where later saves go.
+int LoadSettings();
+// Writes the eleven bytes over the start of the file (the old tail stays).
+// Does nothing before LoadSettings has chosen the file.
+int SaveSettings();
+
+// The format itself, for the loader, the saver and the tests.
+void ParseSettings(const std::string& bytes);
+std::string FormatSettings();
+
+std::string SettingsPath();

@@ -1,0 +1,17 @@
+#include "app/shell.h"
+
+#include "app/program.h"
+
+namespace {
+ShellServices silentShell;
+ShellServices* currentShell = &silentShell;
+}  // namespace
+
+void InstallShell(ShellServices* services) { currentShell = services ? services : &silentShell; }
+ShellServices& Shell() { return *currentShell; }
+
+void PlaySoundEffect(int number) {
+    if (soundEffectsOn) currentShell->PlaySound(number);
+}
+void PlayMusic() { currentShell->PlayMusic(); }
+void StopMusic() { currentShell->StopMusic(); }

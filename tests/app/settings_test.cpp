@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include "app/program.h"
+#include "app/settings.h"
+#include "app/shell.h"
+#include "app/storage.h"
+#include "tests/app/data_dir.h"
+
+namespace {
+
+std::string Digits() {
+    return std::to_string(currentGame) + std::to_string(resolution) +
+           std::to_string(backgroundChoice) + std::to_string(musicChoice) +
+           std::to_string(showCapturableOn) + std::to_string(animationOn) +
+           std::to_string(soundEffectsOn) + std::to_string(handsOption) +
+           std::to_string(sakeOption) + std::to_string(oyakenOption);
+}
+
+struct CountingShell : ShellServices {
+    int reports = 0;
+    std::string folder;
+    void ReportUnwritableFolder(const std::string& f) override {
+        ++reports;
+        folder = f;
+    }
+};
+
+}  // namespace
+
+TEST(Settings, FileIsTenDigitsAndANul) {
+    ParseSettings("1101111110");
+    EXPECT_EQ(currentGame, 1);
+    EXPECT_EQ(resolution, 1);
+    EXPECT_EQ(musicChoice, 1);
+    EXPECT_EQ(handsOption, 1);
+    EXPECT_EQ(sakeOption, 1);
+    EXPECT_EQ(oyakenOption, 0);
+    EXPECT_EQ(FormatSettings(), std::string("1101111110\0", 11));
+}
+
+TEST(Settings, DamagedFieldsReadAsZeroAndTheRestAsTheyStand) {
+    ParseSettings("1x23111");  // letter in the resolution field, short file
+    EXPECT_EQ(Digits(), "1023111000");
+    ParseSettings("2791111391");  // digits beyond each field's range
+    EXPECT_EQ(Digits(), "0001111001");
+    ParseSettings(std::string("\xff\x00\x80\x01\x7f", 5));
+    EXPECT_EQ(Digits(), "0000000000");
+    ParseSettings("");
+    EXPECT_EQ(Digits(), "0000000000");
+}
+
+TEST(Settings, LoadAndSaveKeepTheFormatAndTheOldTail) {
+    TestDataDir data;
+    data.Write("settei.dat", std::string("0223011101\0trailing junk", 24));
+    LoadSettings();
+    EXPECT_EQ(Digits(), "0223011101");
+    EXPECT_EQ(SettingsPath(), data.Path("settei.dat"));
+    resolution = 1;
+    SaveSettings();
+    EXPECT_EQ(data.Read("settei.dat"), std::string("0123011101\0trailing junk", 24));
+}
+
+TEST(Settings, MissingFileGivesZerosAndTheFirstSaveCreatesIt) {
+    TestDataDir data;
+    LoadSettings();
+    EXPECT_EQ(Digits(), "0000000000");
+    SaveSettings();
+    EXPECT_EQ(data.Read("settei.dat"), std::string("0000000000\0", 11));
+}
+
+TEST(Settings, HugeOrBinaryFileIsReadByItsFirstTenBytes) {
+    TestDataDir data;
+    data.Write("settei.dat", "2120" + std::string(1 << 20, '\x01'));
+    LoadSettings();
+    EXPECT_EQ(Digits(), "0120000000");
+}
+
+TEST(Settings, UnwritableFolderIsReportedOnceAndPlayGoesOn) {
+    TestDataDir data;
+    CountingShell shell;
+    InstallShell(&shell);
+    ResetStorageReport();
+    data.Write("settei.dat", "0000000000");
+    LoadSettings();
+    // A folder where the temporary file should go makes every save fail.
+    std::system(("rm -rf " + data.dir + " && touch " + data.dir).c_str());
+    resolution = 2;
+    SaveSettings();
+    SaveSettings();
+    EXPECT_EQ(shell.reports, 1);
+    EXPECT_EQ(shell.folder, data.dir);
+    EXPECT_EQ(resolution, 2);
+    InstallShell(nullptr);
+    ResetStorageReport();
+}

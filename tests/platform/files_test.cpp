@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "platform/files.h"
+
+namespace {
+
+struct TempDir {
+    std::string path;
+    TempDir() {
+        char tmpl[] = "/tmp/kirabo-files-XXXXXX";
+        path = mkdtemp(tmpl);
+    }
+    ~TempDir() { std::system(("chmod -R u+w " + path + " && rm -rf " + path).c_str()); }
+};
+
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+}  // namespace
+
+TEST(Files, SaveWritesOverTheStartAndKeepsTheOldTail) {
+    TempDir dir;
+    std::string f = dir.path + "/settei.dat";
+    std::ofstream(f, std::ios::binary) << "ABCDEFGHIJKLMNOP";
+    ASSERT_TRUE(platform::SaveFileBytes(f, std::string("0123456789\0", 11)));
+    EXPECT_EQ(Slurp(f), std::string("0123456789\0LMNOP", 16));
+}
+
+TEST(Files, SaveCreatesMissingFolders) {
+    TempDir dir;
+    std::string f = dir.path + "/a/b/record.dat";
+    ASSERT_TRUE(platform::SaveFileBytes(f, "1 2 "));
+    EXPECT_EQ(Slurp(f), "1 2 ");
+}
+
+TEST(Files, SaveInterruptedBeforeTheRenameLeavesTheOldFileWhole) {
+    TempDir dir;
+    std::string f = dir.path + "/record.dat";
+    std::ofstream(f, std::ios::binary) << "old record";
+    platform::testing::SetBeforeRenameHook([] { return false; });
+    EXPECT_FALSE(platform::SaveFileBytes(f, "new!"));
+    platform::testing::SetBeforeRenameHook(nullptr);
+    EXPECT_EQ(Slurp(f), "old record");
+    // No temporary file is left behind either.
+    EXPECT_EQ(std::system(("test $(ls " + dir.path + " | wc -l) -eq 1").c_str()), 0);
+}
+
+TEST(Files, ReadOnlyFolderFailsAndKeepsTheOldFile) {
+    if (geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
+    TempDir dir;
+    std::string f = dir.path + "/record.dat";
+    std::ofstream(f, std::ios::binary) << "old";
+    chmod(dir.path.c_str(), 0555);
+    EXPECT_FALSE(platform::SaveFileBytes(f, "new"));
+    chmod(dir.path.c_str(), 0755);
+    EXPECT_EQ(Slurp(f), "old");
+}
+
+TEST(Files, AFolderInPlaceOfTheFileIsNeitherReadNorReplaced) {
+    TempDir dir;
+    std::string f = dir.path + "/settei.dat";
+    mkdir(f.c_str(), 0755);
+    std::string bytes = "junk";
+    EXPECT_FALSE(platform::ReadFileBytes(f, 11, bytes));
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_FALSE(platform::SaveFileBytes(f, "0000000000"));
+    struct stat st;
+    ASSERT_EQ(stat(f.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+}
+
+TEST(Files, ReadStopsAtTheLimit) {
+    TempDir dir;
+    std::string f = dir.path + "/big";
+    std::ofstream(f, std::ios::binary) << std::string(5000, 'x');
+    std::string bytes;
+    ASSERT_TRUE(platform::ReadFileBytes(f, 11, bytes));
+    EXPECT_EQ(bytes.size(), 11u);
+}
+
+TEST(Files, DataFilesDefaultToTheUserDataFolder) {
+    TempDir dir;
+    setenv("XDG_DATA_HOME", dir.path.c_str(), 1);
+    std::string cwd = get_current_dir_name();
+    ASSERT_EQ(chdir(dir.path.c_str()), 0);
+    EXPECT_EQ(platform::LocateDataFile("record.dat"), dir.path + "/kirabo/record.dat");
+    // A file in the current folder is found there.
+    std::ofstream(dir.path + "/record.dat") << "1 ";
+    EXPECT_EQ(platform::LocateDataFile("record.dat"), dir.path + "/record.dat");
+    ASSERT_EQ(chdir(cwd.c_str()), 0);
+    unsetenv("XDG_DATA_HOME");
+}
