@@ -11,6 +11,7 @@ int RunHanaAwaseSim(int argc, char** argv);
 #endif
 
 int main(int argc, char** argv) {
+    (void)argv;  // unused until a game is built in
     if (argc >= 2) {
 #ifdef KIRABO_HAS_KOIKOI
         if (std::strcmp(argv[1], "koikoi") == 0) return RunKoiKoiSim(argc - 1, argv + 1);
