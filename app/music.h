@@ -1,0 +1,27 @@
+// The music player and the sound effects.
+//
+// MusicPlay / MusicStop are the shell's PlayMusic / StopMusic; the window
+// program forwards ShellServices to them.
+#pragma once
+#include <string>
+
+// Opens the audio device; without one everything here is silent. Returns
+// whether sound can be heard.
+bool InitAudio();
+void ShutdownAudio();
+
+// The end-of-tune notice arrives on the audio library's thread; `postNotify`
+// must hand it to the main thread, which then calls OnMusicNotify there.
+// `showError` shows the "error." box when stopping the music fails.
+void SetMusicHooks(void (*postNotify)(), void (*showError)(const std::string& text));
+
+int MusicStop();
+int MusicPlay();
+// The looping rule: called on the main thread for every end-of-tune notice.
+void OnMusicNotify();
+// Menu items 40012..40015 (choice 0..3), without the check marks.
+void ChooseMusic(int choice);
+
+// WAVE effect 191..197 at once, cutting off one still playing. The caller
+// (PlaySoundEffect) has already checked the option.
+void PlayEffect(int number);
