@@ -1,0 +1,30 @@
+// Every numbered image of the program, obtained by number at exactly its
+// catalogued size.
+//
+// Table images come in three sets, one per resolution: number = 10000 +
+// 1000 x resolution + base. Image 1 (the title) stands alone.
+#pragma once
+#include <vector>
+
+#include "platform/surface.h"
+
+namespace assets {
+
+constexpr int TitleImage = 1;
+constexpr int IconImage = 224;  // 32x32; SmallIcon() gives the 16x16 one
+
+constexpr int TableImage(int base, int resolution) { return 10000 + 1000 * resolution + base; }
+
+bool IsImageNumber(int number);
+platform::Size ImageSize(int number);
+// True for the 1-bit images, which hold only black and white.
+bool IsMaskImage(int number);
+
+// Renders the image once and keeps it.
+const platform::Surface& LoadImage(int number);
+platform::Surface SmallIcon();
+
+// Every image number: the title, the icon and all three table sets.
+std::vector<int> AllImageNumbers();
+
+}  // namespace assets

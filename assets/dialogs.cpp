@@ -1,0 +1,68 @@
+#include "assets/dialogs.h"
+
+#include <map>
+
+namespace assets {
+namespace {
+
+using C = platform::DialogControl;
+using T = platform::DialogTemplate;
+
+C Ok(int x, int y) { return {C::DefaultButton, 1, "OK", x, y, 50, 14}; }
+
+const std::map<int, T>& Templates() {
+    static const std::map<int, T> templates = {
+        {168, {168, "対局設定", 199, 161, false,
+               {
+                   Ok(10, 135),
+                   {C::PushButton, 2, "ｷｬﾝｾﾙ", 140, 135, 50, 14},
+                   {C::GroupBox, -1, "モード", 10, 10, 180, 35},
+                   {C::Radio, 1002, "こいこい", 35, 25, 40, 10, true},
+                   {C::Radio, 1003, "花合わせ", 125, 25, 40, 10},
+                   {C::GroupBox, -1, "条件", 10, 50, 180, 75},
+                   {C::Static, 1014, "勝負回数", 20, 65, 40, 10},
+                   {C::Radio, 1004, "６回", 65, 65, 35, 10, true},
+                   {C::Radio, 1005, "１２回", 105, 65, 35, 10},
+                   {C::Radio, 1006, "無制限", 145, 65, 35, 10},
+                   {C::Static, 1015, "月見 /花見", 20, 85, 40, 10},
+                   {C::Radio, 1007, "なし", 65, 85, 35, 10, true},
+                   {C::Radio, 1008, "三文", 105, 85, 35, 10},
+                   {C::Radio, 1011, "五文", 145, 85, 35, 10},
+                   {C::Static, 1016, "親権", 20, 105, 40, 10},
+                   {C::Radio, 1012, "なし", 65, 105, 35, 10, true},
+                   {C::Radio, 1013, "あり", 105, 105, 35, 10},
+               }}},
+        {199, {199, "Kiraboバージョン情報", 203, 64, true,
+               {
+                   Ok(75, 40),
+                   {C::Static, -1, "Kirabo Ver.1.0", 45, 10, 115, 10},
+                   {C::Static, -1, "© Kirabo の作者たち", 65, 20, 65, 10},
+               }}},
+        {206, {206, "成績表", 141, 155, true,
+               {Ok(10, 130), {C::PushButton, 1021, "クリア", 80, 130, 50, 14}}}},
+        {208, {208, "点数表", 224, 169, true, {Ok(85, 145)}}},
+        {1204, {1204, "点数表", 224, 114, true, {Ok(85, 90)}}},
+        {209, {209, "点数表", 289, 114, true, {Ok(115, 90)}}},
+        {210, {210, "点数表", 289, 169, true, {Ok(115, 145)}}},
+        {211, {211, "役成立", 114, 24, true,
+               {{C::DefaultButton, 1022, "勝負", 5, 5, 50, 14},
+                {C::PushButton, 1000, "こいこい", 60, 5, 50, 14}}}},
+        {212, {212, "役成立", 59, 24, true, {{C::PushButton, 1024, "OK", 5, 5, 50, 14}}}},
+        {213, {213, "役成立", 69, 54, true, {Ok(10, 30)}}},
+        {214, {214, "役", 59, 24, true, {Ok(5, 5)}}},
+        {215, {215, "役および役代", 264, 179, true, {Ok(105, 155)}}},
+        {216, {216, "役および役代", 249, 219, true, {Ok(100, 195)}}},
+        {218, {218, "点数計算", 254, 149, true, {Ok(100, 125)}}},
+    };
+    return templates;
+}
+
+}  // namespace
+
+const platform::DialogTemplate& DialogTemplateFor(int number) {
+    static const T empty{0, "", 100, 50, true, {}};
+    auto it = Templates().find(number);
+    return it == Templates().end() ? empty : it->second;
+}
+
+}  // namespace assets

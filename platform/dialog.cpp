@@ -1,0 +1,221 @@
+#include "platform/dialog.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+
+#include "platform/qt_fonts.h"
+#include "platform/window.h"
+
+namespace platform {
+namespace {
+
+std::function<void(Dialog&, int)> dialogHook;
+std::function<BoxAnswer(const std::string&, const std::string&)> messageBoxHook;
+
+
+struct BaseUnits {
+    int x, y;
+};
+
+// The old dialog manager's units: the average width of the Latin letters and
+// the height of the font.
+BaseUnits BaseUnitsOf(const QFont& font) {
+    QFontMetrics m(font);
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    return {(m.horizontalAdvance(letters) / 26 + 1) / 2, m.height()};
+}
+
+class TemplateDialog : public QDialog, public Dialog {
+public:
+    TemplateDialog(const DialogTemplate& tmpl, DialogProc& proc) : tmpl_(tmpl), proc_(proc) {
+        setWindowTitle(QString::fromStdString(tmpl.caption));
+        setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+        setModal(true);
+        QFont font = FontFor(tmpl.systemFont ? Font::MainWindow : Font::Dialog);
+        setFont(font);
+        units_ = BaseUnitsOf(font);
+        setFixedSize(DuX(tmpl.width), DuY(tmpl.height));
+        int group = 0;
+        for (const DialogControl& c : tmpl.controls) {
+            QWidget* w = MakeControl(c);
+            if (c.kind == DialogControl::Radio) {
+                if (c.groupStart) ++group;
+                radioGroup_[c.id] = group;
+            }
+            w->setGeometry(DuX(c.x), DuY(c.y), DuX(c.w), DuY(c.h));
+            if (c.id >= 0) controls_[c.id] = w;
+            order_.push_back(w);
+        }
+    }
+
+    // Dialog
+    void CheckButton(int id, bool checked) override {
+        if (auto* b = Button(id)) b->setChecked(checked);
+    }
+    bool IsButtonChecked(int id) const override {
+        auto* b = Button(id);
+        return b && b->isChecked();
+    }
+    void EnableItem(int id, bool enabled) override {
+        if (auto it = controls_.find(id); it != controls_.end()) it->second->setEnabled(enabled);
+    }
+    bool IsItemEnabled(int id) const override {
+        auto it = controls_.find(id);
+        return it != controls_.end() && it->second->isEnabled();
+    }
+    void SetFocusItem(int id) override {
+        if (auto it = controls_.find(id); it != controls_.end()) it->second->setFocus();
+    }
+    void Invalidate() override { update(); }
+    void End(int result) override {
+        ended_ = true;
+        done(result);
+    }
+    Size ClientSize() const override { return {width(), height()}; }
+    void Click(int id) override {
+        auto* b = Button(id);
+        if (b && b->isEnabled()) b->click();
+    }
+    Surface Snapshot() override { return Surface(grab().toImage()); }
+
+    int Run() {
+        // Centred on the main window.
+        Rect main = MainWindowFrame();
+        move(main.left + (main.Width() - width()) / 2, main.top + (main.Height() - height()) / 2);
+        proc_.OnInit(*this);
+        if (ended_) return result();
+        if (dialogHook) {
+            QTimer::singleShot(0, this, [this] {
+                if (dialogHook) dialogHook(*this, tmpl_.number);
+            });
+        }
+        return exec();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        Surface face(width(), height(), GetSysColor(SysColor::BtnFace));
+        proc_.OnPaint(*this, face);
+        QPainter p(this);
+        p.drawImage(0, 0, face.Image());
+    }
+    // Esc and the close box ask the procedure with the cancel id.
+    void reject() override { proc_.OnCommand(*this, 2); }
+    void closeEvent(QCloseEvent* e) override {
+        e->ignore();
+        proc_.OnCommand(*this, 2);
+    }
+
+private:
+    int DuX(int du) const { return du * units_.x / 4; }
+    int DuY(int du) const { return du * units_.y / 8; }
+
+    QAbstractButton* Button(int id) const {
+        auto it = controls_.find(id);
+        return it == controls_.end() ? nullptr : dynamic_cast<QAbstractButton*>(it->second);
+    }
+
+    QWidget* MakeControl(const DialogControl& c) {
+        QString text = QString::fromStdString(c.text);
+        switch (c.kind) {
+            case DialogControl::PushButton:
+            case DialogControl::DefaultButton: {
+                auto* b = new QPushButton(text, this);
+                b->setAutoDefault(false);
+                b->setDefault(c.kind == DialogControl::DefaultButton);
+                int id = c.id;
+                connect(b, &QPushButton::clicked, this, [this, id] { proc_.OnCommand(*this, id); });
+                return b;
+            }
+            case DialogControl::Radio: {
+                auto* r = new QRadioButton(text, this);
+                r->setAutoExclusive(false);
+                int id = c.id;
+                connect(r, &QRadioButton::clicked, this, [this, id] {
+                    // An automatic radio: checking one clears the rest of its group.
+                    for (auto& [other, group] : radioGroup_)
+                        if (group == radioGroup_[id]) CheckButton(other, other == id);
+                    proc_.OnCommand(*this, id);
+                });
+                return r;
+            }
+            case DialogControl::GroupBox: {
+                auto* g = new QGroupBox(text, this);
+                g->setAlignment(Qt::AlignHCenter);
+                g->lower();
+                return g;
+            }
+            case DialogControl::Static: return new QLabel(text, this);
+        }
+        return new QWidget(this);
+    }
+
+    DialogTemplate tmpl_;
+    DialogProc& proc_;
+    BaseUnits units_{};
+    std::map<int, QWidget*> controls_;
+    std::map<int, int> radioGroup_;
+    std::vector<QWidget*> order_;
+    bool ended_ = false;
+};
+
+}  // namespace
+
+void DialogProc::OnCommand(Dialog& dialog, int) { dialog.End(1); }
+
+int DialogBox(const DialogTemplate& tmpl, DialogProc& proc) {
+    TemplateDialog dialog(tmpl, proc);
+    return dialog.Run();
+}
+
+BoxAnswer MessageBox(const std::string& text, const std::string& caption, BoxButtons buttons,
+                     BoxIcon icon, bool overMainWindow) {
+    if (messageBoxHook) return messageBoxHook(text, caption);
+    // A process started by a test answers without showing anything.
+    if (const char* answer = std::getenv("KIRABO_TEST_ANSWER")) {
+        std::fprintf(stderr, "message box: %s: %s\n", caption.c_str(), text.c_str());
+        if (buttons == BoxButtons::Ok) return BoxAnswer::Ok;
+        return std::string(answer) == "no" ? BoxAnswer::No : BoxAnswer::Yes;
+    }
+    QMessageBox box;
+    box.setWindowTitle(QString::fromStdString(caption));
+    box.setText(QString::fromStdString(text));
+    box.setFont(FontFor(Font::Dialog));
+    box.setIcon(icon == BoxIcon::Question ? QMessageBox::Question
+                : icon == BoxIcon::Hand   ? QMessageBox::Critical
+                                          : QMessageBox::NoIcon);
+    (void)overMainWindow;
+    if (buttons == BoxButtons::Ok) {
+        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.exec();
+        return BoxAnswer::Ok;
+    }
+    QPushButton* yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
+    box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    return box.clickedButton() == yes ? BoxAnswer::Yes : BoxAnswer::No;
+}
+
+namespace testing {
+void SetDialogHook(std::function<void(Dialog&, int)> hook) { dialogHook = std::move(hook); }
+void SetMessageBoxHook(std::function<BoxAnswer(const std::string&, const std::string&)> hook) {
+    messageBoxHook = std::move(hook);
+}
+}  // namespace testing
+
+}  // namespace platform

@@ -1,0 +1,92 @@
+#include "platform/event_loop.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <csignal>
+
+namespace platform {
+namespace {
+
+QApplication* application = nullptr;
+bool quitRequested = false;
+int waitHintMs = -1;
+QTimer* wakeTimer = nullptr;
+
+int signalPipe[2] = {-1, -1};
+std::function<void()> terminateHandler;
+
+void OnSignal(int) {
+    char byte = 1;
+    [[maybe_unused]] ssize_t n = write(signalPipe[1], &byte, 1);
+}
+
+}  // namespace
+
+void InitPlatform(int& argc, char** argv) {
+    if (application) return;
+    application = new QApplication(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    wakeTimer = new QTimer(application);
+    wakeTimer->setSingleShot(true);
+}
+
+void RunMainLoop(const std::function<bool()>& gameRunning, const std::function<void()>& step) {
+    quitRequested = false;
+    while (!quitRequested) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        if (quitRequested) break;
+        if (!gameRunning()) {
+            waitHintMs = -1;
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+            continue;
+        }
+        if (waitHintMs >= 0) {
+            // The game waits for the player: sleep until input or its next tick.
+            wakeTimer->start(waitHintMs);
+            waitHintMs = -1;
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+            continue;
+        }
+        step();
+    }
+}
+
+void QuitMainLoop() {
+    quitRequested = true;
+    if (auto* d = QAbstractEventDispatcher::instance()) d->wakeUp();
+}
+
+void WaitForInputHint(uint32_t maxMs) { waitHintMs = static_cast<int>(std::min(maxMs, 1000u)); }
+
+void PostToMainThread(void (*fn)()) {
+    if (application) QMetaObject::invokeMethod(application, fn, Qt::QueuedConnection);
+}
+
+void OnTerminateRequest(std::function<void()> handler) {
+    terminateHandler = std::move(handler);
+    if (signalPipe[0] >= 0) return;
+    if (pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, application);
+    QObject::connect(notifier, &QSocketNotifier::activated, application, [] {
+        char buf[16];
+        while (read(signalPipe[0], buf, sizeof buf) > 0) {
+        }
+        if (terminateHandler) terminateHandler();
+    });
+    struct sigaction sa = {};
+    sa.sa_handler = OnSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &sa, nullptr);
+    sigaction(SIGINT, &sa, nullptr);
+    sigaction(SIGHUP, &sa, nullptr);
+}
+
+void ProcessPendingEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+}  // namespace platform

@@ -1,0 +1,31 @@
+// The program's one loop and the other things that reach it from outside.
+#pragma once
+#include <cstdint>
+#include <functional>
+
+namespace platform {
+
+// Starts the toolkit; call once before any window, dialog or font.
+void InitPlatform(int& argc, char** argv);
+
+// Runs until the main window is destroyed. Pending events are handled first;
+// whenever none is pending and `gameRunning` says so, `step` is called once.
+// While no game runs, or while the step has said it waits for input, the loop
+// sleeps until the next event.
+void RunMainLoop(const std::function<bool()>& gameRunning, const std::function<void()>& step);
+void QuitMainLoop();
+
+// The step function waits for the player: sleep until input or `maxMs`.
+void WaitForInputHint(uint32_t maxMs);
+
+// Runs `fn` on the main thread soon; safe to call from any thread.
+void PostToMainThread(void (*fn)());
+
+// `handler` runs on the main thread when the system asks the program to end
+// (SIGTERM at logout, SIGINT, SIGHUP).
+void OnTerminateRequest(std::function<void()> handler);
+
+// Handles pending events without calling the step (the title window).
+void ProcessPendingEvents();
+
+}  // namespace platform

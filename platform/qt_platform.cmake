@@ -1,0 +1,8 @@
+# The Qt side of the platform: surfaces, windows, dialogs, the loop.
+add_library(kirabo_platform_qt STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/surface.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/event_loop.cpp)
+target_link_libraries(kirabo_platform_qt PUBLIC kirabo_platform_core Qt6::Widgets Qt6::Gui Qt6::Core)
+kirabo_warnings(kirabo_platform_qt)

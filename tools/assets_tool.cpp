@@ -1,0 +1,50 @@
+// kirabo-assets --out DIR: writes every numbered image of the three sets as
+// DIR/<number>.png (and the sound effects as DIR/<number>.wav when built in).
+#include <QDir>
+#include <QImage>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "assets/catalogue.h"
+#include "platform/event_loop.h"
+
+#ifdef KIRABO_HAS_SOUNDS
+#include <fstream>
+
+#include "assets/sounds/sounds.h"
+#endif
+
+int main(int argc, char** argv) {
+    std::string out;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--out") == 0) out = argv[i + 1];
+    if (out.empty()) {
+        std::fprintf(stderr, "usage: kirabo-assets --out DIR\n");
+        return 2;
+    }
+    platform::InitPlatform(argc, argv);
+    if (!QDir().mkpath(QString::fromStdString(out))) {
+        std::fprintf(stderr, "kirabo-assets: cannot make %s\n", out.c_str());
+        return 1;
+    }
+    int written = 0;
+    for (int number : assets::AllImageNumbers()) {
+        const platform::Surface& image = assets::LoadImage(number);
+        std::string path = out + "/" + std::to_string(number) + ".png";
+        if (!image.Image().save(QString::fromStdString(path))) {
+            std::fprintf(stderr, "kirabo-assets: cannot write %s\n", path.c_str());
+            return 1;
+        }
+        ++written;
+    }
+#ifdef KIRABO_HAS_SOUNDS
+    for (int number = 191; number <= 197; ++number) {
+        std::ofstream(out + "/" + std::to_string(number) + ".wav", std::ios::binary)
+            << MakeWaveFile(number);
+        ++written;
+    }
+#endif
+    std::printf("kirabo-assets: %d files in %s\n", written, out.c_str());
+    return 0;
+}
