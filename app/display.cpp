@@ -1,0 +1,60 @@
+#include "app/display.h"
+
+#include "app/games.h"
+#include "app/program.h"
+#include "assets/catalogue.h"
+#include "platform/window.h"
+
+using assets::LoadImage;
+using assets::TableImage;
+
+const platform::Surface* faceImages[49];
+const platform::Surface* anticlockwiseImages[49];
+const platform::Surface* clockwiseImages[49];
+const platform::Surface* glowStrip;
+const platform::Surface* homePageLabel;
+platform::Surface pristineBackground, tableBase, pileLayer, backBuffer;
+
+namespace {
+const platform::Rect ClientRect() { return {0, 0, ClientWidth[resolution], ClientHeight[resolution]}; }
+}  // namespace
+
+void LoadBackgroundSurfaces() {
+    const platform::Surface& background =
+        LoadImage(TableImage(700 + 10 * (currentGame ? 1 : 0) + backgroundChoice, resolution));
+    pristineBackground = background;
+    tableBase = background;
+    backBuffer = background;
+    pileLayer = background;
+}
+
+int LoadResolutionImages() {
+    for (int i = 0; i < 49; ++i) {
+        faceImages[i] = &LoadImage(TableImage(i, resolution));
+        anticlockwiseImages[i] = &LoadImage(TableImage(100 + i, resolution));
+        clockwiseImages[i] = &LoadImage(TableImage(200 + i, resolution));
+    }
+    glowStrip = &LoadImage(TableImage(300, resolution));
+    LoadBackgroundSurfaces();
+    homePageLabel = &LoadImage(TableImage(301, resolution));
+    return 1;
+}
+
+int ChangeResolution() {
+    LoadResolutionImages();
+    if (gameState == -1) {
+        platform::PlaceMainWindow(ClientWidth[resolution], ClientHeight[resolution]);
+        platform::PresentRect(pristineBackground, ClientRect());
+        return 1;
+    }
+    RelayoutGame();
+    platform::PlaceMainWindow(ClientWidth[resolution], ClientHeight[resolution]);
+    RebuildGameTable();
+    return 1;
+}
+
+int ChangeBackground() {
+    LoadBackgroundSurfaces();
+    platform::RepaintWindow(ClientRect());
+    return 1;
+}

@@ -1,0 +1,24 @@
+// The images of the current resolution and the four table surfaces, and the
+// changes of resolution and background.
+#pragma once
+#include "platform/surface.h"
+
+// Card sets of the current resolution: 48 faces in card order, then the back.
+extern const platform::Surface* faceImages[49];
+extern const platform::Surface* anticlockwiseImages[49];
+extern const platform::Surface* clockwiseImages[49];
+extern const platform::Surface* glowStrip;
+extern const platform::Surface* homePageLabel;
+
+// Client-size pictures shared by both games' tables and the shell: the
+// background as loaded, background and panel, with the piles, and the
+// composed table that is presented.
+extern platform::Surface pristineBackground, tableBase, pileLayer, backBuffer;
+
+// Loads the card sets, the glow strip, the label and the four surfaces for
+// `resolution`, `backgroundChoice` and `currentGame`.
+int LoadResolutionImages();
+// Reloads the four surfaces from the background of `currentGame`.
+void LoadBackgroundSurfaces();
+int ChangeResolution();
+int ChangeBackground();

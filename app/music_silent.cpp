@@ -1,0 +1,12 @@
+// The music player of a build without sound: the choices are kept, nothing plays.
+#include "app/music.h"
+#include "app/program.h"
+
+bool InitAudio() { return false; }
+void ShutdownAudio() {}
+void SetMusicHooks(void (*)(), void (*)(const std::string&)) {}
+int MusicStop() { return 1; }
+int MusicPlay() { return 1; }
+void OnMusicNotify() { suppressMusicNotify = 0; }
+void ChooseMusic(int choice) { musicChoice = choice; }
+void PlayEffect(int) {}

@@ -1,0 +1,98 @@
+#include "app/records_dialog.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "app/program.h"
+#include "app/records.h"
+#include "assets/dialogs.h"
+
+namespace {
+
+constexpr int ClearButton = 1021;
+constexpr int ValueEndColumn = 33;
+constexpr int DashColumn = 27;
+
+struct Cells {
+    platform::Surface& face;
+    void Text(int column, int row, const std::string& text) {
+        platform::TextOut(face, column * charWidth, row * charHeight, text,
+                          platform::GetSysColor(platform::SysColor::WindowText),
+                          platform::GetSysColor(platform::SysColor::BtnFace));
+    }
+    // Right-aligned so that the text ends at column 33.
+    void Value(int row, const std::string& text) {
+        Text(ValueEndColumn - platform::ByteLength(text), row, text);
+    }
+};
+
+std::string Format(const char* pattern, int a, int b = 0) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, pattern, a, b);
+    return buf;
+}
+
+std::string Points(int value) {
+    return std::string(PointSign(value)) + std::to_string(std::abs(value)) + "点";
+}
+
+}  // namespace
+
+const char* PointSign(int value) { return value > 0 ? "＋" : value == 0 ? "±" : "－"; }
+
+void RecordsDialogProc::OnInit(platform::Dialog& d) {
+    d.SetFocusItem(1);
+    if (recKoiHandsPlayed == 0 && recHanaHandsPlayed == 0) d.EnableItem(ClearButton, false);
+    d.Invalidate();
+}
+
+void RecordsDialogProc::OnCommand(platform::Dialog& d, int id) {
+    if (id == 1 || id == 2) {
+        d.End(1);
+    } else if (id == ClearButton) {
+        auto answer = platform::MessageBox("成績をクリアしてもよろしいですか？", "成績表",
+                                           platform::BoxButtons::YesNo, platform::BoxIcon::Question);
+        if (answer == platform::BoxAnswer::Yes) {
+            ClearRecords();
+            SaveRecords();
+            d.End(1);
+        }
+    }
+}
+
+void RecordsDialogProc::OnPaint(platform::Dialog&, platform::Surface& face) {
+    Cells cells{face};
+    cells.Text(13, 1, "こいこい");
+    cells.Text(2, 3, "勝利ゲーム数");
+    cells.Text(2, 4, "勝利回数");
+    cells.Text(2, 5, "最高");
+    cells.Text(2, 6, "総獲得文数");
+    cells.Text(13, 9, "花合わせ");
+    cells.Text(2, 11, "勝利ゲーム数");
+    cells.Text(2, 12, "勝利回数");
+    cells.Text(2, 13, "最高");
+    cells.Text(2, 14, "総得失点");
+    if (recKoiHandsPlayed != 0) {
+        cells.Value(3, Format("%d/%d", recKoiGamesWon, recKoiGamesPlayed));
+        cells.Value(4, Format("%d/%d", recKoiHandsWon, recKoiHandsPlayed));
+        cells.Value(5, Format("%d文", recKoiBestHand));
+        cells.Value(6, Format("%d文", recKoiTotalMon));
+    } else {
+        for (int row = 3; row <= 6; ++row) cells.Text(DashColumn, row, "－－－");
+    }
+    if (recHanaHandsPlayed != 0) {
+        cells.Value(11, Format("%d/%d", recHanaGamesWon, recHanaGamesPlayed));
+        cells.Value(12, Format("%d/%d", recHanaHandsWon, recHanaHandsPlayed));
+        cells.Value(13, Points(recHanaBestHand));
+        cells.Value(14, Points(recHanaTotalPoints));
+    } else {
+        for (int row = 11; row <= 14; ++row) cells.Text(DashColumn, row, "－－－");
+    }
+}
+
+int ShowRecords() {
+    RecordsDialogProc proc;
+    platform::DialogBox(assets::DialogTemplateFor(206), proc);
+    return 1;
+}

@@ -1,0 +1,105 @@
+#include "app/startup.h"
+
+#include <unistd.h>
+
+#include "app/display.h"
+#include "app/games.h"
+#include "app/main_window.h"
+#include "app/music.h"
+#include "app/program.h"
+#include "app/records.h"
+#include "app/settings.h"
+#include "app/window_shell.h"
+#include "assets/catalogue.h"
+#include "assets/menu.h"
+#include "cards/random.h"
+#include "platform/clock.h"
+#include "platform/dialog.h"
+#include "platform/event_loop.h"
+#include "platform/instance_lock.h"
+#include "platform/window.h"
+
+namespace {
+
+MainWindowHandler mainWindowHandler;
+WindowShell windowShell;
+bool inStep = false;
+
+void PostMusicNotify() { platform::PostToMainThread(&OnMusicNotify); }
+
+void ShowMusicError(const std::string& text) {
+    platform::MessageBox(text, "error", platform::BoxButtons::Ok, platform::BoxIcon::None);
+}
+
+// At logout the system asks the program to end: keep what the player has
+// and go without asking.
+void EndAtOnce() {
+    SaveSettings();
+    SaveRecords();
+    MusicStop();
+    ShutdownAudio();
+    _exit(0);
+}
+
+void StepGuarded() {
+    // A step function is never re-entered: modal dialogs inside it run their
+    // own loops, and this loop only calls it from the top.
+    if (inStep) return;
+    inStep = true;
+    StepCurrentGame();
+    inStep = false;
+}
+
+}  // namespace
+
+bool InitApplication() {
+    if (!platform::AcquireInstanceLock()) {
+        platform::MessageBox("Kiraboはすでに起動されています", "起動エラー", platform::BoxButtons::Ok,
+                             platform::BoxIcon::Hand, false);
+        return false;
+    }
+    LoadSettings();
+    LoadRecords();
+    InstallShell(&windowShell);
+    platform::OnTerminateRequest(EndAtOnce);
+
+    platform::ShowTitleWindow("Kirabo", assets::LoadImage(assets::TitleImage));
+    platform::ProcessPendingEvents();
+    LoadResolutionImages();
+    platform::CloseTitleWindow();
+
+    platform::Size zero = platform::TextExtent("0");
+    charWidth = zero.width;
+    charHeight = zero.height;
+
+    platform::SetWindowIcon(assets::LoadImage(assets::IconImage), assets::SmallIcon());
+    platform::CreateMainWindow("Kirabo", assets::MainMenu(), &mainWindowHandler,
+                               ClientWidth[resolution], ClientHeight[resolution]);
+    SyncMenuChecks();
+    platform::RepaintWindow({0, 0, ClientWidth[resolution], ClientHeight[resolution]});
+
+    SetMusicHooks(PostMusicNotify, ShowMusicError);
+    InitAudio();
+    if (musicChoice != 3) PlayMusic();
+    return true;
+}
+
+void ShutdownApplication() {
+    if (gameState != -1) ReleaseCurrentGame();
+    SaveSettings();
+    SaveRecords();
+    MusicStop();
+    ShutdownAudio();
+    InstallShell(nullptr);
+    platform::ReleaseInstanceLock();
+}
+
+int RunKirabo(int argc, char** argv) {
+    platform::InitPlatform(argc, argv);
+    SeedRandom(platform::GetTickCount());
+    gameState = -1;
+    if (!InitApplication()) return 0;
+    platform::RunMainLoop([] { return gameState != -1; }, StepGuarded);
+    ShutdownApplication();
+    return 0;
+}

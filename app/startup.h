@@ -1,0 +1,10 @@
+// Start-up, the loop and shutdown of the window program.
+#pragma once
+
+// The whole program: returns the exit code.
+int RunKirabo(int argc, char** argv);
+
+// Start-up in order: single instance, settings, records, title while the
+// images are made, main window, music. False when the program must stop.
+bool InitApplication();
+void ShutdownApplication();

@@ -1,0 +1,20 @@
+# The window program: the shell over the Qt platform. Everything but main()
+# is a library, so tests drive the same code offscreen.
+set(app_dir ${CMAKE_CURRENT_LIST_DIR})
+add_library(kirabo_app STATIC
+  ${app_dir}/about.cpp ${app_dir}/commands.cpp ${app_dir}/display.cpp ${app_dir}/games.cpp
+  ${app_dir}/main_window.cpp ${app_dir}/records_dialog.cpp ${app_dir}/settings_dialog.cpp
+  ${app_dir}/startup.cpp ${app_dir}/window_shell.cpp)
+target_link_libraries(kirabo_app PUBLIC kirabo_shell_core kirabo_assets kirabo_platform_qt kirabo_cards)
+if(TARGET kirabo_audio)
+  target_link_libraries(kirabo_app PUBLIC kirabo_audio)
+else()
+  target_sources(kirabo_app PRIVATE ${app_dir}/music_silent.cpp)
+endif()
+kirabo_warnings(kirabo_app)
+
+add_executable(kirabo ${app_dir}/main.cpp)
+target_link_libraries(kirabo PRIVATE kirabo_app)
+set_target_properties(kirabo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+kirabo_warnings(kirabo)
+install(TARGETS kirabo RUNTIME DESTINATION bin)
