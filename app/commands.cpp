@@ -68,23 +68,43 @@ void AskToQuit() {
 
 void MainWindowHandler::OnCommand(int id) {
     switch (id) {
-        case cmd::NewGame: NewGame(); return;
+        case cmd::NewGame:
+            NewGame();
+            return;
         case cmd::ScoreTable:
             if (gameState != -1) ShowGameScoreTable();
             return;
-        case cmd::Records: ShowRecords(); return;
-        case cmd::Exit: AskToQuit(); return;
-        case cmd::SoundEffects: Toggle(soundEffectsOn, id); return;
+        case cmd::Records:
+            ShowRecords();
+            return;
+        case cmd::Exit:
+            AskToQuit();
+            return;
+        case cmd::SoundEffects:
+            Toggle(soundEffectsOn, id);
+            return;
         case cmd::ShowCapturable:
             Toggle(showCapturableOn, id);
             if (!showCapturableOn && gameState != -1) RedrawGameTable();
             return;
-        case cmd::Animation: Toggle(animationOn, id); return;
-        case cmd::HelpTopics: ShowHelpTopics(); return;
-        case cmd::HomePage: OpenHomePage(); return;
-        case cmd::About: ShowAbout(); return;
-        case cmd::KoiKoiYaku: ShowKoiKoiYakuList(); return;
-        case cmd::HanaAwaseYaku: ShowHanaYakuList(); return;
+        case cmd::Animation:
+            Toggle(animationOn, id);
+            return;
+        case cmd::HelpTopics:
+            ShowHelpTopics();
+            return;
+        case cmd::HomePage:
+            OpenHomePage();
+            return;
+        case cmd::About:
+            ShowAbout();
+            return;
+        case cmd::KoiKoiYaku:
+            ShowKoiKoiYakuList();
+            return;
+        case cmd::HanaAwaseYaku:
+            ShowHanaYakuList();
+            return;
     }
     if (id >= cmd::Music1 && id <= cmd::MusicNone) {
         CheckRadio(cmd::Music1, 4, id - cmd::Music1);

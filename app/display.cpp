@@ -16,7 +16,9 @@ const platform::Surface* homePageLabel;
 platform::Surface pristineBackground, tableBase, pileLayer, backBuffer;
 
 namespace {
-const platform::Rect ClientRect() { return {0, 0, ClientWidth[resolution], ClientHeight[resolution]}; }
+const platform::Rect ClientRect() {
+    return {0, 0, ClientWidth[resolution], ClientHeight[resolution]};
+}
 }  // namespace
 
 void LoadBackgroundSurfaces() {

@@ -6,9 +6,13 @@
 
 // Until a game's engine is built in, starting it ends it at once, so the
 // shell never spins on an empty step.
-void StepCurrentGame() { gameState = -1; }
+void StepCurrentGame() {
+    gameState = -1;
+}
 void ReleaseCurrentGame() {}
-void PresentGameRect(const platform::Rect& r) { platform::PresentRect(backBuffer, r); }
+void PresentGameRect(const platform::Rect& r) {
+    platform::PresentRect(backBuffer, r);
+}
 void RedrawGameTable() {}
 void RebuildGameTable() {}
 void RelayoutGame() {}

@@ -59,7 +59,9 @@ void MainWindowHandler::OnKeyDown(platform::Key key) {
     using platform::Key;
     switch (key) {
         case Key::Enter:
-        case Key::Space: choiceConfirmed = 1; break;
+        case Key::Space:
+            choiceConfirmed = 1;
+            break;
         case Key::Escape:
             if (subState == 2) cancelRequested = 1;
             break;
@@ -70,8 +72,11 @@ void MainWindowHandler::OnKeyDown(platform::Key key) {
             redrawRequested = 1;
             if (subState >= 1 && subState <= 4) PlaySoundEffect(192);
             break;
-        case Key::Other: break;
+        case Key::Other:
+            break;
     }
 }
 
-void MainWindowHandler::OnCloseRequest() { AskToQuit(); }
+void MainWindowHandler::OnCloseRequest() {
+    AskToQuit();
+}

@@ -4,7 +4,7 @@
 #include "platform/window.h"
 
 class MainWindowHandler : public platform::WindowHandler {
-public:
+  public:
     void OnPaint(const platform::Rect& r) override;
     void OnMouseMove(int x, int y) override;
     void OnLeftButtonDown(int x, int y) override;

@@ -2,11 +2,21 @@
 #include "app/music.h"
 #include "app/program.h"
 
-bool InitAudio() { return false; }
+bool InitAudio() {
+    return false;
+}
 void ShutdownAudio() {}
 void SetMusicHooks(void (*)(), void (*)(const std::string&)) {}
-int MusicStop() { return 1; }
-int MusicPlay() { return 1; }
-void OnMusicNotify() { suppressMusicNotify = 0; }
-void ChooseMusic(int choice) { musicChoice = choice; }
+int MusicStop() {
+    return 1;
+}
+int MusicPlay() {
+    return 1;
+}
+void OnMusicNotify() {
+    suppressMusicNotify = 0;
+}
+void ChooseMusic(int choice) {
+    musicChoice = choice;
+}
 void PlayEffect(int) {}

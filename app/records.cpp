@@ -28,7 +28,9 @@ constexpr int HanaBestField = 9;
 constexpr long long FieldMin = -99999999;
 constexpr long long FieldMax = 999999999;
 
-int Clamp(long long v) { return static_cast<int>(std::clamp(v, FieldMin, FieldMax)); }
+int Clamp(long long v) {
+    return static_cast<int>(std::clamp(v, FieldMin, FieldMax));
+}
 
 // A signed decimal number, or false for anything else.
 bool ParseNumber(const std::string& text, int& value) {
@@ -97,4 +99,6 @@ int SaveRecords() {
     return 1;
 }
 
-std::string RecordsPath() { return recordsPath; }
+std::string RecordsPath() {
+    return recordsPath;
+}

@@ -39,7 +39,9 @@ std::string Points(int value) {
 
 }  // namespace
 
-const char* PointSign(int value) { return value > 0 ? "＋" : value == 0 ? "±" : "－"; }
+const char* PointSign(int value) {
+    return value > 0 ? "＋" : value == 0 ? "±" : "－";
+}
 
 void RecordsDialogProc::OnInit(platform::Dialog& d) {
     d.SetFocusItem(1);
@@ -51,8 +53,9 @@ void RecordsDialogProc::OnCommand(platform::Dialog& d, int id) {
     if (id == 1 || id == 2) {
         d.End(1);
     } else if (id == ClearButton) {
-        auto answer = platform::MessageBox("成績をクリアしてもよろしいですか？", "成績表",
-                                           platform::BoxButtons::YesNo, platform::BoxIcon::Question);
+        auto answer =
+            platform::MessageBox("成績をクリアしてもよろしいですか？", "成績表",
+                                 platform::BoxButtons::YesNo, platform::BoxIcon::Question);
         if (answer == platform::BoxAnswer::Yes) {
             ClearRecords();
             SaveRecords();

@@ -3,7 +3,7 @@
 #include "platform/dialog.h"
 
 class RecordsDialogProc : public platform::DialogProc {
-public:
+  public:
     void OnInit(platform::Dialog& d) override;
     void OnCommand(platform::Dialog& d, int id) override;
     void OnPaint(platform::Dialog& d, platform::Surface& face) override;

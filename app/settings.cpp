@@ -15,8 +15,8 @@ struct Field {
 
 // In file order.
 const Field Fields[SettingsFieldCount] = {
-    {&currentGame, 2},      {&resolution, 3},    {&backgroundChoice, 3}, {&musicChoice, 4},
-    {&showCapturableOn, 2}, {&animationOn, 2},   {&soundEffectsOn, 2},   {&handsOption, 3},
+    {&currentGame, 2},      {&resolution, 3},   {&backgroundChoice, 3}, {&musicChoice, 4},
+    {&showCapturableOn, 2}, {&animationOn, 2},  {&soundEffectsOn, 2},   {&handsOption, 3},
     {&sakeOption, 3},       {&oyakenOption, 2},
 };
 
@@ -55,4 +55,6 @@ int SaveSettings() {
     return 1;
 }
 
-std::string SettingsPath() { return settingsPath; }
+std::string SettingsPath() {
+    return settingsPath;
+}

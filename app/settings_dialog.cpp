@@ -47,14 +47,30 @@ void SettingsDialogProc::OnInit(platform::Dialog& d) {
 
 void SettingsDialogProc::OnCommand(platform::Dialog& d, int id) {
     switch (id) {
-        case Hands6: pendingHands = 0; break;
-        case Hands12: pendingHands = 1; break;
-        case HandsUnlimited: pendingHands = 2; break;
-        case SakeNone: pendingSake = 0; break;
-        case Sake3: pendingSake = 1; break;
-        case Sake5: pendingSake = 2; break;
-        case OyakenOff: pendingOyaken = 0; break;
-        case OyakenOn: pendingOyaken = 1; break;
+        case Hands6:
+            pendingHands = 0;
+            break;
+        case Hands12:
+            pendingHands = 1;
+            break;
+        case HandsUnlimited:
+            pendingHands = 2;
+            break;
+        case SakeNone:
+            pendingSake = 0;
+            break;
+        case Sake3:
+            pendingSake = 1;
+            break;
+        case Sake5:
+            pendingSake = 2;
+            break;
+        case OyakenOff:
+            pendingOyaken = 0;
+            break;
+        case OyakenOn:
+            pendingOyaken = 1;
+            break;
         case HanaAwase:
             // The Koi-Koi rules are kept for a later Koi-Koi game, only hidden.
             if (d.IsItemEnabled(SakeNone)) {
@@ -75,7 +91,9 @@ void SettingsDialogProc::OnCommand(platform::Dialog& d, int id) {
             oyakenOption = pendingOyaken;
             d.End(1);
             break;
-        case 2: d.End(0); break;
+        case 2:
+            d.End(0);
+            break;
     }
 }
 

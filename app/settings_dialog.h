@@ -16,7 +16,7 @@ constexpr int SakeLabel = 1015, OyakenLabel = 1016;
 extern int pendingHands, pendingSake, pendingOyaken;
 
 class SettingsDialogProc : public platform::DialogProc {
-public:
+  public:
     void OnInit(platform::Dialog& d) override;
     void OnCommand(platform::Dialog& d, int id) override;
 };

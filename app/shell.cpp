@@ -7,11 +7,19 @@ ShellServices silentShell;
 ShellServices* currentShell = &silentShell;
 }  // namespace
 
-void InstallShell(ShellServices* services) { currentShell = services ? services : &silentShell; }
-ShellServices& Shell() { return *currentShell; }
+void InstallShell(ShellServices* services) {
+    currentShell = services ? services : &silentShell;
+}
+ShellServices& Shell() {
+    return *currentShell;
+}
 
 void PlaySoundEffect(int number) {
     if (soundEffectsOn) currentShell->PlaySound(number);
 }
-void PlayMusic() { currentShell->PlayMusic(); }
-void StopMusic() { currentShell->StopMusic(); }
+void PlayMusic() {
+    currentShell->PlayMusic();
+}
+void StopMusic() {
+    currentShell->StopMusic();
+}

@@ -7,7 +7,7 @@
 #include <string>
 
 class ShellServices {
-public:
+  public:
     virtual ~ShellServices() = default;
     virtual void PlaySound(int /*number*/) {}
     virtual void PlayMusic() {}

@@ -25,7 +25,9 @@ MainWindowHandler mainWindowHandler;
 WindowShell windowShell;
 bool inStep = false;
 
-void PostMusicNotify() { platform::PostToMainThread(&OnMusicNotify); }
+void PostMusicNotify() {
+    platform::PostToMainThread(&OnMusicNotify);
+}
 
 void ShowMusicError(const std::string& text) {
     platform::MessageBox(text, "error", platform::BoxButtons::Ok, platform::BoxIcon::None);
@@ -52,10 +54,16 @@ void StepGuarded() {
 
 }  // namespace
 
+void MeasureCharacterCell() {
+    platform::Size zero = platform::TextExtent("0");
+    charWidth = zero.width;
+    charHeight = zero.height;
+}
+
 bool InitApplication() {
     if (!platform::AcquireInstanceLock()) {
-        platform::MessageBox("Kiraboはすでに起動されています", "起動エラー", platform::BoxButtons::Ok,
-                             platform::BoxIcon::Hand, false);
+        platform::MessageBox("Kiraboはすでに起動されています", "起動エラー",
+                             platform::BoxButtons::Ok, platform::BoxIcon::Hand, false);
         return false;
     }
     LoadSettings();
@@ -68,9 +76,7 @@ bool InitApplication() {
     LoadResolutionImages();
     platform::CloseTitleWindow();
 
-    platform::Size zero = platform::TextExtent("0");
-    charWidth = zero.width;
-    charHeight = zero.height;
+    MeasureCharacterCell();
 
     platform::SetWindowIcon(assets::LoadImage(assets::IconImage), assets::SmallIcon());
     platform::CreateMainWindow("Kirabo", assets::MainMenu(), &mainWindowHandler,

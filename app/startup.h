@@ -8,3 +8,6 @@ int RunKirabo(int argc, char** argv);
 // images are made, main window, music. False when the program must stop.
 bool InitApplication();
 void ShutdownApplication();
+
+// charWidth x charHeight: the extent of "0" in the main window's font.
+void MeasureCharacterCell();

@@ -16,4 +16,6 @@ bool SaveDataFile(const std::string& path, const std::string& bytes) {
     return false;
 }
 
-void ResetStorageReport() { failureReported = false; }
+void ResetStorageReport() {
+    failureReported = false;
+}

@@ -6,14 +6,24 @@
 #include "platform/event_loop.h"
 #include "platform/window.h"
 
-void WindowShell::PlaySound(int number) { PlayEffect(number); }
-void WindowShell::PlayMusic() { MusicPlay(); }
-void WindowShell::StopMusic() { MusicStop(); }
-void WindowShell::EnableScoreTableMenu(bool enabled) { platform::EnableMenuItem(40005, enabled); }
+void WindowShell::PlaySound(int number) {
+    PlayEffect(number);
+}
+void WindowShell::PlayMusic() {
+    MusicPlay();
+}
+void WindowShell::StopMusic() {
+    MusicStop();
+}
+void WindowShell::EnableScoreTableMenu(bool enabled) {
+    platform::EnableMenuItem(40005, enabled);
+}
 void WindowShell::InvalidateClient() {
     platform::RepaintWindow({0, 0, ClientWidth[resolution], ClientHeight[resolution]});
 }
-void WindowShell::WaitForInput(uint32_t maxMs) { platform::WaitForInputHint(maxMs); }
+void WindowShell::WaitForInput(uint32_t maxMs) {
+    platform::WaitForInputHint(maxMs);
+}
 
 void WindowShell::ReportUnwritableFolder(const std::string& folder) {
     platform::MessageBox("設定と成績を保存できません。次のフォルダーに書き込めません:\n" + folder +

@@ -3,7 +3,7 @@
 #include "app/shell.h"
 
 class WindowShell : public ShellServices {
-public:
+  public:
     void PlaySound(int number) override;
     void PlayMusic() override;
     void StopMusic() override;

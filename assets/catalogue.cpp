@@ -21,6 +21,8 @@ const platform::Surface& LoadImage(int number) {
     return cache.emplace(number, std::move(image)).first->second;
 }
 
-platform::Surface SmallIcon() { return RenderIcon(16); }
+platform::Surface SmallIcon() {
+    return RenderIcon(16);
+}
 
 }  // namespace assets

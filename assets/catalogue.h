@@ -13,7 +13,9 @@ namespace assets {
 constexpr int TitleImage = 1;
 constexpr int IconImage = 224;  // 32x32; SmallIcon() gives the 16x16 one
 
-constexpr int TableImage(int base, int resolution) { return 10000 + 1000 * resolution + base; }
+constexpr int TableImage(int base, int resolution) {
+    return 10000 + 1000 * resolution + base;
+}
 
 bool IsImageNumber(int number);
 platform::Size ImageSize(int number);

@@ -13,7 +13,9 @@ MenuItem Item(int id, const char* text, bool checkable = false, bool grayed = fa
     m.grayed = grayed;
     return m;
 }
-MenuItem Check(int id, const char* text) { return Item(id, text, true); }
+MenuItem Check(int id, const char* text) {
+    return Item(id, text, true);
+}
 MenuItem Separator() {
     MenuItem m;
     m.kind = MenuItem::Separator;

@@ -15,8 +15,8 @@ namespace {
 using platform::Size;
 using platform::Surface;
 
-const char* const MonthNames[12] = {"松", "梅", "桜", "藤", "菖蒲", "牡丹",
-                                    "萩", "芒", "菊", "紅葉", "柳", "桐"};
+const char* const MonthNames[12] = {"松", "梅", "桜", "藤",   "菖蒲", "牡丹",
+                                    "萩", "芒", "菊", "紅葉", "柳",   "桐"};
 
 QFont Gothic(int pixels) {
     QFont f(QStringLiteral("IPAGothic"));
@@ -51,10 +51,10 @@ QImage CardFace(int card, Size s) {
     p.fillRect(3, s.height * 2 / 3, s.width - 6, s.height / 3 - 3, KindColour[kind]);
     CentredText(p, QRect(0, 2, s.width, s.height / 3), QString::fromUtf8(MonthNames[card / 4]),
                 Qt::black, s.height / 5);
-    CentredText(p, QRect(0, s.height / 3, s.width, s.height / 3),
-                QString::number(CardValue[card]), Qt::black, s.height / 5);
-    CentredText(p, QRect(0, s.height * 2 / 3, s.width, s.height / 3 - 3),
-                QString::number(card), Qt::white, s.height / 7);
+    CentredText(p, QRect(0, s.height / 3, s.width, s.height / 3), QString::number(CardValue[card]),
+                Qt::black, s.height / 5);
+    CentredText(p, QRect(0, s.height * 2 / 3, s.width, s.height / 3 - 3), QString::number(card),
+                Qt::white, s.height / 7);
     return img;
 }
 
@@ -97,8 +97,8 @@ void GlyphCell(QPainter& pic, QPainter& mask, QRect r, const QString& text, QCol
 const QColor PanelColour[3] = {QColor(255, 240, 180), QColor(255, 255, 255), QColor(255, 200, 120)};
 
 // Rows 2b and 2b + 1: picture and mask for background b.
-QImage GlyphSheet(Size s, int rows, const std::vector<std::pair<QRect, QString>>& cells, int rowHeight,
-                  bool rowPerBackground) {
+QImage GlyphSheet(Size s, int rows, const std::vector<std::pair<QRect, QString>>& cells,
+                  int rowHeight, bool rowPerBackground) {
     QImage img = Blank(s, Qt::black);
     QPainter p(&img);
     for (int b = 0; b < rows; ++b) {
@@ -117,7 +117,8 @@ QImage GlyphSheet(Size s, int rows, const std::vector<std::pair<QRect, QString>>
 QImage DigitSheet(Size s, int digitWidth, int unitWidth, bool signs, const char* unit) {
     int h = s.height / 6;
     std::vector<std::pair<QRect, QString>> cells;
-    for (int d = 0; d < 10; ++d) cells.push_back({QRect(d * digitWidth, 0, digitWidth, h), QString::number(d)});
+    for (int d = 0; d < 10; ++d)
+        cells.push_back({QRect(d * digitWidth, 0, digitWidth, h), QString::number(d)});
     int x = 10 * digitWidth;
     if (signs) {
         cells.push_back({QRect(x, 0, digitWidth, h), QStringLiteral("-")});
@@ -155,7 +156,8 @@ QImage NameSheet(Size s) {
         for (int who = 0; who < 2; ++who) {
             QImage pic = Blank({w, h}, Qt::black), mask = Blank({w, h}, Qt::white);
             QPainter pp(&pic), mp(&mask);
-            GlyphCell(pp, mp, QRect(0, 0, w, h), QString::fromUtf8(who ? "COM" : "あなた"), PanelColour[b]);
+            GlyphCell(pp, mp, QRect(0, 0, w, h), QString::fromUtf8(who ? "COM" : "あなた"),
+                      PanelColour[b]);
             p.drawImage(b * w, 2 * who * h, pic);
             p.drawImage(b * w, (2 * who + 1) * h, mask);
         }
@@ -197,7 +199,9 @@ QImage Dither(Size s, int level) {
     return img;
 }
 
-QImage Checkerboard(Size s) { return Dither(s, 1); }
+QImage Checkerboard(Size s) {
+    return Dither(s, 1);
+}
 
 QImage Background(Size s, int game, int choice) {
     static const QColor Colours[2][3] = {
@@ -229,20 +233,32 @@ Surface RenderTableImage(int base, int r, Size s) {
     if (base >= 100 && base <= 148) return Surface(Turned(base - 100, s, true));
     if (base >= 200 && base <= 248) return Surface(Turned(base - 200, s, false));
     switch (base) {
-        case 300: return Surface(GlowStrip(s));
-        case 301: return Surface(Label(s));
-        case 302: return Surface(Checkerboard(s));
-        case 400: return Surface(Banner(s, "あなたの勝ち", QColor(150, 20, 20), QColor(255, 220, 80)));
-        case 410: return Surface(SweepStrip(s));
-        case 500: return Surface(Banner(s, "あなたの負け", QColor(30, 30, 70), QColor(200, 200, 220)));
-        case 600: return Surface(Banner(s, "引き分け", QColor(40, 70, 40), QColor(200, 220, 200)));
-        case 601: return Surface(Banner(s, "引き分け", QColor(40, 70, 40), QColor(255, 255, 160)));
-        case 703: return Surface(DigitSheet(s, KoiDigitW[r], KoiMonW[r], false, "文"));
+        case 300:
+            return Surface(GlowStrip(s));
+        case 301:
+            return Surface(Label(s));
+        case 302:
+            return Surface(Checkerboard(s));
+        case 400:
+            return Surface(Banner(s, "あなたの勝ち", QColor(150, 20, 20), QColor(255, 220, 80)));
+        case 410:
+            return Surface(SweepStrip(s));
+        case 500:
+            return Surface(Banner(s, "あなたの負け", QColor(30, 30, 70), QColor(200, 200, 220)));
+        case 600:
+            return Surface(Banner(s, "引き分け", QColor(40, 70, 40), QColor(200, 220, 200)));
+        case 601:
+            return Surface(Banner(s, "引き分け", QColor(40, 70, 40), QColor(255, 255, 160)));
+        case 703:
+            return Surface(DigitSheet(s, KoiDigitW[r], KoiMonW[r], false, "文"));
         case 704:
-        case 714: return Surface(PlateSheet(s));
+        case 714:
+            return Surface(PlateSheet(s));
         case 705:
-        case 715: return Surface(NameSheet(s));
-        case 713: return Surface(DigitSheet(s, HanaDigitW[r], HanaUnitW[r], true, "点"));
+        case 715:
+            return Surface(NameSheet(s));
+        case 713:
+            return Surface(DigitSheet(s, HanaDigitW[r], HanaUnitW[r], true, "点"));
     }
     if (base >= 510 && base <= 513) return Surface(Dither(s, base - 510));
     if (base >= 700 && base <= 702) return Surface(Background(s, 0, base - 700));
@@ -258,8 +274,7 @@ Surface RenderTitle(Size s) {
     p.setFont(brush);
     p.setPen(QColor(240, 200, 90));
     p.drawText(QRect(0, 30, s.width, 110), Qt::AlignCenter, QStringLiteral("Kirabo"));
-    for (int i = 0; i < 4; ++i)
-        p.drawImage(70 + i * 48, 150, CardFace(i * 12, {40, 66}));
+    for (int i = 0; i < 4; ++i) p.drawImage(70 + i * 48, 150, CardFace(i * 12, {40, 66}));
     return Surface(img);
 }
 

@@ -33,9 +33,13 @@ const int CapturePriority[CardCount] = {
 
 int CategoryOf(int card) {
     switch (CardValue[card]) {
-        case 20: return 0;
-        case 10: return 1;
-        case 5: return 2;
-        default: return 3;
+        case 20:
+            return 0;
+        case 10:
+            return 1;
+        case 5:
+            return 2;
+        default:
+            return 3;
     }
 }

@@ -16,8 +16,12 @@ extern const int CardValue[CardCount];
 // higher meaning more wanted.
 extern const int CapturePriority[CardCount];
 
-inline int MonthOf(int card) { return card / 4; }
-inline bool IsSameMonth(int a, int b) { return a / 4 == b / 4; }
+inline int MonthOf(int card) {
+    return card / 4;
+}
+inline bool IsSameMonth(int a, int b) {
+    return a / 4 == b / 4;
+}
 
 // Captured cards are filed in four categories: 0 光, 1 タネ, 2 タン, 3 カス.
 int CategoryOf(int card);

@@ -6,7 +6,7 @@
 namespace platform {
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // Milliseconds since some start, wrapping at 2^32 like GetTickCount.
     virtual uint32_t Now() = 0;
@@ -17,14 +17,14 @@ public:
 
 // A clock that only moves when told, or by `step` ms at every Pause.
 class FakeClock : public Clock {
-public:
+  public:
     explicit FakeClock(uint32_t start = 0, uint32_t step = 1) : now_(start), step_(step) {}
     uint32_t Now() override { return now_; }
     void Pause() override { now_ += step_; }
     void Advance(uint32_t ms) { now_ += ms; }
     void Set(uint32_t ms) { now_ = ms; }
 
-private:
+  private:
     uint32_t now_;
     uint32_t step_;
 };

@@ -25,7 +25,6 @@ namespace {
 std::function<void(Dialog&, int)> dialogHook;
 std::function<BoxAnswer(const std::string&, const std::string&)> messageBoxHook;
 
-
 struct BaseUnits {
     int x, y;
 };
@@ -39,7 +38,7 @@ BaseUnits BaseUnitsOf(const QFont& font) {
 }
 
 class TemplateDialog : public QDialog, public Dialog {
-public:
+  public:
     TemplateDialog(const DialogTemplate& tmpl, DialogProc& proc) : tmpl_(tmpl), proc_(proc) {
         setWindowTitle(QString::fromStdString(tmpl.caption));
         setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -106,7 +105,7 @@ public:
         return exec();
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         Surface face(width(), height(), GetSysColor(SysColor::BtnFace));
         proc_.OnPaint(*this, face);
@@ -120,7 +119,7 @@ protected:
         proc_.OnCommand(*this, 2);
     }
 
-private:
+  private:
     int DuX(int du) const { return du * units_.x / 4; }
     int DuY(int du) const { return du * units_.y / 8; }
 
@@ -159,7 +158,8 @@ private:
                 g->lower();
                 return g;
             }
-            case DialogControl::Static: return new QLabel(text, this);
+            case DialogControl::Static:
+                return new QLabel(text, this);
         }
         return new QWidget(this);
     }
@@ -175,7 +175,9 @@ private:
 
 }  // namespace
 
-void DialogProc::OnCommand(Dialog& dialog, int) { dialog.End(1); }
+void DialogProc::OnCommand(Dialog& dialog, int) {
+    dialog.End(1);
+}
 
 int DialogBox(const DialogTemplate& tmpl, DialogProc& proc) {
     TemplateDialog dialog(tmpl, proc);
@@ -212,7 +214,9 @@ BoxAnswer MessageBox(const std::string& text, const std::string& caption, BoxBut
 }
 
 namespace testing {
-void SetDialogHook(std::function<void(Dialog&, int)> hook) { dialogHook = std::move(hook); }
+void SetDialogHook(std::function<void(Dialog&, int)> hook) {
+    dialogHook = std::move(hook);
+}
 void SetMessageBoxHook(std::function<BoxAnswer(const std::string&, const std::string&)> hook) {
     messageBoxHook = std::move(hook);
 }

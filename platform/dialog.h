@@ -33,7 +33,7 @@ class Dialog;
 // The procedure of one dialog. Commands come by control id: 1 for OK or
 // Enter on the default button, 2 for Esc and the close box.
 class DialogProc {
-public:
+  public:
     virtual ~DialogProc() = default;
     virtual void OnInit(Dialog&) {}
     virtual void OnCommand(Dialog& dialog, int id);  // default: end with 1
@@ -42,7 +42,7 @@ public:
 };
 
 class Dialog {
-public:
+  public:
     virtual ~Dialog() = default;
     virtual void CheckButton(int id, bool checked) = 0;
     virtual bool IsButtonChecked(int id) const = 0;
@@ -74,7 +74,8 @@ namespace testing {
 // Called with every dialog once it is up, inside its own loop.
 void SetDialogHook(std::function<void(Dialog&, int templateNumber)> hook);
 // Answers message boxes instead of showing them.
-void SetMessageBoxHook(std::function<BoxAnswer(const std::string& text, const std::string& caption)> hook);
+void SetMessageBoxHook(
+    std::function<BoxAnswer(const std::string& text, const std::string& caption)> hook);
 }  // namespace testing
 
 }  // namespace platform

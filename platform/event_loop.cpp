@@ -61,7 +61,9 @@ void QuitMainLoop() {
     if (auto* d = QAbstractEventDispatcher::instance()) d->wakeUp();
 }
 
-void WaitForInputHint(uint32_t maxMs) { waitHintMs = static_cast<int>(std::min(maxMs, 1000u)); }
+void WaitForInputHint(uint32_t maxMs) {
+    waitHintMs = static_cast<int>(std::min(maxMs, 1000u));
+}
 
 void PostToMainThread(void (*fn)()) {
     if (application) QMetaObject::invokeMethod(application, fn, Qt::QueuedConnection);
@@ -87,6 +89,8 @@ void OnTerminateRequest(std::function<void()> handler) {
     sigaction(SIGHUP, &sa, nullptr);
 }
 
-void ProcessPendingEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void ProcessPendingEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 }  // namespace platform

@@ -1,7 +1,5 @@
 #include "platform/surface.h"
 
-#include "platform/qt_fonts.h"
-
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
@@ -10,11 +8,17 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/qt_fonts.h"
+
 namespace platform {
 namespace {
 
-QRgb ToQRgb(Color c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
-Color FromQRgb(QRgb q) { return Rgb(qRed(q), qGreen(q), qBlue(q)); }
+QRgb ToQRgb(Color c) {
+    return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+Color FromQRgb(QRgb q) {
+    return Rgb(qRed(q), qGreen(q), qBlue(q));
+}
 
 QImage NewImage(int w, int h, Color fill) {
     QImage img(std::max(w, 0), std::max(h, 0), QImage::Format_RGB32);
@@ -24,10 +28,26 @@ QImage NewImage(int w, int h, Color fill) {
 
 // Clips the copy of a w x h block from (sx, sy) of src to (x, y) of dst.
 bool Clip(const QImage& dst, int& x, int& y, int& w, int& h, const QImage& src, int& sx, int& sy) {
-    if (sx < 0) { x -= sx; w += sx; sx = 0; }
-    if (sy < 0) { y -= sy; h += sy; sy = 0; }
-    if (x < 0) { sx -= x; w += x; x = 0; }
-    if (y < 0) { sy -= y; h += y; y = 0; }
+    if (sx < 0) {
+        x -= sx;
+        w += sx;
+        sx = 0;
+    }
+    if (sy < 0) {
+        y -= sy;
+        h += sy;
+        sy = 0;
+    }
+    if (x < 0) {
+        sx -= x;
+        w += x;
+        x = 0;
+    }
+    if (y < 0) {
+        sy -= y;
+        h += y;
+        y = 0;
+    }
     w = std::min({w, dst.width() - x, src.width() - sx});
     h = std::min({h, dst.height() - y, src.height() - sy});
     return w > 0 && h > 0;
@@ -77,13 +97,27 @@ Surface::Surface(Surface&&) noexcept = default;
 Surface& Surface::operator=(Surface&&) noexcept = default;
 Surface::~Surface() = default;
 
-int Surface::Width() const { return image_ ? image_->width() : 0; }
-int Surface::Height() const { return image_ ? image_->height() : 0; }
-bool Surface::IsEmpty() const { return !image_ || image_->isNull(); }
-Color Surface::Pixel(int x, int y) const { return FromQRgb(image_->pixel(x, y)); }
-void Surface::SetPixel(int x, int y, Color c) { image_->setPixel(x, y, ToQRgb(c)); }
-QImage& Surface::Image() { return *image_; }
-const QImage& Surface::Image() const { return *image_; }
+int Surface::Width() const {
+    return image_ ? image_->width() : 0;
+}
+int Surface::Height() const {
+    return image_ ? image_->height() : 0;
+}
+bool Surface::IsEmpty() const {
+    return !image_ || image_->isNull();
+}
+Color Surface::Pixel(int x, int y) const {
+    return FromQRgb(image_->pixel(x, y));
+}
+void Surface::SetPixel(int x, int y, Color c) {
+    image_->setPixel(x, y, ToQRgb(c));
+}
+QImage& Surface::Image() {
+    return *image_;
+}
+const QImage& Surface::Image() const {
+    return *image_;
+}
 
 void BitBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy, Rop rop) {
     if (dst.IsEmpty() || src.IsEmpty()) return;
@@ -102,7 +136,9 @@ void BitBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx
         auto* out = reinterpret_cast<uint32_t*>(d.scanLine(y + row)) + x;
         const auto* in = reinterpret_cast<const uint32_t*>(from->constScanLine(sy + row)) + sx;
         switch (rop) {
-            case Rop::SrcCopy: std::memcpy(out, in, sizeof(uint32_t) * w); break;
+            case Rop::SrcCopy:
+                std::memcpy(out, in, sizeof(uint32_t) * w);
+                break;
             case Rop::SrcAnd:
                 for (int i = 0; i < w; ++i) out[i] &= in[i];
                 break;
@@ -148,11 +184,16 @@ void DrawLine(Surface& dst, int x0, int y0, int x1, int y1, Color c) {
     int err = dx + dy;
     QImage& d = dst.Image();
     while (x0 != x1 || y0 != y1) {
-        if (x0 >= 0 && y0 >= 0 && x0 < d.width() && y0 < d.height())
-            d.setPixel(x0, y0, ToQRgb(c));
+        if (x0 >= 0 && y0 >= 0 && x0 < d.width() && y0 < d.height()) d.setPixel(x0, y0, ToQRgb(c));
         int e2 = 2 * err;
-        if (e2 >= dy) { err += dy; x0 += stepX; }
-        if (e2 <= dx) { err += dx; y0 += stepY; }
+        if (e2 >= dy) {
+            err += dy;
+            x0 += stepX;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y0 += stepY;
+        }
     }
 }
 
@@ -187,10 +228,14 @@ int ByteLength(std::string_view text) {
 
 Color GetSysColor(SysColor which) {
     switch (which) {
-        case SysColor::BtnFace: return Rgb(212, 208, 200);
-        case SysColor::WindowText: return Rgb(0, 0, 0);
-        case SysColor::BtnHighlight: return Rgb(255, 255, 255);
-        case SysColor::BtnShadow: return Rgb(128, 128, 128);
+        case SysColor::BtnFace:
+            return Rgb(212, 208, 200);
+        case SysColor::WindowText:
+            return Rgb(0, 0, 0);
+        case SysColor::BtnHighlight:
+            return Rgb(255, 255, 255);
+        case SysColor::BtnShadow:
+            return Rgb(128, 128, 128);
     }
     return Black;
 }

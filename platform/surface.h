@@ -37,7 +37,7 @@ enum class Rop { SrcCopy, SrcAnd, SrcPaint };
 enum class StretchMode { ColorOnColor, Halftone, BlackOnWhite };
 
 class Surface {
-public:
+  public:
     Surface();
     Surface(int width, int height, Color fill = Black);
     explicit Surface(const QImage& image);
@@ -56,7 +56,7 @@ public:
     QImage& Image();
     const QImage& Image() const;
 
-private:
+  private:
     std::unique_ptr<QImage> image_;
 };
 

@@ -32,21 +32,24 @@ struct MainWindowState {
 };
 MainWindowState state;
 
-QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+QRect ToQRect(const Rect& r) {
+    return QRect(r.left, r.top, r.Width(), r.Height());
+}
 
 class TableWidget : public QWidget {
-public:
+  public:
     TableWidget() {
         setMouseTracking(true);
         setFocusPolicy(Qt::StrongFocus);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override {
         QRect r = e->rect();
         state.inPaint = true;
-        if (state.handler) state.handler->OnPaint({r.left(), r.top(), r.right() + 1, r.bottom() + 1});
+        if (state.handler)
+            state.handler->OnPaint({r.left(), r.top(), r.right() + 1, r.bottom() + 1});
         state.inPaint = false;
         QPainter p(this);
         p.drawImage(r.topLeft(), state.screen.Image(), r);
@@ -66,19 +69,31 @@ protected:
         Key key = Key::Other;
         switch (e->key()) {
             case Qt::Key_Return:
-            case Qt::Key_Enter: key = Key::Enter; break;
-            case Qt::Key_Space: key = Key::Space; break;
-            case Qt::Key_Escape: key = Key::Escape; break;
-            case Qt::Key_Left: key = Key::Left; break;
-            case Qt::Key_Right: key = Key::Right; break;
-            default: QWidget::keyPressEvent(e); return;
+            case Qt::Key_Enter:
+                key = Key::Enter;
+                break;
+            case Qt::Key_Space:
+                key = Key::Space;
+                break;
+            case Qt::Key_Escape:
+                key = Key::Escape;
+                break;
+            case Qt::Key_Left:
+                key = Key::Left;
+                break;
+            case Qt::Key_Right:
+                key = Key::Right;
+                break;
+            default:
+                QWidget::keyPressEvent(e);
+                return;
         }
         state.handler->OnKeyDown(key);
     }
 };
 
 class MainWindow : public QMainWindow {
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override {
         if (state.closing) {
             e->accept();
@@ -92,7 +107,9 @@ protected:
 void AddItems(QMenu* menu, const std::vector<MenuItem>& items) {
     for (const MenuItem& item : items) {
         switch (item.kind) {
-            case MenuItem::Separator: menu->addSeparator(); break;
+            case MenuItem::Separator:
+                menu->addSeparator();
+                break;
             case MenuItem::Popup:
                 AddItems(menu->addMenu(QString::fromStdString(item.text)), item.items);
                 break;
@@ -147,7 +164,9 @@ void DestroyMainWindow() {
     state.handler = nullptr;
 }
 
-bool MainWindowExists() { return state.window != nullptr; }
+bool MainWindowExists() {
+    return state.window != nullptr;
+}
 
 Size DesktopSize() {
     QScreen* s = QGuiApplication::primaryScreen();
@@ -163,7 +182,8 @@ void PlaceMainWindow(int clientWidth, int clientHeight) {
         state.screen = bigger;
     }
     state.table->setFixedSize(clientWidth, clientHeight);
-    state.window->setFixedSize(clientWidth, clientHeight + state.window->menuBar()->sizeHint().height());
+    state.window->setFixedSize(clientWidth,
+                               clientHeight + state.window->menuBar()->sizeHint().height());
     // Centre the whole frame; an axis where the desktop is too small gets 0.
     QRect frame = state.window->frameGeometry();
     int extraW = frame.width() - state.window->width();
@@ -181,7 +201,9 @@ Rect MainWindowFrame() {
     return {f.left(), f.top(), f.right() + 1, f.bottom() + 1};
 }
 
-bool MainWindowHasFocus() { return state.window && state.window->isActiveWindow(); }
+bool MainWindowHasFocus() {
+    return state.window && state.window->isActiveWindow();
+}
 
 void GiveMainWindowFocus() {
     if (!state.window) return;
@@ -195,20 +217,30 @@ void PresentRect(const Surface& source, const Rect& r) {
 }
 
 void RepaintWindow(const Rect& r) {
+    // Bring the shown pixels up to date even while the window is not exposed.
+    if (state.handler && !state.inPaint) {
+        state.inPaint = true;
+        state.handler->OnPaint(r);
+        state.inPaint = false;
+    }
     if (state.table) state.table->repaint(ToQRect(r));
 }
 
-const Surface& ScreenImage() { return state.screen; }
+const Surface& ScreenImage() {
+    return state.screen;
+}
 
 void CheckMenuItem(int id, bool checked) {
-    if (auto it = state.actions.find(id); it != state.actions.end()) it->second->setChecked(checked);
+    if (auto it = state.actions.find(id); it != state.actions.end())
+        it->second->setChecked(checked);
 }
 bool IsMenuItemChecked(int id) {
     auto it = state.actions.find(id);
     return it != state.actions.end() && it->second->isChecked();
 }
 void EnableMenuItem(int id, bool enabled) {
-    if (auto it = state.actions.find(id); it != state.actions.end()) it->second->setEnabled(enabled);
+    if (auto it = state.actions.find(id); it != state.actions.end())
+        it->second->setEnabled(enabled);
 }
 bool IsMenuItemEnabled(int id) {
     auto it = state.actions.find(id);

@@ -13,7 +13,7 @@ enum class Key { Enter, Space, Escape, Left, Right, Other };
 // What the window reports. The handler never advances a game: it records
 // input and carries out commands.
 class WindowHandler {
-public:
+  public:
     virtual ~WindowHandler() = default;
     virtual void OnPaint(const Rect& r) = 0;
     virtual void OnMouseMove(int x, int y) = 0;
@@ -31,7 +31,7 @@ struct MenuItem {
     int id = 0;
     std::string text;  // with & before the mnemonic
     bool grayed = false;
-    bool checkable = false;  // shows a check mark when checked
+    bool checkable = false;       // shows a check mark when checked
     std::vector<MenuItem> items;  // of a popup
 };
 

@@ -1,6 +1,7 @@
+#include "app/records.h"
+
 #include <gtest/gtest.h>
 
-#include "app/records.h"
 #include "tests/app/data_dir.h"
 
 namespace {

@@ -1,7 +1,8 @@
+#include "app/settings.h"
+
 #include <gtest/gtest.h>
 
 #include "app/program.h"
-#include "app/settings.h"
 #include "app/shell.h"
 #include "app/storage.h"
 #include "tests/app/data_dir.h"

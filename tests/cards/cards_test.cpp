@@ -1,9 +1,10 @@
+#include "cards/cards.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
 
-#include "cards/cards.h"
 #include "cards/random.h"
 
 TEST(CardModel, MonthsHoldTwentyFourChaffTenRibbonsNineAnimalsFiveLights) {

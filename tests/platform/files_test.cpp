@@ -1,11 +1,11 @@
+#include "platform/files.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
-
-#include "platform/files.h"
 
 namespace {
 

@@ -1,0 +1,82 @@
+// The real program as separate processes: one copy at a time, and the
+// system's request to end saves without asking.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
+#include "tests/app/data_dir.h"
+
+namespace {
+
+pid_t Start(const std::string& log) {
+    pid_t pid = fork();
+    if (pid == 0) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        setenv("KIRABO_TEST_ANSWER", "yes", 1);
+        freopen(log.c_str(), "w", stderr);
+        execl(KIRABO_BINARY, KIRABO_BINARY, nullptr);
+        _exit(127);
+    }
+    return pid;
+}
+
+int WaitExit(pid_t pid, int seconds) {
+    for (int i = 0; i < seconds * 20; ++i) {
+        int status;
+        if (waitpid(pid, &status, WNOHANG) == pid)
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    return -2;
+}
+
+bool Exists(const std::string& path) {
+    struct stat st;
+    return stat(path.c_str(), &st) == 0;
+}
+
+}  // namespace
+
+TEST(Process, SecondCopyIsRefusedAndTheFirstSavesWhenTheSystemEndsIt) {
+    TestDataDir data;
+    setenv("XDG_RUNTIME_DIR", data.root.c_str(), 1);
+    pid_t first = Start(data.root + "/first.log");
+    // Wait until the first copy holds the lock (its window is up).
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    ASSERT_FALSE(Exists(data.Path("settei.dat")));
+
+    pid_t second = Start(data.root + "/second.log");
+    EXPECT_EQ(WaitExit(second, 20), 0);
+    std::ifstream in(data.root + "/second.log");
+    std::string secondLog((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_NE(secondLog.find("起動エラー: Kiraboはすでに起動されています"), std::string::npos)
+        << secondLog;
+    EXPECT_FALSE(Exists(data.Path("settei.dat")));  // the refused copy touched no file
+
+    kill(first, SIGTERM);
+    EXPECT_EQ(WaitExit(first, 20), 0);
+    EXPECT_EQ(data.Read("settei.dat"), std::string("0000000000\0", 11));
+    EXPECT_EQ(data.Read("record.dat").substr(0, 10), "0 0 0 0 0 ");
+
+    // A copy killed outright leaves no lock behind.
+    pid_t third = Start(data.root + "/third.log");
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    kill(third, SIGKILL);
+    EXPECT_EQ(WaitExit(third, 10), -1);
+    pid_t fourth = Start(data.root + "/fourth.log");
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    kill(fourth, SIGTERM);
+    EXPECT_EQ(WaitExit(fourth, 20), 0);
+    std::ifstream fourthLog(data.root + "/fourth.log");
+    std::string text((std::istreambuf_iterator<char>(fourthLog)), {});
+    EXPECT_EQ(text.find("起動エラー"), std::string::npos);
+    unsetenv("XDG_RUNTIME_DIR");
+}

@@ -1,0 +1,110 @@
+#include "app/records_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <algorithm>
+
+#include "app/program.h"
+#include "app/records.h"
+#include "app/startup.h"
+#include "platform/dialog.h"
+
+using platform::Dialog;
+
+namespace {
+
+constexpr int ClearButton = 1021;
+
+// Ink (text) inside the character cells [col0, col1) of one row.
+bool InkIn(const platform::Surface& face, int col0, int col1, int row) {
+    for (int y = row * charHeight; y < (row + 1) * charHeight; ++y)
+        for (int x = col0 * charWidth; x < std::min(col1 * charWidth, face.Width()); ++x)
+            if ((face.Pixel(x, y) & 0xFF) < 100) return true;
+    return false;
+}
+
+platform::Surface RecordsPicture(std::function<void(Dialog&)> more = nullptr) {
+    MeasureCharacterCell();
+    platform::Surface picture;
+    platform::testing::SetDialogHook([&](Dialog& d, int) {
+        picture = d.Snapshot();
+        if (getenv("KIRABO_DUMP")) picture.Image().save(getenv("KIRABO_DUMP"));
+        if (more) more(d);
+        d.Click(1);
+    });
+    ShowRecords();
+    platform::testing::SetDialogHook(nullptr);
+    return picture;
+}
+
+void SetRecords(std::initializer_list<int> values) {
+    std::string text;
+    for (int v : values) text += std::to_string(v) + " ";
+    ParseRecords(text);
+}
+
+}  // namespace
+
+TEST(RecordsDialog, NothingPlayedShowsDashesAndNoClear) {
+    ClearRecords();
+    bool clearEnabled = true;
+    platform::Surface face =
+        RecordsPicture([&](Dialog& d) { clearEnabled = d.IsItemEnabled(ClearButton); });
+    EXPECT_FALSE(clearEnabled);
+    for (int row : {3, 4, 5, 6, 11, 12, 13, 14}) {
+        EXPECT_TRUE(InkIn(face, 27, 33, row)) << row;
+        EXPECT_FALSE(InkIn(face, 14, 27, row)) << row;
+    }
+    EXPECT_TRUE(InkIn(face, 13, 21, 1));  // こいこい
+    EXPECT_TRUE(InkIn(face, 2, 14, 3));   // 勝利ゲーム数
+    EXPECT_TRUE(InkIn(face, 13, 21, 9));  // 花合わせ
+    EXPECT_FALSE(InkIn(face, 0, 40, 7));  // an empty row between the halves
+}
+
+TEST(RecordsDialog, ValuesEndAtColumn33) {
+    // Koi-Koi: one hand played, no game finished yet.
+    SetRecords({0, 0, 0, 0, 1, 0, 1, 0, 12345, 0, 12345, 0});
+    platform::Surface face = RecordsPicture();
+    EXPECT_TRUE(InkIn(face, 30, 33, 3));  // "0/0"
+    EXPECT_FALSE(InkIn(face, 14, 30, 3));
+    EXPECT_TRUE(InkIn(face, 26, 28, 5));  // "12345文" starts at column 26
+    EXPECT_FALSE(InkIn(face, 14, 26, 5));
+    EXPECT_FALSE(InkIn(face, 33, 40, 5));
+    EXPECT_TRUE(InkIn(face, 27, 33, 11));  // Hana-awase not played: dashes
+}
+
+TEST(RecordsDialog, HanaAwaseFiguresCarryTheirSign) {
+    EXPECT_STREQ(PointSign(5), "＋");
+    EXPECT_STREQ(PointSign(0), "±");
+    EXPECT_STREQ(PointSign(-25), "－");
+    SetRecords({0, 1, 0, 0, 0, 6, 0, 2, 0, -25, 0, 0});
+    platform::Surface face = RecordsPicture();
+    // "－25点" is six cells wide, "±0点" five.
+    EXPECT_TRUE(InkIn(face, 27, 29, 13));
+    EXPECT_FALSE(InkIn(face, 14, 27, 13));
+    EXPECT_TRUE(InkIn(face, 28, 30, 14));
+    EXPECT_FALSE(InkIn(face, 14, 28, 14));
+}
+
+TEST(RecordsDialog, ClearAsksFirstAndNoKeepsEverything) {
+    SetRecords({1, 0, 1, 0, 6, 0, 2, 0, 7, 0, 12, 0});
+    int asked = 0;
+    platform::testing::SetMessageBoxHook([&](const std::string& text, const std::string& caption) {
+        ++asked;
+        EXPECT_EQ(text, "成績をクリアしてもよろしいですか？");
+        EXPECT_EQ(caption, "成績表");
+        return platform::BoxAnswer::No;
+    });
+    RecordsPicture([](Dialog& d) { d.Click(ClearButton); });
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(recKoiTotalMon, 12);
+
+    platform::testing::SetMessageBoxHook(
+        [](const std::string&, const std::string&) { return platform::BoxAnswer::Yes; });
+    RecordsPicture([](Dialog& d) { d.Click(ClearButton); });
+    platform::testing::SetMessageBoxHook(nullptr);
+    EXPECT_EQ(recKoiTotalMon, 0);
+    EXPECT_EQ(recKoiHandsPlayed, 0);
+    EXPECT_EQ(recHanaBestHand, NoHanaBestHand);
+}

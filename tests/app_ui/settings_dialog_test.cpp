@@ -1,0 +1,118 @@
+#include "app/settings_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include "app/program.h"
+#include "platform/dialog.h"
+
+using namespace settings_ids;
+using platform::Dialog;
+
+namespace {
+
+// Opens the settings dialog and lets `play` act in it as the player would.
+int RunSettings(std::function<void(Dialog&)> play) {
+    platform::testing::SetDialogHook([&](Dialog& d, int) { play(d); });
+    int result = ShowSettingsDialog();
+    platform::testing::SetDialogHook(nullptr);
+    return result;
+}
+
+void SetRules(int game, int hands, int sake, int oyaken) {
+    currentGame = game;
+    handsOption = hands;
+    sakeOption = sake;
+    oyakenOption = oyaken;
+}
+
+}  // namespace
+
+TEST(SettingsDialog, OpensWithTheCurrentChoicesChecked) {
+    SetRules(0, 1, 2, 1);
+    RunSettings([](Dialog& d) {
+        EXPECT_TRUE(d.IsButtonChecked(KoiKoi));
+        EXPECT_FALSE(d.IsButtonChecked(HanaAwase));
+        EXPECT_TRUE(d.IsButtonChecked(Hands12));
+        EXPECT_TRUE(d.IsButtonChecked(Sake5));
+        EXPECT_FALSE(d.IsButtonChecked(Sake3));
+        EXPECT_TRUE(d.IsButtonChecked(OyakenOn));
+        d.Click(2);
+    });
+}
+
+TEST(SettingsDialog, HanaAwaseModeGreysTheKoiKoiRulesButNotTheirLabels) {
+    SetRules(1, 0, 1, 1);
+    RunSettings([](Dialog& d) {
+        EXPECT_TRUE(d.IsButtonChecked(HanaAwase));
+        for (int id : {SakeNone, Sake3, Sake5, OyakenOff, OyakenOn}) {
+            EXPECT_FALSE(d.IsItemEnabled(id)) << id;
+            EXPECT_FALSE(d.IsButtonChecked(id)) << id;
+        }
+        EXPECT_TRUE(d.IsItemEnabled(SakeLabel));
+        EXPECT_TRUE(d.IsItemEnabled(OyakenLabel));
+        // After こいこい and back to 花合わせ the labels are grey as well.
+        d.Click(KoiKoi);
+        EXPECT_TRUE(d.IsButtonChecked(Sake3));
+        EXPECT_TRUE(d.IsButtonChecked(OyakenOn));
+        d.Click(HanaAwase);
+        EXPECT_FALSE(d.IsItemEnabled(SakeLabel));
+        EXPECT_FALSE(d.IsItemEnabled(OyakenLabel));
+        EXPECT_TRUE(d.IsItemEnabled(Hands12));  // the number of hands is never greyed
+        d.Click(2);
+    });
+}
+
+TEST(SettingsDialog, HanaAwaseThenKoiKoiKeepsTheEarlierRulesAndOkStoresThem) {
+    SetRules(0, 0, 1, 0);
+    int result = RunSettings([](Dialog& d) {
+        d.Click(Sake5);
+        d.Click(OyakenOn);
+        d.Click(HanaAwase);
+        d.Click(KoiKoi);
+        EXPECT_TRUE(d.IsButtonChecked(Sake5));
+        EXPECT_TRUE(d.IsButtonChecked(OyakenOn));
+        d.Click(HandsUnlimited);
+        EXPECT_FALSE(d.IsButtonChecked(Hands6));
+        d.Click(1);
+    });
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(currentGame, 0);
+    EXPECT_EQ(handsOption, 2);
+    EXPECT_EQ(sakeOption, 2);
+    EXPECT_EQ(oyakenOption, 1);
+}
+
+TEST(SettingsDialog, ChoosingHanaAwaseKeepsTheKoiKoiRulesForLater) {
+    SetRules(0, 0, 2, 1);
+    RunSettings([](Dialog& d) {
+        d.Click(Sake3);
+        d.Click(HanaAwase);
+        d.Click(1);
+    });
+    EXPECT_EQ(currentGame, 1);
+    EXPECT_EQ(sakeOption, 1);  // the pending choice made before switching
+    EXPECT_EQ(oyakenOption, 1);
+}
+
+TEST(SettingsDialog, CancelChangesNothing) {
+    SetRules(1, 1, 0, 0);
+    int result = RunSettings([](Dialog& d) {
+        d.Click(KoiKoi);
+        d.Click(Sake5);
+        d.Click(Hands6);
+        d.Click(2);
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(currentGame, 1);
+    EXPECT_EQ(handsOption, 1);
+    EXPECT_EQ(sakeOption, 0);
+}
+
+TEST(SettingsDialog, GreyedRadiosCannotBeChosen) {
+    SetRules(1, 0, 0, 0);
+    RunSettings([](Dialog& d) {
+        d.Click(Sake5);
+        d.Click(1);
+    });
+    EXPECT_EQ(sakeOption, 0);
+}

@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "assets/catalogue.h"
+#include "assets/dialogs.h"
+#include "assets/menu.h"
+
+using assets::TableImage;
+
+TEST(Catalogue, EveryImageOfEverySetHasItsCataloguedSize) {
+    std::vector<int> numbers = assets::AllImageNumbers();
+    EXPECT_EQ(numbers.size(), 2u + 3u * 171u);
+    for (int number : numbers) {
+        const platform::Surface& image = assets::LoadImage(number);
+        platform::Size size = assets::ImageSize(number);
+        ASSERT_EQ(image.Width(), size.width) << number;
+        ASSERT_EQ(image.Height(), size.height) << number;
+    }
+    EXPECT_EQ(assets::ImageSize(12712).width, 1016);
+    EXPECT_EQ(assets::ImageSize(11410).width, 1444);
+    EXPECT_EQ(assets::ImageSize(10148).width, 81);
+    EXPECT_EQ(assets::ImageSize(assets::TitleImage).height, 240);
+    EXPECT_FALSE(assets::IsImageNumber(10049));
+    EXPECT_FALSE(assets::IsImageNumber(10249));
+}
+
+TEST(Catalogue, MasksHoldOnlyBlackAndWhite) {
+    for (int r = 0; r < 3; ++r)
+        for (int base : {410, 510, 511, 512, 513, 302}) {
+            const platform::Surface& mask = assets::LoadImage(TableImage(base, r));
+            for (int y = 0; y < mask.Height(); y += 3)
+                for (int x = 0; x < mask.Width(); x += 3) {
+                    platform::Color c = mask.Pixel(x, y);
+                    ASSERT_TRUE(c == platform::Black || c == platform::White) << base << " " << x;
+                }
+        }
+}
+
+TEST(Catalogue, DitherMasksGrowFromAnEighthToAll) {
+    const platform::Surface* masks[4];
+    for (int i = 0; i < 4; ++i) masks[i] = &assets::LoadImage(TableImage(510 + i, 0));
+    double share[4];
+    for (int i = 0; i < 4; ++i) {
+        int white = 0, all = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x, ++all) white += masks[i]->Pixel(x, y) == platform::White;
+        share[i] = double(white) / all;
+    }
+    EXPECT_DOUBLE_EQ(share[0], 1.0 / 8);
+    EXPECT_DOUBLE_EQ(share[1], 1.0 / 2);
+    EXPECT_DOUBLE_EQ(share[2], 7.0 / 8);
+    EXPECT_DOUBLE_EQ(share[3], 1.0);
+}
+
+TEST(Catalogue, CardFacesDifferFromEachOtherAndFromTheBack) {
+    std::set<std::vector<uint32_t>> seen;
+    for (int card = 0; card <= 48; ++card) {
+        const platform::Surface& face = assets::LoadImage(TableImage(card, 0));
+        std::vector<uint32_t> pixels;
+        for (int y = 0; y < face.Height(); ++y)
+            for (int x = 0; x < face.Width(); ++x) pixels.push_back(face.Pixel(x, y));
+        EXPECT_TRUE(seen.insert(pixels).second) << "card " << card;
+    }
+}
+
+TEST(Catalogue, TurnedSetsAreTheUprightPicturesTurned) {
+    const platform::Surface& up = assets::LoadImage(TableImage(7, 1));
+    const platform::Surface& left = assets::LoadImage(TableImage(107, 1));
+    const platform::Surface& right = assets::LoadImage(TableImage(207, 1));
+    // The top-left corner of the card goes to the bottom-left (anticlockwise)
+    // or the top-right (clockwise).
+    for (int i = 0; i < 20; ++i) {
+        int x = 3 + i, y = 5 + 2 * i;
+        EXPECT_EQ(left.Pixel(y, left.Height() - 1 - x), up.Pixel(x, y));
+        EXPECT_EQ(right.Pixel(right.Width() - 1 - y, x), up.Pixel(x, y));
+    }
+}
+
+TEST(Menu, HoldsEveryCommandOnceWithTheScoreTableGreyed) {
+    std::set<int> ids;
+    std::function<void(const std::vector<platform::MenuItem>&)> walk = [&](const auto& items) {
+        for (const auto& item : items) {
+            if (item.kind == platform::MenuItem::Popup) walk(item.items);
+            if (item.kind == platform::MenuItem::Command) {
+                EXPECT_TRUE(ids.insert(item.id).second) << item.id;
+                EXPECT_EQ(item.grayed, item.id == 40005);
+            }
+        }
+    };
+    walk(assets::MainMenu());
+    std::set<int> expected = {40004, 40005, 40006, 40007, 40008, 40009, 40010, 40012, 40013,
+                              40014, 40015, 40016, 40017, 40018, 40019, 40020, 40021, 40022,
+                              40024, 40025, 40026, 40027};
+    EXPECT_EQ(ids, expected);
+}
+
+TEST(DialogTemplates, SettingsDialogHasItsRadioGroups) {
+    const auto& t = assets::DialogTemplateFor(168);
+    EXPECT_EQ(t.caption, "対局設定");
+    int groupStarts = 0, radios = 0;
+    for (const auto& c : t.controls) {
+        radios += c.kind == platform::DialogControl::Radio;
+        groupStarts += c.groupStart;
+    }
+    EXPECT_EQ(radios, 10);
+    EXPECT_EQ(groupStarts, 4);
+}

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include "platform/surface.h"
+
+using namespace platform;
+
+namespace {
+constexpr Color Red = Rgb(200, 0, 0);
+constexpr Color Blue = Rgb(0, 0, 200);
+constexpr Color Grey = Rgb(0x55, 0x55, 0x55);
+}  // namespace
+
+TEST(Raster, CopyAndOrDoWhatTheirNamesSay) {
+    Surface dst(4, 1, Rgb(0xF0, 0x0F, 0xFF));
+    Surface src(4, 1, Rgb(0x3C, 0xFF, 0x00));
+    BitBlt(dst, 0, 0, 1, 1, src, 0, 0, Rop::SrcCopy);
+    BitBlt(dst, 1, 0, 1, 1, src, 0, 0, Rop::SrcAnd);
+    BitBlt(dst, 2, 0, 1, 1, src, 0, 0, Rop::SrcPaint);
+    EXPECT_EQ(dst.Pixel(0, 0), Rgb(0x3C, 0xFF, 0x00));
+    EXPECT_EQ(dst.Pixel(1, 0), Rgb(0x30, 0x0F, 0x00));
+    EXPECT_EQ(dst.Pixel(2, 0), Rgb(0xFC, 0xFF, 0xFF));
+    EXPECT_EQ(dst.Pixel(3, 0), Rgb(0xF0, 0x0F, 0xFF));
+}
+
+TEST(Raster, MaskedSpriteKeepsTheBackgroundOutsideItsShape) {
+    Surface table(3, 1, Grey);
+    Surface mask(3, 1, White), picture(3, 1, Black);
+    mask.SetPixel(1, 0, Black);
+    picture.SetPixel(1, 0, Red);
+    DrawMasked(table, 0, 0, 3, 1, picture, 0, 0, mask, 0, 0);
+    EXPECT_EQ(table.Pixel(0, 0), Grey);
+    EXPECT_EQ(table.Pixel(1, 0), Red);
+    EXPECT_EQ(table.Pixel(2, 0), Grey);
+}
+
+TEST(Raster, CopiesAreClippedAtEveryEdge) {
+    Surface dst(4, 4, Black);
+    Surface src(3, 3, Red);
+    BitBlt(dst, -1, -1, 3, 3, src, 0, 0);
+    BitBlt(dst, 3, 3, 3, 3, src, 0, 0);
+    BitBlt(dst, 0, 3, 5, 5, src, -2, 0);  // source starts left of its picture
+    EXPECT_EQ(dst.Pixel(0, 0), Red);
+    EXPECT_EQ(dst.Pixel(1, 1), Red);
+    EXPECT_EQ(dst.Pixel(2, 2), Black);
+    EXPECT_EQ(dst.Pixel(3, 3), Red);
+    EXPECT_EQ(dst.Pixel(1, 3), Black);
+    EXPECT_EQ(dst.Pixel(2, 3), Red);
+}
+
+TEST(Raster, CopyWithinOneSurfaceReadsTheOldPixels) {
+    Surface s(4, 1, Black);
+    s.SetPixel(0, 0, Red);
+    s.SetPixel(1, 0, Blue);
+    BitBlt(s, 1, 0, 2, 1, s, 0, 0);
+    EXPECT_EQ(s.Pixel(1, 0), Red);
+    EXPECT_EQ(s.Pixel(2, 0), Blue);
+}
+
+TEST(Raster, NearestStretchRepeatsPixelsAndHalftoneBlends) {
+    Surface src(2, 1, Black);
+    src.SetPixel(1, 0, White);
+    Surface nearest(4, 1, Grey), smooth(4, 1, Grey);
+    StretchBlt(nearest, 0, 0, 4, 1, src, 0, 0, 2, 1, Rop::SrcCopy, StretchMode::ColorOnColor);
+    StretchBlt(smooth, 0, 0, 4, 1, src, 0, 0, 2, 1, Rop::SrcCopy, StretchMode::Halftone);
+    EXPECT_EQ(nearest.Pixel(0, 0), Black);
+    EXPECT_EQ(nearest.Pixel(1, 0), Black);
+    EXPECT_EQ(nearest.Pixel(2, 0), White);
+    EXPECT_EQ(nearest.Pixel(3, 0), White);
+    Color mid = smooth.Pixel(1, 0);
+    EXPECT_GT(mid & 0xFF, 0u);
+    EXPECT_LT(mid & 0xFF, 255u);
+}
+
+TEST(Raster, StretchedMaskThenPictureDrawsAGlowRing) {
+    Surface table(6, 6, Grey);
+    Surface mask(3, 3, Black), frame(3, 3, Red);
+    mask.SetPixel(1, 1, White);
+    frame.SetPixel(1, 1, Black);
+    StretchBlt(table, 0, 0, 6, 6, mask, 0, 0, 3, 3, Rop::SrcAnd);
+    StretchBlt(table, 0, 0, 6, 6, frame, 0, 0, 3, 3, Rop::SrcPaint);
+    EXPECT_EQ(table.Pixel(0, 0), Red);
+    EXPECT_EQ(table.Pixel(2, 2), Grey);
+    EXPECT_EQ(table.Pixel(5, 5), Red);
+}
+
+TEST(Raster, LinesLeaveOutTheirEndPoint) {
+    Surface s(5, 1, Black);
+    DrawLine(s, 0, 0, 4, 0, White);
+    EXPECT_EQ(s.Pixel(3, 0), White);
+    EXPECT_EQ(s.Pixel(4, 0), Black);
+    FillRect(s, {1, 0, 3, 1}, Red);
+    EXPECT_EQ(s.Pixel(0, 0), White);
+    EXPECT_EQ(s.Pixel(2, 0), Red);
+}
+
+TEST(Text, WideCharactersCountTwoCellsAndTheZeroCellIsHalfWidth) {
+    EXPECT_EQ(ByteLength("12/34"), 5);
+    EXPECT_EQ(ByteLength("－－－"), 6);
+    EXPECT_EQ(ByteLength("＋25点"), 6);
+    EXPECT_EQ(ByteLength("ｷｬﾝｾﾙ"), 5);
+    Size zero = TextExtent("0");
+    EXPECT_GT(zero.width, 4);
+    EXPECT_GT(zero.height, zero.width);
+    // A full-width character fills two cells.
+    EXPECT_NEAR(TextExtent("勝").width, 2 * zero.width, 1);
+}
+
+TEST(Text, OpaqueTextFillsItsExtentWithTheBackground) {
+    Surface s(60, 30, Black);
+    TextOut(s, 5, 5, "0", Black, White);
+    Size zero = TextExtent("0");
+    EXPECT_EQ(s.Pixel(5, 5), White);
+    EXPECT_EQ(s.Pixel(5 + zero.width - 1, 5 + zero.height - 1), White);
+    EXPECT_EQ(s.Pixel(5 + zero.width + 1, 5), Black);
+}
