@@ -21,6 +21,8 @@
 
 namespace {
 
+constexpr uint32_t MinimumTitleMs = 400;
+
 MainWindowHandler mainWindowHandler;
 WindowShell windowShell;
 bool inStep = false;
@@ -71,9 +73,14 @@ bool InitApplication() {
     InstallShell(&windowShell);
     platform::OnTerminateRequest(EndAtOnce);
 
+    uint32_t titleShown = platform::GetTickCount();
     platform::ShowTitleWindow("Kirabo", assets::LoadImage(assets::TitleImage));
-    platform::ProcessPendingEvents();
     LoadResolutionImages();
+    // The title stays long enough to be seen, however fast the images are made.
+    while (platform::GetTickCount() - titleShown < MinimumTitleMs) {
+        platform::ProcessPendingEvents();
+        platform::WaitMs(10);
+    }
     platform::CloseTitleWindow();
 
     MeasureCharacterCell();

@@ -13,7 +13,10 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QWindow>
 #include <map>
+
+#include "platform/clock.h"
 
 namespace platform {
 namespace {
@@ -146,6 +149,11 @@ bool CreateMainWindow(const std::string& caption, const std::vector<MenuItem>& m
     }
     state.table = new TableWidget;
     state.window->setCentralWidget(state.table);
+    // A change of the desktop's size re-centres the window as at start-up.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QObject::connect(screen, &QScreen::geometryChanged, state.window,
+                         [] { PlaceMainWindow(state.screen.Width(), state.screen.Height()); });
+    }
     state.screen = Surface(clientWidth, clientHeight);
     PlaceMainWindow(clientWidth, clientHeight);
     state.window->show();
@@ -262,6 +270,13 @@ void ShowTitleWindow(const std::string& caption, const Surface& picture) {
     w->move((desk.width - picture.Width()) / 2, (desk.height - picture.Height()) / 2);
     w->show();
     state.title = w;
+    // Let the picture reach the screen before the slow work starts.
+    uint32_t start = GetTickCount();
+    while (!(w->windowHandle() && w->windowHandle()->isExposed()) && GetTickCount() - start < 300) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        WaitMs(5);
+    }
+    w->repaint();
 }
 
 void CloseTitleWindow() {

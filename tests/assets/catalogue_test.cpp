@@ -1,8 +1,9 @@
+#include "assets/catalogue.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "assets/catalogue.h"
 #include "assets/dialogs.h"
 #include "assets/menu.h"
 
@@ -89,9 +90,9 @@ TEST(Menu, HoldsEveryCommandOnceWithTheScoreTableGreyed) {
         }
     };
     walk(assets::MainMenu());
-    std::set<int> expected = {40004, 40005, 40006, 40007, 40008, 40009, 40010, 40012, 40013,
-                              40014, 40015, 40016, 40017, 40018, 40019, 40020, 40021, 40022,
-                              40024, 40025, 40026, 40027};
+    std::set<int> expected = {40004, 40005, 40006, 40007, 40008, 40009, 40010, 40012,
+                              40013, 40014, 40015, 40016, 40017, 40018, 40019, 40020,
+                              40021, 40022, 40024, 40025, 40026, 40027};
     EXPECT_EQ(ids, expected);
 }
 

@@ -4,7 +4,7 @@
 #include "platform/event_loop.h"
 
 class QtEnvironment : public ::testing::Environment {
-public:
+  public:
     void SetUp() override {
         static int argc = 1;
         static char name[] = "kirabo-test";
