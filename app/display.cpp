@@ -1,9 +1,7 @@
 #include "app/display.h"
 
-#include "app/games.h"
 #include "app/program.h"
 #include "assets/catalogue.h"
-#include "platform/window.h"
 
 using assets::LoadImage;
 using assets::TableImage;
@@ -39,24 +37,5 @@ int LoadResolutionImages() {
     glowStrip = &LoadImage(TableImage(300, resolution));
     LoadBackgroundSurfaces();
     homePageLabel = &LoadImage(TableImage(301, resolution));
-    return 1;
-}
-
-int ChangeResolution() {
-    LoadResolutionImages();
-    if (gameState == -1) {
-        platform::PlaceMainWindow(ClientWidth[resolution], ClientHeight[resolution]);
-        platform::PresentRect(pristineBackground, ClientRect());
-        return 1;
-    }
-    RelayoutGame();
-    platform::PlaceMainWindow(ClientWidth[resolution], ClientHeight[resolution]);
-    RebuildGameTable();
-    return 1;
-}
-
-int ChangeBackground() {
-    LoadBackgroundSurfaces();
-    platform::RepaintWindow(ClientRect());
     return 1;
 }

@@ -20,5 +20,8 @@ extern platform::Surface pristineBackground, tableBase, pileLayer, backBuffer;
 int LoadResolutionImages();
 // Reloads the four surfaces from the background of `currentGame`.
 void LoadBackgroundSurfaces();
+
+// The menu's changes (display_options.cpp): reload and re-centre the window,
+// rebuilding a running game's table.
 int ChangeResolution();
 int ChangeBackground();

@@ -1,19 +1,29 @@
 // The shell's entry points into the two games. Each forwards to the game
-// chosen by `currentGame`.
+// chosen by `currentGame`, through that game's front end.
 #pragma once
 #include "platform/surface.h"
 
-// One step of the running game's state machine.
+// What a game's table gives the shell. Every entry is set.
+struct GameFrontEnd {
+    void (*step)();                            // one step of the state machine
+    void (*release)();                         // free the running game
+    void (*present)(const platform::Rect& r);  // paint a rectangle of the table
+    void (*redraw)();                          // the table again, without the glows
+    void (*rebuild)();                         // the table on a new background or size
+    void (*relayout)();                        // the layout tables for a new resolution
+    void (*showScoreTable)();                  // menu 40005 during a game
+    void (*showYakuList)();                    // the game's yaku list from the Help menu
+};
+
+// Provided by koikoi/ui and hanaawase/ui when they are built in.
+extern const GameFrontEnd koiKoiFrontEnd;
+extern const GameFrontEnd hanaAwaseFrontEnd;
+
 void StepCurrentGame();
-// Frees the running game (a new game replaces it, or the program ends).
 void ReleaseCurrentGame();
-// Paints a rectangle of the running game's table.
 void PresentGameRect(const platform::Rect& r);
-// The table again without the glows (取れる札を表示 switched off).
 void RedrawGameTable();
-// The table on the new background or at the new resolution.
 void RebuildGameTable();
-// The layout tables for a new resolution.
 void RelayoutGame();
 void ShowGameScoreTable();
 void ShowKoiKoiYakuList();

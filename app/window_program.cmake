@@ -1,11 +1,26 @@
+# The images of the current resolution and the table surfaces, shared by the
+# shell and both games' tables.
+add_library(kirabo_display STATIC ${CMAKE_CURRENT_LIST_DIR}/display.cpp)
+target_link_libraries(kirabo_display PUBLIC kirabo_assets kirabo_platform_qt kirabo_shell_core)
+kirabo_warnings(kirabo_display)
+
 # The window program: the shell over the Qt platform. Everything but main()
 # is a library, so tests drive the same code offscreen.
 set(app_dir ${CMAKE_CURRENT_LIST_DIR})
 add_library(kirabo_app STATIC
-  ${app_dir}/about.cpp ${app_dir}/commands.cpp ${app_dir}/display.cpp ${app_dir}/games.cpp
+  ${app_dir}/about.cpp ${app_dir}/commands.cpp ${app_dir}/display_options.cpp ${app_dir}/games.cpp
   ${app_dir}/main_window.cpp ${app_dir}/records_dialog.cpp ${app_dir}/settings_dialog.cpp
   ${app_dir}/startup.cpp ${app_dir}/window_shell.cpp)
-target_link_libraries(kirabo_app PUBLIC kirabo_shell_core kirabo_assets kirabo_platform_qt kirabo_cards)
+target_link_libraries(kirabo_app PUBLIC kirabo_display kirabo_shell_core kirabo_assets kirabo_platform_qt kirabo_cards)
+# Each game's table, when built in, brings its front end.
+if(TARGET kirabo_koikoi_ui)
+  target_link_libraries(kirabo_app PUBLIC kirabo_koikoi_ui)
+  target_compile_definitions(kirabo_app PRIVATE KIRABO_HAS_KOIKOI_UI)
+endif()
+if(TARGET kirabo_hanaawase_ui)
+  target_link_libraries(kirabo_app PUBLIC kirabo_hanaawase_ui)
+  target_compile_definitions(kirabo_app PRIVATE KIRABO_HAS_HANAAWASE_UI)
+endif()
 if(TARGET kirabo_audio)
   target_link_libraries(kirabo_app PUBLIC kirabo_audio)
 else()
