@@ -13,12 +13,6 @@ const platform::Surface* glowStrip;
 const platform::Surface* homePageLabel;
 platform::Surface pristineBackground, tableBase, pileLayer, backBuffer;
 
-namespace {
-const platform::Rect ClientRect() {
-    return {0, 0, ClientWidth[resolution], ClientHeight[resolution]};
-}
-}  // namespace
-
 void LoadBackgroundSurfaces() {
     const platform::Surface& background =
         LoadImage(TableImage(700 + 10 * (currentGame ? 1 : 0) + backgroundChoice, resolution));
