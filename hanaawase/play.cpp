@@ -9,16 +9,19 @@
 #include "hanaawase/yaku.h"
 
 void HanaFindMatches(int player) {
+    // The field slots of each month, in ascending order.
+    int monthSlots[12][3];
+    int monthCount[12] = {};
+    for (int f = 0; f < HanaFieldSlots; ++f) {
+        int card = hana.field[f];
+        if (card >= 0 && monthCount[card / 4] < 3) monthSlots[card / 4][monthCount[card / 4]++] = f;
+    }
     for (int slot = 0; slot < HanaHandSlots; ++slot) {
-        int& count = hana.matchCount[player][slot];
         int* slots = hana.matchSlots[player][slot];
-        count = 0;
-        slots[0] = slots[1] = slots[2] = -1;
         int card = hana.hands[player][slot];
-        if (card < 0) continue;
-        for (int f = 0; f < HanaFieldSlots && count < 3; ++f) {
-            if (hana.field[f] >= 0 && IsSameMonth(hana.field[f], card)) slots[count++] = f;
-        }
+        int count = card >= 0 ? monthCount[card / 4] : 0;
+        for (int k = 0; k < 3; ++k) slots[k] = k < count ? monthSlots[card / 4][k] : -1;
+        hana.matchCount[player][slot] = count;
     }
 }
 

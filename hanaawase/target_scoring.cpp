@@ -11,67 +11,81 @@ namespace {
 // while the player's yaku are scored.
 struct Table {
     uint64_t inHand = 0;
-    int fieldMonths = 0;  // bit m: a field card of month m lies down
+    unsigned monthsOnField = 0;
     int capturedOfMonth[12] = {};
-    int handCount = 0;
+    int handCount;
 
-    explicit Table(int player) {
+    explicit Table(int player) : handCount(hana.handCount[player]) {
         for (int slot = 0; slot < HanaHandSlots; ++slot) {
             if (hana.hands[player][slot] >= 0) inHand |= uint64_t{1} << hana.hands[player][slot];
         }
         for (int f = 0; f < HanaFieldSlots; ++f) {
-            if (hana.field[f] >= 0) fieldMonths |= 1 << hana.field[f] / 4;
+            if (hana.field[f] >= 0) monthsOnField |= 1u << (hana.field[f] >> 2);
         }
         for (int p = 0; p < HanaPlayers; ++p) {
             for (int kind = 0; kind < HanaKinds; ++kind) {
                 for (int i = 0; i < hana.capturedCount[p][kind]; ++i)
-                    ++capturedOfMonth[hana.captured[p][kind][i] / 4];
+                    ++capturedOfMonth[hana.captured[p][kind][i] >> 2];
             }
         }
-        handCount = hana.handCount[player];
+    }
+    bool InHand(int card) const { return inHand >> card & 1; }
+    // How much one step of the scoring takes off for the card, or -1 when the
+    // step leaves the score alone: a hand card that can take now counts as
+    // good as held.
+    int Cost(int card) const {
+        int month = card >> 2;
+        if (InHand(card)) {
+            if (monthsOnField >> month & 1) return -1;
+            return 5 + 10 * capturedOfMonth[month];
+        }
+        return 10 + 10 * capturedOfMonth[month];
     }
 };
 
-void ScoreCard(const Table& table, int player, int yaku, int card) {
-    int& score = hana.targetScore[player][yaku];
-    if (hana.wanted[player][yaku][0] == HanaNoLongerWanted) {
-        score = 0;
-        return;
-    }
-    int month = card / 4;
-    if (table.inHand >> card & 1) {
-        // A hand card that can take now counts as good as held.
-        if (table.fieldMonths >> month & 1) return;
-        score -= 5;
-    } else {
-        score -= 10;
-        hana.missing[player][yaku][hana.missingCount[player][yaku]++] = card;
-    }
-    score -= 10 * table.capturedOfMonth[month];
-    // Fewer cards left in hand leave fewer turns to gather the rest; the
-    // scaling applies again after every card.
-    score = score * table.handCount / 7;
+// One step of the scoring for one card. Fewer cards left in hand leave fewer
+// turns to gather the rest, so the score is rescaled after every card.
+inline void ScoreCard(const Table& table, int card, int& score, int* missing, int& missingCount) {
+    int cost = table.Cost(card);
+    if (cost < 0) return;
+    if (!table.InHand(card)) missing[missingCount++] = card;
+    score = (score - cost) * table.handCount / 7;
     if (score < 0) score = 0;
 }
 
 }  // namespace
 
 void HanaScoreTargetCard(int player, int yaku, int card) {
-    ScoreCard(Table(player), player, yaku, card);
+    int& score = hana.targetScore[player][yaku];
+    if (hana.wanted[player][yaku][0] == HanaNoLongerWanted) {
+        score = 0;
+        return;
+    }
+    ScoreCard(Table(player), card, score, hana.missing[player][yaku],
+              hana.missingCount[player][yaku]);
 }
 
 void HanaScoreTargets(int player) {
     Table table(player);
     for (int t = HanaYakuCount - 1; t >= 0; --t) {
-        hana.missingCount[player][t] = 0;
-        hana.targetScore[player][t] = 100;
-        if (!hana.reach[player][t]) {
-            const HanaYakuCards& set = YakuTargets[t];
-            for (int i = 0; i < set.count; ++i) ScoreCard(table, player, t, set.cards[i]);
+        int* missing = hana.missing[player][t];
+        int missingCount = 0;
+        int score = 100;
+        if (hana.wanted[player][t][0] == HanaNoLongerWanted) {
+            // Every card of a yaku no longer wanted zeroes its score.
+            score = 0;
         } else {
-            int count = hana.wantedCount[player][t];
-            for (int i = 0; i < count && i < HanaWantedRoom; ++i)
-                ScoreCard(table, player, t, hana.wanted[player][t][i]);
+            const int* cards = YakuTargets[t].cards;
+            int count = YakuTargets[t].count;
+            if (hana.reach[player][t]) {
+                cards = hana.wanted[player][t];
+                count = hana.wantedCount[player][t];
+                if (count > HanaWantedRoom) count = HanaWantedRoom;
+            }
+            for (int i = 0; i < count; ++i)
+                ScoreCard(table, cards[i], score, missing, missingCount);
         }
+        hana.missingCount[player][t] = missingCount;
+        hana.targetScore[player][t] = score;
     }
 }

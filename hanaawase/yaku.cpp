@@ -1,29 +1,22 @@
 #include "hanaawase/yaku.h"
 
-#include <cstdint>
-
 #include "hanaawase/state.h"
 #include "hanaawase/tables.h"
-#include "hanaawase/target_scoring.h"
 
 namespace {
 
-uint64_t MaskOf(const HanaYakuCards& set) {
-    uint64_t mask = 0;
-    for (int i = 0; i < set.count; ++i) mask |= uint64_t{1} << set.cards[i];
-    return mask;
-}
-
-// The cards counted for each yaku's reach and named as its wanted cards: the
-// yaku's own cards (for 六タン and 七タン every ribbon but 柳's, for 四光 every
-// bright but 柳に道風).
-struct YakuMasks {
-    uint64_t of[HanaYakuCount];
-    YakuMasks() {
-        for (int t = 0; t < HanaYakuCount; ++t) of[t] = MaskOf(YakuTargets[t]);
+// For each card, the yaku (bit t) whose reach counts it and whose wanted
+// list names it: the yaku's own cards (for 六タン and 七タン every ribbon but
+// 柳's, for 四光 every bright but 柳に道風).
+struct YakuMembership {
+    unsigned of[48] = {};
+    YakuMembership() {
+        for (int t = 0; t < HanaYakuCount; ++t) {
+            for (int i = 0; i < YakuTargets[t].count; ++i) of[YakuTargets[t].cards[i]] |= 1u << t;
+        }
     }
 };
-const YakuMasks masks;
+const YakuMembership membership;
 
 // How many of the yaku's cards a player holds when one capture is missing.
 const int ReachCount[HanaYakuCount] = {
@@ -33,13 +26,16 @@ const int ReachCount[HanaYakuCount] = {
     2, 6, 3, 4,  // 青タン, 七タン, 四光, 五光
 };
 
-uint64_t CapturedMask(int player) {
-    uint64_t mask = 0;
+// How many cards of each yaku the player has captured.
+void CountHeld(int player, int held[HanaYakuCount]) {
+    for (int t = 0; t < HanaYakuCount; ++t) held[t] = 0;
     for (int kind = 0; kind < HanaKinds; ++kind) {
-        for (int i = 0; i < hana.capturedCount[player][kind]; ++i)
-            mask |= uint64_t{1} << hana.captured[player][kind][i];
+        for (int i = 0; i < hana.capturedCount[player][kind]; ++i) {
+            for (unsigned bits = membership.of[hana.captured[player][kind][i]]; bits;
+                 bits &= bits - 1)
+                ++held[__builtin_ctz(bits)];
+        }
     }
-    return mask;
 }
 
 // The cards still in play, in the order the wanted lists take them: the
@@ -76,43 +72,65 @@ bool HanaIsWanted(int player, int yaku, int card) {
 }
 
 int HanaCountRibbonsForTan(int player) {
-    return __builtin_popcountll(CapturedMask(player) & masks.of[RokuTan]);
+    int held[HanaYakuCount];
+    CountHeld(player, held);
+    return held[RokuTan];
 }
 
-void HanaBuildWanted(int player) {
-    int inPlay[48];
-    int n = CollectCardsInPlay(inPlay);
+namespace {
+
+void BuildWantedFrom(int player, const int* inPlay, int n) {
+    unsigned reached = 0;
     for (int t = 0; t < HanaYakuCount; ++t) {
         hana.wanted[player][t][0] = hana.wanted[player][t][1] = -1;
         hana.wantedCount[player][t] = 0;
+        if (hana.reach[player][t]) reached |= 1u << t;
+    }
+    // One pass over the cards in play fills every reached yaku's list in
+    // collection order; each list has room for two.
+    for (int i = 0; i < n; ++i) {
+        for (unsigned bits = membership.of[inPlay[i]] & reached; bits; bits &= bits - 1) {
+            int t = __builtin_ctz(bits);
+            int& count = hana.wantedCount[player][t];
+            if (count < HanaWantedRoom) hana.wanted[player][t][count++] = inPlay[i];
+        }
     }
     for (int t = 0; t < HanaYakuCount; ++t) {
-        int* wanted = hana.wanted[player][t];
         if (hana.reach[player][t]) {
-            int count = 0;
-            for (int i = 0; i < n && count < HanaWantedRoom; ++i) {
-                if (masks.of[t] >> inPlay[i] & 1) wanted[count++] = inPlay[i];
-            }
-            hana.wantedCount[player][t] = count;
-            if (count == 0) {
-                wanted[0] = HanaNoLongerWanted;
+            if (hana.wantedCount[player][t] == 0) {
+                hana.wanted[player][t][0] = HanaNoLongerWanted;
                 hana.reach[player][t] = 0;
             }
         } else if (MarkedWhenNotReached(t)) {
-            wanted[0] = HanaNoLongerWanted;
+            hana.wanted[player][t][0] = HanaNoLongerWanted;
         }
     }
 }
 
-void HanaEvaluateReach(int player) {
-    uint64_t held = CapturedMask(player);
+void EvaluateReachWith(int player, const int* inPlay, int n) {
+    int held[HanaYakuCount];
+    CountHeld(player, held);
     bool any = false;
     for (int t = 0; t < HanaYakuCount; ++t) {
-        bool reached = __builtin_popcountll(held & masks.of[t]) == ReachCount[t];
+        bool reached = held[t] == ReachCount[t];
         hana.reach[player][t] = reached;
         any = any || reached;
     }
-    if (any) HanaBuildWanted(player);
+    if (any) BuildWantedFrom(player, inPlay, n);
+}
+
+}  // namespace
+
+void HanaBuildWanted(int player) {
+    int inPlay[48];
+    int n = CollectCardsInPlay(inPlay);
+    BuildWantedFrom(player, inPlay, n);
+}
+
+void HanaEvaluateReach(int player) {
+    int inPlay[48];
+    int n = CollectCardsInPlay(inPlay);
+    EvaluateReachWith(player, inPlay, n);
 }
 
 void HanaDetectMadeYaku(int player, int card) {
@@ -126,10 +144,14 @@ void HanaDetectMadeYaku(int player, int card) {
         if (ribbons == 6) hana.madeYaku[player][RokuTan] = 1;
         if (ribbons == 7) hana.madeYaku[player][NanaTan] = 1;
     }
-    for (int q = 0; q < HanaPlayers; ++q) {
-        HanaEvaluateReach(q);
-        HanaScoreTargets(q);
-    }
+    // Nothing the re-evaluation reads changes in between, so the cards in
+    // play are gathered once for the three players. The target scores are
+    // not redone here: their one reader, the choice between two field cards,
+    // scores afresh before it looks, and scoring three players after every
+    // card would cost most of a hand's time for nothing.
+    int inPlay[48];
+    int n = CollectCardsInPlay(inPlay);
+    for (int q = 0; q < HanaPlayers; ++q) EvaluateReachWith(q, inPlay, n);
 }
 
 void HanaApplyGiveWay(int player) {

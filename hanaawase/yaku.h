@@ -8,7 +8,7 @@ void HanaEvaluateReach(int player);
 // Rebuilds the player's wanted lists from the cards still in play.
 void HanaBuildWanted(int player);
 // After `card` was filed for the player: marks the yaku it completes, then
-// re-evaluates reach and target scores of all three players.
+// re-evaluates the reach of all three players.
 void HanaDetectMadeYaku(int player, int card);
 // Larger yaku replace the smaller ones they contain.
 void HanaApplyGiveWay(int player);
