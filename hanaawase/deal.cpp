@@ -18,10 +18,19 @@ struct DealStep {
 
 // Four to each hand, three to the field, three more to each hand, three more
 // to the field.
+// clang-format off
 const DealStep DealSteps[8] = {
-    {0, 0, 4, 0},  {1, 4, 4, 0},  {2, 8, 4, 0},  {-1, 12, 3, 0},
-    {0, 15, 3, 4}, {1, 18, 3, 4}, {2, 21, 3, 4}, {-1, 24, 3, 3},
+    // receiver  deck  count  slot
+    { 0,         0,    4,     0},
+    { 1,         4,    4,     0},
+    { 2,         8,    4,     0},
+    {-1,         12,   3,     0},
+    { 0,         15,   3,     4},
+    { 1,         18,   3,     4},
+    { 2,         21,   3,     4},
+    {-1,         24,   3,     3},
 };
+// clang-format on
 constexpr int FirstStockPosition = 27;
 
 }  // namespace
