@@ -1,0 +1,174 @@
+#include "hanaawase/flow.h"
+
+#include "app/program.h"
+#include "app/records.h"
+#include "app/shell.h"
+#include "cards/random.h"
+#include "hanaawase/com_choice.h"
+#include "hanaawase/deal.h"
+#include "hanaawase/play.h"
+#include "hanaawase/settlement.h"
+#include "hanaawase/state.h"
+#include "hanaawase/view.h"
+#include "hanaawase/yaku.h"
+#include "platform/clock.h"
+
+int HanaWait(uint32_t ms) {
+    platform::WaitMs(ms);
+    return 1;
+}
+
+int HanaShowYakuMade(int player) {
+    HanaApplyGiveWay(player);
+    for (int t = 0; t < HanaYakuCount; ++t) {
+        if (hana.madeYaku[player][t]) {
+            CurrentHanaView().HanaShowYakuMade(player);
+            break;
+        }
+    }
+    return 1;
+}
+
+namespace {
+
+void StartGame() {
+    hana.dealer = Random() % 3;
+    hana.handsCompleted = 0;
+    for (int p = 0; p < HanaPlayers; ++p) {
+        hana.scoreHistory[p].assign(1, -1);
+        hana.totalScore[p] = 0;
+    }
+    CurrentHanaView().HanaGameStarted();
+}
+
+void StartHand() {
+    if (handsOption == 0 || handsOption == 1) {
+        if (hana.handsCompleted >= 6 * (handsOption + 1)) {
+            // The dialogs index the final hand by this number.
+            hana.handsCompleted = 6 * handsOption + 5;
+            gameState = HanaGameEnd;
+            return;
+        }
+    }
+    HanaClearHand();
+    for (auto& history : hana.scoreHistory) {
+        history.resize(hana.handsCompleted + 1);
+        history[hana.handsCompleted] = -1;
+    }
+    pointerClicked = 0;
+    choiceConfirmed = 0;
+    cursorSlot = 0;
+    HanaDeal();
+    gameState = HanaUserTurn + hana.dealer;
+}
+
+void RecordHand() {
+    int mine = hana.handScore[0];
+    if (mine >= hana.handScore[1] && mine >= hana.handScore[2] && mine >= 1) ++recHanaHandsWon;
+    recHanaTotalPoints += mine;
+    if (mine > recHanaBestHand) recHanaBestHand = mine;
+}
+
+void EndHand() {
+    HanaView& view = CurrentHanaView();
+    for (int p = 0; p < HanaPlayers; ++p) HanaShowYakuMade(p);
+    HanaSettleHand();
+    view.HanaDrawPanel();
+    view.HanaPresentRect(0, 0, ClientWidth[resolution] - 1, ClientHeight[resolution] - 1);
+    RecordHand();
+    view.HanaShowResults();
+    int next = HanaNextDealer();
+    view.HanaHandEnded(next);
+    hana.dealer = next;
+    ++hana.handsCompleted;
+    ++recHanaHandsPlayed;
+    SaveRecords();
+    gameState = HanaHandStart;
+}
+
+void EndGame() {
+    CurrentHanaView().HanaGameOver();
+    CurrentHanaView().HanaShowGameEnd();
+    ++recHanaGamesPlayed;
+    const int* total = hana.totalScore;
+    if (total[0] > total[1] && total[0] > total[2]) ++recHanaGamesWon;
+    SaveRecords();
+    pointerClicked = 0;
+    choiceConfirmed = 0;
+    gameState = HanaFinalWait;
+}
+
+void FinalWait() {
+    if (!pointerClicked && !choiceConfirmed) {
+        Shell().WaitForInput(100);
+        return;
+    }
+    gameState = -1;
+    Shell().EnableScoreTableMenu(false);
+    PlayMusic();
+    Shell().InvalidateClient();
+    HanaReleaseGame();
+}
+
+}  // namespace
+
+void HanaComputerTurn(int player) {
+    HanaView& view = CurrentHanaView();
+    for (auto& pair : hana.capturePairs) pair[0] = pair[1] = -1;
+    for (int& count : hana.turnCapturedCount) count = 0;
+    hana.firstCaptureSlot = -1;
+
+    HanaPlayCard(player, HanaChooseHandCard(player));
+    if (player == 2) view.HanaShowHand(2);
+    HanaDrawAndPlay(player);
+
+    subState = HanaCapturesFlying;
+    view.HanaFlyCapturesToPiles(player);
+    subState = 0;
+    HanaMergeTurnCaptures(player);
+    for (int& count : hana.turnCapturedCount) count = 0;
+    view.HanaDrawPiles(player);
+
+    if (player == 1) {
+        HanaWait(animationOn ? 100 : 300);
+    } else if (!animationOn) {
+        HanaWait(300);
+    }
+    gameState = hana.stockCount == 0 ? HanaHandEnd : (player == 1 ? HanaCom2Turn : HanaUserTurn);
+}
+
+int HanaAwaseStep() {
+    switch (gameState) {
+        case HanaTableSetUp:
+            CurrentHanaView().HanaBuildLayout();
+            gameState = HanaGameStart;
+            return 1;
+        case HanaGameStart:
+            StartGame();
+            gameState = HanaHandStart;
+            return 1;
+        case HanaHandStart:
+            StartHand();
+            return 1;
+        case HanaUserTurn:
+            HanaUserTurnStep();
+            return 1;
+        case HanaCom1Turn:
+            HanaComputerTurn(1);
+            return 1;
+        case HanaCom2Turn:
+            HanaComputerTurn(2);
+            return 1;
+        case HanaHandEnd:
+            EndHand();
+            return 1;
+        case HanaGameEnd:
+            EndGame();
+            return 1;
+        case HanaFinalWait:
+            FinalWait();
+            return 1;
+        default:
+            return 0;
+    }
+}

@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/records.h"
+#include "cards/random.h"
+#include "game_driver.h"
+#include "hanaawase/play.h"
+#include "table_setup.h"
+
+namespace {
+
+class HanaFlowTest : public ::testing::Test {
+  protected:
+    HanaTableTest table;
+    void SetUp() override {
+        handsOption = 0;
+        ClearRecords();
+        SeedRandom(2024);
+    }
+};
+
+// Hit tests that answer what the test says is under the pointer.
+class PointerView : public HanaView {
+  public:
+    int handSlot = -1, fieldSlot = -1;
+    int HanaHandCardAt(int, int) override { return handSlot; }
+    int HanaFieldSlotAt(int, int) override { return fieldSlot; }
+};
+
+// The user is to play: a hand card of 桜 with two 桜 cards on the field.
+void SetUpUsersTurnWithTwoMatches() {
+    SetHand(0, {2, 10, 20});
+    SetHand(1, {3, 21, 22});
+    SetHand(2, {4, 23, 24});
+    SetField({8, 30, 9});
+    SetStock({40, 41, 42, 43, 44, 45, 46, 47, 36});
+    hana.dealer = 0;
+    gameState = HanaUserTurn;
+    subState = 0;
+}
+
+}  // namespace
+
+TEST_F(HanaFlowTest, ASixHandGameEndsAfterHandFive) {
+    UserPolicy policy;
+    int lastHandSeen = -1;
+    PlayGame(
+        policy, [&] { return gameState == HanaFinalWait; },
+        [&] { lastHandSeen = std::max(lastHandSeen, hana.handsCompleted); });
+    EXPECT_EQ(gameState, HanaFinalWait);
+    EXPECT_EQ(hana.handsCompleted, 5);
+    EXPECT_EQ(lastHandSeen, 6);
+    EXPECT_EQ(hana.scoreHistory[0].size(), 6u);
+}
+
+TEST_F(HanaFlowTest, ATwelveHandGameEndsAfterHandEleven) {
+    handsOption = 1;
+    UserPolicy policy{UserPolicy::Last};
+    PlayGame(policy, [&] { return gameState == HanaFinalWait; });
+    EXPECT_EQ(hana.handsCompleted, 11);
+    EXPECT_EQ(hana.scoreHistory[2].size(), 12u);
+}
+
+TEST_F(HanaFlowTest, AnUnlimitedGameGoesOnPastTwelveHands) {
+    handsOption = 2;
+    UserPolicy policy;
+    bool ended = false;
+    PlayGame(
+        policy, [&] { return hana.handsCompleted == 14 || gameState == HanaGameEnd; },
+        [&] { ended = ended || gameState == HanaGameEnd; });
+    EXPECT_FALSE(ended);
+    EXPECT_NE(gameState, HanaGameEnd);
+    EXPECT_EQ(hana.handsCompleted, 14);
+}
+
+TEST_F(HanaFlowTest, RecordsCountTheUsersHandsAndTheGame) {
+    UserPolicy policy{UserPolicy::Random, 5};
+    std::vector<int> mine, com1, com2;
+    int totals[3] = {};
+    PlayGame(policy, nullptr, [&] {
+        if (gameState == HanaFinalWait && mine.empty()) {
+            mine = hana.scoreHistory[0], com1 = hana.scoreHistory[1], com2 = hana.scoreHistory[2];
+            std::copy(hana.totalScore, hana.totalScore + 3, totals);
+        }
+    });
+    ASSERT_EQ(mine.size(), 6u);
+    int won = 0, best = NoHanaBestHand, sum = 0;
+    for (size_t k = 0; k < mine.size(); ++k) {
+        if (mine[k] >= com1[k] && mine[k] >= com2[k] && mine[k] >= 1) ++won;
+        best = std::max(best, mine[k]);
+        sum += mine[k];
+    }
+    EXPECT_EQ(recHanaHandsPlayed, 6);
+    EXPECT_EQ(recHanaHandsWon, won);
+    EXPECT_EQ(recHanaBestHand, best);
+    EXPECT_EQ(recHanaTotalPoints, sum);
+    EXPECT_EQ(sum, totals[0]);
+    EXPECT_EQ(recHanaGamesPlayed, 1);
+    EXPECT_EQ(recHanaGamesWon, totals[0] > totals[1] && totals[0] > totals[2] ? 1 : 0);
+    EXPECT_EQ(recKoiHandsPlayed, 0);
+    // The game is released once the user clicks the result away.
+    EXPECT_EQ(gameState, -1);
+    EXPECT_TRUE(hana.scoreHistory[0].empty());
+}
+
+TEST_F(HanaFlowTest, TheGameOnlyEndsWhenTheUserClicks) {
+    UserPolicy policy;
+    PlayGame(policy, [&] { return gameState == HanaFinalWait; });
+    for (int i = 0; i < 3; ++i) HanaAwaseStep();
+    EXPECT_EQ(gameState, HanaFinalWait);
+    choiceConfirmed = 1;
+    HanaAwaseStep();
+    EXPECT_EQ(gameState, -1);
+}
+
+TEST_F(HanaFlowTest, ACardMatchingTwoWaitsForTheChoiceAndCanBeTakenBack) {
+    SetUpUsersTurnWithTwoMatches();
+    HanaAwaseStep();  // turn start
+    ASSERT_EQ(subState, 1);
+    cursorSlot = 1;  // the 桜 chaff
+    choiceConfirmed = 1;
+    HanaAwaseStep();
+    EXPECT_EQ(subState, 2);
+    EXPECT_EQ(hana.chosenHandSlot, 1);
+    HanaAwaseStep();
+    EXPECT_EQ(subState, 2);  // still waiting
+    cancelRequested = 1;
+    HanaAwaseStep();
+    EXPECT_EQ(subState, 1);
+    EXPECT_EQ(cursorSlot, 1);  // back on the same hand card
+    EXPECT_EQ(hana.handCount[0], 3);
+
+    choiceConfirmed = 1;
+    HanaAwaseStep();
+    ASSERT_EQ(subState, 2);
+    cursorSlot = 1;  // the second candidate: 9 at field slot 2
+    choiceConfirmed = 1;
+    HanaAwaseStep();
+    EXPECT_TRUE(HasCaptured(0, 9));
+    EXPECT_EQ(hana.field[0], 8);
+    EXPECT_EQ(hana.hands[0][7], 40);  // the drawn card waits in slot 7
+}
+
+TEST_F(HanaFlowTest, ACardWithoutTwoMatchesGoesOnWithoutAChoice) {
+    SetUpUsersTurnWithTwoMatches();
+    HanaAwaseStep();
+    cursorSlot = 2;  // 牡丹: nothing to take, laid down
+    choiceConfirmed = 1;
+    HanaAwaseStep();
+    EXPECT_EQ(subState, 3);
+    HanaAwaseStep();  // plays, draws 40 (no match), returns before playing it
+    EXPECT_EQ(subState, 5);
+    EXPECT_EQ(hana.field[1], 30);
+    EXPECT_EQ(hana.field[3], 20);
+    HanaAwaseStep();
+    EXPECT_EQ(hana.field[4], 40);
+    EXPECT_EQ(gameState, HanaCom1Turn);
+    EXPECT_EQ(subState, 0);
+}
+
+TEST_F(HanaFlowTest, ClicksOutsideTheHandOrOnTheOtherCandidateAreIgnored) {
+    PointerView view;
+    SetHanaView(&view);
+    SetUpUsersTurnWithTwoMatches();
+    HanaAwaseStep();
+    pointerClicked = 1;  // nothing under the pointer
+    HanaAwaseStep();
+    EXPECT_EQ(subState, 1);
+    EXPECT_EQ(pointerClicked, 0);
+    EXPECT_EQ(choiceConfirmed, 0);
+
+    view.handSlot = 1;
+    pointerMoved = 1;
+    pointerClicked = 1;
+    HanaAwaseStep();
+    ASSERT_EQ(subState, 2);
+    EXPECT_EQ(hana.chosenHandSlot, 1);
+    view.fieldSlot = 2;  // the candidate not under the cursor
+    pointerClicked = 1;
+    HanaAwaseStep();
+    EXPECT_EQ(subState, 2);
+    // Hovering it makes it the candidate; a click then takes it.
+    pointerMoved = 1;
+    pointerClicked = 1;
+    HanaAwaseStep();
+    EXPECT_TRUE(HasCaptured(0, 9));
+}
+
+TEST_F(HanaFlowTest, TheCursorWrapsAroundTheHand) {
+    SetUpUsersTurnWithTwoMatches();
+    HanaAwaseStep();
+    cursorSlot = -1;
+    redrawRequested = 1;
+    HanaAwaseStep();
+    EXPECT_EQ(cursorSlot, 2);
+    cursorSlot = 3;
+    HanaAwaseStep();
+    EXPECT_EQ(cursorSlot, 0);
+}
+
+TEST_F(HanaFlowTest, AnUnknownStateIsLeftAlone) {
+    gameState = 9;
+    EXPECT_EQ(HanaAwaseStep(), 0);
+    gameState = -1;
+}

@@ -1,0 +1,52 @@
+// Plays Hana-awase through HanaAwaseStep for tests, answering for the user
+// the way kirabo-sim does, or at random from a generator of the test's own
+// (the program's generator is left to the game).
+#pragma once
+#include <cstdint>
+#include <functional>
+
+#include "app/program.h"
+#include "hanaawase/flow.h"
+#include "hanaawase/state.h"
+
+struct UserPolicy {
+    enum Kind { First, Last, Random } kind = First;
+    uint32_t state = 1;
+    int Next(int n) {
+        state = state * 1103515245u + 12345u;
+        return static_cast<int>((state >> 16) % static_cast<uint32_t>(n));
+    }
+    // Sets the cursor and confirms whenever the game waits for the user.
+    void Act() {
+        if (gameState == HanaUserTurn) {
+            if (subState == 1) {
+                int n = hana.handCount[0];
+                cursorSlot = kind == First ? 0 : kind == Last ? n - 1 : Next(n);
+                choiceConfirmed = 1;
+            } else if (subState == 2 || subState == 4) {
+                cursorSlot = kind == First ? 0 : kind == Last ? 1 : Next(2);
+                choiceConfirmed = 1;
+            }
+        } else if (gameState == HanaFinalWait) {
+            pointerClicked = 1;
+        }
+    }
+};
+
+// Starts a game and steps it until it is over or `stop` says so; `beforeStep`
+// sees the state before every call. Returns the number of calls.
+inline long PlayGame(UserPolicy& policy, const std::function<bool()>& stop = nullptr,
+                     const std::function<void()>& beforeStep = nullptr) {
+    currentGame = 1;
+    gameState = 0;
+    subState = 0;
+    long calls = 0;
+    while (gameState != -1) {
+        if (stop && stop()) break;
+        policy.Act();
+        if (beforeStep) beforeStep();
+        HanaAwaseStep();
+        ++calls;
+    }
+    return calls;
+}
