@@ -35,6 +35,11 @@ extern int suppressMusicNotify;
 // painted dialogs lay out their text.
 extern int charWidth, charHeight;
 
+// What a dialog's frame adds to its client area (two borders; the caption
+// and two borders). Dialogs sized at run time subtract them again.
+constexpr int frameExtraWidth = 6;
+constexpr int frameExtraHeight = 25;
+
 constexpr int ResolutionCount = 3;
 constexpr int ClientWidth[ResolutionCount] = {632, 792, 1016};
 constexpr int ClientHeight[ResolutionCount] = {434, 554, 722};

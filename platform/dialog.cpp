@@ -41,8 +41,9 @@ class TemplateDialog : public QDialog, public Dialog {
   public:
     TemplateDialog(const DialogTemplate& tmpl, DialogProc& proc) : tmpl_(tmpl), proc_(proc) {
         setWindowTitle(QString::fromStdString(tmpl.caption));
-        setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                       Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+        Qt::WindowFlags flags = Qt::Dialog | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
+        if (tmpl.closeBox) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        setWindowFlags(flags);
         setModal(true);
         QFont font = FontFor(tmpl.systemFont ? Font::MainWindow : Font::Dialog);
         setFont(font);
@@ -85,16 +86,33 @@ class TemplateDialog : public QDialog, public Dialog {
         done(result);
     }
     Size ClientSize() const override { return {width(), height()}; }
+    void SetClientSize(int w, int h) override {
+        setFixedSize(w, h);
+        Centre();
+    }
+    void MoveItem(int id, int x, int y, int w, int h) override {
+        if (auto it = controls_.find(id); it != controls_.end()) it->second->setGeometry(x, y, w, h);
+    }
+    Rect ItemRect(int id) const override {
+        auto it = controls_.find(id);
+        if (it == controls_.end()) return {};
+        QRect g = it->second->geometry();
+        return {g.left(), g.top(), g.right() + 1, g.bottom() + 1};
+    }
     void Click(int id) override {
         auto* b = Button(id);
         if (b && b->isEnabled()) b->click();
     }
     Surface Snapshot() override { return Surface(grab().toImage()); }
 
-    int Run() {
-        // Centred on the main window.
+    // Centred on the main window.
+    void Centre() {
         Rect main = MainWindowFrame();
         move(main.left + (main.Width() - width()) / 2, main.top + (main.Height() - height()) / 2);
+    }
+
+    int Run() {
+        Centre();
         proc_.OnInit(*this);
         if (ended_) return result();
         if (dialogHook) {

@@ -26,6 +26,7 @@ struct DialogTemplate {
     // 9 pt dialog font.
     bool systemFont = true;
     std::vector<DialogControl> controls;
+    bool closeBox = true;  // a system menu with the close box
 };
 
 class Dialog;
@@ -52,6 +53,11 @@ class Dialog {
     virtual void Invalidate() = 0;
     virtual void End(int result) = 0;
     virtual Size ClientSize() const = 0;
+    // Sizes laid out at run time, in pixels; the dialog stays centred on the
+    // main window.
+    virtual void SetClientSize(int width, int height) = 0;
+    virtual void MoveItem(int id, int x, int y, int width, int height) = 0;
+    virtual Rect ItemRect(int id) const = 0;
     // What a player's click on the control does (tests).
     virtual void Click(int id) = 0;
     // The dialog as shown (tests).
