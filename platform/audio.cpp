@@ -34,6 +34,12 @@ std::map<int, Mix_Chunk*> effects;
 std::atomic<void (*)(const int16_t*, int, int)> outputTap{nullptr};
 int deviceChannels = DeviceChannels;
 int tuneStarts = 0;
+// A tune that ends before a quarter of a second has sounded cannot be played
+// (a damaged file FluidSynth gives up on); it is not started again, or its
+// notices would restart it without end.
+constexpr int MinimumTuneFrames = DeviceRate / 4;
+std::atomic<int> framesSinceStart{0};
+std::atomic<bool> tuneUnplayable{false};
 
 bool IsFile(const char* path) {
     struct stat st;
@@ -41,7 +47,9 @@ bool IsFile(const char* path) {
 }
 
 void AnnounceEnd() {
-    if (noticePending.exchange(false) && tuneEndedHook) tuneEndedHook();
+    if (!noticePending.exchange(false)) return;
+    if (framesSinceStart < MinimumTuneFrames) tuneUnplayable = true;
+    if (tuneEndedHook) tuneEndedHook();
 }
 
 void SDLCALL TuneFinished() {
@@ -49,6 +57,7 @@ void SDLCALL TuneFinished() {
 }
 
 void SDLCALL TapOutput(void*, Uint8* stream, int len) {
+    framesSinceStart += len / (2 * deviceChannels);
     if (auto tap = outputTap.load())
         tap(reinterpret_cast<const int16_t*>(stream), len / 2, deviceChannels);
 }
@@ -124,17 +133,19 @@ void StartTune(const std::string& path) {
     tune = Mix_LoadMUS(path.c_str());
     if (!tune) return;
     tunePath = path;
+    tuneUnplayable = false;
     RestartTune();
 }
 
 void RestartTune() {
-    if (!deviceOpen || !tune) return;
+    if (!deviceOpen || !tune || tuneUnplayable) return;
     // A play cut short by its own restart announces nothing: its notice
     // would only restart the tune once more.
     noticePending = false;
     Mix_HaltMusic();
     noticePending = true;
     ++tuneStarts;
+    framesSinceStart = 0;
     if (Mix_PlayMusic(tune, 0) != 0) noticePending = false;
 }
 

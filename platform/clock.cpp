@@ -7,7 +7,7 @@ namespace platform {
 namespace {
 
 class SystemClock : public Clock {
-public:
+  public:
     uint32_t Now() override {
         using namespace std::chrono;
         auto ms = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
@@ -21,9 +21,15 @@ Clock* currentClock = &systemClock;
 
 }  // namespace
 
-void SetClock(Clock* clock) { currentClock = clock ? clock : &systemClock; }
-Clock& CurrentClock() { return *currentClock; }
-uint32_t GetTickCount() { return currentClock->Now(); }
+void SetClock(Clock* clock) {
+    currentClock = clock ? clock : &systemClock;
+}
+Clock& CurrentClock() {
+    return *currentClock;
+}
+uint32_t GetTickCount() {
+    return currentClock->Now();
+}
 
 void WaitMs(uint32_t ms) {
     uint32_t start = GetTickCount();

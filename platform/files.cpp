@@ -125,7 +125,9 @@ bool SaveFileBytes(const std::string& path, const std::string& bytes) {
 }
 
 namespace testing {
-void SetBeforeRenameHook(std::function<bool()> hook) { beforeRenameHook = std::move(hook); }
+void SetBeforeRenameHook(std::function<bool()> hook) {
+    beforeRenameHook = std::move(hook);
+}
 }  // namespace testing
 
 }  // namespace platform

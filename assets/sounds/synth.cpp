@@ -41,19 +41,32 @@ double NoteHz(int note) {
 
 void AddStruckTone(Voice& v, double start, double frequency, double gain, double attack,
                    const std::vector<Partial>& partials) {
-    // Past nine times the slowest decay the tone is below -80 dB: stop there.
-    float slowest = 0;
-    for (const Partial& p : partials) slowest = std::max(slowest, p.decay);
-    const size_t end = SampleAt(v, start + attack + 9.0 * slowest);
-    for (size_t i = SampleAt(v, start); i < end; ++i) {
-        const double t = static_cast<double>(i) / v.rate - start;
-        double sum = 0;
-        for (const Partial& p : partials) {
-            const double hz = frequency * p.ratio;
-            if (hz >= v.rate / 2.0) continue;
-            sum += p.amplitude * Envelope(t, attack, p.decay) * std::sin(TwoPi * hz * t);
+    const size_t first = SampleAt(v, start);
+    const size_t attackEnd = std::min(v.samples.size(), first + SampleAt(v, attack) + 1);
+    for (const Partial& p : partials) {
+        const double hz = frequency * p.ratio;
+        if (hz >= v.rate / 2.0) continue;
+        // Past nine decay times the partial is below -80 dB: stop there.
+        const size_t end = SampleAt(v, start + attack + 9.0 * p.decay);
+        // A rotating phasor and a per-sample decay factor: no sin or exp in
+        // the loop, so the long jingles are made in milliseconds.
+        const double step = TwoPi * hz / v.rate;
+        const double cosStep = std::cos(step), sinStep = std::sin(step);
+        const double fall = std::exp(-1.0 / (p.decay * v.rate));
+        double re = 1, im = 0;  // cos and sin of the phase
+        double level = gain * p.amplitude;
+        for (size_t i = first; i < end; ++i) {
+            double envelope = level;
+            if (i < attackEnd) {
+                envelope = level * static_cast<double>(i - first) / (attackEnd - first);
+            } else {
+                level *= fall;
+            }
+            v.samples[i] += static_cast<float>(envelope * im);
+            const double nextRe = re * cosStep - im * sinStep;
+            im = re * sinStep + im * cosStep;
+            re = nextRe;
         }
-        v.samples[i] += static_cast<float>(gain * sum);
     }
 }
 
@@ -75,7 +88,8 @@ void AddPluck(Voice& v, double start, double frequency, double gain, double brig
 
 void AddDrum(Voice& v, double start, double fromHz, double toHz, double gain, double decay) {
     double phase = 0;
-    for (size_t i = SampleAt(v, start); i < v.samples.size(); ++i) {
+    const size_t end = SampleAt(v, start + 9.0 * decay);
+    for (size_t i = SampleAt(v, start); i < end; ++i) {
         const double t = static_cast<double>(i) / v.rate - start;
         const double hz = toHz + (fromHz - toHz) * std::exp(-t / 0.03);
         phase += TwoPi * hz / v.rate;

@@ -15,6 +15,8 @@ std::vector<int16_t> RenderTune(const std::string& midiPath, double maxSeconds) 
     fluid_settings_t* settings = new_fluid_settings();
     fluid_settings_setnum(settings, "synth.sample-rate", RenderRate);
     fluid_settings_setstr(settings, "player.timing-source", "sample");  // not the wall clock
+    // SDL_mixer drives FluidSynth at full gain when the music volume is full.
+    fluid_settings_setnum(settings, "synth.gain", 1.0);
     fluid_synth_t* synth = new_fluid_synth(settings);
     std::vector<int16_t> out;
     if (fluid_synth_sfload(synth, soundFont.c_str(), 1) != FLUID_FAILED) {
