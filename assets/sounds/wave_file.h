@@ -1,7 +1,8 @@
-// RIFF WAVE files of 16-bit mono PCM.
+// RIFF WAVE files of 16-bit PCM.
 #pragma once
 #include <cstdint>
 #include <string>
 #include <vector>
 
-std::string WaveFileBytes(const std::vector<int16_t>& samples, int rate);
+// `samples` holds `channels` interleaved samples a frame.
+std::string WaveFileBytes(const std::vector<int16_t>& samples, int rate, int channels = 1);

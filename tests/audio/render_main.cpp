@@ -15,16 +15,6 @@ bool Write(const std::string& path, const std::string& bytes) {
     return static_cast<bool>(out);
 }
 
-std::string StereoWave(const std::vector<int16_t>& interleaved) {
-    // Reuse the mono writer on a stereo stream: patch channel count and rates.
-    std::string bytes = WaveFileBytes(interleaved, RenderRate);
-    bytes[22] = 2;
-    const uint32_t byteRate = RenderRate * 4;
-    for (int i = 0; i < 4; ++i) bytes[28 + i] = static_cast<char>(byteRate >> (8 * i));
-    bytes[32] = 4;
-    return bytes;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -41,7 +31,7 @@ int main(int argc, char** argv) {
         name = name.substr(0, name.find('.'));
         const auto samples = RenderTune(argv[i], 600);
         std::printf("%s: %.1f s\n", name.c_str(), samples.size() / 2.0 / RenderRate);
-        if (!Write(dir + "/" + name + ".wav", StereoWave(samples))) return 1;
+        if (!Write(dir + "/" + name + ".wav", WaveFileBytes(samples, RenderRate, 2))) return 1;
     }
     return 0;
 }
