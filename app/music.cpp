@@ -51,6 +51,8 @@ bool InitAudio() {
 }
 
 void ShutdownAudio() {
+    // The program is ending: the closing tune's notice has nobody to go to.
+    postNotifyHook = nullptr;
     platform::CloseAudio();
 }
 

@@ -46,19 +46,24 @@ void UseFastDiskDriver() {
     platform::testing::SetOutputTap(Tap);
 }
 
-void StartListening() {
-    std::lock_guard<std::mutex> lock(heardMutex);
-    heard.clear();
-}
-
-std::vector<int16_t> Heard(double seconds) {
-    const size_t wanted = static_cast<size_t>(seconds * 44100) * 2;
+std::vector<int16_t> HearAfter(const std::function<void()>& action, double seconds) {
+    {
+        std::lock_guard<std::mutex> lock(heardMutex);
+        heard.clear();
+    }
+    action();
+    size_t from;
+    {
+        std::lock_guard<std::mutex> lock(heardMutex);
+        from = heard.size();
+    }
+    const size_t to = from + static_cast<size_t>(seconds * 44100) * 2;
     WaitUntil([&] {
         std::lock_guard<std::mutex> lock(heardMutex);
-        return heard.size() >= wanted;
+        return heard.size() >= to;
     });
     std::lock_guard<std::mutex> lock(heardMutex);
-    return std::vector<int16_t>(heard.begin(), heard.begin() + std::min(wanted, heard.size()));
+    return std::vector<int16_t>(heard.begin() + from, heard.begin() + std::min(to, heard.size()));
 }
 
 void PostNotice() {

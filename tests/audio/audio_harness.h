@@ -4,17 +4,19 @@
 // program delivers them on its main thread.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 // Sets the driver up; call before InitAudio.
 void UseFastDiskDriver();
 
-// Starts keeping what the device plays from now on.
-void StartListening();
-// The interleaved stereo samples of the next `seconds` the device plays since
-// StartListening (waits for the audio thread to render them).
-std::vector<int16_t> Heard(double seconds);
+// Runs `action`, then returns the interleaved stereo samples of the
+// `seconds` the device plays after it returned (waiting for the audio thread
+// to render them). The device mixes each block under a lock that every call
+// into the mixer takes, so what is heard after the action has returned was
+// mixed with its effect in place.
+std::vector<int16_t> HearAfter(const std::function<void()>& action, double seconds);
 
 // Notices posted by the audio thread and not delivered yet.
 int PendingNotices();

@@ -35,8 +35,18 @@ std::string TuneName() {
     return std::filesystem::path(platform::LoadedTunePath()).filename().string();
 }
 
-double HeardRms(double seconds) {
-    const auto samples = Heard(seconds);
+// Waits for the playing tune to end and delivers the notice, as the main loop
+// does; true when that started the tune again.
+bool ItsEndStartsItAgain() {
+    const int starts = platform::testing::TuneStarts();
+    if (!WaitForNotice()) return false;
+    DeliverNotices();
+    return platform::testing::TuneStarts() == starts + 1;
+}
+
+// Loudness of what the device plays in the `seconds` after `action`.
+double RmsAfter(const std::function<void()>& action, double seconds) {
+    const auto samples = HearAfter(action, seconds);
     return Rms(samples, 0, samples.size());
 }
 
@@ -74,21 +84,22 @@ class MusicPlayer : public ::testing::Test {
 
 TEST_F(MusicPlayer, EachEffectSoundsAndTheOptionOffSilencesThemAll) {
     for (int n = FirstEffect; n <= LastEffect; ++n) {
-        StartListening();
-        PlaySoundEffect(n);
-        EXPECT_GT(HeardRms(0.15), Audible) << n;
+        EXPECT_GT(RmsAfter([n] { PlaySoundEffect(n); }, 0.15), Audible) << n;
     }
     soundEffectsOn = 0;
-    StartListening();
-    for (int n = FirstEffect; n <= LastEffect; ++n) PlaySoundEffect(n);
-    EXPECT_EQ(HeardRms(1.0), 0.0);
+    const auto tryAll = [] {
+        for (int n = FirstEffect; n <= LastEffect; ++n) PlaySoundEffect(n);
+    };
+    EXPECT_EQ(RmsAfter(tryAll, 1.0), 0.0);
 }
 
 TEST_F(MusicPlayer, ANewEffectCutsOffTheOneStillPlaying) {
-    StartListening();
-    PlaySoundEffect(194);  // five and a half seconds long
-    PlaySoundEffect(192);  // a tick of 21 ms
-    const auto samples = Heard(1.0);
+    const auto samples = HearAfter(
+        [] {
+            PlaySoundEffect(194);  // five and a half seconds long
+            PlaySoundEffect(192);  // a tick of 21 ms
+        },
+        1.0);
     EXPECT_GT(Rms(samples, 0, 44100 / 10), 0.0);
     EXPECT_EQ(Rms(samples, 44100 / 2, samples.size()), 0.0);
 }
@@ -106,12 +117,10 @@ TEST_F(MusicPlayer, EachSituationPlaysItsTune) {
         MusicStop();
         gameState = row.gameState;
         musicChoice = row.musicChoice;
-        // Loading a tune takes long enough for the device to play ahead.
-        MusicPlay();
-        StartListening();
+        const double rms = RmsAfter(MusicPlay, 0.8);
         EXPECT_EQ(TuneName(), row.tune) << row.gameState << " " << row.musicChoice;
         if (!row.tune.empty()) {
-            EXPECT_GT(HeardRms(0.8), Audible) << row.tune;
+            EXPECT_GT(rms, Audible) << row.tune;
         }
     }
 }
@@ -120,14 +129,12 @@ TEST_F(MusicPlayer, AFinishedTuneStartsAgainFromItsNotice) {
     MusicPlay();
     const int starts = platform::testing::TuneStarts();
     ASSERT_TRUE(WaitForNotice());
-    StartListening();
-    EXPECT_EQ(DeliverNotices(), 1);
+    int delivered = 0;
+    EXPECT_GT(RmsAfter([&] { delivered = DeliverNotices(); }, 0.8), Audible);
+    EXPECT_EQ(delivered, 1);
     EXPECT_EQ(platform::testing::TuneStarts(), starts + 1);
-    EXPECT_GT(HeardRms(0.8), Audible);
     // And again, for as long as it is wanted.
-    ASSERT_TRUE(WaitForNotice());
-    DeliverNotices();
-    EXPECT_EQ(platform::testing::TuneStarts(), starts + 2);
+    EXPECT_TRUE(ItsEndStartsItAgain());
 }
 
 TEST_F(MusicPlayer, ChangingTheTuneDuringAGameRestartsAtOnceAndTheOldNoticeRestartsNothing) {
@@ -142,9 +149,7 @@ TEST_F(MusicPlayer, ChangingTheTuneDuringAGameRestartsAtOnceAndTheOldNoticeResta
     EXPECT_EQ(suppressMusicNotify, 0);
     EXPECT_EQ(platform::testing::TuneStarts(), starts);
     // The new tune loops as usual.
-    ASSERT_TRUE(WaitForNotice());
-    DeliverNotices();
-    EXPECT_EQ(platform::testing::TuneStarts(), starts + 1);
+    EXPECT_TRUE(ItsEndStartsItAgain());
 }
 
 TEST_F(MusicPlayer, NoneStopsAtOnceAndNoLaterNoticeRestarts) {
@@ -152,9 +157,7 @@ TEST_F(MusicPlayer, NoneStopsAtOnceAndNoLaterNoticeRestarts) {
     ChooseMusic(3);
     EXPECT_EQ(musicChoice, 3);
     EXPECT_EQ(TuneName(), "");
-    DeliverNotices();
-    StartListening();
-    EXPECT_EQ(HeardRms(0.5), 0.0);
+    EXPECT_EQ(RmsAfter(DeliverNotices, 0.5), 0.0);
     // Choosing a tune with no game under way brings the title tune back.
     ChooseMusic(0);
     EXPECT_EQ(TuneName(), "title.mid");
@@ -178,20 +181,15 @@ TEST_F(MusicPlayer, ATuneChosenDuringAGameAfterNoneStillLoops) {
     gameState = 0;
     ChooseMusic(2);
     EXPECT_EQ(TuneName(), "kyoutu.mid");
-    const int starts = platform::testing::TuneStarts();
-    ASSERT_TRUE(WaitForNotice());
-    DeliverNotices();
-    EXPECT_EQ(platform::testing::TuneStarts(), starts + 1);
+    EXPECT_TRUE(ItsEndStartsItAgain());
 }
 
 TEST_F(MusicPlayer, TheResultBannerSilencesTheGameAndTheTitleTuneFollows) {
     gameState = 0;
     MusicForNewGame();
     MusicStop();  // the result banner
-    DeliverNotices();
-    StartListening();
+    EXPECT_EQ(RmsAfter(DeliverNotices, 0.5), 0.0);
     EXPECT_EQ(TuneName(), "");
-    EXPECT_EQ(HeardRms(0.5), 0.0);
     gameState = -1;
     MusicPlay();  // the game is over
     EXPECT_EQ(TuneName(), "title.mid");
@@ -199,21 +197,16 @@ TEST_F(MusicPlayer, TheResultBannerSilencesTheGameAndTheTitleTuneFollows) {
 
 TEST_F(MusicPlayer, AMissingOrDamagedFileGivesSilence) {
     SetMusicFolder((std::filesystem::temp_directory_path() / "kirabo-no-such-folder").string());
-    StartListening();
-    MusicPlay();
+    EXPECT_EQ(RmsAfter(MusicPlay, 0.5), 0.0);
     EXPECT_EQ(TuneName(), "");
-    EXPECT_EQ(HeardRms(0.5), 0.0);
 
     SetMusicFolder(MakeShortTunes({"title.mid"}));
     const int starts = platform::testing::TuneStarts();
-    MusicPlay();
-    StartListening();
-    EXPECT_LT(HeardRms(0.5), Audible);
+    EXPECT_LT(RmsAfter(MusicPlay, 0.5), Audible);
     // The broken tune ends at once; its notice does not start it again, or
     // the notices would follow each other without end.
     ASSERT_TRUE(WaitForNotice());
-    DeliverNotices();
-    Heard(1.0);
+    HearAfter(DeliverNotices, 1.0);
     EXPECT_EQ(PendingNotices(), 0);
     EXPECT_EQ(platform::testing::TuneStarts(), starts + 1);
 }
