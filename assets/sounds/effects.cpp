@@ -107,7 +107,7 @@ void Shuffle(Voice& v) {
     for (int i = 0; t < 0.125; ++i) {
         jitter = jitter * 1664525u + 1013904223u;
         const double swell = std::sin(3.14159 * t / 0.13);
-        AddNoise(v, {t, 0.0003, 0.0018, 2000, 10000, 0.3 + 0.7 * swell}, jitter);
+        AddNoise(v, {t, 0.0008, 0.0020, 1500, 6500, 0.3 + 0.7 * swell}, jitter);
         t += 0.006 + 0.005 * ((jitter >> 24) / 255.0);
     }
 }
@@ -122,7 +122,7 @@ struct Recipe {
 const Recipe Recipes[] = {
     {191, Confirm, 0.60, 0.05}, {192, Tick, 0.40, 0.003}, {193, Cancel, 0.50, 0.10},
     {194, Win, 0.70, 0.40},     {195, Loss, 0.60, 0.40},  {196, Slap, 0.75, 0.05},
-    {197, Shuffle, 0.45, 0.01},
+    {197, Shuffle, 0.40, 0.01},
 };
 
 }  // namespace

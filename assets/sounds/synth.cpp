@@ -100,17 +100,18 @@ void AddDrum(Voice& v, double start, double fromHz, double toHz, double gain, do
 
 void AddNoise(Voice& v, const NoiseBurst& burst, uint32_t seed) {
     NoiseSource noise(seed);
-    // One-pole low-pass twice, less a slower low-pass: a soft band-pass.
+    // One-pole low-pass three times, less a slower low-pass: a soft band-pass.
     const double highCoef = 1.0 - std::exp(-TwoPi * burst.highHz / v.rate);
     const double lowCoef = 1.0 - std::exp(-TwoPi * burst.lowHz / v.rate);
-    double smooth1 = 0, smooth2 = 0, rumble = 0;
+    double smooth1 = 0, smooth2 = 0, smooth3 = 0, rumble = 0;
     const size_t end = SampleAt(v, burst.start + burst.attack + burst.decay * 8);
     for (size_t i = SampleAt(v, burst.start); i < end; ++i) {
         const double t = static_cast<double>(i) / v.rate - burst.start;
         smooth1 += highCoef * (noise.Next() - smooth1);
         smooth2 += highCoef * (smooth1 - smooth2);
-        rumble += lowCoef * (smooth2 - rumble);
-        const double band = smooth2 - rumble;
+        smooth3 += highCoef * (smooth2 - smooth3);
+        rumble += lowCoef * (smooth3 - rumble);
+        const double band = smooth3 - rumble;
         v.samples[i] +=
             static_cast<float>(burst.gain * Envelope(t, burst.attack, burst.decay) * band * 3.0);
     }
