@@ -1,5 +1,6 @@
 #include "app/program.h"
 #include "cards/cards.h"
+#include "koikoi/card_sets.h"
 #include "koikoi/com.h"
 #include "koikoi/rules.h"
 #include "koikoi/state.h"
@@ -7,16 +8,17 @@
 #include "platform/clock.h"
 
 int ComputeMatches(int p) {
+    CardSet onField = CardsIn(koi.field, FieldSlots);
     for (int s = 0; s < HandSlots; ++s) {
         int* matches = koi.matchSlots[p][s];
         matches[0] = matches[1] = matches[2] = -1;
         koi.matchCount[p][s] = 0;
         int card = koi.hands[p][s];
-        if (card == -1) continue;
+        // Most cards meet nothing: the month's four bits say so at once.
+        if (card == -1 || (onField >> (4 * MonthOf(card)) & 0xF) == 0) continue;
         int n = 0;
-        for (int f = 0; f < FieldSlots && n < 3; ++f) {
+        for (int f = 0; f < FieldSlots && n < 3; ++f)
             if (koi.field[f] != -1 && IsSameMonth(koi.field[f], card)) matches[n++] = f;
-        }
         koi.matchCount[p][s] = n;
     }
     return 1;
@@ -45,11 +47,38 @@ int CompactHand(int p, int handSlot) {
 
 namespace {
 
+// Files one captured card. When another capture of the same play follows at
+// once (settled = false), the opponent's reach state and both players'
+// estimates are left for that last capture to compute: they depend only on
+// the position, nothing reads them in between, and the opponent's reach
+// flags cannot change while this player captures. The player's own reach
+// state is kept current, since the next capture is judged by it.
+int FileCapture(int p, int card, bool settled) {
+    int k = CategoryOf(card);
+    koi.piles[p][k][koi.pileCount[p][k]++] = card;
+    koi.turnCaptures[k][koi.turnCaptureCount[k]++] = card;
+
+    // The reach lists still describe the position before this capture.
+    for (int y = 0; y < YakuCount; ++y) {
+        if (koi.yakuReach[p][y] &&
+            ListHolds(koi.reachCards[p][y], koi.reachCardCount[p][y], card)) {
+            koi.yakuMade[p][y] = 1;
+            koi.yakuAnnounced[p] = 1;
+        }
+    }
+    UpdateReach(p);
+    if (!settled) return 1;
+    UpdateReach(p ^ 1);
+    EstimateYakuChances(p);
+    EstimateYakuChances(p ^ 1);
+    return 1;
+}
+
 // The played card takes the field card in slot t.
 void CapturePair(int p, int card, int t) {
     int taken = koi.field[t];
-    CaptureCard(p, card);
-    CaptureCard(p, taken);
+    FileCapture(p, card, false);
+    FileCapture(p, taken, true);
     koi.capturePairs[t][0] = card;
     koi.capturePairs[t][1] = taken;
     if (koi.firstCaptureSlot == -1) koi.firstCaptureSlot = t;
@@ -88,14 +117,14 @@ int PlayCard(int p, int handSlot) {
             // The fourth card of a month takes the other three.
             int m0 = matches[0];
             view.FlyToField(p, handSlot, m0, card);
-            CaptureCard(p, card);
+            FileCapture(p, card, false);
             koi.capturePairs[m0][0] = card;
             if (koi.firstCaptureSlot == -1) koi.firstCaptureSlot = m0;
             for (int k = 0; k < 3; ++k) {
                 int f = matches[k];
                 int fieldCard = koi.field[f];
                 taken[takenCount++] = fieldCard;
-                CaptureCard(p, fieldCard);
+                FileCapture(p, fieldCard, k == 2);
                 koi.capturePairs[f][1] = fieldCard;
                 koi.field[f] = -1;
             }
@@ -116,23 +145,7 @@ int PlayCard(int p, int handSlot) {
 }
 
 int CaptureCard(int p, int card) {
-    int k = CategoryOf(card);
-    koi.piles[p][k][koi.pileCount[p][k]++] = card;
-    koi.turnCaptures[k][koi.turnCaptureCount[k]++] = card;
-
-    // The reach lists still describe the position before this capture.
-    for (int y = 0; y < YakuCount; ++y) {
-        if (koi.yakuReach[p][y] &&
-            ListHolds(koi.reachCards[p][y], koi.reachCardCount[p][y], card)) {
-            koi.yakuMade[p][y] = 1;
-            koi.yakuAnnounced[p] = 1;
-        }
-    }
-    UpdateReach(p);
-    UpdateReach(p ^ 1);
-    EstimateYakuChances(p);
-    EstimateYakuChances(p ^ 1);
-    return 1;
+    return FileCapture(p, card, true);
 }
 
 int MergeTurnCaptures(int p) {

@@ -1,30 +1,67 @@
 // The reach state: after every capture, for each player and yaku, whether
 // one more card completes (or, for カス, タン and タネ, enlarges) it, and
 // which cards still in play would do so.
+#include <cstdint>
+#include <initializer_list>
+
 #include "app/program.h"
 #include "cards/cards.h"
+#include "koikoi/card_sets.h"
 #include "koikoi/rules.h"
 #include "koikoi/state.h"
 
 namespace {
 
-bool PileHolds(int p, int category, int card) {
-    return ListHolds(koi.piles[p][category], koi.pileCount[p][category], card);
+constexpr uint64_t Cards(std::initializer_list<int> cards) {
+    uint64_t mask = 0;
+    for (int c : cards) mask |= uint64_t{1} << c;
+    return mask;
 }
 
-int CountHeld(int p, int category, const int (&cards)[3]) {
+constexpr uint64_t SakeCards = Cards({8, 32});
+constexpr uint64_t MoonSakeCards = Cards({28, 32});
+constexpr uint64_t InoshikachoCards = Cards({20, 24, 36});
+constexpr uint64_t AkatanCards = Cards({1, 5, 9});
+constexpr uint64_t AotanCards = Cards({21, 33, 37});
+constexpr uint64_t LightsButWillow = Cards({0, 8, 28, 44});
+constexpr uint64_t Willow = Cards({40});
+constexpr uint64_t AllLights = LightsButWillow | Willow;
+
+uint64_t CardsOfValue(int value) {
+    uint64_t mask = 0;
+    for (int c = 0; c < CardCount; ++c)
+        if (CardValue[c] == value) mask |= uint64_t{1} << c;
+    return mask;
+}
+
+CardSet PileCards(int p, int category) {
+    return CardsIn(koi.piles[p][category], koi.pileCount[p][category]);
+}
+
+int CountOf(uint64_t held, uint64_t wanted) {
     int n = 0;
-    for (int c : cards) n += PileHolds(p, category, c);
+    for (uint64_t bits = held & wanted; bits != 0; bits &= bits - 1) ++n;
     return n;
 }
 
-// The sake-cup yaku lack exactly one of their two cards.
-bool OneOfSakePair(int p, int light) {
-    return sakeOption != 0 && (PileHolds(p, PileLight, light) != PileHolds(p, PileTane, 32));
-}
-
-bool IsLightOtherThanWillow(int c) {
-    return c == 0 || c == 8 || c == 28 || c == 44;
+// The cards that qualify for each yaku of player p, by the p's lights.
+void QualifyingCards(bool hasWillow, uint64_t (&wanted)[YakuCount]) {
+    static const uint64_t kasu = CardsOfValue(1), tan = CardsOfValue(5), tane = CardsOfValue(10);
+    bool sake = sakeOption != 0;
+    wanted[YakuKasu] = kasu;
+    wanted[YakuTan] = tan;
+    wanted[YakuTane] = tane;
+    wanted[YakuHanamizake] = sake ? SakeCards : 0;
+    wanted[YakuTsukimizake] = sake ? MoonSakeCards : 0;
+    wanted[YakuInoshikacho] = InoshikachoCards;
+    wanted[YakuAkatan] = AkatanCards;
+    wanted[YakuAotan] = AotanCards;
+    wanted[YakuSanko] = LightsButWillow;
+    // Three lights with the willow want any other light; three without it
+    // want the willow alone.
+    wanted[YakuAmeshiko] = hasWillow ? LightsButWillow : Willow;
+    wanted[YakuShiko] = LightsButWillow;
+    wanted[YakuGoko] = AllLights;
 }
 
 }  // namespace
@@ -32,20 +69,26 @@ bool IsLightOtherThanWillow(int c) {
 int UpdateReach(int p) {
     int* reach = koi.yakuReach[p];
     const int* count = koi.pileCount[p];
-    int lights = count[PileLight];
-    bool hasWillow = PileHolds(p, PileLight, 40);
+    uint64_t lights = PileCards(p, PileLight);
+    uint64_t tane = PileCards(p, PileTane);
+    uint64_t tan = PileCards(p, PileTan);
+    int lightCount = count[PileLight];
+    bool hasWillow = lights & Willow;
+    bool hasCup = tane & Cards({32});
+    bool sake = sakeOption != 0;
     reach[YakuKasu] = count[PileKasu] >= 9;
     reach[YakuTan] = count[PileTan] >= 4;
     reach[YakuTane] = count[PileTane] >= 4;
-    reach[YakuHanamizake] = OneOfSakePair(p, 8);
-    reach[YakuTsukimizake] = OneOfSakePair(p, 28);
-    reach[YakuInoshikacho] = CountHeld(p, PileTane, {20, 24, 36}) == 2;
-    reach[YakuAkatan] = CountHeld(p, PileTan, {1, 5, 9}) == 2;
-    reach[YakuAotan] = CountHeld(p, PileTan, {21, 33, 37}) == 2;
-    reach[YakuSanko] = lights == 2 && !hasWillow;
-    reach[YakuAmeshiko] = lights == 3;
-    reach[YakuShiko] = lights == 3 && !hasWillow;
-    reach[YakuGoko] = lights == 4;
+    // The sake-cup yaku lack exactly one of their two cards.
+    reach[YakuHanamizake] = sake && (static_cast<bool>(lights & Cards({8})) != hasCup);
+    reach[YakuTsukimizake] = sake && (static_cast<bool>(lights & Cards({28})) != hasCup);
+    reach[YakuInoshikacho] = CountOf(tane, InoshikachoCards) == 2;
+    reach[YakuAkatan] = CountOf(tan, AkatanCards) == 2;
+    reach[YakuAotan] = CountOf(tan, AotanCards) == 2;
+    reach[YakuSanko] = lightCount == 2 && !hasWillow;
+    reach[YakuAmeshiko] = lightCount == 3;
+    reach[YakuShiko] = lightCount == 3 && !hasWillow;
+    reach[YakuGoko] = lightCount == 4;
 
     // With no flag set the lists are left as they were.
     for (int y = 0; y < YakuCount; ++y) {
@@ -58,68 +101,42 @@ int UpdateReach(int p) {
 }
 
 int CollectReachCards(int p) {
-    // Every card still in play, the opponent's hand included.
-    int live[CardCount];
+    // Every card still in play, the opponent's hand included; an empty
+    // slot is written and then overwritten by the next card.
+    int live[CardCount + 1];
     int n = 0;
-    for (int f = 0; f < FieldSlots; ++f)
-        if (koi.field[f] != -1) live[n++] = koi.field[f];
+    for (int f = 0; f < FieldSlots; ++f) {
+        live[n] = koi.field[f];
+        n += koi.field[f] != -1;
+    }
     for (int i = StockSize - koi.stockLeft; i < StockSize; ++i) live[n++] = koi.stock[i];
-    for (int q = 0; q < 2; ++q)
-        for (int s = 0; s < HandSlots; ++s)
-            if (koi.hands[q][s] != -1) live[n++] = koi.hands[q][s];
+    for (int q = 0; q < 2; ++q) {
+        for (int s = 0; s < HandSlots; ++s) {
+            live[n] = koi.hands[q][s];
+            n += koi.hands[q][s] != -1;
+        }
+    }
 
-    const int* reach = koi.yakuReach[p];
-    bool sake = sakeOption != 0;
-    bool hasWillow = PileHolds(p, PileLight, 40);
+    uint64_t wanted[YakuCount];
+    QualifyingCards(PileCards(p, PileLight) & Willow, wanted);
+    // Only the yaku in reach collect cards; usually one or two of them.
+    int inReach[YakuCount];
+    int reachCount = 0;
+    uint64_t anyWanted = 0;
     for (int y = 0; y < YakuCount; ++y) {
         koi.reachCardCount[p][y] = 0;
-        if (!reach[y]) continue;
-        int* list = koi.reachCards[p][y];
-        int& count = koi.reachCardCount[p][y];
-        for (int i = 0; i < n && count < ReachCardCapacity; ++i) {
-            int c = live[i];
-            bool qualifies = false;
-            switch (y) {
-                case YakuKasu:
-                    qualifies = CardValue[c] == 1;
-                    break;
-                case YakuTan:
-                    qualifies = CardValue[c] == 5;
-                    break;
-                case YakuTane:
-                    qualifies = CardValue[c] == 10;
-                    break;
-                case YakuHanamizake:
-                    qualifies = sake && (c == 8 || c == 32);
-                    break;
-                case YakuTsukimizake:
-                    qualifies = sake && (c == 28 || c == 32);
-                    break;
-                case YakuInoshikacho:
-                    qualifies = c == 20 || c == 24 || c == 36;
-                    break;
-                case YakuAkatan:
-                    qualifies = c == 1 || c == 5 || c == 9;
-                    break;
-                case YakuAotan:
-                    qualifies = c == 21 || c == 33 || c == 37;
-                    break;
-                case YakuSanko:
-                case YakuShiko:
-                    qualifies = IsLightOtherThanWillow(c);
-                    break;
-                case YakuAmeshiko:
-                    // Three lights with the willow want any other light;
-                    // three without it want the willow alone.
-                    qualifies = hasWillow ? IsLightOtherThanWillow(c) : c == 40;
-                    break;
-                case YakuGoko:
-                    qualifies = CardValue[c] == 20;
-                    break;
-            }
-            if (!qualifies) continue;
-            list[count++] = c;
-            if (y == YakuAmeshiko && !hasWillow) break;
+        if (!koi.yakuReach[p][y]) continue;
+        inReach[reachCount++] = y;
+        anyWanted |= wanted[y];
+    }
+    for (int i = 0; i < n; ++i) {
+        int c = live[i];
+        if (!(anyWanted >> c & 1)) continue;
+        for (int r = 0; r < reachCount; ++r) {
+            int y = inReach[r];
+            int& count = koi.reachCardCount[p][y];
+            if ((wanted[y] >> c & 1) && count < ReachCardCapacity)
+                koi.reachCards[p][y][count++] = c;
         }
     }
     return 1;
