@@ -1,6 +1,7 @@
 // Sets of cards as 48-bit masks, for the rules that ask "is this card
 // among those" many times per capture.
 #pragma once
+#include <array>
 #include <cstdint>
 
 using CardSet = uint64_t;
@@ -17,11 +18,14 @@ inline CardSet CardsIn(const int* slots, int count) {
     return set;
 }
 
-// Bit m set for every month m with a card in `set`.
+// Bit m set for every month m with a card in `set`: each month's four bits
+// are folded into one, and the twelve are then packed together.
 inline unsigned MonthsOf(CardSet set) {
-    unsigned months = 0;
-    for (int m = 0; m < 12; ++m) months |= unsigned((set >> (4 * m) & 0xF) != 0) << m;
-    return months;
+    CardSet x = set | set >> 1;
+    x = (x | x >> 2) & 0x111111111111;  // bit 4m: month m
+    x = (x | x >> 3) & 0x030303030303;  // bits 8j, 8j + 1: months 2j, 2j + 1
+    x = (x | x >> 6) & 0x000F000F000F;  // bits 16i .. 16i + 3: months 4i .. 4i + 3
+    return static_cast<unsigned>((x & 0xF) | (x >> 12 & 0xF0) | (x >> 24 & 0xF00));
 }
 
 inline unsigned MonthBit(int card) {

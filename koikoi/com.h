@@ -12,6 +12,8 @@ int SubtractThreat(int& score, int y, int card);
 int ChooseComFieldCard(int p, int slotA, int slotB);
 
 int EstimateYakuChances(int p);
+// EstimateYakuChances(first), then (first ^ 1), on one look at the table.
+int EstimateYakuChancesOfBoth(int first);
 int ComDecidesToStop(int p);
 
 // By yaku index.

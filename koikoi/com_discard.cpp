@@ -106,8 +106,7 @@ int ChooseComDiscard() {
         order[i] = chosen;
     }
 
-    EstimateYakuChances(0);
-    EstimateYakuChances(1);
+    EstimateYakuChancesOfBoth(0);
     // When no card scores above 0, the least wanted card goes.
     int bestSlot = order[0], bestScore = 0;
     for (int i = 0; i < handCount; ++i) {

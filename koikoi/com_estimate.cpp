@@ -19,10 +19,9 @@ struct Whereabouts {
     unsigned capturedMonths;  // months with a card in either player's piles
 };
 
-Whereabouts Gather(int p) {
+// The part shared by both players: the field and the captured months.
+Whereabouts GatherTable() {
     Whereabouts w;
-    w.handCards = CardsIn(koi.hands[p], 8);
-    w.handMonths = MonthsOf(w.handCards);
     w.fieldCards = CardsIn(koi.field, FieldSlots);
     w.fieldMonths = MonthsOf(w.fieldCards);
     CardSet captured = 0;
@@ -30,6 +29,11 @@ Whereabouts Gather(int p) {
         for (int k = 0; k < 4; ++k) captured |= CardsIn(koi.piles[q][k], koi.pileCount[q][k]);
     w.capturedMonths = MonthsOf(captured);
     return w;
+}
+
+void GatherHand(int p, Whereabouts& w) {
+    w.handCards = CardsIn(koi.hands[p], 8);
+    w.handMonths = MonthsOf(w.handCards);
 }
 
 // What one reach card costs yakuChance[p][y]: nothing when p can take it
@@ -57,8 +61,9 @@ int RateReachCard(int p, int y, int c, const Whereabouts& w) {
 
 }  // namespace
 
-int EstimateYakuChances(int p) {
-    Whereabouts w = Gather(p);
+namespace {
+
+void Estimate(int p, const Whereabouts& w) {
     for (int y = YakuCount - 1; y >= 0; --y) {
         koi.liveReachCardCount[p][y] = 0;
         int count = koi.reachCardCount[p][y];
@@ -77,5 +82,22 @@ int EstimateYakuChances(int p) {
         }
         koi.yakuChance[p][y] = chance;
     }
+}
+
+}  // namespace
+
+int EstimateYakuChances(int p) {
+    Whereabouts w = GatherTable();
+    GatherHand(p, w);
+    Estimate(p, w);
+    return 1;
+}
+
+int EstimateYakuChancesOfBoth(int first) {
+    Whereabouts w = GatherTable();
+    GatherHand(first, w);
+    Estimate(first, w);
+    GatherHand(first ^ 1, w);
+    Estimate(first ^ 1, w);
     return 1;
 }

@@ -23,10 +23,8 @@ int ComDecidesToStop(int /*p*/) {
     // After its first turn the computer plays on half the time.
     if (cards == 7 && (Random() & 1) == 1) return 0;
 
-    UpdateReach(0);
-    UpdateReach(1);
-    EstimateYakuChances(0);
-    EstimateYakuChances(1);
+    UpdateReachOfBoth(0);
+    EstimateYakuChancesOfBoth(0);
     if (AnyChanceAtLeast(0, 1, 70)) return 1;
     if (koi.pileCount[0][PileKasu] >= 8) return 1;
 

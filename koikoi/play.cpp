@@ -8,17 +8,21 @@
 #include "platform/clock.h"
 
 int ComputeMatches(int p) {
-    CardSet onField = CardsIn(koi.field, FieldSlots);
+    // The occupied field slots of each month as bits, lowest slot first;
+    // empty slots gather under a thirteenth month that no card has.
+    uint32_t slotsOfMonth[13] = {};
+    for (int f = 0; f < FieldSlots; ++f) {
+        int card = koi.field[f];
+        slotsOfMonth[card >= 0 ? static_cast<unsigned>(card) >> 2 : 12] |= 1u << f;
+    }
     for (int s = 0; s < HandSlots; ++s) {
         int* matches = koi.matchSlots[p][s];
         matches[0] = matches[1] = matches[2] = -1;
-        koi.matchCount[p][s] = 0;
         int card = koi.hands[p][s];
-        // Most cards meet nothing: the month's four bits say so at once.
-        if (card == -1 || (onField >> (4 * MonthOf(card)) & 0xF) == 0) continue;
+        uint32_t slots = slotsOfMonth[card >= 0 ? static_cast<unsigned>(card) >> 2 : 12] & 0xFFFFF;
+        if (card < 0) slots = 0;
         int n = 0;
-        for (int f = 0; f < FieldSlots && n < 3; ++f)
-            if (koi.field[f] != -1 && IsSameMonth(koi.field[f], card)) matches[n++] = f;
+        for (; n < 3 && slots != 0; ++n, slots &= slots - 1) matches[n] = __builtin_ctz(slots);
         koi.matchCount[p][s] = n;
     }
     return 1;
@@ -66,11 +70,12 @@ int FileCapture(int p, int card, bool settled) {
             koi.yakuAnnounced[p] = 1;
         }
     }
-    UpdateReach(p);
-    if (!settled) return 1;
-    UpdateReach(p ^ 1);
-    EstimateYakuChances(p);
-    EstimateYakuChances(p ^ 1);
+    if (!settled) {
+        UpdateReach(p);
+        return 1;
+    }
+    UpdateReachOfBoth(p);
+    EstimateYakuChancesOfBoth(p);
     return 1;
 }
 

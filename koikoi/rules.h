@@ -21,6 +21,8 @@ int MergeTurnCaptures(int p);
 int ComDrawAndPlay(int p);
 
 int UpdateReach(int p);
+// UpdateReach(first), then (first ^ 1), gathering the cards in play once.
+int UpdateReachOfBoth(int first);
 int CollectReachCards(int p);
 
 // Value in 文 of yaku y for player p, from the piles and the sake option.

@@ -64,9 +64,8 @@ void QualifyingCards(bool hasWillow, uint64_t (&wanted)[YakuCount]) {
     wanted[YakuGoko] = AllLights;
 }
 
-}  // namespace
-
-int UpdateReach(int p) {
+// Sets p's reach flags from p's piles; whether any is set.
+bool SetReachFlags(int p) {
     int* reach = koi.yakuReach[p];
     const int* count = koi.pileCount[p];
     uint64_t lights = PileCards(p, PileLight);
@@ -89,34 +88,36 @@ int UpdateReach(int p) {
     reach[YakuAmeshiko] = lightCount == 3;
     reach[YakuShiko] = lightCount == 3 && !hasWillow;
     reach[YakuGoko] = lightCount == 4;
-
-    // With no flag set the lists are left as they were.
-    for (int y = 0; y < YakuCount; ++y) {
-        if (reach[y]) {
-            CollectReachCards(p);
-            break;
-        }
-    }
-    return 1;
+    for (int y = 0; y < YakuCount; ++y)
+        if (reach[y]) return true;
+    return false;
 }
 
-int CollectReachCards(int p) {
-    // Every card still in play, the opponent's hand included; an empty
-    // slot is written and then overwritten by the next card.
-    int live[CardCount + 1];
+// Every card still in play, in this order: the field, the undrawn stock,
+// then both hands, the opponent's included.
+struct LiveCards {
+    int cards[CardCount + 1];
+    int count;
+};
+
+void GatherLive(LiveCards& live) {
+    // A slot is written at the end and kept only when it holds a card.
     int n = 0;
-    for (int f = 0; f < FieldSlots; ++f) {
-        live[n] = koi.field[f];
-        n += koi.field[f] != -1;
+    for (int c : koi.field) {
+        live.cards[n] = c;
+        n += c != -1;
     }
-    for (int i = StockSize - koi.stockLeft; i < StockSize; ++i) live[n++] = koi.stock[i];
+    for (int i = StockSize - koi.stockLeft; i < StockSize; ++i) live.cards[n++] = koi.stock[i];
     for (int q = 0; q < 2; ++q) {
-        for (int s = 0; s < HandSlots; ++s) {
-            live[n] = koi.hands[q][s];
-            n += koi.hands[q][s] != -1;
+        for (int c : koi.hands[q]) {
+            live.cards[n] = c;
+            n += c != -1;
         }
     }
+    live.count = n;
+}
 
+void CollectFrom(int p, const LiveCards& live) {
     uint64_t wanted[YakuCount];
     QualifyingCards(PileCards(p, PileLight) & Willow, wanted);
     // Only the yaku in reach collect cards; usually one or two of them.
@@ -129,15 +130,44 @@ int CollectReachCards(int p) {
         inReach[reachCount++] = y;
         anyWanted |= wanted[y];
     }
-    for (int i = 0; i < n; ++i) {
-        int c = live[i];
-        if (!(anyWanted >> c & 1)) continue;
-        for (int r = 0; r < reachCount; ++r) {
-            int y = inReach[r];
-            int& count = koi.reachCardCount[p][y];
-            if ((wanted[y] >> c & 1) && count < ReachCardCapacity)
-                koi.reachCards[p][y][count++] = c;
-        }
+    int candidates[CardCount + 1];
+    int n = 0;
+    for (int i = 0; i < live.count; ++i) {
+        candidates[n] = live.cards[i];
+        n += (anyWanted >> live.cards[i] & 1) != 0;
     }
+    for (int r = 0; r < reachCount; ++r) {
+        int y = inReach[r];
+        int* list = koi.reachCards[p][y];
+        int count = 0;
+        for (int i = 0; i < n && count < ReachCardCapacity; ++i)
+            if (wanted[y] >> candidates[i] & 1) list[count++] = candidates[i];
+        koi.reachCardCount[p][y] = count;
+    }
+}
+
+}  // namespace
+
+int UpdateReach(int p) {
+    // With no flag set the lists are left as they were.
+    if (SetReachFlags(p)) CollectReachCards(p);
+    return 1;
+}
+
+int UpdateReachOfBoth(int first) {
+    bool firstInReach = SetReachFlags(first);
+    bool secondInReach = SetReachFlags(first ^ 1);
+    if (!firstInReach && !secondInReach) return 1;
+    LiveCards live;
+    GatherLive(live);
+    if (firstInReach) CollectFrom(first, live);
+    if (secondInReach) CollectFrom(first ^ 1, live);
+    return 1;
+}
+
+int CollectReachCards(int p) {
+    LiveCards live;
+    GatherLive(live);
+    CollectFrom(p, live);
     return 1;
 }
