@@ -6,9 +6,18 @@
 
 using CardSet = uint64_t;
 
+namespace card_sets_detail {
+constexpr std::array<CardSet, 49> MakeCardBits() {
+    std::array<CardSet, 49> bits{};
+    for (int c = 0; c < 48; ++c) bits[c + 1] = CardSet{1} << c;
+    return bits;
+}
+inline constexpr std::array<CardSet, 49> CardBits = MakeCardBits();
+}  // namespace card_sets_detail
+
 // The card's bit; none for an empty slot (-1).
 inline CardSet CardBit(int card) {
-    return (CardSet{1} << (card & 63)) & -CardSet(card >= 0);
+    return card_sets_detail::CardBits[card + 1];
 }
 
 // The cards in `count` slots, empty ones skipped.
