@@ -19,8 +19,7 @@ int ComputeMatches(int p) {
         int* matches = koi.matchSlots[p][s];
         matches[0] = matches[1] = matches[2] = -1;
         int card = koi.hands[p][s];
-        uint32_t slots = slotsOfMonth[card >= 0 ? static_cast<unsigned>(card) >> 2 : 12] & 0xFFFFF;
-        if (card < 0) slots = 0;
+        uint32_t slots = card >= 0 ? slotsOfMonth[static_cast<unsigned>(card) >> 2] : 0;
         int n = 0;
         for (; n < 3 && slots != 0; ++n, slots &= slots - 1) matches[n] = __builtin_ctz(slots);
         koi.matchCount[p][s] = n;
@@ -49,49 +48,6 @@ int CompactHand(int p, int handSlot) {
     return 1;
 }
 
-namespace {
-
-// Files one captured card. When another capture of the same play follows at
-// once (settled = false), the opponent's reach state and both players'
-// estimates are left for that last capture to compute: they depend only on
-// the position, nothing reads them in between, and the opponent's reach
-// flags cannot change while this player captures. The player's own reach
-// state is kept current, since the next capture is judged by it.
-int FileCapture(int p, int card, bool settled) {
-    int k = CategoryOf(card);
-    koi.piles[p][k][koi.pileCount[p][k]++] = card;
-    koi.turnCaptures[k][koi.turnCaptureCount[k]++] = card;
-
-    // The reach lists still describe the position before this capture.
-    for (int y = 0; y < YakuCount; ++y) {
-        if (koi.yakuReach[p][y] &&
-            ListHolds(koi.reachCards[p][y], koi.reachCardCount[p][y], card)) {
-            koi.yakuMade[p][y] = 1;
-            koi.yakuAnnounced[p] = 1;
-        }
-    }
-    if (!settled) {
-        UpdateReach(p);
-        return 1;
-    }
-    UpdateReachOfBoth(p);
-    EstimateYakuChancesOfBoth(p);
-    return 1;
-}
-
-// The played card takes the field card in slot t.
-void CapturePair(int p, int card, int t) {
-    int taken = koi.field[t];
-    FileCapture(p, card, false);
-    FileCapture(p, taken, true);
-    koi.capturePairs[t][0] = card;
-    koi.capturePairs[t][1] = taken;
-    if (koi.firstCaptureSlot == -1) koi.firstCaptureSlot = t;
-    koi.field[t] = -1;
-}
-
-}  // namespace
-
 int PlayCard(int p, int handSlot) {
     KoiKoiView& view = KoiView();
     int card = koi.hands[p][handSlot];
@@ -114,22 +70,27 @@ int PlayCard(int p, int handSlot) {
             if (koi.matchCount[p][handSlot] == 2)
                 t = p == 0 ? koi.chosenFieldSlot : ChooseComFieldCard(p, matches[0], matches[1]);
             view.FlyToField(p, handSlot, t, card);
-            taken[takenCount++] = koi.field[t];
-            CapturePair(p, card, t);
+            int fieldCard = koi.field[t];
+            taken[takenCount++] = fieldCard;
+            CaptureTwoCards(p, card, fieldCard);
+            koi.capturePairs[t][0] = card;
+            koi.capturePairs[t][1] = fieldCard;
+            if (koi.firstCaptureSlot == -1) koi.firstCaptureSlot = t;
+            koi.field[t] = -1;
             break;
         }
         default: {
             // The fourth card of a month takes the other three.
             int m0 = matches[0];
             view.FlyToField(p, handSlot, m0, card);
-            FileCapture(p, card, false);
+            FileCapture(p, card, CaptureFollows);
             koi.capturePairs[m0][0] = card;
             if (koi.firstCaptureSlot == -1) koi.firstCaptureSlot = m0;
             for (int k = 0; k < 3; ++k) {
                 int f = matches[k];
                 int fieldCard = koi.field[f];
                 taken[takenCount++] = fieldCard;
-                FileCapture(p, fieldCard, k == 2);
+                FileCapture(p, fieldCard, k == 2 ? LastCapture : CaptureFollows);
                 koi.capturePairs[f][1] = fieldCard;
                 koi.field[f] = -1;
             }
@@ -147,10 +108,6 @@ int PlayCard(int p, int handSlot) {
     view.DrawHand(p);
     view.PresentHand(p);
     return 1;
-}
-
-int CaptureCard(int p, int card) {
-    return FileCapture(p, card, true);
 }
 
 int MergeTurnCaptures(int p) {

@@ -17,6 +17,13 @@ int PlayCard(int p, int handSlot);
 int FindFreeFieldSlot();
 int CompactHand(int p, int handSlot);
 int CaptureCard(int p, int card);
+// CaptureCard for a card that another capture of the same play follows
+// (CaptureFollows) or that ends the play's captures (LastCapture).
+enum CaptureOrder { CaptureFollows, LastCapture };
+int FileCapture(int p, int card, CaptureOrder order);
+// CaptureCard(p, played), then CaptureCard(p, taken) for the field card it
+// takes, while the field, stock and hands stay as they are.
+int CaptureTwoCards(int p, int played, int taken);
 int MergeTurnCaptures(int p);
 int ComDrawAndPlay(int p);
 

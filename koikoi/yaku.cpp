@@ -7,6 +7,7 @@
 #include "app/program.h"
 #include "cards/cards.h"
 #include "koikoi/card_sets.h"
+#include "koikoi/reach.h"
 #include "koikoi/rules.h"
 #include "koikoi/state.h"
 
@@ -64,6 +65,8 @@ void QualifyingCards(bool hasWillow, uint64_t (&wanted)[YakuCount]) {
     wanted[YakuGoko] = AllLights;
 }
 
+}  // namespace
+
 // Sets p's reach flags from p's piles; whether any is set.
 bool SetReachFlags(int p) {
     int* reach = koi.yakuReach[p];
@@ -93,13 +96,6 @@ bool SetReachFlags(int p) {
     return false;
 }
 
-// Every card still in play, in this order: the field, the undrawn stock,
-// then both hands, the opponent's included.
-struct LiveCards {
-    int cards[CardCount + 1];
-    int count;
-};
-
 void GatherLive(LiveCards& live) {
     // A slot is written at the end and kept only when it holds a card.
     int n = 0;
@@ -117,16 +113,26 @@ void GatherLive(LiveCards& live) {
     live.count = n;
 }
 
-void CollectFrom(int p, const LiveCards& live) {
+bool HasWillow(int p) {
+    return PileCards(p, PileLight) & Willow;
+}
+
+bool QualifiesForReach(int y, int card, bool hasWillow) {
     uint64_t wanted[YakuCount];
-    QualifyingCards(PileCards(p, PileLight) & Willow, wanted);
+    QualifyingCards(hasWillow, wanted);
+    return wanted[y] >> card & 1;
+}
+
+void CollectFrom(int p, const int* flags, bool hasWillow, const LiveCards& live) {
+    uint64_t wanted[YakuCount];
+    QualifyingCards(hasWillow, wanted);
     // Only the yaku in reach collect cards; usually one or two of them.
     int inReach[YakuCount];
     int reachCount = 0;
     uint64_t anyWanted = 0;
     for (int y = 0; y < YakuCount; ++y) {
         koi.reachCardCount[p][y] = 0;
-        if (!koi.yakuReach[p][y]) continue;
+        if (!flags[y]) continue;
         inReach[reachCount++] = y;
         anyWanted |= wanted[y];
     }
@@ -146,8 +152,6 @@ void CollectFrom(int p, const LiveCards& live) {
     }
 }
 
-}  // namespace
-
 int UpdateReach(int p) {
     // With no flag set the lists are left as they were.
     if (SetReachFlags(p)) CollectReachCards(p);
@@ -160,14 +164,14 @@ int UpdateReachOfBoth(int first) {
     if (!firstInReach && !secondInReach) return 1;
     LiveCards live;
     GatherLive(live);
-    if (firstInReach) CollectFrom(first, live);
-    if (secondInReach) CollectFrom(first ^ 1, live);
+    if (firstInReach) CollectFrom(first, koi.yakuReach[first], HasWillow(first), live);
+    if (secondInReach) CollectFrom(first ^ 1, koi.yakuReach[first ^ 1], HasWillow(first ^ 1), live);
     return 1;
 }
 
 int CollectReachCards(int p) {
     LiveCards live;
     GatherLive(live);
-    CollectFrom(p, live);
+    CollectFrom(p, koi.yakuReach[p], HasWillow(p), live);
     return 1;
 }
