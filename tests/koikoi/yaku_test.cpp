@@ -40,6 +40,25 @@ TEST_F(YakuTest, TenthKasuAnnouncesOneMonAndEleventhAnnouncesAgainWithTwo) {
     EXPECT_EQ(koi.handScore, 2);
 }
 
+TEST_F(YakuTest, EveryFurtherTanAndTaneIsAnnouncedAgainWithTheLargerValue) {
+    SetStock({17, 25, 16, 29});
+    GiveCards(1, {1, 5, 13, 21, 4, 12, 20, 24});
+    Capture(1, 17);
+    FormHandScore(1);
+    EXPECT_EQ(koi.handScore, 1) << "the fifth タン";
+    koi.yakuAnnounced[1] = 0;
+    Capture(1, 25);
+    EXPECT_TRUE(koi.yakuAnnounced[1]);
+    FormHandScore(1);
+    EXPECT_EQ(koi.handScore, 2);
+    koi.yakuAnnounced[1] = 0;
+    Capture(1, 16);
+    Capture(1, 29);
+    EXPECT_TRUE(koi.yakuAnnounced[1]);
+    FormHandScore(1);
+    EXPECT_EQ(koi.handScore, 2 + 2) << "six タン and six タネ";
+}
+
 TEST_F(YakuTest, ThreeLightsWithTheWillowGiveNoSankoAndAFourthGivesAmeshiko) {
     SetStock({8, 28});
     GiveCards(1, {0, 40});
