@@ -47,6 +47,7 @@ TEST_F(CaptureTest, TakingOneFieldCardEqualsTwoCapturesInARow) {
             bool betweenTurns = (gameState == 3 && subState == 1) || gameState == 4;
             if (!betweenTurns) return;
             int p = gameState == 3 ? 0 : 1;
+            ComputeMatches(p);  // the computer's are only made when it chooses
             KoiKoiState before = koi;
             for (int s = 0; s < koi.handCount[p]; ++s) {
                 if (before.matchCount[p][s] == 0) continue;
