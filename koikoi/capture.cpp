@@ -77,6 +77,9 @@ int CaptureTwoCards(int p, int played, int taken) {
     else if (inReachBetween)
         CollectFrom(p, flagsBetween, willowBetween, live);
     if (SetReachFlags(p ^ 1)) CollectFrom(p ^ 1, koi.yakuReach[p ^ 1], HasWillow(p ^ 1), live);
-    EstimateYakuChancesOfBoth(p);
+    // Every card out of play lies in a pile; the taken card is on the field
+    // and in a pile, but its month is captured with the played card anyway.
+    constexpr CardSet AllCards = (CardSet{1} << CardCount) - 1;
+    EstimateYakuChancesOfBoth(p, live.onField, AllCards & ~live.all);
     return 1;
 }

@@ -2,6 +2,7 @@
 // cards to take, and whether to stop. Deterministic rules over the reach
 // state and the completion estimates, with one coin toss.
 #pragma once
+#include "koikoi/card_sets.h"
 
 constexpr int ComPlayer = 1;
 
@@ -14,6 +15,8 @@ int ChooseComFieldCard(int p, int slotA, int slotB);
 int EstimateYakuChances(int p);
 // EstimateYakuChances(first), then (first ^ 1), on one look at the table.
 int EstimateYakuChancesOfBoth(int first);
+// The same, told which cards lie on the field and which are captured.
+int EstimateYakuChancesOfBoth(int first, CardSet fieldCards, CardSet capturedCards);
 int ComDecidesToStop(int p);
 
 // By yaku index.

@@ -93,11 +93,27 @@ int EstimateYakuChances(int p) {
     return 1;
 }
 
-int EstimateYakuChancesOfBoth(int first) {
-    Whereabouts w = GatherTable();
+namespace {
+
+int EstimateBoth(int first, Whereabouts& w) {
     GatherHand(first, w);
     Estimate(first, w);
     GatherHand(first ^ 1, w);
     Estimate(first ^ 1, w);
     return 1;
+}
+
+}  // namespace
+
+int EstimateYakuChancesOfBoth(int first) {
+    Whereabouts w = GatherTable();
+    return EstimateBoth(first, w);
+}
+
+int EstimateYakuChancesOfBoth(int first, CardSet fieldCards, CardSet capturedCards) {
+    Whereabouts w;
+    w.fieldCards = fieldCards;
+    w.fieldMonths = MonthsOf(fieldCards);
+    w.capturedMonths = MonthsOf(capturedCards);
+    return EstimateBoth(first, w);
 }

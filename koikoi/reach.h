@@ -2,6 +2,7 @@
 // when one play takes two cards (capture.cpp).
 #pragma once
 #include "cards/cards.h"
+#include "koikoi/card_sets.h"
 #include "koikoi/state.h"
 
 // Every card still in play, in the order the reach lists gather them: the
@@ -9,6 +10,8 @@
 struct LiveCards {
     int cards[CardCount + 1];
     int count;
+    CardSet onField;  // the field's part of them
+    CardSet all;
 };
 void GatherLive(LiveCards& live);
 

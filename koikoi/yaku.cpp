@@ -99,18 +99,27 @@ bool SetReachFlags(int p) {
 void GatherLive(LiveCards& live) {
     // A slot is written at the end and kept only when it holds a card.
     int n = 0;
+    CardSet onField = 0;
     for (int c : koi.field) {
         live.cards[n] = c;
         n += c != -1;
+        onField |= CardBit(c);
     }
-    for (int i = StockSize - koi.stockLeft; i < StockSize; ++i) live.cards[n++] = koi.stock[i];
+    CardSet all = onField;
+    for (int i = StockSize - koi.stockLeft; i < StockSize; ++i) {
+        live.cards[n++] = koi.stock[i];
+        all |= CardBit(koi.stock[i]);
+    }
     for (int q = 0; q < 2; ++q) {
         for (int c : koi.hands[q]) {
             live.cards[n] = c;
             n += c != -1;
+            all |= CardBit(c);
         }
     }
     live.count = n;
+    live.onField = onField;
+    live.all = all;
 }
 
 bool HasWillow(int p) {
