@@ -58,7 +58,7 @@ TEST_F(FlowTest, UnlimitedGameNeverEndsByItself) {
     handsOption = 2;
     gameState = 0;
     while (!(koi.handIndex == 30 && (gameState == 3 || gameState == 4))) {
-        ChooseLikeAPolicy(false);
+        ChooseForHuman(SelfPlayPolicy::Last);
         KoiKoiStep();
         ASSERT_NE(gameState, 6);
     }

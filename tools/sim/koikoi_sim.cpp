@@ -13,6 +13,7 @@
 #include "app/program.h"
 #include "cards/random.h"
 #include "koikoi/flow.h"
+#include "koikoi/self_play.h"
 #include "koikoi/state.h"
 #include "koikoi/view.h"
 #include "platform/clock.h"
@@ -26,7 +27,7 @@ struct Options {
     int hands = 12;
     int sake = 1;
     int oyaken = 0;
-    bool humanFirst = true;
+    SelfPlayPolicy human = SelfPlayPolicy::First;
     bool trace = false;
 };
 
@@ -66,7 +67,8 @@ bool ParseOptions(int argc, char** argv, Options& o) {
         } else if (std::strcmp(arg, "--human") == 0) {
             if (!value || (std::strcmp(value, "first") != 0 && std::strcmp(value, "last") != 0))
                 return false;
-            o.humanFirst = std::strcmp(value, "first") == 0;
+            o.human =
+                std::strcmp(value, "first") == 0 ? SelfPlayPolicy::First : SelfPlayPolicy::Last;
         } else {
             return false;
         }
@@ -107,7 +109,7 @@ class SimView : public KoiKoiView {
 
     int YakuMadeDialog(int player, int comAnswer) override {
         int answer = comAnswer;
-        if (player == 0) answer = options_.humanFirst || koi.handCount[0] == 0 ? 1 : 0;
+        if (player == 0) answer = AnswerForHuman(options_.human);
         if (out_.on()) {
             out_.Word("yaku").Num(player);
             for (int y = 0; y < YakuCount; ++y)
@@ -132,23 +134,6 @@ class SimView : public KoiKoiView {
     const Options& options_;
     TraceOut& out_;
 };
-
-// The human's side: sets the choice before the step that waits for it.
-void ChooseForHuman(const Options& o) {
-    if (gameState == 7) {
-        choiceConfirmed = 1;
-        return;
-    }
-    if (gameState != 3) return;
-    if (subState == 1) {
-        cursorSlot = o.humanFirst ? 0 : koi.handCount[0] - 1;
-        choiceConfirmed = 1;
-    } else if ((subState == 2 && koi.matchCount[0][koi.selectedHandSlot] == 2) ||
-               (subState == 4 && koi.matchCount[0][DrawnSlot] == 2)) {
-        cursorSlot = o.humanFirst ? 0 : 1;
-        choiceConfirmed = 1;
-    }
-}
 
 // The deck as dealt, read back from the hands, field and stock.
 void TraceDeal(TraceOut& out) {
@@ -197,7 +182,7 @@ int RunKoiKoiSim(int argc, char** argv) {
         gameState = 0;
         subState = 0;
         while (gameState != -1) {
-            ChooseForHuman(o);
+            ChooseForHuman(o.human);
             int before = gameState;
             KoiKoiStep();
             if (before == 5) ++hands;
