@@ -70,7 +70,8 @@ int CaptureTwoCards(int p, int played, int taken) {
 
     AddToPiles(p, taken);
     for (int y = 0; y < YakuCount; ++y)
-        if (flagsBetween[y] && QualifiesForReach(y, taken, willowBetween)) MarkMade(p, y);
+        if (flagsBetween[y] && (ReachCardsWanted(y, willowBetween) & CardBit(taken)))
+            MarkMade(p, y);
     bool inReach = SetReachFlags(p);
     if (inReach)
         CollectFrom(p, koi.yakuReach[p], HasWillow(p), live);

@@ -21,6 +21,6 @@ bool SetReachFlags(int p);
 bool HasWillow(int p);
 // Rebuilds p's reach lists for the given flags and lights.
 void CollectFrom(int p, const int* flags, bool hasWillow, const LiveCards& live);
-// Whether a card in play stands in the reach list of yaku y whose flag is
-// set, for a player with or without 柳に道風.
-bool QualifiesForReach(int y, int card, bool hasWillow);
+// The cards that stand in the reach list of yaku y, when its flag is set and
+// they are in play, for a player with or without 柳に道風.
+CardSet ReachCardsWanted(int y, bool hasWillow);

@@ -126,10 +126,10 @@ bool HasWillow(int p) {
     return PileCards(p, PileLight) & Willow;
 }
 
-bool QualifiesForReach(int y, int card, bool hasWillow) {
+CardSet ReachCardsWanted(int y, bool hasWillow) {
     uint64_t wanted[YakuCount];
     QualifyingCards(hasWillow, wanted);
-    return wanted[y] >> card & 1;
+    return wanted[y];
 }
 
 void CollectFrom(int p, const int* flags, bool hasWillow, const LiveCards& live) {
