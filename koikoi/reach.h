@@ -1,17 +1,23 @@
 // The pieces of the reach state that the capture code puts together itself
 // when one play takes two cards (capture.cpp).
 #pragma once
+#include <cstdint>
+
 #include "cards/cards.h"
 #include "koikoi/card_sets.h"
 #include "koikoi/state.h"
 
 // Every card still in play, in the order the reach lists gather them: the
-// field slots, the undrawn stock, then both hands.
+// field slots, the undrawn stock, then both hands. Each slot has a fixed
+// rank in that order: field slot f is f, stock entry i is 20 + i, slot s of
+// hand q is 44 + 9q + s.
+constexpr int LiveRanks = FieldSlots + StockSize + 2 * HandSlots;
+static_assert(LiveRanks <= 64, "the ranks of the cards in play fit one 64-bit set");
 struct LiveCards {
-    int cards[CardCount + 1];
-    int count;
-    CardSet onField;  // the field's part of them
-    CardSet all;
+    int cardAtRank[LiveRanks];
+    int rankOf[CardCount + 1];  // rankOf[card + 1], for the cards in play
+    CardSet onField;            // the cards on the field
+    CardSet all;                // every card in play
 };
 void GatherLive(LiveCards& live);
 

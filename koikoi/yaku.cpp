@@ -97,27 +97,30 @@ bool SetReachFlags(int p) {
 }
 
 void GatherLive(LiveCards& live) {
-    // A slot is written at the end and kept only when it holds a card.
-    int n = 0;
+    // Empty slots all file their rank under the first entry of rankOf,
+    // which no card reads.
+    int r = 0;
     CardSet onField = 0;
     for (int c : koi.field) {
-        live.cards[n] = c;
-        n += c != -1;
+        live.cardAtRank[r] = c;
+        live.rankOf[c + 1] = r++;
         onField |= CardBit(c);
     }
     CardSet all = onField;
+    r = FieldSlots + StockSize - koi.stockLeft;
     for (int i = StockSize - koi.stockLeft; i < StockSize; ++i) {
-        live.cards[n++] = koi.stock[i];
-        all |= CardBit(koi.stock[i]);
+        int c = koi.stock[i];
+        live.cardAtRank[r] = c;
+        live.rankOf[c + 1] = r++;
+        all |= CardBit(c);
     }
     for (int q = 0; q < 2; ++q) {
         for (int c : koi.hands[q]) {
-            live.cards[n] = c;
-            n += c != -1;
+            live.cardAtRank[r] = c;
+            live.rankOf[c + 1] = r++;
             all |= CardBit(c);
         }
     }
-    live.count = n;
     live.onField = onField;
     live.all = all;
 }
@@ -135,28 +138,17 @@ CardSet ReachCardsWanted(int y, bool hasWillow) {
 void CollectFrom(int p, const int* flags, bool hasWillow, const LiveCards& live) {
     uint64_t wanted[YakuCount];
     QualifyingCards(hasWillow, wanted);
-    // Only the yaku in reach collect cards; usually one or two of them.
-    int inReach[YakuCount];
-    int reachCount = 0;
-    uint64_t anyWanted = 0;
     for (int y = 0; y < YakuCount; ++y) {
-        koi.reachCardCount[p][y] = 0;
-        if (!flags[y]) continue;
-        inReach[reachCount++] = y;
-        anyWanted |= wanted[y];
-    }
-    int candidates[CardCount + 1];
-    int n = 0;
-    for (int i = 0; i < live.count; ++i) {
-        candidates[n] = live.cards[i];
-        n += (anyWanted >> live.cards[i] & 1) != 0;
-    }
-    for (int r = 0; r < reachCount; ++r) {
-        int y = inReach[r];
-        int* list = koi.reachCards[p][y];
         int count = 0;
-        for (int i = 0; i < n && count < ReachCardCapacity; ++i)
-            if (wanted[y] >> candidates[i] & 1) list[count++] = candidates[i];
+        if (flags[y]) {
+            // The wanted cards in play, put in gathered order by their ranks.
+            uint64_t ranks = 0;
+            for (CardSet cards = wanted[y] & live.all; cards != 0; cards &= cards - 1)
+                ranks |= uint64_t{1} << live.rankOf[__builtin_ctzll(cards) + 1];
+            int* list = koi.reachCards[p][y];
+            for (; ranks != 0 && count < ReachCardCapacity; ranks &= ranks - 1)
+                list[count++] = live.cardAtRank[__builtin_ctzll(ranks)];
+        }
         koi.reachCardCount[p][y] = count;
     }
 }
