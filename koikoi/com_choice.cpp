@@ -1,6 +1,7 @@
 // Which card the computer plays, and which of two field cards it takes.
 #include "app/program.h"
 #include "cards/cards.h"
+#include "koikoi/card_sets.h"
 #include "koikoi/com.h"
 #include "koikoi/rules.h"
 #include "koikoi/state.h"
@@ -41,10 +42,15 @@ bool FieldHasMonthOf(int card) {
 template <typename Visit>
 int ForChanceBands(Visit visit) {
     EstimateYakuChances(ComPlayer);
-    for (int low = 90; low >= 20; low -= 10) {
-        for (int y = YakuCount - 1; y >= 0; --y) {
-            int chance = koi.yakuChance[ComPlayer][y];
-            if (chance < low || chance >= low + 10) continue;
+    unsigned yakuInBand[10] = {};  // bit y: the chance of yaku y lies in that band
+    for (int y = 0; y < YakuCount; ++y) {
+        int chance = koi.yakuChance[ComPlayer][y];
+        if (chance >= 20 && chance < 100) yakuInBand[chance / 10] |= 1u << y;
+    }
+    for (int band = 9; band >= 2; --band) {
+        for (unsigned yaku = yakuInBand[band]; yaku != 0;) {
+            int y = 31 - __builtin_clz(yaku);
+            yaku &= ~(1u << y);
             if (koi.yakuReach[ComPlayer][y] && koi.reachCardCount[ComPlayer][y] == 0) continue;
             int slot = visit(y);
             if (slot != -1) return slot;
@@ -98,9 +104,11 @@ int ChooseComCard() {
             return pairs[i].handSlot;
     // Complete its own yaku first, then deny the human's.
     for (int p : {ComPlayer, 0}) {
-        for (int y = YakuCount - 1; y >= 0; --y)
+        for (int y = YakuCount - 1; y >= 0; --y) {
+            CardSet reach = CardsIn(koi.reachCards[p][y], koi.reachCardCount[p][y]);
             for (int i = 0; i < n; ++i)
-                if (InReachList(p, y, pairs[i].fieldCard)) return pairs[i].handSlot;
+                if (reach & CardBit(pairs[i].fieldCard)) return pairs[i].handSlot;
+        }
     }
     int slot = ForChanceBands([&](int y) {
         for (int i = 0; i < handCount; ++i)
