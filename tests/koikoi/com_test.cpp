@@ -77,6 +77,39 @@ TEST_F(ComTest, BetweenCupAndAotanRibbonTheCupWinsOnlyWithSakeYaku) {
     EXPECT_EQ(ChooseComFieldCard(1, 0, 1), 0) << "denies the human's 青タン";
 }
 
+TEST_F(ComTest, CompletesItsOwnYakuBeforeDenyingTheHumans) {
+    sakeOption = 0;
+    // The human is one card short of 青タン (33 on the field), the computer
+    // of 赤タン (9 on the field); 9 has the lower priority of the two.
+    SetField({33, 9});
+    SetHand(1, {34, 10});
+    GiveCards(0, {21, 37});
+    GiveCards(1, {1, 5});
+    EXPECT_EQ(ChooseComCard(), 1);
+    koi.reachCardCount[1][YakuAkatan] = 0;
+    EXPECT_EQ(ChooseComCard(), 0) << "with nothing of its own, it denies the human";
+}
+
+TEST_F(ComTest, WithTwoOfAMonthGoneItThrowsAwayTheLaterOfTheOtherTwo) {
+    SetField({44});
+    SetHand(1, {14, 0, 15, 4});
+    GiveCards(0, {12});
+    GiveCards(1, {13});
+    EXPECT_EQ(ChooseComCard(), 2);
+}
+
+TEST_F(ComTest, TakesTheKasuItsKasuWantOverATanThatCompletesNothing) {
+    sakeOption = 0;
+    SetField({21, 23});
+    SetHand(0, {});
+    SetHand(1, {22});
+    GiveCards(1, {2, 3, 6, 7, 10, 11, 14, 15, 18});
+    ASSERT_TRUE(koi.yakuReach[1][YakuKasu]);
+    EXPECT_EQ(ChooseComFieldCard(1, 0, 1), 1);
+    GiveCards(1, {33, 37});
+    EXPECT_EQ(ChooseComFieldCard(1, 0, 1), 0) << "21 completes 青タン";
+}
+
 TEST_F(ComTest, InTheLastHandStopsExactlyWhenThatPutsItAhead) {
     handsOption = 0;
     koi.handIndex = 5;
