@@ -45,7 +45,8 @@ int CountOf(uint64_t held, uint64_t wanted) {
     return n;
 }
 
-// The cards that qualify for each yaku of player p, by the p's lights.
+// The cards that would complete or enlarge each yaku, for a player with or
+// without 柳に道風 among the lights.
 void QualifyingCards(bool hasWillow, uint64_t (&wanted)[YakuCount]) {
     static const uint64_t kasu = CardsOfValue(1), tan = CardsOfValue(5), tane = CardsOfValue(10);
     bool sake = sakeOption != 0;
