@@ -69,9 +69,12 @@ int CaptureTwoCards(int p, int played, int taken) {
     bool willowBetween = HasWillow(p);
 
     AddToPiles(p, taken);
-    for (int y = 0; y < YakuCount; ++y)
-        if (flagsBetween[y] && (ReachCardsWanted(y, willowBetween) & CardBit(taken)))
-            MarkMade(p, y);
+    if (inReachBetween) {
+        CardSet wanted[YakuCount];
+        ReachCardsWanted(willowBetween, wanted);
+        for (int y = 0; y < YakuCount; ++y)
+            if (flagsBetween[y] && (wanted[y] & CardBit(taken))) MarkMade(p, y);
+    }
     bool inReach = SetReachFlags(p);
     if (inReach)
         CollectFrom(p, koi.yakuReach[p], HasWillow(p), live);

@@ -27,6 +27,6 @@ bool SetReachFlags(int p);
 bool HasWillow(int p);
 // Rebuilds p's reach lists for the given flags and lights.
 void CollectFrom(int p, const int* flags, bool hasWillow, const LiveCards& live);
-// The cards that stand in the reach list of yaku y, when its flag is set and
-// they are in play, for a player with or without 柳に道風.
-CardSet ReachCardsWanted(int y, bool hasWillow);
+// For each yaku, the cards that stand in its reach list when its flag is set
+// and they are in play, for a player with or without 柳に道風.
+void ReachCardsWanted(bool hasWillow, CardSet (&wanted)[YakuCount]);

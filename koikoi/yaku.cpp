@@ -130,10 +130,8 @@ bool HasWillow(int p) {
     return PileCards(p, PileLight) & Willow;
 }
 
-CardSet ReachCardsWanted(int y, bool hasWillow) {
-    uint64_t wanted[YakuCount];
+void ReachCardsWanted(bool hasWillow, CardSet (&wanted)[YakuCount]) {
     QualifyingCards(hasWillow, wanted);
-    return wanted[y];
 }
 
 void CollectFrom(int p, const int* flags, bool hasWillow, const LiveCards& live) {
