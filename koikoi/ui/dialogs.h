@@ -1,0 +1,27 @@
+// The Koi-Koi dialogs: the yaku made, the 親権 notice, the score table and
+// the yaku reference with its cards, and the kanji numbers they write.
+#pragma once
+#include <string>
+
+#include "platform/surface.h"
+
+namespace koiui {
+
+// n (0 or more) in kanji: 「〇」, 「十五」, 「二千」; 10000 and above read
+// 「九千九百九十九」.
+std::string NumberToKanji(int n);
+
+// The yaku made by `player`, handScore and yakuMade already formed: 1 for
+// 勝負, 0 for こいこい. comAnswer is the computer's decision, the only button
+// enabled; -1 for the human.
+int YakuMadeDialog(int player, int comAnswer);
+int ShowOyakenNotice();
+int ShowScoreTable();
+int ShowYakuReference();
+int ShowYakuCards(int entry);
+
+// The cards of yaku `yaku` of player p, full size, within three card widths
+// from (x, y).
+int DrawYakuCards(platform::Surface& face, int x, int y, int p, int yaku);
+
+}  // namespace koiui

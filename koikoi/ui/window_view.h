@@ -1,0 +1,36 @@
+// The Koi-Koi flow's view in the window: every operation the flow asks for
+// is drawn on the table or opens its dialog.
+#pragma once
+#include "koikoi/view.h"
+
+class KoiKoiWindowView : public KoiKoiView {
+  public:
+    void BuildKoiKoiLayout() override;
+    void DrawKoiKoiPanel() override;
+    void RepaintRect(int x, int y, int width, int height) override;
+    void PresentRect(int left, int top, int right, int bottom) override;
+    void DrawStock() override;
+    void DrawHand(int player) override;
+    void PresentHand(int player) override;
+    void DrawField() override;
+    void PresentField() override;
+    void DrawPiles(int player) override;
+    void DrawHandCursor(int handSlot) override;
+    void EraseHandCursor(int handSlot) override;
+    void EraseFieldCursor(int fieldSlot) override;
+    void DealToHand(int player) override;
+    void DealToField() override;
+    void FlyToField(int player, int fromSlot, int fieldSlot, int card) override;
+    void FlipStockCard() override;
+    void FlyCapturesToPiles(int player) override;
+    bool MainWindowHasFocus() override;
+    void ChooseHandCard() override;
+    void ChooseFieldCard(int handSlot) override;
+    int YakuMadeDialog(int player, int comAnswer) override;
+    void ShowOyakenNotice() override;
+    void ShowScoreTable() override;
+    void PlayGameResult() override;
+};
+
+// The one window view; the front end installs it before the first step.
+KoiKoiWindowView& TheKoiKoiWindowView();

@@ -1,0 +1,197 @@
+// The yaku-made dialog: every yaku the announcing player holds, its value
+// and its cards, the total, and the choice 勝負 or こいこい. The computer's
+// decision is shown by leaving only its button enabled.
+#include <cstdio>
+
+#include "app/display.h"
+#include "app/program.h"
+#include "assets/dialogs.h"
+#include "cards/cards.h"
+#include "koikoi/rules.h"
+#include "koikoi/state.h"
+#include "koikoi/ui/dialog_conventions.h"
+#include "koikoi/ui/dialogs.h"
+#include "koikoi/ui/layout_tables.h"
+
+namespace koiui {
+
+namespace {
+
+constexpr int ContinueButton = 1000, StopButton = 1022;
+
+const char* const YakuNames[YakuCount] = {"カス",   "タン",   "タネ", "花見酒", "月見酒", "猪鹿蝶",
+                                          "赤タン", "青タン", "三光", "雨四光", "四光",   "五光"};
+
+int CountMade(int p) {
+    int m = 0;
+    for (int y = 0; y < YakuCount; ++y) m += koi.yakuMade[p][y] != 0;
+    return m;
+}
+
+class YakuMadeProc : public platform::DialogProc {
+  public:
+    YakuMadeProc(int player, int comAnswer) : player_(player), comAnswer_(comAnswer) {}
+
+    void OnInit(platform::Dialog& d) override {
+        const int r = resolution;
+        const int rows = (CountMade(player_) + 1) / 2;
+        const platform::Rect button = d.ItemRect(StopButton);
+        const int bw = button.Width(), bh = button.Height();
+        const int width = frameExtraWidth + 6 * CardWidth[r] + 6 * charWidth;
+        const int height =
+            frameExtraHeight + rows * (CardHeight[r] + 2 * charHeight) + 4 * charHeight + bh;
+        SetOuterSize(d, width, height);
+        const int gap = (width - 2 * bw) / 3;
+        const int y = height - charHeight - frameExtraHeight - bh;
+        d.MoveItem(StopButton, gap, y, bw + 1, bh + 1);
+        d.MoveItem(ContinueButton, bw + 2 * gap, y, bw + 1, bh + 1);
+        bool stop = true;
+        if (player_ == 0) {
+            // こいこい needs a card left to play.
+            d.EnableItem(ContinueButton, koi.handCount[0] != 0);
+        } else {
+            stop = koi.handCount[1] == 0 || comAnswer_ == 1;
+            d.EnableItem(stop ? ContinueButton : StopButton, false);
+        }
+        current_ = stop ? StopButton : ContinueButton;
+        d.SetFocusItem(current_);
+        d.Invalidate();
+    }
+
+    void OnPaint(platform::Dialog&, platform::Surface& face) override {
+        const int r = resolution;
+        int x = 2 * charWidth, y = charHeight;
+        bool left = true;
+        char line[96];
+        for (int yaku = 0; yaku < YakuCount; ++yaku) {
+            if (!koi.yakuMade[player_][yaku]) continue;
+            std::snprintf(line, sizeof line, "%s  %s文", YakuNames[yaku],
+                          NumberToKanji(YakuValueOf(player_, yaku)).c_str());
+            WriteText(face, x, y, line);
+            DrawYakuCards(face, x, y + charHeight, player_, yaku);
+            // Two entries a row.
+            if (left) {
+                x += 3 * CardWidth[r] + 2 * charWidth;
+            } else {
+                x = 2 * charWidth;
+                y += CardHeight[r] + 2 * charHeight;
+            }
+            left = !left;
+        }
+        if (!left) y += CardHeight[r] + 2 * charHeight;
+        std::snprintf(line, sizeof line, "合計  %s文", NumberToKanji(koi.handScore).c_str());
+        WriteText(face, 2 * charWidth, y, line);
+    }
+
+    // The dialog ends only by its two buttons.
+    void OnCommand(platform::Dialog& d, int id) override {
+        if (id == ContinueButton) d.End(0);
+        if (id == StopButton) d.End(1);
+    }
+
+    // Left and Right move between the enabled buttons; Enter and Space press
+    // the one chosen, even when the default button is the disabled one.
+    bool OnKeyDown(platform::Dialog& d, platform::DialogKey key) override {
+        using platform::DialogKey;
+        switch (key) {
+            case DialogKey::Enter:
+            case DialogKey::Space:
+                d.Click(current_);
+                return true;
+            case DialogKey::Left:
+            case DialogKey::Right: {
+                const int other = current_ == StopButton ? ContinueButton : StopButton;
+                if (d.IsItemEnabled(other)) {
+                    current_ = other;
+                    d.SetFocusItem(current_);
+                }
+                return true;
+            }
+            default:
+                return false;
+        }
+    }
+
+  private:
+    int player_, comAnswer_;
+    int current_ = StopButton;
+};
+
+void DrawFace(platform::Surface& face, int x, int y, int card) {
+    const int r = resolution;
+    platform::BitBlt(face, x, y, CardWidth[r], CardHeight[r], *faceImages[card], 0, 0);
+}
+
+// Cards of fixed yaku, in the order drawn.
+struct FixedYakuCards {
+    int yaku;
+    int cards[3];
+    int count;
+};
+// clang-format off
+constexpr FixedYakuCards FixedCards[] = {
+    {YakuHanamizake,   { 8, 32, -1}, 2},
+    {YakuTsukimizake,  {28, 32, -1}, 2},
+    {YakuInoshikacho,  {20, 24, 36}, 3},
+    {YakuAkatan,       { 1,  5,  9}, 3},
+    {YakuAotan,        {21, 33, 37}, 3},
+};
+// clang-format on
+
+}  // namespace
+
+int DrawYakuCards(platform::Surface& face, int x, int y, int p, int yaku) {
+    const double w = CardWidth[resolution];
+    for (const FixedYakuCards& f : FixedCards) {
+        if (f.yaku != yaku) continue;
+        for (int i = 0; i < f.count; ++i)
+            DrawFace(face, x + static_cast<int>(i * w), y, f.cards[i]);
+        return 1;
+    }
+    // The counted yaku show the whole pile of their category, the last card
+    // always two card widths right of the first.
+    int category = PileLight;
+    if (yaku == YakuKasu) category = PileKasu;
+    if (yaku == YakuTan) category = PileTan;
+    if (yaku == YakuTane) category = PileTane;
+    const int* pile = koi.piles[p][category];
+    const int n = koi.pileCount[p][category];
+    double step = w;  // 三光: the three side by side
+    int shown = n;
+    if (yaku <= YakuTane) {
+        step = n > 1 ? w - (n - 3) * w / (n - 1) : w;
+    } else if (yaku == YakuAmeshiko || yaku == YakuShiko) {
+        shown = n < 4 ? n : 4;
+        step = w - w / 3;
+    } else if (yaku == YakuGoko) {
+        shown = n < 5 ? n : 5;
+        step = w - 2 * w / 4;
+    }
+    for (int i = 0; i < shown; ++i) {
+        const bool last = i == shown - 1 && yaku != YakuSanko && shown > 1;
+        const int cx = last ? x + static_cast<int>(2 * w) : x + static_cast<int>(i * step);
+        DrawFace(face, cx, y, pile[i]);
+    }
+    return 1;
+}
+
+int YakuMadeDialog(int player, int comAnswer) {
+    YakuMadeProc proc(player, comAnswer);
+    return platform::DialogBox(assets::DialogTemplateFor(211), proc);
+}
+
+int ShowOyakenNotice() {
+    struct Proc : platform::DialogProc {
+        void OnInit(platform::Dialog& d) override {
+            KeepTemplateSize(d);
+            d.SetFocusItem(1);
+            d.Invalidate();
+        }
+        void OnPaint(platform::Dialog&, platform::Surface& face) override {
+            WriteText(face, 4 * charWidth, charHeight, "親権  三文");
+        }
+    } proc;
+    return platform::DialogBox(assets::DialogTemplateFor(213), proc);
+}
+
+}  // namespace koiui
