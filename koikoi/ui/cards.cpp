@@ -85,20 +85,22 @@ int DrawPairsOnField() {
 void PilePosition(int player, int category, int index, int count, int& x, int& y) {
     const int r = resolution;
     const double h = PileCardHeight[r];
-    double top = PileY[r][player];
+    // The last card or row lies exactly one pile-card height below the
+    // first, so a column always spans two pile-card heights: more cards
+    // overlap more. The steps are thirds and elevenths of a height; the
+    // small allowance keeps the last one from truncating a pixel short.
+    constexpr double Allowance = 1e-9;
     if (category < 3) {
-        // A column always spans two pile-card heights: more cards overlap more.
         const double step = count > 1 ? h - (count - 2) * h / (count - 1) : 0;
-        for (int i = 0; i < index; ++i) top += step;
+        y = static_cast<int>(PileY[r][player] + index * step + Allowance);
         x = PileX[r][player][category];
     } else {
         // カス lies in a zig-zag of two columns, two cards a row.
         const int rows = (count + 1) / 2;
         const double step = count > 2 ? h - (rows - 2) * h / (rows - 1) : 0;
-        for (int row = 0; row < index / 2; ++row) top += step;
+        y = static_cast<int>(PileY[r][player] + index / 2 * step + Allowance);
         x = PileX[r][player][3] + (index % 2 ? PileCardWidth[r] / 2 + 1 : 0);
     }
-    y = static_cast<int>(top);
 }
 
 int DrawPiles(int player) {

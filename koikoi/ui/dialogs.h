@@ -15,8 +15,17 @@ std::string NumberToKanji(int n);
 // 勝負, 0 for こいこい. comAnswer is the computer's decision, the only button
 // enabled; -1 for the human.
 int YakuMadeDialog(int player, int comAnswer);
+// The dialog's lines: 「カス  三文」 for one yaku of player p, 「合計  十五文」.
+std::string YakuEntryText(int p, int yaku);
+std::string YakuTotalText();
 int ShowOyakenNotice();
 int ShowScoreTable();
+// The rows of the score table and the hand shown in its first row (0 for
+// 「一月」).
+struct ScoreTableRows {
+    int rows, first;
+};
+ScoreTableRows ScoreTableShown();
 int ShowYakuReference();
 int ShowYakuCards(int entry);
 

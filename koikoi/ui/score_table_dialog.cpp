@@ -32,8 +32,7 @@ class ScoreTableProc : public platform::DialogProc {
     void OnPaint(platform::Dialog&, platform::Surface& face) override {
         const int cw = charWidth, ch = charHeight, row = ch + 2;
         const platform::Color highlight = platform::GetSysColor(platform::SysColor::BtnHighlight);
-        const int rows = handsOption != 0 ? 12 : 6;
-        const int first = koi.handIndex >= rows ? koi.handIndex - 11 : 0;
+        const auto [rows, first] = ScoreTableShown();
         WriteText(face, 24 * cw + cw / 2, ch + 2, "あなた");
         WriteText(face, 41 * cw + cw / 2, ch + 2, "ＣＯＭ");
         for (int i = 0; i < rows; ++i)
@@ -100,6 +99,11 @@ class ScoreTableProc : public platform::DialogProc {
 };
 
 }  // namespace
+
+ScoreTableRows ScoreTableShown() {
+    const int rows = handsOption != 0 ? 12 : 6;
+    return {rows, koi.handIndex >= rows ? koi.handIndex - 11 : 0};
+}
 
 int ShowScoreTable() {
     ScoreTableProc proc;

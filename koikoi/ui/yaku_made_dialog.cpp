@@ -1,8 +1,6 @@
 // The yaku-made dialog: every yaku the announcing player holds, its value
 // and its cards, the total, and the choice 勝負 or こいこい. The computer's
 // decision is shown by leaving only its button enabled.
-#include <cstdio>
-
 #include "app/display.h"
 #include "app/program.h"
 #include "assets/dialogs.h"
@@ -62,12 +60,9 @@ class YakuMadeProc : public platform::DialogProc {
         const int r = resolution;
         int x = 2 * charWidth, y = charHeight;
         bool left = true;
-        char line[96];
         for (int yaku = 0; yaku < YakuCount; ++yaku) {
             if (!koi.yakuMade[player_][yaku]) continue;
-            std::snprintf(line, sizeof line, "%s  %s文", YakuNames[yaku],
-                          NumberToKanji(YakuValueOf(player_, yaku)).c_str());
-            WriteText(face, x, y, line);
+            WriteText(face, x, y, YakuEntryText(player_, yaku));
             DrawYakuCards(face, x, y + charHeight, player_, yaku);
             // Two entries a row.
             if (left) {
@@ -79,8 +74,7 @@ class YakuMadeProc : public platform::DialogProc {
             left = !left;
         }
         if (!left) y += CardHeight[r] + 2 * charHeight;
-        std::snprintf(line, sizeof line, "合計  %s文", NumberToKanji(koi.handScore).c_str());
-        WriteText(face, 2 * charWidth, y, line);
+        WriteText(face, 2 * charWidth, y, YakuTotalText());
     }
 
     // The dialog ends only by its two buttons.
@@ -140,6 +134,14 @@ constexpr FixedYakuCards FixedCards[] = {
 
 }  // namespace
 
+std::string YakuEntryText(int p, int yaku) {
+    return std::string(YakuNames[yaku]) + "  " + NumberToKanji(YakuValueOf(p, yaku)) + "文";
+}
+
+std::string YakuTotalText() {
+    return "合計  " + NumberToKanji(koi.handScore) + "文";
+}
+
 int DrawYakuCards(platform::Surface& face, int x, int y, int p, int yaku) {
     const double w = CardWidth[resolution];
     for (const FixedYakuCards& f : FixedCards) {
@@ -169,7 +171,7 @@ int DrawYakuCards(platform::Surface& face, int x, int y, int p, int yaku) {
     }
     for (int i = 0; i < shown; ++i) {
         const bool last = i == shown - 1 && yaku != YakuSanko && shown > 1;
-        const int cx = last ? x + static_cast<int>(2 * w) : x + static_cast<int>(i * step);
+        const int cx = last ? x + static_cast<int>(2 * w) : x + static_cast<int>(i * step + 1e-9);
         DrawFace(face, cx, y, pile[i]);
     }
     return 1;

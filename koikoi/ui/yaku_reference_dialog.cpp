@@ -91,12 +91,12 @@ class CardsProc : public platform::DialogProc {
         std::snprintf(title, sizeof title, "%s  %s", e.name, e.value);
         WriteText(face, 2 * charWidth, charHeight, title);
         // The ten カス cards overlap; the others lie side by side.
+        // The last of them ends exactly five card widths from the first's left edge.
         const double step = entry_ == 0 ? w - 5 * w / 9 : w;
-        double x = 2 * charWidth;
         for (int i = 0; i < e.cardCount; ++i) {
-            platform::BitBlt(face, static_cast<int>(x), 2 * charHeight, CardWidth[r], CardHeight[r],
+            const int x = 2 * charWidth + static_cast<int>(i * step + 1e-9);
+            platform::BitBlt(face, x, 2 * charHeight, CardWidth[r], CardHeight[r],
                              *faceImages[e.cards[i]], 0, 0);
-            x += step;
         }
     }
 

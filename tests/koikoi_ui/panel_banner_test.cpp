@@ -1,0 +1,209 @@
+// The status panel's plates, labels and totals, and the result banner.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "assets/catalogue.h"
+#include "tests/koikoi_ui/solid_table.h"
+
+using namespace koiui;
+
+namespace {
+
+class PanelTest : public SolidTable {
+  protected:
+    void SetUp() override {
+        SolidTable::SetUp();
+        label_ = platform::Surface(HomeLabelWidth[0], HomeLabelHeight[0], platform::Rgb(1, 2, 3));
+        homePageLabel = &label_;
+        backgroundChoice = 1;
+    }
+    void TearDown() override {
+        homePageLabel = nullptr;
+        backgroundChoice = 0;
+        SolidTable::TearDown();
+    }
+    // A glyph of a panel sheet laid on the plain table, as the panel lays it.
+    static platform::Surface Glyph(int sheet, int w, int h, int px, int py, int mx, int my) {
+        platform::Surface s(w, h, TableColour);
+        const platform::Surface& image = assets::LoadImage(assets::TableImage(sheet, resolution));
+        platform::DrawMasked(s, 0, 0, w, h, image, px, py, image, mx, my);
+        return s;
+    }
+    static platform::Surface Digit(int v) {
+        const int r = resolution, bg = backgroundChoice, dw = DigitWidth[r], dh = DigitHeight[r];
+        return Glyph(703, dw, dh, v * dw, 2 * bg * dh, v * dw, (2 * bg + 1) * dh);
+    }
+    static platform::Surface Plate(int column) {
+        const int r = resolution, pw = PlateWidth[r], ph = PlateHeight[r];
+        return Glyph(704, pw, ph, column * pw, 0, column * pw, ph);
+    }
+    static bool Shows(const platform::Surface& layer, int x, int y,
+                      const platform::Surface& glyph) {
+        for (int j = 0; j < glyph.Height(); ++j)
+            for (int i = 0; i < glyph.Width(); ++i)
+                if (layer.Pixel(x + i, y + j) != glyph.Pixel(i, j)) return false;
+        return true;
+    }
+    platform::Surface label_;
+};
+
+}  // namespace
+
+TEST_F(PanelTest, TotalsAreRightAlignedAgainstMonAndStopAtFourDigits) {
+    for (int res = 0; res < 3; ++res) {
+        UseResolution(res);
+        label_ =
+            platform::Surface(HomeLabelWidth[res], HomeLabelHeight[res], platform::Rgb(1, 2, 3));
+        koi.gameTotal[0] = 0;
+        koi.gameTotal[1] = 12345;
+        DrawKoiKoiPanel();
+        const int dw = DigitWidth[res];
+        EXPECT_TRUE(Shows(tableBase, ScoreRightX[res][0] - dw, ScoreY[res][0], Digit(0))) << res;
+        for (int i = 1; i <= 4; ++i)
+            EXPECT_TRUE(Shows(tableBase, ScoreRightX[res][1] - i * dw, ScoreY[res][1], Digit(9)))
+                << res << " " << i;
+        EXPECT_EQ(tableBase.Pixel(ScoreRightX[res][1] - 4 * dw - 1, ScoreY[res][1] + 3),
+                  TableColour);
+        koi.gameTotal[0] = 9999;
+        koi.gameTotal[1] = 47;
+        DrawKoiKoiPanel();
+        EXPECT_TRUE(Shows(tableBase, ScoreRightX[res][0] - 4 * dw, ScoreY[res][0], Digit(9)));
+        EXPECT_TRUE(Shows(tableBase, ScoreRightX[res][1] - 2 * dw, ScoreY[res][1], Digit(4)));
+        EXPECT_TRUE(Shows(tableBase, ScoreRightX[res][1] - dw, ScoreY[res][1], Digit(7)));
+        // The panel is in every layer; the home-page label sits bottom left.
+        EXPECT_EQ(backBuffer.Pixel(3, HomeLabelY[res]), platform::Rgb(1, 2, 3));
+        EXPECT_EQ(pileLayer.Pixel(3, HomeLabelY[res]), platform::Rgb(1, 2, 3));
+    }
+}
+
+TEST_F(PanelTest, TheDealerHasTheOyaPlateAndTheFirstBackgroundShiftsThePlatesOutward) {
+    koi.dealer = 1;
+    DrawKoiKoiPanel();
+    // Background 2: column 0 + 2 is 親, 1 + 2 is 子.
+    EXPECT_TRUE(Shows(tableBase, PlateX[0][1], PlateY[0][1], Plate(2)));
+    EXPECT_TRUE(Shows(tableBase, PlateX[0][0], PlateY[0][0], Plate(3)));
+    koi.dealer = 0;
+    DrawKoiKoiPanel();
+    EXPECT_TRUE(Shows(tableBase, PlateX[0][0], PlateY[0][0], Plate(2)));
+    backgroundChoice = 0;
+    DrawKoiKoiPanel();
+    EXPECT_TRUE(Shows(tableBase, PlateX[0][0] + PlateShift[0], PlateY[0][0], Plate(0)));
+    EXPECT_TRUE(Shows(tableBase, PlateX[0][1] - PlateShift[0], PlateY[0][1], Plate(1)));
+}
+
+namespace {
+
+// A clock that, at every pause, notes what the banner's middle rows show
+// whenever that changes.
+class BannerWatch : public platform::Clock {
+  public:
+    explicit BannerWatch(platform::Rect banner) : banner_(banner) {}
+    uint32_t Now() override { return now_; }
+    void Pause() override {
+        now_ += 5;
+        const uint64_t h = Fingerprint(backBuffer, banner_.left, banner_.top);
+        if (seen_.empty() || seen_.back() != h) seen_.push_back(h);
+    }
+    static uint64_t Fingerprint(const platform::Surface& s, int x0, int y0) {
+        uint64_t h = 1469598103934665603ull;
+        for (int dy : {11, 29, 48, 67}) {
+            for (int x = 0; x < 300; ++x) {
+                h ^= s.Pixel(x0 + x, y0 + dy);
+                h *= 1099511628211ull;
+            }
+        }
+        return h;
+    }
+    std::vector<uint64_t> seen_;
+    uint32_t now_ = 0;
+
+  private:
+    platform::Rect banner_;
+};
+
+platform::Rect Centred(int w, int h) {
+    const int x = (ClientWidth[0] - w) / 2, y = (ClientHeight[0] - h) / 2;
+    return {x, y, x + w, y + h};
+}
+
+}  // namespace
+
+TEST_F(PanelTest, TheBannerFollowsTheTotalsOverTheDarkenedTable) {
+    struct Case {
+        int human, com, image, width;
+    };
+    for (const Case& c : {Case{5, 3, 10400, 480}, Case{3, 5, 10500, 480}, Case{4, 4, 10600, 320}}) {
+        backBuffer = platform::Surface(ClientWidth[0], ClientHeight[0], TableColour);
+        koi.gameTotal[0] = c.human;
+        koi.gameTotal[1] = c.com;
+        DrawResultBanner();
+        const platform::Rect b = Centred(c.width, 98);
+        EXPECT_TRUE(Shows(backBuffer, b.left, b.top, assets::LoadImage(c.image))) << c.image;
+        // Outside it every other pixel is black.
+        const platform::Surface& dim = assets::LoadImage(10302);
+        EXPECT_EQ(backBuffer.Pixel(10, 10), TableColour & dim.Pixel(10, 10));
+        EXPECT_EQ(backBuffer.Pixel(11, 10), TableColour & dim.Pixel(11, 10));
+        EXPECT_NE(backBuffer.Pixel(10, 10), backBuffer.Pixel(11, 10));
+    }
+}
+
+TEST_F(PanelTest, TheLoseAnimationRunsItsMasksInOrderThreeTimes) {
+    koi.gameTotal[0] = 1;
+    koi.gameTotal[1] = 6;
+    const platform::Rect b = Centred(480, 98);
+    BannerWatch watch(b);
+    platform::SetClock(&watch);
+    PlayGameResult();
+    platform::SetClock(&fast_);
+    // What each mask makes of the banner.
+    const platform::Surface& banner = assets::LoadImage(10500);
+    uint64_t frame[4];
+    for (int k = 0; k < 4; ++k) {
+        platform::Surface s = banner;
+        platform::BitBlt(s, 0, 0, 480, 98, assets::LoadImage(10510 + k), 0, 0,
+                         platform::Rop::SrcAnd);
+        frame[k] = BannerWatch::Fingerprint(s, 0, 0);
+    }
+    std::vector<uint64_t> expected;
+    for (int cycle = 0; cycle < 3; ++cycle)
+        for (int k : {3, 2, 1, 0, 0, 1, 2, 3})
+            if (expected.empty() || expected.back() != frame[k]) expected.push_back(frame[k]);
+    expected.push_back(BannerWatch::Fingerprint(banner, 0, 0));
+    ASSERT_GE(watch.seen_.size(), 2u);
+    std::vector<uint64_t> seen = watch.seen_;
+    seen.push_back(BannerWatch::Fingerprint(backBuffer, b.left, b.top));
+    EXPECT_EQ(seen, expected);
+    EXPECT_NEAR(static_cast<double>(watch.now_), 3 * 8 * 120, 10);
+}
+
+TEST_F(PanelTest, TheDrawBannerAlternatesItsTwoPicturesSixTimes) {
+    koi.gameTotal[0] = koi.gameTotal[1] = 2;
+    const platform::Rect b = Centred(320, 98);
+    BannerWatch watch(b);
+    platform::SetClock(&watch);
+    PlayGameResult();
+    platform::SetClock(&fast_);
+    const uint64_t plain = BannerWatch::Fingerprint(assets::LoadImage(10600), 0, 0);
+    const uint64_t lit = BannerWatch::Fingerprint(assets::LoadImage(10601), 0, 0);
+    std::vector<uint64_t> expected;
+    for (int cycle = 0; cycle < 6; ++cycle) {
+        expected.push_back(plain);
+        expected.push_back(lit);
+    }
+    EXPECT_EQ(watch.seen_, expected);
+    EXPECT_EQ(BannerWatch::Fingerprint(backBuffer, b.left, b.top), plain);
+    EXPECT_NEAR(static_cast<double>(watch.now_), 6 * 2 * 225, 10);
+}
+
+TEST_F(PanelTest, TheWinAnimationSweepsFifteenFramesThreeTimes) {
+    koi.gameTotal[0] = 9;
+    koi.gameTotal[1] = 6;
+    const long before = presentCount;
+    const uint32_t t0 = platform::GetTickCount();
+    PlayGameResult();
+    // The darkened table, 45 frames, the still banner.
+    EXPECT_EQ(presentCount - before, 1 + 45 + 1);
+    EXPECT_NEAR(static_cast<double>(platform::GetTickCount() - t0), 3 * 15 * 60, 5);
+    EXPECT_TRUE(Shows(backBuffer, (632 - 480) / 2, (434 - 98) / 2, assets::LoadImage(10400)));
+}

@@ -1,0 +1,173 @@
+// Whole Koi-Koi games in the offscreen window: started from the menu's new
+// game, played through the real step function with the player's input given
+// as the main window receives it (clicks, pointer moves, keys), the dialogs
+// answered as a player would, until the banner is clicked away.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "app/display.h"
+#include "app/games.h"
+#include "app/main_window.h"
+#include "app/program.h"
+#include "app/records.h"
+#include "app/startup.h"
+#include "assets/catalogue.h"
+#include "koikoi/state.h"
+#include "koikoi/ui/layout_tables.h"
+#include "platform/clock.h"
+#include "platform/dialog.h"
+#include "platform/window.h"
+#include "tests/app/data_dir.h"
+
+namespace {
+
+class WindowGameTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        data_ = new TestDataDir;
+        setenv("XDG_RUNTIME_DIR", data_->root.c_str(), 1);
+        // Koi-Koi, 640x480, background 1, no music, glows and animation on,
+        // no sound, six hands, no sake yaku, 親権 on.
+        data_->Write("settei.dat", "0003110001");
+        ASSERT_TRUE(InitApplication());
+    }
+    void SetUp() override { platform::SetClock(&clock_); }
+    void TearDown() override {
+        platform::SetClock(nullptr);
+        platform::testing::SetDialogHook(nullptr);
+    }
+
+    // Plays until the game ends, alternating the mouse and the keyboard
+    // from turn to turn. Returns the number of steps.
+    int PlayToTheEnd(int res) {
+        MainWindowHandler window;
+        int turn = 0, steps = 0;
+        bool bannerChecked = false;
+        while (gameState != -1 && steps < 200000) {
+            StepCurrentGame();
+            ++steps;
+            const bool mouse = turn % 2 == 0;
+            if (gameState == 3 && subState == 1) {
+                const int slot = turn % koi.handCount[0];
+                ++turn;
+                const int x = koiui::HandX[res][0][slot] + 5, y = koiui::HandY[res][0] + 5;
+                if (mouse) {
+                    window.OnMouseMove(x, y);
+                    StepCurrentGame();
+                    window.OnLeftButtonDown(x, y);
+                } else {
+                    for (int i = 0; i < slot + koi.handCount[0]; ++i)
+                        window.OnKeyDown(platform::Key::Right);
+                    StepCurrentGame();
+                    window.OnKeyDown(platform::Key::Enter);
+                }
+            } else if (gameState == 3 && (subState == 2 || subState == 4)) {
+                const int h = subState == 2 ? koi.selectedHandSlot : 8;
+                if (koi.matchCount[0][h] != 2) continue;
+                ++fieldChoices_;
+                if (mouse) {
+                    const int f = koi.matchSlots[0][h][1];
+                    const int x = koiui::FieldX(res, f) + 5, y = koiui::FieldY(res, f) + 5;
+                    window.OnMouseMove(x, y);
+                    StepCurrentGame();
+                    window.OnLeftButtonDown(x, y);
+                } else {
+                    window.OnKeyDown(platform::Key::Left);
+                    StepCurrentGame();
+                    window.OnKeyDown(platform::Key::Space);
+                }
+            } else if (gameState == 7) {
+                if (!bannerChecked) {
+                    bannerChecked = true;
+                    const int image = koi.gameTotal[0] > koi.gameTotal[1]   ? 400
+                                      : koi.gameTotal[0] < koi.gameTotal[1] ? 500
+                                                                            : 600;
+                    const platform::Surface& banner =
+                        assets::LoadImage(assets::TableImage(image, res));
+                    const int bx = (ClientWidth[res] - banner.Width()) / 2;
+                    const int by = (ClientHeight[res] - banner.Height()) / 2;
+                    EXPECT_EQ(platform::ScreenImage().Pixel(bx + 40, by + 40),
+                              banner.Pixel(40, 40));
+                    EXPECT_TRUE(platform::IsMenuItemEnabled(40005));
+                    ++bannersSeen_;
+                }
+                window.OnLeftButtonDown(ClientWidth[res] / 2, ClientHeight[res] / 2);
+            }
+        }
+        return steps;
+    }
+
+    void AnswerDialogs() {
+        platform::testing::SetDialogHook([this](platform::Dialog& d, int number) {
+            ++dialogs_[number];
+            switch (number) {
+                case 168:
+                    d.Click(1);  // the settings as they are
+                    break;
+                case 211:
+                    // The human plays on once when allowed; otherwise Enter.
+                    if (d.IsItemEnabled(1022) && d.IsItemEnabled(1000) && dialogs_[211] % 2 == 1)
+                        d.SendKey(platform::DialogKey::Right);
+                    d.SendKey(platform::DialogKey::Enter);
+                    break;
+                default:
+                    d.Click(1);
+                    break;
+            }
+        });
+    }
+
+    static TestDataDir* data_;
+    platform::FakeClock clock_{1000, 1};
+    std::map<int, int> dialogs_;
+    int fieldChoices_ = 0;
+    int bannersSeen_ = 0;
+};
+TestDataDir* WindowGameTest::data_ = nullptr;
+
+}  // namespace
+
+TEST_F(WindowGameTest, AWholeGameOfSixHandsIsPlayedWithClicksAndKeysAtEachResolution) {
+    for (int res = 0; res < 3; ++res) {
+        platform::SendCommand(40016 + res);
+        ASSERT_EQ(resolution, res);
+        const int gamesBefore = recKoiGamesPlayed, handsBefore = recKoiHandsPlayed;
+        AnswerDialogs();
+        NewGame();
+        ASSERT_EQ(gameState, 0);
+        EXPECT_TRUE(platform::IsMenuItemEnabled(40005));
+        PlayToTheEnd(res);
+        EXPECT_EQ(gameState, -1) << res;
+        EXPECT_FALSE(platform::IsMenuItemEnabled(40005));
+        EXPECT_EQ(recKoiGamesPlayed, gamesBefore + 1);
+        EXPECT_EQ(recKoiHandsPlayed, handsBefore + 6);
+        EXPECT_EQ(dialogs_[1204], 6 * (res + 1));
+        EXPECT_EQ(bannersSeen_, res + 1);
+        // With no game the window shows the plain background again.
+        EXPECT_EQ(platform::ScreenImage().Pixel(300, 200), pristineBackground.Pixel(300, 200));
+    }
+    // Somewhere in three games the yaku dialog came up and a field card was chosen.
+    EXPECT_GT(dialogs_[211], 0);
+    EXPECT_GT(fieldChoices_, 0);
+    platform::SendCommand(40016);
+}
+
+TEST_F(WindowGameTest, TheScoreTableAndYakuListOpenFromTheMenuDuringAGame) {
+    AnswerDialogs();
+    NewGame();
+    while (!(gameState == 3 && subState == 1)) StepCurrentGame();
+    platform::SendCommand(40005);
+    EXPECT_EQ(dialogs_[1204], 1);
+    platform::SendCommand(40026);
+    EXPECT_EQ(dialogs_[215], 1);
+    // A background change rebuilds the table with the hand still on it.
+    platform::SendCommand(40021);
+    EXPECT_EQ(backgroundChoice, 2);
+    const int x = koiui::HandX[0][0][7] + 20, y = koiui::HandY[0][0] + 40;
+    EXPECT_EQ(platform::ScreenImage().Pixel(x, y),
+              assets::LoadImage(assets::TableImage(koi.hands[0][7], 0)).Pixel(20, 40));
+    platform::SendCommand(40019);
+    ReleaseCurrentGame();
+    gameState = -1;
+}
