@@ -1,10 +1,12 @@
 // What the shell calls while a Koi-Koi game runs in the window.
+#include "app/display.h"
 #include "app/games.h"
 #include "koikoi/flow.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/dialogs.h"
 #include "koikoi/ui/table.h"
 #include "koikoi/ui/window_view.h"
+#include "platform/window.h"
 
 namespace {
 
@@ -15,8 +17,9 @@ void Step() {
 void Release() {
     ReleaseKoiKoiGame();
 }
+// The window asks for a rectangle of the table when it must be painted.
 void Present(const platform::Rect& r) {
-    koiui::PresentRect(r.left, r.top, r.right, r.bottom);
+    platform::PresentRect(backBuffer, r);
 }
 void Redraw() {
     koiui::RedrawKoiKoiTable();
