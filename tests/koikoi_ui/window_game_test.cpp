@@ -167,6 +167,13 @@ TEST_F(WindowGameTest, TheScoreTableAndYakuListOpenFromTheMenuDuringAGame) {
     const int x = koiui::HandX[0][0][7] + 20, y = koiui::HandY[0][0] + 40;
     EXPECT_EQ(platform::ScreenImage().Pixel(x, y),
               assets::LoadImage(assets::TableImage(koi.hands[0][7], 0)).Pixel(20, 40));
+    // So does a change of resolution, with the new sizes' layout.
+    platform::SendCommand(40018);
+    EXPECT_EQ(platform::ScreenImage().Width(), 1016);
+    const int x2 = koiui::HandX[2][0][7] + 30, y2 = koiui::HandY[2][0] + 60;
+    EXPECT_EQ(platform::ScreenImage().Pixel(x2, y2),
+              assets::LoadImage(assets::TableImage(koi.hands[0][7], 2)).Pixel(30, 60));
+    platform::SendCommand(40016);
     platform::SendCommand(40019);
     ReleaseCurrentGame();
     gameState = -1;
