@@ -161,3 +161,17 @@ TEST_F(ChoiceTest, EnterOnAFieldCardPlaysTheTurnThroughToTheComputer) {
     // The piles are drawn: the kasu pile holds the card taken.
     EXPECT_EQ(At(PileX[0][0][3] + 1, PileY[0][0] + 1), FaceColour(6));
 }
+
+TEST_F(ChoiceTest, SwitchingTheGlowsOffRedrawsTheTableWithoutThem) {
+    cursorSlot = 1;
+    redrawRequested = 1;
+    HumanTurnStep();
+    const int gx = HandX[0][0][0] - (GlowWidth[0] - CardWidth[0]) / 2, y = HandY[0][0] + 30;
+    ASSERT_EQ(At(gx, y), GlowColour(koi.tickCounter % 5));
+    showCapturableOn = 0;
+    RedrawKoiKoiTable();
+    EXPECT_EQ(At(gx, y), TableColour);
+    EXPECT_EQ(At(FieldX(0, 1) - 3, FieldY(0, 1) + 30), TableColour);
+    // The cursor card stays raised.
+    EXPECT_EQ(RaisedCornerOfHand(1), FaceColour(4));
+}
