@@ -34,7 +34,16 @@ QImage Render(int card, QSize size) {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
-        Deck().render(&p, CardElementId(card), QRectF(0, 0, size.width(), size.height()));
+        // A card's drawing is in its own units, the card being 0..CardUnits; the
+        // renderer fits an element's bounds to the target, so the target is the
+        // card's bounds scaled, and whatever strays past the edge is cut off.
+        QString id = CardElementId(card);
+        QRectF bounds = Deck().boundsOnElement(id);
+        qreal sx = size.width() / CardUnits.width(), sy = size.height() / CardUnits.height();
+        p.setClipRect(image.rect());
+        Deck().render(
+            &p, id,
+            QRectF(bounds.x() * sx, bounds.y() * sy, bounds.width() * sx, bounds.height() * sy));
     }
     Border(image);
     return image;

@@ -5,6 +5,8 @@
 namespace assets::art {
 
 constexpr int BackImage = 48;
+// Every card of the deck source is drawn in a box of these units.
+inline const QSizeF CardUnits(100, 165);
 
 // Card 0-47 or the back (48), upright, `size` pixels.
 QImage UprightCard(int card, QSize size);
