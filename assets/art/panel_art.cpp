@@ -1,6 +1,7 @@
 #include "assets/art/panel_art.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 #include "assets/art/fonts.h"
 #include "assets/art/sprite.h"
@@ -23,9 +24,19 @@ const Ink PanelInk[2][3] = {
      {QColor(0xFC, 0xE4, 0xF4), QColor(0x1A, 0x08, 0x1A)}},
 };
 
-Sprite Glyph(QSize cell, const QString& text, const QFont& font, const Ink& ink,
+// The glyph, outlined, made small enough to keep a clear column at each side
+// of its cell, so neighbouring glyphs never touch.
+Sprite Glyph(QSize cell, const QString& text, QFont font, const Ink& ink,
              bool alignRight = false) {
     qreal outline = std::max(1.0, cell.height() / 14.0);
+    for (;;) {
+        QPainterPath probe;
+        probe.addText(0, 0, font, text);
+        if (probe.boundingRect().width() + 2 * outline + 3 <= cell.width() ||
+            font.pixelSize() <= 6)
+            break;
+        font.setPixelSize(font.pixelSize() - 1);
+    }
     return MakeSprite(cell, [&](QPainter& p) {
         OutlinedText(p, QRectF(0, 0, cell.width(), cell.height()), text, font, ink.fill,
                      ink.outline, outline, alignRight);

@@ -173,17 +173,19 @@ QImage ResultBanner(QSize size, BannerKind kind) {
     return image;
 }
 
-// One white band at 45 degrees across the middle of a black strip; windows cut
-// at falling offsets sweep it across the banner from left to right.
+// One white band at 45 degrees on a black strip 2 x (banner width + height)
+// wide. The band lies wholly between the first window (which starts a banner
+// width plus two heights in) and the last one (which starts within 14 pixels
+// of the left end), so the shine enters, crosses and leaves the banner.
 QImage SweepStrip(QSize size) {
     QImage image = BlankImage(size, Qt::black);
-    int band = std::max(4, size.height() * 2 / 5);
-    int middle = size.width() / 2;
-    for (int y = 0; y < size.height(); ++y) {
+    int h = size.height();
+    int bannerWidth = size.width() / 2 - h;
+    int band = h / 3;
+    for (int y = 0; y < h; ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        int from = std::max(0, middle - y - band / 2);
-        int to = std::min(size.width(), middle - y + band / 2);
-        for (int x = from; x < to; ++x) line[x] = WhitePixel;
+        int from = bannerWidth + 14 + (h - 1 - y);
+        for (int x = from; x < from + band && x < size.width(); ++x) line[x] = WhitePixel;
     }
     return image;
 }

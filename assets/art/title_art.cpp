@@ -27,12 +27,12 @@ QImage TitlePicture(QSize size) {
     p.drawRect(QRectF(5, 5, size.width() - 10, size.height() - 10));
 
     const int fan[5] = {0, 8, 28, 40, 44};
-    QSize card(static_cast<int>(50 * unit), static_cast<int>(83 * unit));
+    QSize card(static_cast<int>(56 * unit), static_cast<int>(92 * unit));
     for (int i = 0; i < 5; ++i) {
         p.save();
-        p.translate(size.width() / 2.0, size.height() + 40 * unit);
-        p.rotate((i - 2) * 13.0);
-        p.translate(-card.width() / 2.0, -card.height() - 70 * unit);
+        p.translate(size.width() / 2.0, size.height() + 62 * unit);
+        p.rotate((i - 2) * 15.0);
+        p.translate(-card.width() / 2.0, -card.height() - 92 * unit);
         p.drawImage(0, 0, UprightCard(fan[i], card));
         p.restore();
     }
