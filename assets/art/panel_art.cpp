@@ -26,14 +26,12 @@ const Ink PanelInk[2][3] = {
 
 // The glyph, outlined, made small enough to keep a clear column at each side
 // of its cell, so neighbouring glyphs never touch.
-Sprite Glyph(QSize cell, const QString& text, QFont font, const Ink& ink,
-             bool alignRight = false) {
+Sprite Glyph(QSize cell, const QString& text, QFont font, const Ink& ink, bool alignRight = false) {
     qreal outline = std::max(1.0, cell.height() / 14.0);
     for (;;) {
         QPainterPath probe;
         probe.addText(0, 0, font, text);
-        if (probe.boundingRect().width() + 2 * outline + 3 <= cell.width() ||
-            font.pixelSize() <= 6)
+        if (probe.boundingRect().width() + 2 * outline + 3 <= cell.width() || font.pixelSize() <= 6)
             break;
         font.setPixelSize(font.pixelSize() - 1);
     }
