@@ -181,7 +181,7 @@ QImage SweepStrip(QSize size) {
     QImage image = BlankImage(size, Qt::black);
     int h = size.height();
     int bannerWidth = size.width() / 2 - h;
-    int band = h / 3;
+    int band = std::max(4, h / 5);
     for (int y = 0; y < h; ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         int from = bannerWidth + 14 + (h - 1 - y);
