@@ -2,7 +2,11 @@
 // human's side played by a fixed policy, the computer by its own rules.
 //
 //   kirabo-sim koikoi --seed S [--games N] [--hands 6|12] [--sake 0|1|2]
-//                     [--oyaken 0|1] [--human first|last] [--trace]
+//                     [--oyaken 0|1] [--human first|last] [--trace] [--check]
+//
+// --check verifies the game between every two turns (every card in one
+// place, piles sorted, hands packed, totals the sums of the hand scores) and
+// stops with status 1 at the first fault.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +17,7 @@
 #include "app/program.h"
 #include "cards/random.h"
 #include "koikoi/flow.h"
+#include "koikoi/invariants.h"
 #include "koikoi/self_play.h"
 #include "koikoi/state.h"
 #include "koikoi/view.h"
@@ -29,6 +34,7 @@ struct Options {
     int oyaken = 0;
     SelfPlayPolicy human = SelfPlayPolicy::First;
     bool trace = false;
+    bool check = false;
 };
 
 bool ParseNumber(const char* text, long low, long high, long& value) {
@@ -47,6 +53,10 @@ bool ParseOptions(int argc, char** argv, Options& o) {
         long v = 0;
         if (std::strcmp(arg, "--trace") == 0) {
             o.trace = true;
+            continue;
+        }
+        if (std::strcmp(arg, "--check") == 0) {
+            o.check = true;
             continue;
         }
         if (std::strcmp(arg, "--seed") == 0) {
@@ -158,7 +168,7 @@ int RunKoiKoiSim(int argc, char** argv) {
     if (!ParseOptions(argc, argv, o)) {
         std::fprintf(stderr,
                      "usage: kirabo-sim koikoi --seed S [--games N] [--hands 6|12] [--sake 0|1|2]"
-                     " [--oyaken 0|1] [--human first|last] [--trace]\n");
+                     " [--oyaken 0|1] [--human first|last] [--trace] [--check]\n");
         return 2;
     }
     platform::SetClock(&instantClock);
@@ -186,6 +196,15 @@ int RunKoiKoiSim(int argc, char** argv) {
             int before = gameState;
             KoiKoiStep();
             if (before == 5) ++hands;
+            bool betweenTurns = (gameState == 3 && subState <= 1) || gameState == 4 || gameState == 5;
+            if (o.check && betweenTurns) {
+                std::string fault = CheckKoiKoiInvariants();
+                if (!fault.empty()) {
+                    std::fprintf(stderr, "kirabo-sim: game %ld hand %d: %s\n", g, koi.handIndex,
+                                 fault.c_str());
+                    return 1;
+                }
+            }
             if (before == 6) {
                 won += koi.gameTotal[0] > koi.gameTotal[1];
                 lost += koi.gameTotal[0] < koi.gameTotal[1];
