@@ -6,8 +6,10 @@
 #include <QDialog>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -49,6 +51,7 @@ class TemplateDialog : public QDialog, public Dialog {
         setFont(font);
         units_ = BaseUnitsOf(font);
         setFixedSize(DuX(tmpl.width), DuY(tmpl.height));
+        setMouseTracking(true);
         int group = 0;
         for (const DialogControl& c : tmpl.controls) {
             QWidget* w = MakeControl(c);
@@ -59,6 +62,7 @@ class TemplateDialog : public QDialog, public Dialog {
             w->setGeometry(DuX(c.x), DuY(c.y), DuX(c.w), DuY(c.h));
             if (c.id >= 0) controls_[c.id] = w;
             order_.push_back(w);
+            w->installEventFilter(this);
         }
     }
 
@@ -91,7 +95,8 @@ class TemplateDialog : public QDialog, public Dialog {
         Centre();
     }
     void MoveItem(int id, int x, int y, int w, int h) override {
-        if (auto it = controls_.find(id); it != controls_.end()) it->second->setGeometry(x, y, w, h);
+        if (auto it = controls_.find(id); it != controls_.end())
+            it->second->setGeometry(x, y, w, h);
     }
     Rect ItemRect(int id) const override {
         auto it = controls_.find(id);
@@ -104,6 +109,9 @@ class TemplateDialog : public QDialog, public Dialog {
         if (b && b->isEnabled()) b->click();
     }
     Surface Snapshot() override { return Surface(grab().toImage()); }
+    void SendMouseMove(int x, int y) override { proc_.OnMouseMove(*this, x, y); }
+    void SendLeftButtonDown(int x, int y) override { proc_.OnLeftButtonDown(*this, x, y); }
+    void SendKey(DialogKey key) override { proc_.OnKeyDown(*this, key); }
 
     // Centred on the main window.
     void Centre() {
@@ -129,6 +137,42 @@ class TemplateDialog : public QDialog, public Dialog {
         proc_.OnPaint(*this, face);
         QPainter p(this);
         p.drawImage(0, 0, face.Image());
+    }
+    void mouseMoveEvent(QMouseEvent* e) override {
+        proc_.OnMouseMove(*this, e->position().toPoint().x(), e->position().toPoint().y());
+    }
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton)
+            proc_.OnLeftButtonDown(*this, e->position().toPoint().x(), e->position().toPoint().y());
+    }
+    void keyPressEvent(QKeyEvent* e) override {
+        if (!proc_.OnKeyDown(*this, KeyOf(e->key()))) QDialog::keyPressEvent(e);
+    }
+    // Keys reach the procedure before the control with the focus.
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::KeyPress &&
+            proc_.OnKeyDown(*this, KeyOf(static_cast<QKeyEvent*>(e)->key())))
+            return true;
+        return QDialog::eventFilter(watched, e);
+    }
+    static DialogKey KeyOf(int key) {
+        switch (key) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                return DialogKey::Enter;
+            case Qt::Key_Space:
+                return DialogKey::Space;
+            case Qt::Key_Left:
+                return DialogKey::Left;
+            case Qt::Key_Right:
+                return DialogKey::Right;
+            case Qt::Key_Up:
+                return DialogKey::Up;
+            case Qt::Key_Down:
+                return DialogKey::Down;
+            default:
+                return DialogKey::Other;
+        }
     }
     // Esc and the close box ask the procedure with the cancel id.
     void reject() override { proc_.OnCommand(*this, 2); }

@@ -31,6 +31,9 @@ struct DialogTemplate {
 
 class Dialog;
 
+// Keys a dialog's procedure may take before its buttons do.
+enum class DialogKey { Enter, Space, Left, Right, Up, Down, Other };
+
 // The procedure of one dialog. Commands come by control id: 1 for OK or
 // Enter on the default button, 2 for Esc and the close box.
 class DialogProc {
@@ -40,6 +43,12 @@ class DialogProc {
     virtual void OnCommand(Dialog& dialog, int id);  // default: end with 1
     // Paints the dialog's face (already filled with the face colour).
     virtual void OnPaint(Dialog&, Surface&) {}
+    // The pointer over the dialog's face, in client pixels.
+    virtual void OnMouseMove(Dialog&, int /*x*/, int /*y*/) {}
+    virtual void OnLeftButtonDown(Dialog&, int /*x*/, int /*y*/) {}
+    // A key pressed anywhere in the dialog; true when the procedure used it
+    // (the buttons then do not see it).
+    virtual bool OnKeyDown(Dialog&, DialogKey) { return false; }
 };
 
 class Dialog {
@@ -62,6 +71,10 @@ class Dialog {
     virtual void Click(int id) = 0;
     // The dialog as shown (tests).
     virtual Surface Snapshot() = 0;
+    // The player's pointer and keys, as the window would deliver them (tests).
+    virtual void SendMouseMove(int x, int y) = 0;
+    virtual void SendLeftButtonDown(int x, int y) = 0;
+    virtual void SendKey(DialogKey key) = 0;
 };
 
 // Shows the dialog modally over the main window, centred on it; returns the
