@@ -146,7 +146,22 @@ class TemplateDialog : public QDialog, public Dialog {
             proc_.OnLeftButtonDown(*this, e->position().toPoint().x(), e->position().toPoint().y());
     }
     void keyPressEvent(QKeyEvent* e) override {
-        if (!proc_.OnKeyDown(*this, KeyOf(e->key()))) QDialog::keyPressEvent(e);
+        const DialogKey key = KeyOf(e->key());
+        if (proc_.OnKeyDown(*this, key)) return;
+        // As with the old dialog manager, Enter in a dialog without a default
+        // button is the command of id 1.
+        if (key == DialogKey::Enter && !HasDefaultButton()) {
+            proc_.OnCommand(*this, 1);
+            return;
+        }
+        QDialog::keyPressEvent(e);
+    }
+    bool HasDefaultButton() const {
+        for (const auto& [id, widget] : controls_) {
+            auto* button = dynamic_cast<QPushButton*>(widget);
+            if (button && button->isDefault()) return true;
+        }
+        return false;
     }
     // Keys reach the procedure before the control with the focus.
     bool eventFilter(QObject* watched, QEvent* e) override {
