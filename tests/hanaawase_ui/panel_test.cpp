@@ -118,3 +118,33 @@ TEST_P(PerResolution, StillBannerDarkensTheTableAndSitsInTheMiddle) {
         EXPECT_NE(At(0, 0) == platform::Black, At(1, 0) == platform::Black);
     }
 }
+
+TEST_P(PerResolution, RebuildKeepsTheCursorOrTheBanner) {
+    const int r = R(), w = CardWidth[r], h = CardHeight[r];
+    SetHand(0, {0, 4, 8});
+    SetField({1});
+    hana.matchCount[0][0] = 1;
+    hana.matchSlots[0][0][0] = 0;
+    gameState = 3;
+    subState = 1;
+    cursorSlot = 0;
+    choiceConfirmed = 0;
+    hana.tickCounter = 2;
+    HanaRebuildTable();
+    const int x = HanaHandX[r][0][0], y = HanaHandY[r][0][0];
+    const int cx = x - (CursorGlowWidth[r] - w) / 2, cy = y - (CursorGlowHeight[r] - h) / 2;
+    EXPECT_EQ(At(x + (RaisedCardWidth[r] - w) / 2 - 1, y + h + 2), FaceColour(0));
+    EXPECT_EQ(At(cx, cy), GlowColour(2));
+    EXPECT_EQ(At(HanaFieldX[r][0] + 2, HanaFieldY[r][0] + 2), FaceColour(1));
+    EXPECT_EQ(At(HanaHandX[r][0][2] + 2, HanaHandY[r][0][2] + 2), FaceColour(8));
+    // A finished game is shown darkened with its banner, without cards.
+    gameState = 8;
+    subState = 0;
+    HanaRebuildTable();
+    EXPECT_NE(At(HanaFieldX[r][0] + 2, HanaFieldY[r][0] + 2), FaceColour(1));
+    EXPECT_NE(At(HanaFieldX[r][0] + 3, HanaFieldY[r][0] + 2), FaceColour(1));
+    const platform::Surface& banner = assets::LoadImage(assets::TableImage(600, r));
+    const int bx = (ClientWidth[r] - banner.Width()) / 2,
+              by = (ClientHeight[r] - banner.Height()) / 2;
+    EXPECT_EQ(At(bx + 5, by + 5), banner.Pixel(5, 5));
+}
