@@ -48,6 +48,8 @@ uint32_t WaitForTick(uint32_t due) {
 
 }  // namespace
 
+long hanaFlightFrames = 0;
+
 int HanaFlyCards(const int sx[], const int sy[], const int tx[], const int ty[], const int image[],
                  int n, int steps) {
     n = std::clamp(n, 0, MaxFlying);
@@ -81,6 +83,7 @@ int HanaFlyCards(const int sx[], const int sy[], const int tx[], const int ty[],
         }
         if (last == steps - 1) HanaDrawPairsOnField();
         HanaPresentRect(box.left, box.top, box.right, box.bottom);
+        ++hanaFlightFrames;
         done = last + 1;
     }
     for (int i = n - 1; i >= 0; --i) {

@@ -10,7 +10,6 @@
 #include "platform/window.h"
 
 HanaLayout hanaLayout;
-long hanaPresentCount = 0;
 
 namespace {
 
@@ -113,7 +112,6 @@ int HanaPresentRect(int left, int top, int right, int bottom) {
     right = std::min(right, ClientWidth[resolution] - 1);
     bottom = std::min(bottom, ClientHeight[resolution] - 1);
     if (left > right || top > bottom) return 1;
-    ++hanaPresentCount;
     platform::PresentRect(backBuffer, {left, top, right + 1, bottom + 1});
     return 1;
 }

@@ -23,8 +23,8 @@ struct HanaLayout {
     HanaRect fieldArea;  // every field place, places 12..15 too
 };
 extern HanaLayout hanaLayout;
-// Rectangles presented so far (measurements count the frames of a flight).
-extern long hanaPresentCount;
+// Steps of flights shown so far, each one presented frame (for measurements).
+extern long hanaFlightFrames;
 
 // Layout and layers.
 int HanaBuildLayout();

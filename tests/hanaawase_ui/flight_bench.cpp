@@ -37,20 +37,20 @@ int main(int argc, char** argv) {
             const int slot = i % 7;
             const int card = hana.hands[1][slot];
             hana.hands[1][slot] = -1;
-            const long before = hanaPresentCount;
+            const long before = hanaFlightFrames;
             const uint32_t start = platform::GetTickCount();
             HanaFlyToField(1, slot, i % 12, card);
             ms += platform::GetTickCount() - start;
-            frames += hanaPresentCount - before - 1;  // the hand is shown once first
+            frames += hanaFlightFrames - before;
             hana.hands[1][slot] = card;
             HanaRepaintRect(0, 0, ClientWidth[res], ClientHeight[res]);
         }
         long dealFrames = 0;
         for (int i = 0; i < runs; ++i) {
             for (int& card : hana.hands[0]) card = -1;
-            const long before = hanaPresentCount;
+            const long before = hanaFlightFrames;
             HanaDealToHand(0);
-            dealFrames += hanaPresentCount - before;
+            dealFrames += hanaFlightFrames - before;
         }
         std::printf(
             "%dx%d: play flight (200 steps) %.1f frames in %.0f ms; deal (400 steps) %.1f "
