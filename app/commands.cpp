@@ -46,11 +46,7 @@ int NewGame() {
         subState = 0;
         platform::EnableMenuItem(cmd::ScoreTable, true);
         SaveSettings();
-        if (musicChoice != 3) {
-            suppressMusicNotify = 1;
-            StopMusic();
-            PlayMusic();
-        }
+        MusicForNewGame();
     }
     platform::RepaintWindow({0, 0, ClientWidth[resolution], ClientHeight[resolution]});
     platform::GiveMainWindowFocus();

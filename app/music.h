@@ -21,6 +21,16 @@ int MusicPlay();
 void OnMusicNotify();
 // Menu items 40012..40015 (choice 0..3), without the check marks.
 void ChooseMusic(int choice);
+// A new game has been set up (gameState is 0): its tune replaces the title
+// tune at once.
+void MusicForNewGame();
+
+// The file the present situation calls for: "title.mid" with no game, else
+// the chosen BGM's; nullptr when the choice is none.
+const char* TuneForSituation();
+// Where the tunes are looked for; empty (the default) means beside the
+// program, then the current folder.
+void SetMusicFolder(const std::string& folder);
 
 // WAVE effect 191..197 at once, cutting off one still playing. The caller
 // (PlaySoundEffect) has already checked the option.

@@ -19,4 +19,7 @@ void OnMusicNotify() {
 void ChooseMusic(int choice) {
     musicChoice = choice;
 }
+void MusicForNewGame() {}
+const char* TuneForSituation() { return nullptr; }
+void SetMusicFolder(const std::string&) {}
 void PlayEffect(int) {}

@@ -6,6 +6,7 @@ KIRABO_PACKAGES=(
   libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-aoyagi-kouzan-t
   libgtest-dev googletest
+  clang libclang-rt-14-dev
 )
 
 kirabo_install_deps() {
@@ -21,13 +22,24 @@ kirabo_install_deps() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+kirabo_top() { cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd; }
+
 # Configures (once) and builds a Release tree in build/.
 kirabo_build() {
-  local top
-  top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-  cd "$top"
+  cd "$(kirabo_top)"
   if [ ! -f build/build.ninja ]; then
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
   fi
   cmake --build build -j "$(nproc)"
+}
+
+# The engines, the shell's files and their tests again with AddressSanitizer
+# and UndefinedBehaviorSanitizer (clang), with the soak and the fuzzers.
+kirabo_build_sanitized() {
+  cd "$(kirabo_top)"
+  if [ ! -f build-san/build.ninja ]; then
+    CC=clang CXX=clang++ cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DKIRABO_WITH_UI=OFF -DKIRABO_WITH_AUDIO=OFF -DKIRABO_SANITIZE=ON -DKIRABO_FUZZ=ON
+  fi
+  cmake --build build-san -j "$(nproc)"
 }

@@ -5,6 +5,9 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/deps.sh"
 kirabo_install_deps
 kirabo_build
+kirabo_build_sanitized
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
-cd build
-ctest --output-on-failure -j "$(nproc)" --timeout 300
+echo "== The program and its tests"
+(cd build && ctest --output-on-failure -j "$(nproc)" --timeout 300)
+echo "== Sanitizers: engines, shell files, soak and fuzzing"
+(cd build-san && ctest --output-on-failure -j "$(nproc)" --timeout 600)

@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
         ++written;
     }
 #ifdef KIRABO_HAS_SOUNDS
-    for (int number = 191; number <= 197; ++number) {
+    for (int number = FirstEffect; number <= LastEffect; ++number) {
         std::ofstream(out + "/" + std::to_string(number) + ".wav", std::ios::binary)
             << MakeWaveFile(number);
         ++written;

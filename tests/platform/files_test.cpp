@@ -88,7 +88,9 @@ TEST(Files, ReadStopsAtTheLimit) {
 TEST(Files, DataFilesDefaultToTheUserDataFolder) {
     TempDir dir;
     setenv("XDG_DATA_HOME", dir.path.c_str(), 1);
-    std::string cwd = get_current_dir_name();
+    char* current = get_current_dir_name();
+    std::string cwd = current;
+    std::free(current);
     ASSERT_EQ(chdir(dir.path.c_str()), 0);
     EXPECT_EQ(platform::LocateDataFile("record.dat"), dir.path + "/kirabo/record.dat");
     // A file in the current folder is found there.

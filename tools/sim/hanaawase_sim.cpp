@@ -17,6 +17,7 @@
 #include "app/program.h"
 #include "cards/random.h"
 #include "hanaawase/flow.h"
+#include "hanaawase/invariants.h"
 #include "hanaawase/state.h"
 #include "hanaawase/view.h"
 #include "platform/clock.h"
@@ -30,12 +31,13 @@ struct SimOptions {
     int hands = 12;
     bool humanFirst = true;
     bool trace = false;
+    bool check = false;  // verify every turn and every settled hand
 };
 
 int Usage() {
     std::fprintf(stderr,
                  "usage: kirabo-sim hanaawase --seed S [--games N] [--hands 6|12] "
-                 "[--human first|last] [--trace]\n");
+                 "[--human first|last] [--trace] [--check]\n");
     return 2;
 }
 
@@ -54,6 +56,10 @@ bool ParseOptions(int argc, char** argv, SimOptions& options) {
         unsigned long long number = 0;
         if (std::strcmp(arg, "--trace") == 0) {
             options.trace = true;
+            continue;
+        }
+        if (std::strcmp(arg, "--check") == 0) {
+            options.check = true;
             continue;
         }
         if (!value) return false;
@@ -116,6 +122,7 @@ class TraceView : public HanaView {
     }
     void HanaHandEnded(int nextDealer) override {
         ++handsPlayed;
+        if (check && fault.empty()) fault = HanaCheckSettlement();
         if (!trace_) return;
         for (int p = 0; p < HanaPlayers; ++p) {
             bool any = false;
@@ -140,9 +147,20 @@ class TraceView : public HanaView {
         std::printf("over totals %d %d %d\n", t[0], t[1], t[2]);
     }
 
+    bool check = false;
+    std::string fault;
+
   private:
     bool trace_;
 };
+
+// The player whose turn begins now, or -1 in the middle of one.
+int TurnStarting() {
+    if (gameState == HanaUserTurn && subState == 0) return 0;
+    if (gameState == HanaCom1Turn) return 1;
+    if (gameState == HanaCom2Turn) return 2;
+    return -1;
+}
 
 // The user's side: sets the cursor and confirms whenever the turn waits.
 void ActForUser(bool first) {
@@ -175,6 +193,7 @@ int RunHanaAwaseSim(int argc, char** argv) {
     platform::SetClock(&clock);
 
     TraceView view(options.trace);
+    view.check = options.check;
     SetHanaView(&view);
     currentGame = 1;
     handsOption = options.hands == 6 ? 0 : 1;
@@ -194,6 +213,12 @@ int RunHanaAwaseSim(int argc, char** argv) {
         while (gameState != -1) {
             ActForUser(options.humanFirst);
             HanaAwaseStep();
+            if (options.check && view.fault.empty() && TurnStarting() >= 0)
+                view.fault = HanaCheckBetweenTurns(TurnStarting());
+            if (!view.fault.empty()) {
+                std::fprintf(stderr, "kirabo-sim: game %ld: %s\n", g, view.fault.c_str());
+                return 1;
+            }
         }
     }
     double cpuSeconds = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;

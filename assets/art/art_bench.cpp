@@ -1,0 +1,66 @@
+// kirabo-art-bench [resolution...]: how long the art takes to draw.
+//
+// For each resolution given (all three by default), in this order, prints the
+// time to draw what the main window needs to show a table at that resolution
+// (the three card sets, the glow strip, the home-page label, a background and
+// the panel sheets of a game) and then the rest of the resolution's images,
+// which are drawn when first asked for (other backgrounds, banners, masks). The first resolution
+// includes the one-time costs (title, icon, reading the deck, fonts), as at start-up; later ones
+// are what a change of resolution costs.
+#include <QElapsedTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "assets/catalogue.h"
+#include "platform/event_loop.h"
+
+namespace {
+
+double Draw(const std::vector<int>& numbers) {
+    QElapsedTimer timer;
+    timer.start();
+    for (int number : numbers) assets::LoadImage(number);
+    return timer.nsecsElapsed() / 1e6;
+}
+
+std::vector<int> TableNeeds(int r) {
+    std::vector<int> numbers;
+    for (int set : {0, 100, 200})
+        for (int card = 0; card <= 48; ++card) numbers.push_back(assets::TableImage(set + card, r));
+    for (int base : {300, 301, 700, 703, 704, 705}) numbers.push_back(assets::TableImage(base, r));
+    return numbers;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    platform::InitPlatform(argc, argv);
+    std::vector<int> resolutions;
+    for (int i = 1; i < argc; ++i) resolutions.push_back(std::atoi(argv[i]));
+    if (resolutions.empty()) resolutions = {0, 1, 2};
+    static const char* const Names[3] = {"640x480", "800x600", "1024x768"};
+    bool first = true;
+    for (int r : resolutions) {
+        if (r < 0 || r > 2) continue;
+        double once = first ? Draw({assets::TitleImage, assets::IconImage}) : 0;
+        double table = Draw(TableNeeds(r));
+        std::vector<int> rest;
+        for (int number : assets::AllImageNumbers())
+            if (number >= assets::TableImage(0, r) && number < assets::TableImage(1000, r))
+                rest.push_back(number);
+        double others = Draw(rest);
+        std::printf(
+            "%-9s %s: table ready %.0f ms%s; the other images %.0f ms\n", Names[r],
+            first ? "start-up" : "change  ", table,
+            first ? (" (+ title and icon " + std::to_string(int(once + 0.5)) + " ms)").c_str() : "",
+            others);
+        if (first)
+            std::printf("          process start to table ready: %.0f ms\n",
+                        sinceStart.nsecsElapsed() / 1e6 - others);
+        first = false;
+    }
+    return 0;
+}

@@ -1,0 +1,20 @@
+// The 48 faces and the back, drawn from the deck's vector source at any size.
+#pragma once
+#include <QImage>
+
+namespace assets::art {
+
+constexpr int BackImage = 48;
+// Every card of the deck source is drawn in a box of these units.
+inline const QSizeF CardUnits(100, 165);
+
+// Card 0-47 or the back (48), upright, `size` pixels.
+QImage UprightCard(int card, QSize size);
+// The upright picture turned a quarter: anticlockwise the top points left.
+// `size` is the turned size (wider than high).
+QImage TurnedCard(int card, QSize size, bool anticlockwise);
+
+// The deck source's element id of a card ("card07", "back").
+QString CardElementId(int card);
+
+}  // namespace assets::art

@@ -1,0 +1,110 @@
+#include "assets/art/panel_art.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "assets/art/fonts.h"
+#include "assets/art/sprite.h"
+
+namespace assets::art {
+namespace {
+
+struct Ink {
+    QColor fill, outline;
+};
+
+// Letters for each background [game][choice]: light on the dark felt, gold
+// on the lacquer, pale on the printed washi.
+const Ink PanelInk[2][3] = {
+    {{QColor(0xF6, 0xE8, 0xB8), QColor(0x0C, 0x1E, 0x10)},
+     {QColor(0xF2, 0xC8, 0x5C), QColor(0x24, 0x08, 0x04)},
+     {QColor(0xEE, 0xF0, 0xFF), QColor(0x08, 0x0E, 0x22)}},
+    {{QColor(0xF0, 0xEC, 0xC8), QColor(0x06, 0x1C, 0x20)},
+     {QColor(0xF4, 0xD0, 0x78), QColor(0x1C, 0x0E, 0x04)},
+     {QColor(0xFC, 0xE4, 0xF4), QColor(0x1A, 0x08, 0x1A)}},
+};
+
+// The glyph, outlined, made small enough to keep a clear column at each side
+// of its cell, so neighbouring glyphs never touch.
+Sprite Glyph(QSize cell, const QString& text, QFont font, const Ink& ink, bool alignRight = false) {
+    qreal outline = std::max(1.0, cell.height() / 14.0);
+    for (;;) {
+        QPainterPath probe;
+        probe.addText(0, 0, font, text);
+        if (probe.boundingRect().width() + 2 * outline + 3 <= cell.width() || font.pixelSize() <= 6)
+            break;
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    return MakeSprite(cell, [&](QPainter& p) {
+        OutlinedText(p, QRectF(0, 0, cell.width(), cell.height()), text, font, ink.fill,
+                     ink.outline, outline, alignRight);
+    });
+}
+
+}  // namespace
+
+QImage DigitSheet(QSize size, int game, int digitWidth) {
+    QImage sheet = BlankImage(size, Qt::black);
+    int h = size.height() / 6;
+    QStringList glyphs;
+    for (int d = 0; d < 10; ++d) glyphs << QString::number(d);
+    if (game == 1) glyphs << QStringLiteral("−") << QStringLiteral("+");
+    int unitX = glyphs.size() * digitWidth;
+    QString unit = game == 0 ? QStringLiteral("文") : QStringLiteral("点");
+    for (int b = 0; b < 3; ++b) {
+        const Ink& ink = PanelInk[game][b];
+        QFont digits = GothicFont(h * 19 / 20);
+        for (int i = 0; i < glyphs.size(); ++i)
+            PlaceSprite(sheet, Glyph({digitWidth, h}, glyphs[i], digits, ink),
+                        {i * digitWidth, 2 * b * h}, {i * digitWidth, (2 * b + 1) * h});
+        QSize unitCell(size.width() - unitX, h);
+        PlaceSprite(sheet, Glyph(unitCell, unit, GothicFont(h * 17 / 20), ink), {unitX, 2 * b * h},
+                    {unitX, (2 * b + 1) * h});
+    }
+    return sheet;
+}
+
+// A round seal: 親 in white on vermilion, 子 in cream on ink, each with a rim
+// in the background's panel colour.
+QImage PlateSheet(QSize size, int game) {
+    QImage sheet = BlankImage(size, Qt::black);
+    int w = size.width() / 6, h = size.height() / 2;
+    for (int column = 0; column < 6; ++column) {
+        bool dealer = column % 2 == 0;
+        const Ink& ink = PanelInk[game][column / 2];
+        Sprite plate = MakeSprite({w, h}, [&](QPainter& p) {
+            qreal d = std::min(w, h) * 0.92;
+            QRectF disc((w - d) / 2, (h - d) / 2, d, d);
+            p.setPen(QPen(ink.outline, d / 28));
+            p.setBrush(ink.fill);
+            p.drawEllipse(disc);
+            QRectF inner = disc.adjusted(d * 0.08, d * 0.08, -d * 0.08, -d * 0.08);
+            p.setBrush(dealer ? QColor(0xC8, 0x24, 0x18) : QColor(0x1A, 0x1C, 0x2A));
+            p.drawEllipse(inner);
+            OutlinedText(p, inner.adjusted(0, -d * 0.02, 0, 0),
+                         dealer ? QStringLiteral("親") : QStringLiteral("子"),
+                         BrushFont(static_cast<int>(d * 0.62)),
+                         dealer ? QColor(0xFF, 0xF8, 0xE8) : QColor(0xF2, 0xE6, 0xC4),
+                         Qt::transparent, 0);
+        });
+        PlaceSprite(sheet, plate, {column * w, 0}, {column * w, h});
+    }
+    return sheet;
+}
+
+QImage NameSheet(QSize size, int game) {
+    QImage sheet = BlankImage(size, Qt::black);
+    int w = size.width() / 3, h = size.height() / 4;
+    const QString names[2] = {QStringLiteral("あなた"), QStringLiteral("COM")};
+    for (int b = 0; b < 3; ++b)
+        for (int who = 0; who < 2; ++who) {
+            QFont font = GothicFont(h * 17 / 20);
+            // Hana-awase writes the player's digit right after COM.
+            bool right = game == 1 && who == 1;
+            PlaceSprite(sheet, Glyph({w, h}, names[who], font, PanelInk[game][b], right),
+                        {b * w, 2 * who * h}, {b * w, (2 * who + 1) * h});
+        }
+    return sheet;
+}
+
+}  // namespace assets::art

@@ -1,0 +1,13 @@
+// The status panel's glyph sheets: a picture row and a mask row for each of
+// the three backgrounds of a game, coloured to read on that background.
+#pragma once
+#include <QImage>
+
+namespace assets::art {
+
+// game 0 Koi-Koi (digits and 文), 1 Hana-awase (digits, minus, plus and 点).
+QImage DigitSheet(QSize size, int game, int digitWidth);
+QImage PlateSheet(QSize size, int game);
+QImage NameSheet(QSize size, int game);
+
+}  // namespace assets::art

@@ -1,0 +1,10 @@
+// The start-up title picture and the program's icon.
+#pragma once
+#include <QImage>
+
+namespace assets::art {
+
+QImage TitlePicture(QSize size);
+QImage ProgramIcon(int pixels);
+
+}  // namespace assets::art

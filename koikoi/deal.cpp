@@ -1,0 +1,89 @@
+#include "app/program.h"
+#include "app/shell.h"
+#include "cards/cards.h"
+#include "cards/random.h"
+#include "koikoi/rules.h"
+#include "koikoi/state.h"
+#include "koikoi/view.h"
+#include "platform/clock.h"
+
+void ShuffleDeck(int deck[48]) {
+    int ordered[CardCount];
+    for (int c = 0; c < CardCount; ++c) ordered[c] = c;
+    for (int i = 0; i < CardCount; ++i) {
+        int left = CardCount - i;
+        int r = Random() % left;
+        deck[i] = ordered[r];
+        for (int j = r; j < left - 1; ++j) ordered[j] = ordered[j + 1];
+    }
+}
+
+bool FieldHoldsWholeMonth(const int deck[48]) {
+    int perMonth[12] = {};
+    for (int i = 8; i < 12; ++i) ++perMonth[MonthOf(deck[i])];
+    for (int i = 20; i < 24; ++i) ++perMonth[MonthOf(deck[i])];
+    for (int n : perMonth)
+        if (n == 4) return true;
+    return false;
+}
+
+namespace {
+
+void PauseAfterPacket() {
+    if (!animationOn) platform::WaitMs(300);
+}
+
+void DealPacketToHand(int p, const int* cards) {
+    PlaySoundEffect(197);
+    KoiView().DealToHand(p);
+    int first = koi.hands[p][0] == -1 ? 0 : 4;
+    for (int i = 0; i < 4; ++i) koi.hands[p][first + i] = cards[i];
+    KoiView().DrawHand(p);
+    KoiView().PresentHand(p);
+    PauseAfterPacket();
+}
+
+void DealPacketToField(const int* cards) {
+    PlaySoundEffect(197);
+    KoiView().DealToField();
+    int first = koi.field[0] == -1 ? 0 : 4;
+    for (int i = 0; i < 4; ++i) koi.field[first + i] = cards[i];
+    KoiView().DrawField();
+    KoiView().PresentField();
+    PauseAfterPacket();
+}
+
+}  // namespace
+
+int DealHand() {
+    // A field holding a whole month could never be captured from; such a
+    // deal is shuffled again from scratch.
+    int deck[CardCount];
+    do {
+        ShuffleDeck(deck);
+    } while (FieldHoldsWholeMonth(deck));
+
+    KoiKoiView& view = KoiView();
+    int width = ClientWidth[resolution], height = ClientHeight[resolution];
+    view.DrawKoiKoiPanel();
+    view.RepaintRect(0, 0, width, height);
+    view.DrawStock();
+    view.PresentRect(0, 0, width, height);
+    platform::WaitMs(300);
+    view.DrawPiles(0);
+    view.DrawPiles(1);
+
+    int other = koi.dealer ^ 1;
+    DealPacketToHand(koi.dealer, deck + 0);
+    DealPacketToHand(other, deck + 4);
+    DealPacketToField(deck + 8);
+    DealPacketToHand(koi.dealer, deck + 12);
+    DealPacketToHand(other, deck + 16);
+    DealPacketToField(deck + 20);
+
+    for (int i = 0; i < StockSize; ++i) koi.stock[i] = deck[24 + i];
+    for (int f = 8; f < FieldSlots; ++f) koi.field[f] = -1;
+    koi.handCount[0] = koi.handCount[1] = 8;
+    koi.stockLeft = StockSize;
+    return 1;
+}

@@ -1,0 +1,198 @@
+// The human's turn: choose a hand card (and one of two matches), play it,
+// draw, choose for the drawn card, finish. The choices arrive through
+// cursorSlot and choiceConfirmed; a call that has nothing to do returns at
+// once and lets the window sleep until the next glow tick.
+#include "app/program.h"
+#include "app/records.h"
+#include "app/shell.h"
+#include "koikoi/flow.h"
+#include "koikoi/rules.h"
+#include "koikoi/state.h"
+#include "koikoi/view.h"
+#include "platform/clock.h"
+
+namespace {
+
+constexpr uint32_t TickMs = 100;
+
+// While the human chooses, 100 ms ticks pulse the glow of capturable cards.
+void CountTicks() {
+    uint32_t now = platform::GetTickCount();
+    uint32_t elapsed = now - koi.tickBase;
+    if (elapsed > TickMs) {
+        koi.tickCounter += static_cast<int>(elapsed / TickMs);
+        koi.tickBase = now;
+        if (showCapturableOn && KoiView().MainWindowHasFocus()) redrawRequested = 1;
+    }
+}
+
+void AwaitInput() {
+    uint32_t elapsed = platform::GetTickCount() - koi.tickBase;
+    Shell().WaitForInput(elapsed > TickMs ? 1 : TickMs + 1 - elapsed);
+}
+
+void PauseAfterChoice() {
+    if (soundEffectsOn && !animationOn) platform::WaitMs(300);
+}
+
+void ResetCursor() {
+    choiceConfirmed = 0;
+    cursorSlot = 0;
+    previousCursorSlot = 0;
+    redrawRequested = 1;
+}
+
+void SetUpTurn() {
+    koi.tickBase = platform::GetTickCount();
+    ResetTurnState();
+    koi.chosenFieldSlot = -1;
+    koi.selectedHandSlot = -1;
+    subState = 1;
+    choiceConfirmed = 0;
+    cursorSlot = 0;
+    previousCursorSlot = 0;
+    redrawRequested = 1;
+    ComputeMatches(0);
+}
+
+// Sub-state 1. Returns whether the choice was made.
+bool ChooseHand() {
+    // The arrow keys step the cursor past either end of the hand.
+    if (cursorSlot > koi.handCount[0] - 1) cursorSlot = 0;
+    if (cursorSlot < 0) cursorSlot = koi.handCount[0] - 1;
+    CountTicks();
+    KoiKoiView& view = KoiView();
+    view.ChooseHandCard();
+    if (!choiceConfirmed) return false;
+    if (showCapturableOn) {
+        view.DrawHand(0);
+        view.DrawHandCursor(cursorSlot);
+        view.DrawField();
+        view.PresentField();
+        view.PresentHand(0);
+    }
+    PlaySoundEffect(191);
+    if (koi.matchCount[0][cursorSlot] != 2) PauseAfterChoice();
+    koi.selectedHandSlot = cursorSlot;
+    ResetCursor();
+    subState = 2;
+    return true;
+}
+
+enum class FieldChoice { Waiting, Cancelled, Made };
+
+// Sub-states 2 and 4: one of the two matches of hand slot h.
+FieldChoice ChooseField(int h) {
+    const int* m = koi.matchSlots[0][h];
+    if (cursorSlot > 1) cursorSlot = 0;
+    if (cursorSlot < 0) cursorSlot = 1;
+    CountTicks();
+    KoiKoiView& view = KoiView();
+    view.ChooseFieldCard(h);
+    if (subState == 2 && cancelRequested) {
+        PlaySoundEffect(193);
+        view.EraseFieldCursor(m[cursorSlot]);
+        subState = 1;
+        cursorSlot = koi.selectedHandSlot;
+        redrawRequested = 1;
+        pointerMoved = 1;
+        cancelRequested = 0;
+        return FieldChoice::Cancelled;
+    }
+    if (!choiceConfirmed) return FieldChoice::Waiting;
+    if (subState == 2) {
+        view.EraseFieldCursor(m[cursorSlot]);
+        if (showCapturableOn) view.DrawField();
+        koi.chosenFieldSlot = m[cursorSlot];
+        view.EraseFieldCursor(koi.chosenFieldSlot);
+        view.PresentField();
+        PlaySoundEffect(191);
+        PauseAfterChoice();
+        if (animationOn) {
+            view.EraseHandCursor(h);
+            view.PresentHand(0);
+        }
+    } else {
+        int width = ClientWidth[resolution], height = ClientHeight[resolution];
+        view.RepaintRect(0, 0, width, height);
+        view.DrawStock();
+        view.PresentRect(0, 0, width, height);
+        PlaySoundEffect(191);
+        PauseAfterChoice();
+        koi.chosenFieldSlot = m[cursorSlot];
+    }
+    ResetCursor();
+    ++subState;
+    return FieldChoice::Made;
+}
+
+void PlayAndDraw() {
+    KoiView().EraseHandCursor(koi.selectedHandSlot);
+    PlayCard(0, koi.selectedHandSlot);
+    koi.hands[0][DrawnSlot] = koi.stock[StockSize - koi.stockLeft];
+    KoiView().FlipStockCard();
+    --koi.stockLeft;
+    ++koi.handCount[0];
+    ComputeMatches(0);
+    subState = 4;
+}
+
+void FinishTurn() {
+    KoiKoiView& view = KoiView();
+    subState = 0;
+    pointerMoved = 1;
+    PlayCard(0, DrawnSlot);
+    subState = 10;
+    view.FlyCapturesToPiles(0);
+    ClearCapturePairs();
+    subState = 0;
+    MergeTurnCaptures(0);
+    for (int& n : koi.turnCaptureCount) n = 0;
+    view.DrawPiles(0);
+    platform::WaitMs(animationOn ? 100 : 300);
+
+    if (koi.yakuAnnounced[0]) {
+        if (AskStopOrContinue(0) == 1) {
+            ScoreStop(0);
+            return;
+        }
+        koi.yakuAnnounced[0] = 0;
+    }
+    koi.playerToMove ^= 1;
+    gameState = koi.handCount[koi.dealer ^ 1] > 0 ? 4 : 5;
+}
+
+}  // namespace
+
+void HumanTurnStep() {
+    if (subState == 0) {
+        SetUpTurn();
+        return;
+    }
+    if (subState == 1) {
+        if (!ChooseHand()) return AwaitInput();
+    }
+    if (subState == 2) {
+        int h = koi.selectedHandSlot;
+        if (koi.matchCount[0][h] != 2) {
+            if (animationOn) {
+                KoiView().EraseHandCursor(h);
+                KoiView().PresentHand(0);
+            }
+            subState = 3;
+            return;
+        }
+        FieldChoice choice = ChooseField(h);
+        if (choice == FieldChoice::Waiting) return AwaitInput();
+        if (choice == FieldChoice::Cancelled) return;
+    }
+    if (subState == 3) PlayAndDraw();
+    if (subState == 4) {
+        if (koi.matchCount[0][DrawnSlot] != 2) {
+            subState = 5;
+            return;
+        }
+        if (ChooseField(DrawnSlot) == FieldChoice::Waiting) return AwaitInput();
+    }
+    if (subState == 5) FinishTurn();
+}

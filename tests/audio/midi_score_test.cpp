@@ -1,0 +1,101 @@
+// The note data and the MIDI files written from it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include "tools/midi/score.h"
+#include "tools/midi/smf.h"
+
+namespace {
+
+const char* const Header =
+    "tempo 120\nmeter 4\nunit 8\nscale d e g a b\n"
+    "voice koto program 107 channel 1 volume 100\n";
+
+bool Parse(const std::string& body, midi::Song& song, std::string& error) {
+    return midi::ParseScore(std::string(Header) + body, song, error);
+}
+
+TEST(Score, NotesChordsRestsAndSectionsFallOnTheBeat) {
+    midi::Song song;
+    std::string error;
+    ASSERT_TRUE(Parse("section a\nkoto: !f d4:2 f#4:2 r:2 d4+a4:2 |  # f# is no comment\n"
+                      "section b\nkoto: !p ~e5:8 |\nform a b a\n",
+                      song, error) == false);
+    EXPECT_NE(error.find("f#4 is not in the scale"), std::string::npos) << error;
+
+    ASSERT_TRUE(
+        Parse("section a\nkoto: !f d4:2 e4:2 r:2 d4+a4:2 |  # a comment\n"
+              "section b\nkoto: !p ~e5:8 |\nform a b a\n",
+              song, error))
+        << error;
+    EXPECT_EQ(song.length, 3 * 4 * 480);
+    EXPECT_DOUBLE_EQ(midi::SongSeconds(song), 6.0);
+    const auto& notes = song.tracks.at(0).notes;
+    ASSERT_EQ(notes.size(), 4u + 1 + 4);
+    EXPECT_EQ(notes[0].pitch, 62);
+    EXPECT_EQ(notes[0].velocity, 96);
+    EXPECT_EQ(notes[1].start, 480);
+    EXPECT_EQ(notes[2].start, 3 * 480);  // the chord, after the rest
+    EXPECT_EQ(notes[3].start, 3 * 480);
+    EXPECT_EQ(notes[3].pitch, 69);
+    EXPECT_TRUE(notes[4].slide);
+    EXPECT_EQ(notes[4].velocity, 50);
+    EXPECT_EQ(notes[5].start, 8 * 480);  // section a again
+}
+
+TEST(Score, ABarOfTheWrongLengthIsRefusedWithItsLine) {
+    midi::Song song;
+    std::string error;
+    EXPECT_FALSE(Parse("section a\nkoto: d4:2 e4:2 g4:2 |\nform a\n", song, error));
+    EXPECT_NE(error.find("line 7"), std::string::npos) << error;
+    EXPECT_NE(error.find("bar 1 of koto"), std::string::npos) << error;
+    EXPECT_FALSE(Parse("section a\nkoto: d4:8 |\nform a c\n", song, error));
+    EXPECT_FALSE(Parse("section a\nshaku: d4:8 |\nform a\n", song, error));
+}
+
+TEST(Smf, HoldsAConductorAndOneTrackPerVoiceEndingOnTheLastBar) {
+    midi::Song song;
+    std::string error;
+    ASSERT_TRUE(Parse("section a\nkoto: d4:4 r:4 |\nform a a\n", song, error)) << error;
+    const std::string smf = midi::SmfBytes(song);
+    EXPECT_EQ(smf.substr(0, 14), std::string("MThd\0\0\0\6\0\1\0\2\1\xE0", 14));
+    // Tempo 120: 500000 microseconds a quarter.
+    EXPECT_NE(smf.find(std::string("\xFF\x51\x03\x07\xA1\x20", 6)), std::string::npos);
+    // The koto track: program 107 on channel 1; its last note-off comes at
+    // tick 1920 + 960 - 30, and the track ends 990 ticks later, at the end
+    // of the second bar, the rest included.
+    const size_t track = smf.find("MTrk", 14 + 8);
+    ASSERT_NE(track, std::string::npos);
+    EXPECT_NE(smf.find("\xC1\x6B", track), std::string::npos);
+    EXPECT_EQ(smf.substr(smf.size() - 5), std::string("\x87\x5E\xFF\x2F\x00", 5));
+}
+
+// The four tunes of the game, as built.
+TEST(Tunes, EachLastsAMinuteAndEndsOnAChordHeldToItsLastBeat) {
+    for (const char* name : {"title", "kirabo", "kyouwa", "kyoutu"}) {
+        std::ifstream in(std::string(KIRABO_MUSIC_SOURCE) + "/" + name + ".score");
+        std::stringstream text;
+        text << in.rdbuf();
+        midi::Song song;
+        std::string error;
+        ASSERT_TRUE(midi::ParseScore(text.str(), song, error)) << name << ": " << error;
+        EXPECT_GE(midi::SongSeconds(song), 60.0) << name;
+        // The synthesizer plays on while the last chord dies away and the
+        // hall's echo with it; that is the breath before the tune begins
+        // again, so the tune must not add a rest of its own at either end.
+        bool startsAtOnce = false, heldToTheEnd = false;
+        for (const auto& track : song.tracks) {
+            for (const auto& note : track.notes) {
+                startsAtOnce |= note.start == 0;
+                heldToTheEnd |= note.start + note.length == song.length;
+            }
+        }
+        EXPECT_TRUE(startsAtOnce) << name << " begins with a rest";
+        EXPECT_TRUE(heldToTheEnd) << name << " ends with a rest";
+    }
+}
+
+}  // namespace

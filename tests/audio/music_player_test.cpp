@@ -1,0 +1,223 @@
+// The music player and the effects through the real SDL2_mixer device (the
+// disk driver), measuring what the device actually plays.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/music.h"
+#include "app/program.h"
+#include "app/shell.h"
+#include "assets/sounds/sounds.h"
+#include "platform/audio.h"
+#include "tests/audio/audio_harness.h"
+#include "tests/audio/tune_render.h"
+
+namespace {
+
+// Far below any tune or effect, far above the dither of silence (which is 0).
+constexpr double Audible = 0.003;
+
+std::string errorShown;
+void ShowError(const std::string& text) {
+    errorShown = text;
+}
+
+// The window program's shell forwards sound to the player the same way.
+class SoundingShell : public ShellServices {
+  public:
+    void PlaySound(int number) override { PlayEffect(number); }
+    void PlayMusic() override { MusicPlay(); }
+    void StopMusic() override { MusicStop(); }
+};
+SoundingShell soundingShell;
+
+std::string TuneName() {
+    return std::filesystem::path(platform::LoadedTunePath()).filename().string();
+}
+
+// Waits for the playing tune to end and delivers the notice, as the main loop
+// does; true when that started the tune again.
+bool ItsEndStartsItAgain() {
+    const int starts = platform::testing::TuneStarts();
+    if (!WaitForNotice()) return false;
+    DeliverNotices();
+    return platform::testing::TuneStarts() == starts + 1;
+}
+
+// Loudness of what the device plays in the `seconds` after `action`.
+double RmsAfter(const std::function<void()>& action, double seconds) {
+    const auto samples = HearAfter(action, seconds);
+    return Rms(samples, 0, samples.size());
+}
+
+class MusicPlayer : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        UseFastDiskDriver();
+        SetMusicHooks(PostNotice, ShowError);
+        ASSERT_TRUE(InitAudio());
+        InstallShell(&soundingShell);
+    }
+    static void TearDownTestSuite() {
+        InstallShell(nullptr);
+        ShutdownAudio();
+    }
+    void SetUp() override {
+        gameState = -1;
+        musicChoice = 0;
+        suppressMusicNotify = 0;
+        soundEffectsOn = 1;
+        MusicStop();
+        DeliverNotices();
+        suppressMusicNotify = 0;
+        SetMusicFolder(MakeShortTunes());
+        errorShown.clear();
+    }
+    void TearDown() override {
+        musicChoice = 0;
+        MusicStop();
+        DeliverNotices();
+        SetMusicFolder("");
+        EXPECT_EQ(errorShown, "");
+    }
+};
+
+TEST_F(MusicPlayer, EachEffectSoundsAndTheOptionOffSilencesThemAll) {
+    for (int n = FirstEffect; n <= LastEffect; ++n) {
+        EXPECT_GT(RmsAfter([n] { PlaySoundEffect(n); }, 0.15), Audible) << n;
+    }
+    soundEffectsOn = 0;
+    const auto tryAll = [] {
+        for (int n = FirstEffect; n <= LastEffect; ++n) PlaySoundEffect(n);
+    };
+    EXPECT_EQ(RmsAfter(tryAll, 1.0), 0.0);
+}
+
+TEST_F(MusicPlayer, ANewEffectCutsOffTheOneStillPlaying) {
+    const auto samples = HearAfter(
+        [] {
+            PlaySoundEffect(194);  // five and a half seconds long
+            PlaySoundEffect(192);  // a tick of 21 ms
+        },
+        1.0);
+    EXPECT_GT(Rms(samples, 0, 44100 / 10), 0.0);
+    EXPECT_EQ(Rms(samples, 44100 / 2, samples.size()), 0.0);
+}
+
+TEST_F(MusicPlayer, EachSituationPlaysItsTune) {
+    struct Row {
+        int gameState, musicChoice;
+        std::string tune;
+    };
+    const Row rows[] = {
+        {-1, 0, "title.mid"}, {-1, 1, "title.mid"}, {-1, 2, "title.mid"}, {0, 0, "kirabo.mid"},
+        {3, 1, "kyouwa.mid"}, {5, 2, "kyoutu.mid"}, {-1, 3, ""},          {0, 3, ""},
+    };
+    for (const Row& row : rows) {
+        MusicStop();
+        gameState = row.gameState;
+        musicChoice = row.musicChoice;
+        const double rms = RmsAfter(MusicPlay, 0.8);
+        EXPECT_EQ(TuneName(), row.tune) << row.gameState << " " << row.musicChoice;
+        if (!row.tune.empty()) {
+            EXPECT_GT(rms, Audible) << row.tune;
+        }
+    }
+}
+
+TEST_F(MusicPlayer, AFinishedTuneStartsAgainFromItsNotice) {
+    MusicPlay();
+    const int starts = platform::testing::TuneStarts();
+    ASSERT_TRUE(WaitForNotice());
+    int delivered = 0;
+    EXPECT_GT(RmsAfter([&] { delivered = DeliverNotices(); }, 0.8), Audible);
+    EXPECT_EQ(delivered, 1);
+    EXPECT_EQ(platform::testing::TuneStarts(), starts + 1);
+    // And again, for as long as it is wanted.
+    EXPECT_TRUE(ItsEndStartsItAgain());
+}
+
+TEST_F(MusicPlayer, ChangingTheTuneDuringAGameRestartsAtOnceAndTheOldNoticeRestartsNothing) {
+    gameState = 0;
+    MusicPlay();
+    ASSERT_EQ(TuneName(), "kirabo.mid");
+    ChooseMusic(1);
+    EXPECT_EQ(TuneName(), "kyouwa.mid");
+    EXPECT_EQ(musicChoice, 1);
+    const int starts = platform::testing::TuneStarts();
+    EXPECT_EQ(DeliverNotices(), 1);  // the stopped kirabo.mid's
+    EXPECT_EQ(suppressMusicNotify, 0);
+    EXPECT_EQ(platform::testing::TuneStarts(), starts);
+    // The new tune loops as usual.
+    EXPECT_TRUE(ItsEndStartsItAgain());
+}
+
+TEST_F(MusicPlayer, NoneStopsAtOnceAndNoLaterNoticeRestarts) {
+    MusicPlay();
+    ChooseMusic(3);
+    EXPECT_EQ(musicChoice, 3);
+    EXPECT_EQ(TuneName(), "");
+    EXPECT_EQ(RmsAfter(DeliverNotices, 0.5), 0.0);
+    // Choosing a tune with no game under way brings the title tune back.
+    ChooseMusic(0);
+    EXPECT_EQ(TuneName(), "title.mid");
+}
+
+TEST_F(MusicPlayer, ChoosingATuneWithNoGameKeepsTheTitleTuneForTheNextGame) {
+    MusicPlay();
+    const int starts = platform::testing::TuneStarts();
+    ChooseMusic(1);
+    EXPECT_EQ(TuneName(), "title.mid");
+    EXPECT_EQ(platform::testing::TuneStarts(), starts);
+    gameState = 0;
+    MusicForNewGame();
+    EXPECT_EQ(TuneName(), "kyouwa.mid");
+    EXPECT_EQ(DeliverNotices(), 1);  // the title tune's, swallowed
+    EXPECT_EQ(platform::testing::TuneStarts(), starts + 1);
+}
+
+TEST_F(MusicPlayer, ATuneChosenDuringAGameAfterNoneStillLoops) {
+    musicChoice = 3;
+    gameState = 0;
+    ChooseMusic(2);
+    EXPECT_EQ(TuneName(), "kyoutu.mid");
+    EXPECT_TRUE(ItsEndStartsItAgain());
+}
+
+TEST_F(MusicPlayer, TheResultBannerSilencesTheGameAndTheTitleTuneFollows) {
+    gameState = 0;
+    MusicForNewGame();
+    MusicStop();  // the result banner
+    EXPECT_EQ(RmsAfter(DeliverNotices, 0.5), 0.0);
+    EXPECT_EQ(TuneName(), "");
+    gameState = -1;
+    MusicPlay();  // the game is over
+    EXPECT_EQ(TuneName(), "title.mid");
+}
+
+TEST_F(MusicPlayer, AMissingOrDamagedFileGivesSilence) {
+    SetMusicFolder((std::filesystem::temp_directory_path() / "kirabo-no-such-folder").string());
+    EXPECT_EQ(RmsAfter(MusicPlay, 0.5), 0.0);
+    EXPECT_EQ(TuneName(), "");
+
+    SetMusicFolder(MakeShortTunes({"title.mid"}));
+    const int starts = platform::testing::TuneStarts();
+    EXPECT_LT(RmsAfter(MusicPlay, 0.5), Audible);
+    // The broken tune ends at once; its notice does not start it again, or
+    // the notices would follow each other without end.
+    ASSERT_TRUE(WaitForNotice());
+    HearAfter(DeliverNotices, 1.0);
+    EXPECT_EQ(PendingNotices(), 0);
+    EXPECT_EQ(platform::testing::TuneStarts(), starts + 1);
+}
+
+TEST(BuiltTunes, EachRendersAsMusicFromItsFirstBars) {
+    if (platform::SoundFontPath().empty()) GTEST_SKIP() << "no General MIDI soundfont";
+    for (const char* name : {"title", "kirabo", "kyouwa", "kyoutu"}) {
+        const auto samples = RenderTune(std::string(KIRABO_TUNES_DIR) + "/" + name + ".mid", 12);
+        ASSERT_GE(samples.size(), 11 * RenderRate * 2u) << name;
+        EXPECT_GT(Rms(samples, 0, samples.size()), 0.01) << name;
+    }
+}
+
+}  // namespace

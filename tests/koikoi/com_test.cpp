@@ -1,0 +1,159 @@
+#include "koikoi/com.h"
+
+#include "cards/random.h"
+#include "koikoi_fixture.h"
+
+namespace {
+
+class ComTest : public KoiKoiTest {};
+
+TEST_F(ComTest, AkatanShortOfAStockCardWithSixInHandIsCappedAtOneHundred) {
+    SetStock({9});
+    SetHand(1, {12, 16, 20, 24, 32, 36});
+    GiveCards(1, {1, 5});
+    EstimateYakuChances(1);
+    // 100 - 10 = 90; 90 * 5 / 3 = 150; 150 * 6 / 8 = 112; capped.
+    EXPECT_EQ(koi.yakuChance[1][YakuAkatan], 100);
+    SetHand(1, {12, 16, 20, 24});
+    EstimateYakuChances(1);
+    EXPECT_EQ(koi.yakuChance[1][YakuAkatan], 150 * 4 / 8);
+}
+
+TEST_F(ComTest, KasuShortOfFiveStockCardsWithFourInHandIsTwentyFive) {
+    SetStock({22, 26, 30, 34, 38, 39});
+    SetHand(1, {0, 4, 8, 12});
+    GiveCards(1, {2, 3, 6, 7, 10, 11, 14, 15, 18});
+    EstimateYakuChances(1);
+    // Only the first five reach cards are rated: 100 - 50 = 50; 50 * 5 / 5;
+    // 50 * 4 / 8.
+    EXPECT_EQ(koi.yakuChance[1][YakuKasu], 25);
+    EXPECT_EQ(koi.liveReachCardCount[1][YakuKasu], 5);
+}
+
+TEST_F(ComTest, ReachCardThePlayerCanTakeAtOnceCostsNothing) {
+    SetField({9});
+    SetStock({});
+    SetHand(1, {10, 16, 20, 24, 32, 36, 40, 44});
+    GiveCards(1, {1, 5});
+    EstimateYakuChances(1);
+    EXPECT_EQ(koi.yakuChance[1][YakuAkatan], 100);
+    EXPECT_EQ(koi.liveReachCardCount[1][YakuAkatan], 0);
+}
+
+TEST_F(ComTest, WithNothingToTakeAWholeMonthInHandLosesItsLastCard) {
+    SetField({45, 46});
+    SetHand(1, {0, 13, 1, 2, 21, 3});
+    EXPECT_EQ(ChooseComCard(), 5);
+}
+
+TEST_F(ComTest, TakesTheTanRatherThanTheKasuOfTheSameMonth) {
+    sakeOption = 0;
+    SetField({14, 13});
+    SetHand(1, {12});
+    ResetTurnState();
+    PlayCard(1, 0);
+    EXPECT_EQ(koi.field[0], 14);
+    EXPECT_EQ(koi.pileCount[1][PileTan], 1);
+    EXPECT_EQ(koi.piles[1][PileTan][0], 13);
+}
+
+TEST_F(ComTest, SakeCupComesFirstOnlyWhenTheSakeYakuArePlayed) {
+    SetField({0, 32});
+    SetHand(1, {1, 33});
+    sakeOption = 1;
+    EXPECT_EQ(ChooseComCard(), 1);
+    sakeOption = 0;
+    EXPECT_EQ(ChooseComCard(), 0) << "the light comes first without sake yaku";
+}
+
+TEST_F(ComTest, BetweenCupAndAotanRibbonTheCupWinsOnlyWithSakeYaku) {
+    SetField({33, 32});
+    SetHand(0, {});
+    SetHand(1, {35});
+    GiveCards(0, {21, 37});
+    sakeOption = 2;
+    EXPECT_EQ(ChooseComFieldCard(1, 0, 1), 1);
+    sakeOption = 0;
+    EXPECT_EQ(ChooseComFieldCard(1, 0, 1), 0) << "denies the human's 青タン";
+}
+
+TEST_F(ComTest, CompletesItsOwnYakuBeforeDenyingTheHumans) {
+    sakeOption = 0;
+    // The human is one card short of 青タン (33 on the field), the computer
+    // of 赤タン (9 on the field); 9 has the lower priority of the two.
+    SetField({33, 9});
+    SetHand(1, {34, 10});
+    GiveCards(0, {21, 37});
+    GiveCards(1, {1, 5});
+    EXPECT_EQ(ChooseComCard(), 1);
+    koi.reachCardCount[1][YakuAkatan] = 0;
+    EXPECT_EQ(ChooseComCard(), 0) << "with nothing of its own, it denies the human";
+}
+
+TEST_F(ComTest, WithTwoOfAMonthGoneItThrowsAwayTheLaterOfTheOtherTwo) {
+    SetField({44});
+    SetHand(1, {14, 0, 15, 4});
+    GiveCards(0, {12});
+    GiveCards(1, {13});
+    EXPECT_EQ(ChooseComCard(), 2);
+}
+
+TEST_F(ComTest, TakesTheKasuItsKasuWantOverATanThatCompletesNothing) {
+    sakeOption = 0;
+    SetField({21, 23});
+    SetHand(0, {});
+    SetHand(1, {22});
+    GiveCards(1, {2, 3, 6, 7, 10, 11, 14, 15, 18});
+    ASSERT_TRUE(koi.yakuReach[1][YakuKasu]);
+    EXPECT_EQ(ChooseComFieldCard(1, 0, 1), 1);
+    GiveCards(1, {33, 37});
+    EXPECT_EQ(ChooseComFieldCard(1, 0, 1), 0) << "21 completes 青タン";
+}
+
+TEST_F(ComTest, InTheLastHandStopsExactlyWhenThatPutsItAhead) {
+    handsOption = 0;
+    koi.handIndex = 5;
+    koi.gameTotal[0] = 10;
+    koi.gameTotal[1] = 4;
+    SetHand(1, {0, 4, 8, 12, 16, 20, 24});
+    koi.handScore = 6;
+    EXPECT_EQ(ComDecidesToStop(1), 0);
+    koi.handScore = 7;
+    EXPECT_EQ(ComDecidesToStop(1), 1);
+}
+
+TEST_F(ComTest, AfterItsFirstTurnOneCoinTossMayMakeItPlayOn) {
+    uint32_t seed = 1;
+    for (;; ++seed) {
+        SeedRandom(seed);
+        if ((Random() & 1) == 1) break;
+    }
+    SeedRandom(seed);
+    Random();
+    int next = Random();
+    SeedRandom(seed);
+    SetHand(1, {0, 4, 8, 12, 16, 20, 24});
+    koi.handScore = 1;
+    EXPECT_EQ(ComDecidesToStop(1), 0);
+    EXPECT_EQ(Random(), next) << "exactly one draw";
+}
+
+TEST_F(ComTest, StopsWhenTheHumanHoldsEightKasu) {
+    SetHand(1, {0, 4, 8, 12, 16});
+    GiveCards(0, {2, 3, 6, 7, 10, 11, 14, 15});
+    koi.handScore = 1;
+    EXPECT_EQ(ComDecidesToStop(1), 1);
+}
+
+TEST_F(ComTest, ComputerAnnouncementWithAnEmptyHandStopsWithoutDeciding) {
+    SeedRandom(5);
+    int next = Random();
+    SeedRandom(5);
+    SetHand(1, {});
+    GiveCards(1, {1, 5, 9});
+    koi.yakuMade[1][YakuAkatan] = 1;
+    EXPECT_EQ(AskStopOrContinue(1), 1);
+    EXPECT_EQ(Random(), next);
+}
+
+}  // namespace

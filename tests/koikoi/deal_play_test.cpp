@@ -1,0 +1,170 @@
+#include <algorithm>
+
+#include "cards/random.h"
+#include "koikoi_fixture.h"
+
+namespace {
+
+// First seed from `from` whose first shuffle does (or does not) put a whole
+// month among the field cards.
+uint32_t SeedWhereFieldHoldsWholeMonth(bool whole, uint32_t from = 1) {
+    for (uint32_t seed = from;; ++seed) {
+        SeedRandom(seed);
+        int deck[48];
+        ShuffleDeck(deck);
+        if (FieldHoldsWholeMonth(deck) == whole) return seed;
+    }
+}
+
+class DealTest : public KoiKoiTest {};
+class PlayTest : public KoiKoiTest {};
+
+TEST_F(DealTest, PacketsGoDealerOtherFieldTwiceAndTheRestToTheStock) {
+    uint32_t seed = SeedWhereFieldHoldsWholeMonth(false);
+    SeedRandom(seed);
+    int deck[48];
+    ShuffleDeck(deck);
+    SeedRandom(seed);
+    koi.dealer = 1;
+    DealHand();
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(koi.hands[1][i], deck[i]);
+        EXPECT_EQ(koi.hands[0][i], deck[4 + i]);
+        EXPECT_EQ(koi.field[i], deck[8 + i]);
+        EXPECT_EQ(koi.hands[1][4 + i], deck[12 + i]);
+        EXPECT_EQ(koi.hands[0][4 + i], deck[16 + i]);
+        EXPECT_EQ(koi.field[4 + i], deck[20 + i]);
+    }
+    EXPECT_TRUE(std::equal(koi.stock, koi.stock + 24, deck + 24));
+    for (int f = 8; f < FieldSlots; ++f) EXPECT_EQ(koi.field[f], -1);
+    EXPECT_EQ(koi.handCount[0], 8);
+    EXPECT_EQ(koi.handCount[1], 8);
+    EXPECT_EQ(koi.stockLeft, 24);
+}
+
+TEST_F(DealTest, ShuffleIsAPermutationFromFortyEightDraws) {
+    SeedRandom(99);
+    int deck[48];
+    ShuffleDeck(deck);
+    int next = Random();
+    SeedRandom(99);
+    for (int i = 0; i < 48; ++i) Random();
+    EXPECT_EQ(Random(), next);
+    std::sort(deck, deck + 48);
+    for (int i = 0; i < 48; ++i) EXPECT_EQ(deck[i], i);
+}
+
+TEST_F(DealTest, FieldWithAWholeMonthIsShuffledAgainFromScratch) {
+    uint32_t seed = SeedWhereFieldHoldsWholeMonth(true);
+    SeedRandom(seed);
+    int first[48], second[48];
+    ShuffleDeck(first);
+    ShuffleDeck(second);
+    ASSERT_FALSE(FieldHoldsWholeMonth(second)) << "pick a seed whose second shuffle is good";
+    SeedRandom(seed);
+    koi.dealer = 0;
+    DealHand();
+    EXPECT_EQ(koi.hands[0][0], second[0]);
+    EXPECT_EQ(koi.field[0], second[8]);
+    EXPECT_EQ(koi.stock[23], second[47]);
+}
+
+TEST_F(PlayTest, FourthCardOfAMonthTakesTheOtherThree) {
+    SetField({4, 20, 6, 30, 7});
+    SetHand(0, {5, 12});
+    ASSERT_EQ(koi.matchCount[0][0], 3);
+    ResetTurnState();
+    PlayCard(0, 0);
+    EXPECT_EQ(koi.field[0], -1);
+    EXPECT_EQ(koi.field[2], -1);
+    EXPECT_EQ(koi.field[4], -1);
+    EXPECT_EQ(koi.field[1], 20);
+    EXPECT_EQ(koi.capturePairs[0][0], 5);
+    EXPECT_EQ(koi.capturePairs[0][1], 4);
+    EXPECT_EQ(koi.capturePairs[2][0], -1);
+    EXPECT_EQ(koi.capturePairs[2][1], 6);
+    EXPECT_EQ(koi.capturePairs[4][1], 7);
+    EXPECT_EQ(koi.firstCaptureSlot, 0);
+    EXPECT_EQ(koi.pileCount[0][PileTane], 1);
+    EXPECT_EQ(koi.pileCount[0][PileTan], 1);
+    EXPECT_EQ(koi.pileCount[0][PileKasu], 2);
+}
+
+TEST_F(PlayTest, CardMatchingTwoTakesOnlyTheChosenOne) {
+    SetField({10, 30, 11});
+    SetHand(0, {9});
+    ResetTurnState();
+    koi.chosenFieldSlot = 2;
+    PlayCard(0, 0);
+    EXPECT_EQ(koi.field[0], 10);
+    EXPECT_EQ(koi.field[2], -1);
+    EXPECT_EQ(koi.capturePairs[2][0], 9);
+    EXPECT_EQ(koi.capturePairs[2][1], 11);
+}
+
+TEST_F(PlayTest, SlotEmptiedByThisTurnsCaptureIsNotReusedBeforeTheTurnEnds) {
+    SetField({0, 4, 8});
+    SetHand(0, {10, 44});
+    ResetTurnState();
+    PlayCard(0, 0);  // 10 takes 8 from slot 2
+    SetHand(0, {44});
+    PlayCard(0, 0);  // 44 matches nothing
+    EXPECT_EQ(koi.field[2], -1);
+    EXPECT_EQ(koi.field[3], 44);
+
+    ResetTurnState();
+    SetHand(0, {40});
+    PlayCard(0, 0);
+    EXPECT_EQ(koi.field[2], 40);
+}
+
+TEST_F(PlayTest, SeventeenthFieldCardTakesAnOverflowSlot) {
+    SetField({0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, 16, 17, 18, 20});
+    SetHand(1, {44});
+    ResetTurnState();
+    PlayCard(1, 0);
+    EXPECT_EQ(koi.field[16], 44);
+    for (int f = 0; f < 16; ++f) EXPECT_NE(koi.field[f], -1) << "no card laid over another";
+}
+
+TEST_F(PlayTest, HandStaysPackedAndDrawnSlotEmptyAfterBothPlays) {
+    SetField({44});
+    SetHand(0, {0, 4, 8, 12, 16, 20, 24, 28});
+    SetStock({45, 47});
+    ResetTurnState();
+    PlayCard(0, 2);
+    EXPECT_EQ(koi.handCount[0], 7);
+    int expected[] = {0, 4, 12, 16, 20, 24, 28, -1, -1};
+    for (int s = 0; s < HandSlots; ++s) EXPECT_EQ(koi.hands[0][s], expected[s]) << s;
+
+    koi.hands[0][DrawnSlot] = koi.stock[StockSize - koi.stockLeft];
+    --koi.stockLeft;
+    ++koi.handCount[0];
+    ComputeMatches(0);
+    PlayCard(0, DrawnSlot);
+    EXPECT_EQ(koi.hands[0][DrawnSlot], -1);
+    EXPECT_EQ(koi.handCount[0], 7);
+    for (int s = 0; s < 7; ++s) EXPECT_NE(koi.hands[0][s], -1);
+    EXPECT_EQ(koi.field[0], -1) << "45 took 44";
+}
+
+TEST_F(PlayTest, PilesAreSortedAfterATurnTakingSeveralOfOneKind) {
+    GiveCards(0, {3, 14, 30});
+    SetField({47, 45, 46, 11});
+    SetHand(0, {44});
+    SetStock({10});
+    ResetTurnState();
+    PlayCard(0, 0);  // 44 takes 47, 45, 46
+    koi.hands[0][DrawnSlot] = 10;
+    --koi.stockLeft;
+    ++koi.handCount[0];
+    ComputeMatches(0);
+    PlayCard(0, DrawnSlot);  // 10 takes 11
+    MergeTurnCaptures(0);
+    std::vector<int> kasu(koi.piles[0][PileKasu],
+                          koi.piles[0][PileKasu] + koi.pileCount[0][PileKasu]);
+    EXPECT_EQ(kasu, (std::vector<int>{3, 10, 11, 14, 30, 45, 46, 47}));
+    EXPECT_EQ(koi.piles[0][PileLight][0], 44);
+}
+
+}  // namespace

@@ -1,0 +1,158 @@
+#include "koikoi_fixture.h"
+
+namespace {
+
+class YakuTest : public KoiKoiTest {
+  protected:
+    // p captures `card`, which leaves the stock first as it would leave the
+    // hand or the field in play.
+    static void Capture(int p, int card) {
+        int first = StockSize - koi.stockLeft;
+        int i = first;
+        while (i < StockSize && koi.stock[i] != card) ++i;
+        ASSERT_LT(i, StockSize) << card << " is not in the stock";
+        for (; i > first; --i) koi.stock[i] = koi.stock[i - 1];
+        koi.stock[first] = -1;
+        --koi.stockLeft;
+        CaptureCard(p, card);
+    }
+    static std::vector<int> Made(int p) {
+        std::vector<int> made;
+        for (int y = 0; y < YakuCount; ++y)
+            if (koi.yakuMade[p][y]) made.push_back(y);
+        return made;
+    }
+};
+
+TEST_F(YakuTest, TenthKasuAnnouncesOneMonAndEleventhAnnouncesAgainWithTwo) {
+    SetStock({19, 22});
+    GiveCards(0, {2, 3, 6, 7, 10, 11, 14, 15, 18});
+    ASSERT_TRUE(koi.yakuReach[0][YakuKasu]);
+    Capture(0, 19);
+    EXPECT_TRUE(koi.yakuAnnounced[0]);
+    EXPECT_EQ(AskStopOrContinue(0), 1);
+    EXPECT_EQ(koi.handScore, 1);
+
+    koi.yakuAnnounced[0] = 0;  // こいこい
+    Capture(0, 22);
+    EXPECT_TRUE(koi.yakuAnnounced[0]);
+    FormHandScore(0);
+    EXPECT_EQ(koi.handScore, 2);
+}
+
+TEST_F(YakuTest, EveryFurtherTanAndTaneIsAnnouncedAgainWithTheLargerValue) {
+    SetStock({17, 25, 16, 29});
+    GiveCards(1, {1, 5, 13, 21, 4, 12, 20, 24});
+    Capture(1, 17);
+    FormHandScore(1);
+    EXPECT_EQ(koi.handScore, 1) << "the fifth タン";
+    koi.yakuAnnounced[1] = 0;
+    Capture(1, 25);
+    EXPECT_TRUE(koi.yakuAnnounced[1]);
+    FormHandScore(1);
+    EXPECT_EQ(koi.handScore, 2);
+    koi.yakuAnnounced[1] = 0;
+    Capture(1, 16);
+    Capture(1, 29);
+    EXPECT_TRUE(koi.yakuAnnounced[1]);
+    FormHandScore(1);
+    EXPECT_EQ(koi.handScore, 2 + 2) << "six タン and six タネ";
+}
+
+TEST_F(YakuTest, ThreeLightsWithTheWillowGiveNoSankoAndAFourthGivesAmeshiko) {
+    SetStock({8, 28});
+    GiveCards(1, {0, 40});
+    Capture(1, 8);
+    EXPECT_FALSE(koi.yakuAnnounced[1]);
+    EXPECT_EQ(ReachList(1, YakuAmeshiko), (std::vector<int>{28}));
+    Capture(1, 28);
+    EXPECT_EQ(Made(1), (std::vector<int>{YakuAmeshiko}));
+    FormHandScore(1);
+    EXPECT_EQ(koi.handScore, 8);
+}
+
+TEST_F(YakuTest, FourLightsWithoutTheWillowScoreShikoAloneThenTheWillowGoko) {
+    SetStock({28, 44, 40});
+    GiveCards(0, {0, 8});
+    Capture(0, 28);
+    EXPECT_EQ(Made(0), (std::vector<int>{YakuSanko}));
+    Capture(0, 44);
+    FormHandScore(0);
+    EXPECT_EQ(Made(0), (std::vector<int>{YakuShiko}));
+    EXPECT_EQ(koi.handScore, 10);
+    Capture(0, 40);
+    FormHandScore(0);
+    EXPECT_EQ(Made(0), (std::vector<int>{YakuGoko}));
+    EXPECT_EQ(koi.handScore, 15);
+}
+
+TEST_F(YakuTest, InoshikachoAndTwoMoreTaneScoreSix) {
+    SetStock({36, 4});
+    GiveCards(0, {20, 24, 12});
+    Capture(0, 36);
+    Capture(0, 4);
+    FormHandScore(0);
+    EXPECT_EQ(Made(0), (std::vector<int>{YakuTane, YakuInoshikacho}));
+    EXPECT_EQ(koi.handScore, 5 + 1);
+}
+
+TEST_F(YakuTest, InoshikachoSixTaneAndAkatanScoreThirteen) {
+    SetStock({36, 9});
+    GiveCards(0, {24, 20, 4, 12, 16, 1, 5});
+    Capture(0, 36);
+    Capture(0, 9);
+    FormHandScore(0);
+    EXPECT_EQ(Made(0), (std::vector<int>{YakuTane, YakuInoshikacho, YakuAkatan}));
+    EXPECT_EQ(koi.handScore, 13);
+}
+
+TEST_F(YakuTest, BothSakeYakuWithThreeMonScoreThreePlusThree) {
+    sakeOption = 1;
+    SetStock({32});
+    GiveCards(0, {8, 28});
+    Capture(0, 32);
+    FormHandScore(0);
+    EXPECT_EQ(Made(0), (std::vector<int>{YakuHanamizake, YakuTsukimizake}));
+    EXPECT_EQ(koi.handScore, 6);
+}
+
+TEST_F(YakuTest, WithoutSakeYakuTheCupMakesNothing) {
+    sakeOption = 0;
+    SetStock({32});
+    GiveCards(0, {8});
+    EXPECT_FALSE(koi.yakuReach[0][YakuHanamizake]);
+    Capture(0, 32);
+    EXPECT_FALSE(koi.yakuAnnounced[0]);
+    EXPECT_EQ(YakuValueOf(0, YakuHanamizake), 0);
+}
+
+TEST_F(YakuTest, OneCaptureCompletesSeveralYakuShownTogether) {
+    SetStock({9});
+    GiveCards(1, {1, 5, 13, 17});
+    Capture(1, 9);
+    EXPECT_EQ(Made(1), (std::vector<int>{YakuTan, YakuAkatan}));
+    FormHandScore(1);
+    EXPECT_EQ(koi.handScore, 1 + 6);
+}
+
+TEST_F(YakuTest, ReachListsKeepTheirOldCardsWhenNoFlagIsSet) {
+    SetStock({9, 33});
+    GiveCards(0, {1, 5});
+    ASSERT_EQ(ReachList(0, YakuAkatan), (std::vector<int>{9}));
+    // With no reach flag left at all, the old list is kept as it was.
+    koi.pileCount[0][PileTan] = 0;
+    UpdateReach(0);
+    EXPECT_FALSE(koi.yakuReach[0][YakuAkatan]);
+    EXPECT_EQ(ReachList(0, YakuAkatan), (std::vector<int>{9}));
+}
+
+TEST_F(YakuTest, ReachCardsAreGatheredFieldStockThenBothHands) {
+    SetField({-1, 38, 2});
+    SetStock({39, 3});
+    SetHand(0, {7});
+    SetHand(1, {6});
+    GiveCards(0, {10, 11, 14, 15, 18, 19, 22, 23, 26});
+    EXPECT_EQ(ReachList(0, YakuKasu), (std::vector<int>{38, 2, 39, 3, 7, 6}));
+}
+
+}  // namespace
