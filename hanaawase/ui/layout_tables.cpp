@@ -30,18 +30,18 @@ const int HanaHandY[HanaResolutions][3][8] = {
 // Places 0..2 and 3..5: the upper and lower rows of the left block, 6..8 and
 // 9..11 those of the right block, each numbered from the centre outwards.
 // Places 12..15 hold a thirteenth card and more, which only a long run of
-// turns without a capture brings: they stand in a row above the blocks,
-// centred on the stock's column, between the computers' names and the upper
-// row, where no other card lies.
+// turns without a capture brings: they stand in a third row on top of the
+// blocks, centred on the stock's column, below the computers' names, where
+// no other card lies.
 const int HanaFieldX[HanaResolutions][16] = {
     {242, 193, 144, 242, 193, 144, 340, 389, 438, 340, 389, 438, 291, 242, 340, 193},
     {303, 241, 179, 303, 241, 179, 427, 489, 551, 427, 489, 551, 365, 303, 427, 241},
     {387, 307, 227, 387, 307, 227, 547, 627, 707, 547, 627, 707, 467, 387, 547, 307},
 };
 const int HanaFieldY[HanaResolutions][16] = {
-    {117, 117, 117, 198, 198, 198, 117, 117, 117, 198, 198, 198,  35,  35,  35,  35},
-    {150, 150, 150, 252, 252, 252, 150, 150, 150, 252, 252, 252,  45,  45,  45,  45},
-    {196, 196, 196, 328, 328, 328, 196, 196, 196, 328, 328, 328,  58,  58,  58,  58},
+    {117, 117, 117, 198, 198, 198, 117, 117, 117, 198, 198, 198,  36,  36,  36,  36},
+    {150, 150, 150, 252, 252, 252, 150, 150, 150, 252, 252, 252,  48,  48,  48,  48},
+    {196, 196, 196, 328, 328, 328, 196, 196, 196, 328, 328, 328,  64,  64,  64,  64},
 };
 const int HanaStockX[HanaResolutions] = {291, 365, 467};
 const int HanaStockY[HanaResolutions] = {158, 201, 263};
