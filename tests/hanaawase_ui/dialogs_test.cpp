@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include "app/shell.h"
+#include "assets/catalogue.h"
 #include "hanaawase/dialogs/dialog_text.h"
 #include "hanaawase/dialogs/yaku_list.h"
 #include "hanaawase/tables.h"
@@ -208,4 +210,46 @@ TEST_F(HanaDialogTest, YakuReferenceFollowsThePointerAndTheKeys) {
     EXPECT_EQ(HanaYakuListHit(2 * cw, 4 * lh), 0);
     EXPECT_EQ(HanaYakuListHit(2 * cw, 5 * lh - 2), -1);
     EXPECT_EQ(HanaYakuListHit((2 + 4) * cw, 22 * lh), 15);
+}
+
+namespace {
+class SoundLog : public ShellServices {
+  public:
+    std::vector<int> sounds;
+    void PlaySound(int number) override { sounds.push_back(number); }
+};
+}  // namespace
+
+TEST_F(HanaDialogTest, GameEndAnimatesTheBannerOnScheduleWithItsSound) {
+    SoundLog log;
+    InstallShell(&log);
+    soundEffectsOn = 1;
+    musicChoice = 3;
+    struct Case {
+        int totals[3];
+        int banner, sound;
+        uint32_t ms;  // cycles x frames x frame time
+    };
+    const Case cases[] = {{{40, 40, -100}, 400, 194, 3 * 15 * 60},
+                          {{-10, 5, -20}, 500, 195, 3 * 8 * 120},
+                          {{0, 0, 0}, 600, 195, 6 * 2 * 225},
+                          {{-3, -3, -9}, 600, 195, 6 * 2 * 225}};
+    for (const Case& c : cases) {
+        table.Reset();
+        log.sounds.clear();
+        for (int p = 0; p < 3; ++p) hana.totalScore[p] = c.totals[p];
+        const uint32_t start = table.Clock().Now();
+        HanaShowGameEnd();
+        EXPECT_NEAR(table.Clock().Now() - start, c.ms, 2u) << c.banner;
+        EXPECT_EQ(log.sounds, std::vector<int>({c.sound}));
+        // It ends on the plain banner, in the middle of the shaded table.
+        const platform::Surface& banner = assets::LoadImage(assets::TableImage(c.banner, 0));
+        const int x = (ClientWidth[0] - banner.Width()) / 2,
+                  y = (ClientHeight[0] - banner.Height()) / 2;
+        EXPECT_EQ(At(x + 7, y + 9), banner.Pixel(7, 9));
+        EXPECT_EQ(At(x + banner.Width() / 2, y + banner.Height() / 2),
+                  banner.Pixel(banner.Width() / 2, banner.Height() / 2));
+        EXPECT_NE(At(0, 0) == platform::Black, At(1, 0) == platform::Black);
+    }
+    InstallShell(nullptr);
 }
