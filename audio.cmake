@@ -31,7 +31,8 @@ foreach(tune ${KIRABO_TUNES})
   list(APPEND tune_files ${out})
 endforeach()
 add_custom_target(kirabo_music ALL DEPENDS ${tune_files})
-install(FILES ${tune_files} DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Installed with the program's data; the player also looks there.
+install(FILES ${tune_files} DESTINATION ${CMAKE_INSTALL_DATADIR}/kirabo)
 
 find_package(PkgConfig QUIET)
 if(PkgConfig_FOUND)

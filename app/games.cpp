@@ -67,8 +67,3 @@ void ShowKoiKoiYakuList() {
 void ShowHanaYakuList() {
     Hana().showYakuList();
 }
-
-// The help window and the home page come with the help.
-void ShowHelpTopics() {}
-void CloseHelp() {}
-void OpenHomePage() {}

@@ -27,11 +27,14 @@ bool IsFile(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-// The tunes live beside the program; failing that, in the current folder.
+// The tunes live beside the program (a build), or in the program's data
+// folder (an installed game); failing that, in the current folder.
 std::string FindTune(const std::string& name) {
     if (!musicFolder.empty()) return musicFolder + "/" + name;
     const std::string besideProgram = platform::ExecutableDir() + "/" + name;
     if (IsFile(besideProgram)) return besideProgram;
+    const std::string installed = platform::ExecutableDir() + "/../share/kirabo/" + name;
+    if (IsFile(installed)) return installed;
     return name;
 }
 

@@ -10,7 +10,10 @@ set(app_dir ${CMAKE_CURRENT_LIST_DIR})
 add_library(kirabo_app STATIC
   ${app_dir}/about.cpp ${app_dir}/commands.cpp ${app_dir}/display_options.cpp ${app_dir}/games.cpp
   ${app_dir}/main_window.cpp ${app_dir}/records_dialog.cpp ${app_dir}/settings_dialog.cpp
-  ${app_dir}/startup.cpp ${app_dir}/window_shell.cpp)
+  ${app_dir}/startup.cpp ${app_dir}/window_shell.cpp
+  ${app_dir}/help/help.cpp ${app_dir}/help/help_book.cpp ${app_dir}/help/help_intro.cpp
+  ${app_dir}/help/help_cards.cpp ${app_dir}/help/help_koikoi.cpp ${app_dir}/help/help_hanaawase.cpp
+  ${app_dir}/help/help_controls.cpp)
 target_link_libraries(kirabo_app PUBLIC kirabo_display kirabo_shell_core kirabo_assets kirabo_platform_qt kirabo_cards)
 # Each game's table, when built in, brings its front end.
 if(TARGET kirabo_koikoi_ui)
@@ -26,7 +29,12 @@ if(TARGET kirabo_audio)
 else()
   target_sources(kirabo_app PRIVATE ${app_dir}/music_silent.cpp)
 endif()
+target_link_libraries(kirabo_app PUBLIC kirabo_koikoi kirabo_hanaawase)
 kirabo_warnings(kirabo_app)
+
+# The maker's home page (menu 40024 and the table's label); empty opens About.
+set(KIRABO_HOME_PAGE "" CACHE STRING "address of Kirabo's home page")
+target_compile_definitions(kirabo_app PRIVATE KIRABO_HOME_PAGE="${KIRABO_HOME_PAGE}")
 
 add_executable(kirabo ${app_dir}/main.cpp)
 target_link_libraries(kirabo PRIVATE kirabo_app)

@@ -32,6 +32,14 @@ int UpdateReach(int p);
 int UpdateReachOfBoth(int first);
 int CollectReachCards(int p);
 
+// Values in 文 of the yaku from 猪鹿蝶 (index YakuInoshikacho) to 五光, and of
+// 花見酒 / 月見酒 by the 月見 /花見 setting.
+extern const int FixedYakuValue[7];
+extern const int SakeYakuValue[3];
+// The first value of カス, タン and タネ comes with these counts; every card
+// more adds one 文.
+constexpr int KasuThreshold = 10, TanThreshold = 5, TaneThreshold = 5;
+
 // Value in 文 of yaku y for player p, from the piles and the sake option.
 int YakuValueOf(int p, int y);
 // Applies the precedence of the light yaku and sets handScore from yakuMade.

@@ -4,12 +4,10 @@
 #include "koikoi/state.h"
 #include "koikoi/view.h"
 
-namespace {
 // 猪鹿蝶 赤タン 青タン 三光 雨四光 四光 五光
 const int FixedYakuValue[7] = {5, 6, 6, 6, 8, 10, 15};
 // 月見 /花見 "なし", "三文", "五文"
 const int SakeYakuValue[3] = {0, 3, 5};
-}  // namespace
 
 int YakuValueOf(int p, int y) {
     switch (y) {

@@ -89,6 +89,10 @@ void OnTerminateRequest(std::function<void()> handler) {
     sigaction(SIGHUP, &sa, nullptr);
 }
 
+void CallAfter(uint32_t ms, std::function<void()> fn) {
+    QTimer::singleShot(static_cast<int>(ms), application, std::move(fn));
+}
+
 void ProcessPendingEvents() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }

@@ -25,6 +25,9 @@ void PostToMainThread(void (*fn)());
 // (SIGTERM at logout, SIGINT, SIGHUP).
 void OnTerminateRequest(std::function<void()> handler);
 
+// Runs `fn` on the main thread after `ms` milliseconds of the loop.
+void CallAfter(uint32_t ms, std::function<void()> fn);
+
 // Handles pending events without calling the step (the title window).
 void ProcessPendingEvents();
 

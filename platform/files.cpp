@@ -101,12 +101,13 @@ bool SaveFileBytes(const std::string& path, const std::string& bytes) {
     if (ReadFileBytes(path, 1 << 20, old) && old.size() > bytes.size())
         contents += old.substr(bytes.size());
 
-    std::string temp = path + ".XXXXXX";
-    int fd = mkstemp(temp.data());
+    // One copy of the program runs at a time, so one fixed name suffices, and
+    // a save cut short by a crash leaves no pile of stray files behind.
+    std::string temp = path + ".new";
+    int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0) return false;
     bool ok = WriteAll(fd, contents) && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
-    if (ok) fchmodat(AT_FDCWD, temp.c_str(), 0644, 0);
     if (ok && beforeRenameHook && !beforeRenameHook()) {
         unlink(temp.c_str());
         return false;

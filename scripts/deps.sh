@@ -7,6 +7,7 @@ KIRABO_PACKAGES=(
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-aoyagi-kouzan-t
   libgtest-dev googletest
   clang libclang-rt-14-dev
+  xvfb xauth desktop-file-utils appstream dpkg-dev
 )
 
 kirabo_install_deps() {

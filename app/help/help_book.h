@@ -1,0 +1,26 @@
+// The help's pages, in contents order. Plain text and HTML only; the yaku
+// tables are made from the games' own tables.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/help_window.h"
+
+std::vector<platform::HelpPage> BuildHelpBook();
+
+// Each page's parts, one file a subject.
+std::string HelpIntroPage();
+std::string HelpCardsPage();
+std::string HelpKoiKoiPage();
+std::string HelpKoiKoiYakuPage();
+std::string HelpHanaAwasePage();
+std::string HelpHanaAwaseYakuPage();
+std::string HelpControlsPage();
+std::string HelpMenuPage();
+std::string HelpFilesPage();
+
+// A card's picture for a help page: <img src="image:N"> of the 640x480 set.
+std::string CardImage(int card);
+
+// The 光 cards and the other named cards, as the help writes them.
+const char* CardName(int card);

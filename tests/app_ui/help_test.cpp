@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <set>
+
+#include "app/games.h"
+#include "app/help/help_book.h"
+#include "assets/catalogue.h"
+#include "hanaawase/tables.h"
+#include "koikoi/rules.h"
+#include "koikoi/state.h"
+#include "platform/dialog.h"
+#include "platform/help_window.h"
+
+namespace {
+
+std::set<std::string> Matches(const std::string& text, const std::string& pattern) {
+    std::set<std::string> found;
+    std::regex re(pattern);
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), re); it != std::sregex_iterator();
+         ++it)
+        found.insert((*it)[1]);
+    return found;
+}
+
+const platform::HelpPage& Page(const std::vector<platform::HelpPage>& book, const std::string& id) {
+    for (const auto& page : book)
+        if (page.id == id) return page;
+    throw std::runtime_error("no page " + id);
+}
+
+}  // namespace
+
+TEST(Help, EveryLinkAndPictureResolves) {
+    auto book = BuildHelpBook();
+    std::set<std::string> ids;
+    for (const auto& page : book) ids.insert(page.id);
+    EXPECT_EQ(ids.size(), book.size());
+    int links = 0;
+    for (const auto& page : book) {
+        for (const std::string& target : Matches(page.html, "href=\"page:([^\"]+)\"")) {
+            EXPECT_TRUE(ids.count(target)) << page.id << " links to " << target;
+            ++links;
+        }
+        for (const std::string& number : Matches(page.html, "src=\"image:([0-9]+)\""))
+            EXPECT_TRUE(assets::IsImageNumber(std::stoi(number))) << page.id << " " << number;
+    }
+    EXPECT_GE(links, 10);
+}
+
+TEST(Help, KoiKoiYakuValuesAreTheGamesOwn) {
+    std::string html = Page(BuildHelpBook(), "koikoi-yaku").html;
+    // The fixed values, written in kanji as the game writes them.
+    for (const char* row :
+         {"五光</td><td>十五文", "四光</td><td>十文", "雨四光</td><td>八文", "三光</td><td>六文",
+          "猪鹿蝶</td><td>五文", "花見酒</td><td>三文／五文"})
+        EXPECT_NE(html.find(row), std::string::npos) << row;
+    EXPECT_EQ(FixedYakuValue[YakuGoko - YakuInoshikacho], 15);
+    // The counted yaku are worth one 文 at the card counts the help gives.
+    koi.pileCount[0][3] = KasuThreshold;
+    koi.pileCount[0][2] = TanThreshold;
+    koi.pileCount[0][1] = TaneThreshold;
+    EXPECT_EQ(YakuValueOf(0, YakuKasu), 1);
+    EXPECT_EQ(YakuValueOf(0, YakuTan), 1);
+    EXPECT_EQ(YakuValueOf(0, YakuTane), 1);
+    EXPECT_NE(html.find("カスの札１０枚"), std::string::npos);
+    EXPECT_NE(html.find("タンの札５枚"), std::string::npos);
+}
+
+TEST(Help, HanaAwaseYakuTableListsEveryYakuWithItsPointsAndCards) {
+    std::string html = Page(BuildHelpBook(), "hanaawase-yaku").html;
+    for (int yaku = 0; yaku < 16; ++yaku) {
+        std::string points = "<td>" + std::to_string(HanaYakuValue[yaku]) + "点</td>";
+        EXPECT_NE(html.find(points), std::string::npos) << yaku;
+        std::string card =
+            "image:" + std::to_string(assets::TableImage(YakuTargets[yaku].cards[0], 0));
+        EXPECT_NE(html.find(card), std::string::npos) << yaku;
+    }
+    EXPECT_NE(html.find("五光</td><td>200点"), std::string::npos);
+    EXPECT_NE(html.find("くさ</td><td>20点"), std::string::npos);
+}
+
+TEST(Help, WindowShowsEveryPageSearchesAndCloses) {
+    ShowHelpTopics();
+    EXPECT_TRUE(platform::HelpWindowOpen());
+    EXPECT_EQ(platform::HelpWindowPage(), "intro");
+    for (const auto& page : BuildHelpBook()) EXPECT_TRUE(platform::ShowHelpPage(page.id));
+    auto found = platform::SearchHelp("猪鹿蝶");
+    EXPECT_EQ(found,
+              (std::vector<std::string>{"こいこいの役", "花合わせの遊び方", "花合わせの役"}));
+    EXPECT_EQ(platform::SearchHelp("").size(), BuildHelpBook().size());
+    CloseHelp();
+    EXPECT_FALSE(platform::HelpWindowOpen());
+}
+
+TEST(HomePage, WithNoAddressTheAboutBoxOpens) {
+    int shown = 0;
+    platform::testing::SetDialogHook([&](platform::Dialog& d, int number) {
+        shown = number;
+        d.Click(1);
+    });
+    OpenHomePage();
+    platform::testing::SetDialogHook(nullptr);
+    EXPECT_EQ(shown, 199);
+}

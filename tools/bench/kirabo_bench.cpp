@@ -1,0 +1,110 @@
+// kirabo-bench: the window program's own figures, measured in one process
+// over the real shell and tables (offscreen or under Xvfb):
+//   start-up to the main window, resolution changes idle and in a game,
+//   CPU while the player chooses in both games, resident memory in a game
+//   at 1024x768.
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "app/games.h"
+#include "app/main_window.h"
+#include "app/program.h"
+#include "app/startup.h"
+#include "platform/dialog.h"
+#include "platform/event_loop.h"
+#include "platform/window.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double MsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double CpuSeconds() {
+    struct rusage usage;
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+long ResidentKb() {
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    long value = 0;
+    while (status >> key) {
+        if (key == "VmRSS:") {
+            status >> value;
+            return value;
+        }
+        status.ignore(1 << 12, '\n');
+    }
+    return 0;
+}
+
+double ChangeResolution(int id) {
+    auto start = Clock::now();
+    platform::SendCommand(id);
+    platform::ProcessPendingEvents();
+    return MsSince(start);
+}
+
+// Starts `game` through the settings dialog, then runs the real loop until
+// the player's first choice is waiting, and `seconds` more while nobody
+// touches anything. Returns the share of one core used while waiting.
+double IdleChoiceCpu(int game, double seconds) {
+    platform::testing::SetDialogHook([game](platform::Dialog& d, int) {
+        d.Click(game ? 1003 : 1002);
+        d.Click(1);
+    });
+    NewGame();
+    platform::testing::SetDialogHook(nullptr);
+    // The computers may start; let the deal and their turns run first.
+    platform::CallAfter(3000, [] { platform::QuitMainLoop(); });
+    platform::RunMainLoop([] { return gameState != -1; }, StepCurrentGame);
+    double cpuStart = CpuSeconds();
+    platform::CallAfter(static_cast<uint32_t>(seconds * 1000), [] { platform::QuitMainLoop(); });
+    platform::RunMainLoop([] { return gameState != -1; }, StepCurrentGame);
+    return 100.0 * (CpuSeconds() - cpuStart) / seconds;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    auto start = Clock::now();
+    platform::InitPlatform(argc, argv);
+    if (!InitApplication()) return 1;
+    platform::ProcessPendingEvents();
+    double startup = MsSince(start);
+
+    double idle800 = ChangeResolution(40017);
+    double idle1024 = ChangeResolution(40018);
+    double idle640 = ChangeResolution(40016);
+
+    animationOn = 1;
+    soundEffectsOn = 0;
+    double koiCpu = IdleChoiceCpu(0, 5);
+    double inGame1024 = ChangeResolution(40018);
+    long rssKoi = ResidentKb();
+    double hanaCpu = IdleChoiceCpu(1, 5);
+    long rssHana = ResidentKb();
+
+    std::printf("startup_to_main_window_ms %.0f (includes the title's 400 ms)\n", startup);
+    std::printf(
+        "resolution_change_ms idle 800x600 %.0f, 1024x768 %.0f, 640x480 %.0f; in a game to "
+        "1024x768 %.0f\n",
+        idle800, idle1024, idle640, inGame1024);
+    std::printf("cpu_while_choosing_percent koikoi %.2f hanaawase %.2f\n", koiCpu, hanaCpu);
+    std::printf("resident_memory_mb_at_1024x768 koikoi %.1f hanaawase %.1f\n", rssKoi / 1024.0,
+                rssHana / 1024.0);
+    ReleaseCurrentGame();
+    gameState = -1;
+    ShutdownApplication();
+    return 0;
+}
