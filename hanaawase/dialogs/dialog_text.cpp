@@ -1,0 +1,55 @@
+#include "hanaawase/dialogs/dialog_text.h"
+
+#include <cstdlib>
+
+#include "app/display.h"
+#include "app/program.h"
+#include "hanaawase/ui/layout_tables.h"
+
+namespace {
+constexpr int LargestShown = 9999;
+const char* const FullWidthDigits[10] = {"０", "１", "２", "３", "４",
+                                         "５", "６", "７", "８", "９"};
+}  // namespace
+
+const char* const HanaPlayerNames[3] = {"あなた", "ＣＯＭ１", "ＣＯＭ２"};
+
+std::string HanaFullWidthNumber(int n) {
+    long magnitude = std::labs(static_cast<long>(n));
+    if (magnitude > LargestShown) magnitude = LargestShown;
+    std::string digits = std::to_string(magnitude);
+    std::string text;
+    for (char d : digits) text += FullWidthDigits[d - '0'];
+    return text;
+}
+
+const char* HanaSignText(int n) {
+    return n > 0 ? "＋" : n == 0 ? "±" : "－";
+}
+
+void HanaDialogFace::Text(int column, int line, const std::string& text) const {
+    TextAt(column * charWidth, line * charHeight, text);
+}
+
+void HanaDialogFace::TextAt(int x, int y, const std::string& text,
+                            platform::Color background) const {
+    platform::TextOut(face, x, y, text, platform::GetSysColor(platform::SysColor::WindowText),
+                      background);
+}
+
+void HanaDialogFace::TextAt(int x, int y, const std::string& text) const {
+    TextAt(x, y, text, platform::GetSysColor(platform::SysColor::BtnFace));
+}
+
+void HanaBlitCard(platform::Surface& face, int x, int y, int card) {
+    if (card < 0 || card > 48 || !faceImages[card]) return;
+    platform::BitBlt(face, x, y, HanaDialogCardWidth(), HanaDialogCardHeight(), *faceImages[card],
+                     0, 0);
+}
+
+int HanaDialogCardWidth() {
+    return CardWidth[resolution];
+}
+int HanaDialogCardHeight() {
+    return CardHeight[resolution];
+}

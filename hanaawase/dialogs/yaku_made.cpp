@@ -1,0 +1,125 @@
+// 役成立: one player's made yaku, two to a row, each with its value and its
+// cards, and their sum.
+#include <vector>
+
+#include "app/program.h"
+#include "assets/dialogs.h"
+#include "hanaawase/dialogs/dialog_text.h"
+#include "hanaawase/dialogs/dialogs.h"
+#include "hanaawase/state.h"
+#include "hanaawase/tables.h"
+#include "platform/dialog.h"
+
+namespace {
+
+constexpr int YakuMadeTemplate = 212;
+constexpr int OkButton = 1024;
+constexpr int RibbonKind = 2;
+
+struct YakuShown {
+    const char* label;
+    std::vector<int> cards;  // empty: the player's first ribbons
+    int ribbons;
+    // The step between cards, as cardW - stepNumerator * cardW / stepDenominator.
+    int stepNumerator, stepDenominator;
+};
+
+// By yaku number. Every yaku's cards fit in three card widths.
+// clang-format off
+const YakuShown Shown[HanaYakuCount] = {
+    {"藤シマ  ２０点",   {12, 13, 14, 15},    0, 1, 3},
+    {"雨シマ  ２０点",   {40, 41, 42, 43},    0, 1, 3},
+    {"桐シマ  ２０点",   {44, 45, 46, 47},    0, 1, 3},
+    {"くさ  ２０点",     {13, 17, 25},        0, 0, 1},
+    {"月見  ２０点",     {28, 32},            0, 0, 1},
+    {"花見  ２０点",     {8, 32},             0, 0, 1},
+    {"猪鹿蝶  ２０点",   {20, 24, 36},        0, 0, 1},
+    {"松桐坊主  ２０点", {0, 28, 44},         0, 0, 1},
+    {"のみ  ３０点",     {8, 28, 32},         0, 0, 1},
+    {"表菅原  ３０点",   {0, 4, 8},           0, 0, 1},
+    {"六タン  ３０点",   {},                  6, 3, 5},
+    {"赤タン  ４０点",   {1, 5, 9},           0, 0, 1},
+    {"青タン  ４０点",   {21, 33, 37},        0, 0, 1},
+    {"七タン  ４０点",   {},                  7, 4, 6},
+    {"四光  ６０点",     {0, 8, 28, 44},      0, 1, 3},
+    {"五光  ２００点",   {0, 8, 28, 40, 44},  0, 2, 4},
+};
+// clang-format on
+
+int MadeCount(int player) {
+    int n = 0;
+    for (int t = 0; t < HanaYakuCount; ++t)
+        if (hana.madeYaku[player][t]) ++n;
+    return n;
+}
+
+class YakuMadeProc : public platform::DialogProc {
+  public:
+    explicit YakuMadeProc(int player) : player_(player) {}
+
+    void OnInit(platform::Dialog& d) override {
+        const int cw = charWidth, lh = charHeight;
+        const int cardW = HanaDialogCardWidth(), cardH = HanaDialogCardHeight();
+        const int rows = (MadeCount(player_) + 1) / 2;
+        const platform::Rect ok = d.ItemRect(OkButton);
+        const int width = 6 * cw + 6 * cardW;
+        const int height = 6 * lh + rows * (cardH + 2 * lh) + ok.Height();
+        d.SetClientSize(width, height);
+        d.MoveItem(OkButton, (width - ok.Width()) / 2, height - lh - ok.Height(), ok.Width(),
+                   ok.Height());
+        d.SetFocusItem(OkButton);
+        d.Invalidate();
+    }
+
+    void OnPaint(platform::Dialog& d, platform::Surface& surface) override {
+        HanaDialogFace face{surface};
+        const int cw = charWidth, lh = charHeight;
+        const int cardW = HanaDialogCardWidth(), cardH = HanaDialogCardHeight();
+        const char* name = HanaPlayerNames[player_];
+        face.TextAt((d.ClientSize().width + 1 - platform::ByteLength(name) * cw) / 2, lh, name);
+        const int secondColumn = 3 * cardW + 4 * cw;
+        int x = 2 * cw, y = 3 * lh, sum = 0;
+        for (int t = 0; t < HanaYakuCount; ++t) {
+            if (!hana.madeYaku[player_][t]) continue;
+            const YakuShown& shown = Shown[t];
+            face.TextAt(x, y, shown.label);
+            sum += HanaYakuValue[t];
+            std::vector<int> cards = shown.cards;
+            if (cards.empty()) {
+                const int* ribbons = hana.captured[player_][RibbonKind];
+                for (int i = 0; i < shown.ribbons && i < hana.capturedCount[player_][2]; ++i)
+                    cards.push_back(ribbons[i]);
+            }
+            const double step =
+                cardW - static_cast<double>(shown.stepNumerator) * cardW / shown.stepDenominator;
+            double cardX = x;
+            for (int card : cards) {
+                HanaBlitCard(surface, static_cast<int>(cardX), y + lh, card);
+                cardX += step;
+            }
+            x = static_cast<int>(cardX);
+            if (x >= secondColumn) {
+                x = 2 * cw;
+                y += cardH + 2 * lh;
+            } else {
+                x = secondColumn;
+            }
+        }
+        if (x > 2 * cw) {
+            x = 2 * cw;
+            y += cardH + 2 * lh;
+        }
+        face.TextAt(x, y, "合計  " + HanaFullWidthNumber(sum) + "点");
+    }
+
+  private:
+    int player_;
+};
+
+}  // namespace
+
+int HanaShowYakuMadeDialog(int player) {
+    YakuMadeProc proc(player);
+    platform::DialogBox(assets::DialogTemplateFor(YakuMadeTemplate), proc);
+    return 1;
+}

@@ -1,0 +1,105 @@
+#include "hanaawase/ui/window_view.h"
+
+#include "hanaawase/dialogs/dialogs.h"
+#include "hanaawase/ui/table.h"
+#include "platform/window.h"
+
+// Each operation forwards to the table's function of the same name.
+void HanaWindowView::HanaBuildLayout() {
+    ::HanaBuildLayout();
+}
+void HanaWindowView::HanaDrawPanel() {
+    ::HanaDrawPanel();
+}
+void HanaWindowView::HanaRestoreFromTableBase(int x, int y, int w, int h) {
+    ::HanaRestoreFromTableBase(x, y, w, h);
+}
+void HanaWindowView::HanaRepaintRect(int x, int y, int w, int h) {
+    ::HanaRepaintRect(x, y, w, h);
+}
+void HanaWindowView::HanaPresentRect(int left, int top, int right, int bottom) {
+    ::HanaPresentRect(left, top, right, bottom);
+}
+void HanaWindowView::HanaDrawHand(int player) {
+    ::HanaDrawHand(player);
+}
+void HanaWindowView::HanaShowHand(int player) {
+    ::HanaShowHand(player);
+}
+void HanaWindowView::HanaPresentHand(int player) {
+    ::HanaPresentHand(player);
+}
+void HanaWindowView::HanaDrawField() {
+    ::HanaDrawField();
+}
+void HanaWindowView::HanaPresentField() {
+    ::HanaPresentField();
+}
+void HanaWindowView::HanaDrawStock() {
+    ::HanaDrawStock();
+}
+void HanaWindowView::HanaDrawPairsOnField() {
+    ::HanaDrawPairsOnField();
+}
+void HanaWindowView::HanaDrawPiles(int player) {
+    ::HanaDrawPiles(player);
+}
+void HanaWindowView::HanaDealToHand(int player) {
+    ::HanaDealToHand(player);
+}
+void HanaWindowView::HanaDealToField() {
+    ::HanaDealToField();
+}
+void HanaWindowView::HanaFlyToField(int player, int handSlot, int fieldSlot, int card) {
+    ::HanaFlyToField(player, handSlot, fieldSlot, card);
+}
+void HanaWindowView::HanaFlipStockCard() {
+    ::HanaFlipStockCard();
+}
+void HanaWindowView::HanaFlyCapturesToPiles(int player) {
+    ::HanaFlyCapturesToPiles(player);
+}
+void HanaWindowView::HanaDrawHandCursor(int slot) {
+    ::HanaDrawHandCursor(slot);
+}
+void HanaWindowView::HanaEraseHandCursor(int slot) {
+    ::HanaEraseHandCursor(slot);
+}
+void HanaWindowView::HanaDrawFieldCursor(int fieldSlot) {
+    ::HanaDrawFieldCursor(fieldSlot);
+}
+void HanaWindowView::HanaEraseFieldCursor(int fieldSlot) {
+    ::HanaEraseFieldCursor(fieldSlot);
+}
+void HanaWindowView::HanaGlowCapturingHandCards() {
+    ::HanaGlowCapturingHandCards();
+}
+void HanaWindowView::HanaGlowCapturableFieldCards(int handSlot) {
+    ::HanaGlowCapturableFieldCards(handSlot);
+}
+int HanaWindowView::HanaHandCardAt(int x, int y) {
+    return ::HanaHandCardAt(x, y);
+}
+int HanaWindowView::HanaFieldSlotAt(int x, int y) {
+    return ::HanaFieldSlotAt(x, y);
+}
+bool HanaWindowView::HanaWindowHasFocus() {
+    return platform::MainWindowHasFocus();
+}
+void HanaWindowView::HanaShowYakuMade(int player) {
+    HanaShowYakuMadeDialog(player);
+}
+void HanaWindowView::HanaShowScoreSheet() {
+    ::HanaShowScoreSheet();
+}
+void HanaWindowView::HanaShowResults() {
+    ::HanaShowResults();
+}
+void HanaWindowView::HanaShowGameEnd() {
+    ::HanaShowGameEnd();
+}
+
+HanaWindowView& HanaTheWindowView() {
+    static HanaWindowView view;
+    return view;
+}

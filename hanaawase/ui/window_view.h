@@ -1,0 +1,42 @@
+// The Hana-awase flow's view in the window: every operation the flow asks
+// for is drawn on the table or opens its dialog.
+#pragma once
+#include "hanaawase/view.h"
+
+class HanaWindowView : public HanaView {
+  public:
+    void HanaBuildLayout() override;
+    void HanaDrawPanel() override;
+    void HanaRestoreFromTableBase(int x, int y, int w, int h) override;
+    void HanaRepaintRect(int x, int y, int w, int h) override;
+    void HanaPresentRect(int left, int top, int right, int bottom) override;
+    void HanaDrawHand(int player) override;
+    void HanaShowHand(int player) override;
+    void HanaPresentHand(int player) override;
+    void HanaDrawField() override;
+    void HanaPresentField() override;
+    void HanaDrawStock() override;
+    void HanaDrawPairsOnField() override;
+    void HanaDrawPiles(int player) override;
+    void HanaDealToHand(int player) override;
+    void HanaDealToField() override;
+    void HanaFlyToField(int player, int handSlot, int fieldSlot, int card) override;
+    void HanaFlipStockCard() override;
+    void HanaFlyCapturesToPiles(int player) override;
+    void HanaDrawHandCursor(int slot) override;
+    void HanaEraseHandCursor(int slot) override;
+    void HanaDrawFieldCursor(int fieldSlot) override;
+    void HanaEraseFieldCursor(int fieldSlot) override;
+    void HanaGlowCapturingHandCards() override;
+    void HanaGlowCapturableFieldCards(int handSlot) override;
+    int HanaHandCardAt(int x, int y) override;
+    int HanaFieldSlotAt(int x, int y) override;
+    bool HanaWindowHasFocus() override;
+    void HanaShowYakuMade(int player) override;
+    void HanaShowScoreSheet() override;
+    void HanaShowResults() override;
+    void HanaShowGameEnd() override;
+};
+
+// The one window view; the front end installs it before the first step.
+HanaWindowView& HanaTheWindowView();
