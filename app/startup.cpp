@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr uint32_t MinimumTitleMs = 400;
+constexpr uint32_t MinimumTitleMs = 300;
 
 MainWindowHandler mainWindowHandler;
 WindowShell windowShell;
