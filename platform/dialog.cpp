@@ -89,6 +89,7 @@ class TemplateDialog : public QDialog, public Dialog {
         ended_ = true;
         done(result);
     }
+    bool HasEnded() const override { return ended_; }
     Size ClientSize() const override { return {width(), height()}; }
     void SetClientSize(int w, int h) override {
         setFixedSize(w, h);

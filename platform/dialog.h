@@ -61,6 +61,8 @@ class Dialog {
     virtual void SetFocusItem(int id) = 0;
     virtual void Invalidate() = 0;
     virtual void End(int result) = 0;
+    // Whether End has been called (tests that act inside a dialog).
+    virtual bool HasEnded() const = 0;
     virtual Size ClientSize() const = 0;
     // Sizes laid out at run time, in pixels; the dialog stays centred on the
     // main window.

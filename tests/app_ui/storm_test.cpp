@@ -1,0 +1,194 @@
+// Input storms: random pointer moves, clicks, keys and menu commands thrown
+// at both games in the offscreen window, between the step calls as the main
+// loop delivers them, and random buttons and keys inside every dialog. The
+// games must never crash or stick, never be stepped twice at once, keep every
+// card in one place, and finish once plain play resumes.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "app/games.h"
+#include "app/main_window.h"
+#include "app/program.h"
+#include "app/startup.h"
+#include "hanaawase/flow.h"
+#include "hanaawase/invariants.h"
+#include "koikoi/invariants.h"
+#include "platform/clock.h"
+#include "platform/dialog.h"
+#include "platform/event_loop.h"
+#include "platform/window.h"
+#include "tests/app/data_dir.h"
+
+namespace {
+
+constexpr int MenuCommands[] = {40005, 40006, 40008, 40009, 40010, 40012, 40013,
+                                40014, 40015, 40016, 40017, 40018, 40019, 40020,
+                                40021, 40022, 40024, 40026, 40027, 40007, 40004};
+// Every control a dialog may hold, except 無制限: a game must end by itself.
+constexpr int DialogControls[] = {1,    2,    1000, 1002, 1003, 1004, 1005, 1007,
+                                  1008, 1011, 1012, 1013, 1021, 1022, 1024};
+// The buttons that close dialogs, tried in turn.
+constexpr int Closers[] = {1, 1022, 1000, 1024, 2};
+
+class StormTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        data_ = new TestDataDir;
+        setenv("XDG_RUNTIME_DIR", data_->root.c_str(), 1);
+        platform::SetClock(&clock_);
+        ASSERT_TRUE(InitApplication());
+    }
+
+    void SetUp() override {
+        // A dialog ends after a few random actions; one that cannot be
+        // closed with its buttons is a stuck game.
+        platform::testing::SetDialogHook([this](platform::Dialog& d, int number) {
+            int actions = storming_ ? static_cast<int>(rng_() % 4) : 0;
+            for (int i = 0; i < actions && !d.HasEnded(); ++i) {
+                if (rng_() % 2)
+                    d.Click(DialogControls[rng_() % std::size(DialogControls)]);
+                else
+                    d.SendKey(static_cast<platform::DialogKey>(rng_() % 7));
+            }
+            if (number == 168 && !d.HasEnded()) d.Click(game_ ? 1003 : 1002);
+            for (int round = 0; round < 3 && !d.HasEnded(); ++round)
+                for (int id : Closers)
+                    if (!d.HasEnded()) d.Click(id);
+            if (!d.HasEnded()) {
+                ADD_FAILURE() << "dialog " << number << " cannot be closed";
+                d.End(1);
+            }
+        });
+        platform::testing::SetMessageBoxHook(
+            [this](const std::string&, const std::string& caption) {
+                // Never quit; a records clear is as good as not.
+                if (caption == "Kirabo") return platform::BoxAnswer::No;
+                return rng_() % 2 ? platform::BoxAnswer::Yes : platform::BoxAnswer::No;
+            });
+    }
+    void TearDown() override {
+        platform::testing::SetDialogHook(nullptr);
+        platform::testing::SetMessageBoxHook(nullptr);
+        CloseHelp();
+    }
+
+    void Step() {
+        ASSERT_FALSE(inStep_) << "the step function was entered twice";
+        inStep_ = true;
+        StepCurrentGame();
+        inStep_ = false;
+        CheckInvariants();
+    }
+
+    void CheckInvariants() {
+        if (gameState == -1) return;
+        std::string fault;
+        if (currentGame == 0) {
+            bool betweenTurns =
+                (gameState == 3 && subState <= 1) || gameState == 4 || gameState == 5;
+            if (betweenTurns) fault = CheckKoiKoiInvariants();
+        } else {
+            int player = gameState == HanaUserTurn && subState == 0 ? 0
+                         : gameState == HanaCom1Turn                ? 1
+                         : gameState == HanaCom2Turn                ? 2
+                                                                    : -1;
+            if (player >= 0) fault = HanaCheckBetweenTurns(player);
+        }
+        ASSERT_EQ(fault, "") << "game " << currentGame << " state " << gameState;
+    }
+
+    // New game with the settings dialog answered plainly (a storm's own new
+    // game may be cancelled, or choose the other game: both are fine).
+    void StartGame(int game) {
+        bool storming = storming_;
+        storming_ = false;
+        game_ = game;
+        currentGame = game;
+        handsOption = 0;
+        NewGame();
+        storming_ = storming;
+        ASSERT_EQ(gameState, 0);
+    }
+
+    void RandomInput() {
+        MainWindowHandler window;
+        int w = ClientWidth[resolution], h = ClientHeight[resolution];
+        switch (rng_() % 8) {
+            case 0:
+            case 1:
+                window.OnMouseMove(rng_() % w, rng_() % h);
+                break;
+            case 2:
+                window.OnLeftButtonDown(rng_() % w, rng_() % h);
+                break;
+            case 3:
+                window.OnRightButtonDown();
+                break;
+            case 4:
+            case 5:
+                window.OnKeyDown(static_cast<platform::Key>(rng_() % 5));
+                break;
+            case 6:
+                if (rng_() % 4 == 0)
+                    window.OnCommand(MenuCommands[rng_() % std::size(MenuCommands)]);
+                break;
+            case 7:
+                platform::ProcessPendingEvents();
+                break;
+        }
+    }
+
+    // Plain play: confirm whatever is asked, click away the result.
+    void PlayToTheEnd() {
+        storming_ = false;
+        for (long steps = 0; gameState != -1; ++steps) {
+            ASSERT_LT(steps, 200000) << "the game does not finish; state " << gameState;
+            cancelRequested = 0;
+            choiceConfirmed = 1;
+            pointerClicked = 1;
+            Step();
+        }
+    }
+
+    void Storm(int game, uint32_t seed, int events) {
+        rng_.seed(seed);
+        storming_ = true;
+        StartGame(game);
+        for (int e = 0; e < events; ++e) {
+            RandomInput();
+            if (gameState == -1) StartGame(game);  // a storm may end or restart it
+            int steps = 1 + static_cast<int>(rng_() % 3);
+            for (int s = 0; s < steps && gameState != -1; ++s) Step();
+            if (HasFatalFailure()) return;
+        }
+        PlayToTheEnd();
+        EXPECT_FALSE(platform::IsMenuItemEnabled(40005));
+    }
+
+    static TestDataDir* data_;
+    static platform::FakeClock clock_;
+    std::mt19937 rng_;
+    bool storming_ = false;
+    bool inStep_ = false;
+    int game_ = 0;
+};
+
+TestDataDir* StormTest::data_ = nullptr;
+platform::FakeClock StormTest::clock_{0, 1};
+
+TEST_F(StormTest, KoiKoiSurvivesStormsAndFinishes) {
+    for (uint32_t seed : {1u, 2u, 3u}) {
+        Storm(0, seed, 1500);
+        if (HasFatalFailure()) return;
+    }
+}
+
+TEST_F(StormTest, HanaAwaseSurvivesStormsAndFinishes) {
+    for (uint32_t seed : {11u, 12u, 13u}) {
+        Storm(1, seed, 1500);
+        if (HasFatalFailure()) return;
+    }
+}
+
+}  // namespace
