@@ -8,7 +8,8 @@ namespace table {
 
 namespace {
 
-constexpr int WinGlint = 410, WinGlintFrames = 15, LoseMasks = 510, DrawStill = 600, DrawLit = 601;
+constexpr int DimMask = 302, WinGlint = 410, WinGlintFrames = 15, LoseMasks = 510, DrawStill = 600,
+              DrawLit = 601;
 
 // clang-format off
 // One row per result: the banner, its sound, its frames' raster operation,
@@ -24,6 +25,12 @@ const BannerAnimation Animations[] = {
 
 const BannerAnimation& BannerAnimationOf(BannerResult result) {
     return Animations[static_cast<int>(result)];
+}
+
+void DarkenTable(platform::Surface& dst, int width, int height, int resolution) {
+    platform::BitBlt(dst, 0, 0, width, height,
+                     assets::LoadImage(assets::TableImage(DimMask, resolution)), 0, 0,
+                     platform::Rop::SrcAnd);
 }
 
 std::vector<platform::Surface> BannerFrames(BannerResult result, int bw, int bh, int resolution) {

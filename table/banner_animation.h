@@ -23,6 +23,10 @@ struct BannerAnimation {
 
 const BannerAnimation& BannerAnimationOf(BannerResult result);
 
+// Darkens width x height of the table in `dst` through the dimming mask of
+// the resolution, so that the banner stands out.
+void DarkenTable(platform::Surface& dst, int width, int height, int resolution);
+
 // The frame pictures of a result at a resolution, each bw x bh.
 std::vector<platform::Surface> BannerFrames(BannerResult result, int bw, int bh, int resolution);
 

@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int DarkeningMask = 302;
-
 const platform::Surface& Image(int base) {
     return assets::LoadImage(assets::TableImage(base, resolution));
 }
@@ -48,8 +46,7 @@ int HanaShowGameEnd() {
     PlaySoundEffect(animation.sound);
 
     const int width = ClientWidth[resolution], height = ClientHeight[resolution];
-    platform::BitBlt(backBuffer, 0, 0, width, height, Image(DarkeningMask), 0, 0,
-                     platform::Rop::SrcAnd);
+    table::DarkenTable(backBuffer, width, height, resolution);
     HanaPresentRect(0, 0, width - 1, height - 1);
 
     const int x = (width - bw) / 2, y = (height - bh) / 2;

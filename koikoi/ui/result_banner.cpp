@@ -22,8 +22,6 @@ Result GameResult() {
     return Result::Draw;
 }
 
-constexpr int DimMask = 302;
-
 const platform::Surface& Image(int base) {
     return assets::LoadImage(assets::TableImage(base, resolution));
 }
@@ -37,9 +35,7 @@ platform::Rect BannerRect(Result result) {
 }
 
 void Dim() {
-    const int r = resolution;
-    platform::BitBlt(backBuffer, 0, 0, ClientWidth[r], ClientHeight[r], Image(DimMask), 0, 0,
-                     platform::Rop::SrcAnd);
+    table::DarkenTable(backBuffer, ClientWidth[resolution], ClientHeight[resolution], resolution);
 }
 
 void PresentBanner(int x, int y, int w, int h) {
