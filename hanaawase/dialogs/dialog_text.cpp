@@ -5,6 +5,7 @@
 #include "app/display.h"
 #include "app/program.h"
 #include "hanaawase/ui/layout_tables.h"
+#include "table/dialog_text.h"
 
 namespace {
 constexpr int LargestShown = 9999;
@@ -33,12 +34,11 @@ void HanaDialogFace::Text(int column, int line, const std::string& text) const {
 
 void HanaDialogFace::TextAt(int x, int y, const std::string& text,
                             platform::Color background) const {
-    platform::TextOut(face, x, y, text, platform::GetSysColor(platform::SysColor::WindowText),
-                      background);
+    table::WriteText(face, x, y, text, table::TextColor(), background);
 }
 
 void HanaDialogFace::TextAt(int x, int y, const std::string& text) const {
-    TextAt(x, y, text, platform::GetSysColor(platform::SysColor::BtnFace));
+    table::WriteText(face, x, y, text);
 }
 
 void HanaBlitCard(platform::Surface& face, int x, int y, int card) {

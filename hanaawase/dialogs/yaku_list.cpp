@@ -10,6 +10,7 @@
 #include "hanaawase/dialogs/dialog_text.h"
 #include "hanaawase/dialogs/dialogs.h"
 #include "platform/dialog.h"
+#include "table/dialog_text.h"
 
 namespace {
 
@@ -56,8 +57,7 @@ int NameBytes(int index) {
 
 void DrawName(platform::Surface& surface, int index, platform::Color colour) {
     const int cw = charWidth, lh = charHeight, line = Reference[index].line;
-    platform::TextOut(surface, 2 * cw, line * lh, Reference[index].name, colour,
-                      platform::GetSysColor(platform::SysColor::BtnFace));
+    table::WriteText(surface, 2 * cw, line * lh, Reference[index].name, colour);
     const int y = (line + 1) * lh - 3;
     platform::DrawLine(surface, 2 * cw, y, (NameBytes(index) + 2) * cw, y, colour);
 }

@@ -5,11 +5,11 @@
 #include "hanaawase/state.h"
 #include "hanaawase/ui/layout_tables.h"
 #include "hanaawase/ui/table.h"
+#include "table/glow.h"
 
 namespace {
 
-constexpr int GlowFrames = 5;
-constexpr int GlowMaskCell = 5;
+using table::GlowFrames;
 
 // The rectangle round a card at (x, y) that the enlarged card and its glow
 // cover.
@@ -19,15 +19,11 @@ void CursorArea(int x, int y, int& ax, int& ay) {
     ay = y - (CursorGlowHeight[r] - CardHeight[r]) / 2;
 }
 
-// One glow frame at (x, y), stretched from one strip cell to w x h: the mask
-// clears the ring, the frame fills it.
+// One glow frame at (x, y), stretched from one strip cell to w x h.
 void DrawGlow(int x, int y, int w, int h) {
-    const int r = resolution, cw = GlowWidth[r], ch = GlowHeight[r];
+    const int r = resolution;
     const int frame = ((hana.tickCounter % GlowFrames) + GlowFrames) % GlowFrames;
-    platform::StretchBlt(backBuffer, x, y, w, h, *glowStrip, GlowMaskCell * cw, 0, cw, ch,
-                         platform::Rop::SrcAnd);
-    platform::StretchBlt(backBuffer, x, y, w, h, *glowStrip, frame * cw, 0, cw, ch,
-                         platform::Rop::SrcPaint);
+    table::DrawGlowFrame(backBuffer, *glowStrip, GlowWidth[r], GlowHeight[r], frame, x, y, w, h);
 }
 
 void DrawRaisedAt(int x, int y, int card) {

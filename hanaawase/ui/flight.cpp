@@ -1,9 +1,10 @@
 // Moving cards: one flight routine for every move on the table, and the
 // deal, play and capture flights built on it.
 //
-// A flight takes one step per millisecond of the clock. When drawing falls
-// behind, the steps missed are taken together, so a flight always lasts its
-// number of steps in milliseconds and ends exactly on its targets.
+// A flight takes one step per millisecond of the clock and shows a frame at
+// every millisecond. When drawing falls behind, the steps missed are taken
+// together, so a flight always lasts its number of steps in milliseconds and
+// ends exactly on its targets.
 #include <algorithm>
 
 #include "app/display.h"
@@ -14,7 +15,7 @@
 #include "hanaawase/tables.h"
 #include "hanaawase/ui/layout_tables.h"
 #include "hanaawase/ui/table.h"
-#include "platform/clock.h"
+#include "table/flight_steps.h"
 
 namespace {
 
@@ -25,25 +26,6 @@ int ImageWidth(int image) {
 }
 int ImageHeight(int image) {
     return image == HanaTurnedBack ? CardWidth[resolution] : CardHeight[resolution];
-}
-
-struct DirtyBox {
-    int left, top, right, bottom;
-    void Add(int x, int y, int w, int h) {
-        left = std::min(left, x);
-        top = std::min(top, y);
-        right = std::max(right, x + w);
-        bottom = std::max(bottom, y + h);
-    }
-};
-
-uint32_t WaitForTick(uint32_t due) {
-    uint32_t now = platform::GetTickCount();
-    while (static_cast<int32_t>(now - due) < 0) {
-        platform::CurrentClock().Pause();
-        now = platform::GetTickCount();
-    }
-    return now;
 }
 
 }  // namespace
@@ -60,31 +42,27 @@ int HanaFlyCards(const int sx[], const int sy[], const int tx[], const int ty[],
     // without animation: the caller draws the result.
     const bool hidden =
         !animationOn && (gameState == HanaHandStart || subState == HanaCapturesFlying);
-    uint32_t T = platform::GetTickCount();
-    int done = 0;
-    while (done < steps) {
+    table::FlightSteps flight(steps, 1);
+    while (!flight.Done()) {
         for (int i = 0; i < n; ++i)
             HanaRepaintRect(static_cast<int>(x[i]), static_cast<int>(y[i]), ImageWidth(image[i]),
                             ImageHeight(image[i]));
-        DirtyBox box = {ClientWidth[resolution] - 1, ClientHeight[resolution] - 1, 0, 0};
-        uint32_t now = WaitForTick(T + 1);
-        int k = std::min(static_cast<int>(now - T), steps - done);
-        T += k;
-        const int last = done + k - 1;
+        table::DirtyBox box = {ClientWidth[resolution] - 1, ClientHeight[resolution] - 1, 0, 0};
+        const int k = flight.Next();
         for (int i = n - 1; i >= 0; --i) {
             const int w = ImageWidth(image[i]), h = ImageHeight(image[i]);
             box.Add(static_cast<int>(x[i]), static_cast<int>(y[i]), w, h);
             for (int s = 0; s < k; ++s) {
-                x[i] += (tx[i] - x[i]) / (steps - last);
-                y[i] += (ty[i] - y[i]) / (steps - last);
+                x[i] += (tx[i] - x[i]) / flight.Remaining();
+                y[i] += (ty[i] - y[i]) / flight.Remaining();
             }
             box.Add(static_cast<int>(x[i]), static_cast<int>(y[i]), w, h);
             if (!hidden) HanaDrawCard(static_cast<int>(x[i]), static_cast<int>(y[i]), image[i]);
         }
-        if (last == steps - 1) HanaDrawPairsOnField();
+        if (flight.IsLast()) HanaDrawPairsOnField();
         HanaPresentRect(box.left, box.top, box.right, box.bottom);
         ++hanaFlightFrames;
-        done = last + 1;
+        flight.Advance();
     }
     for (int i = n - 1; i >= 0; --i) {
         HanaRepaintRect(static_cast<int>(x[i]), static_cast<int>(y[i]), ImageWidth(image[i]),

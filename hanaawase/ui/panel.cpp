@@ -11,10 +11,11 @@
 #include "hanaawase/ui/layout_tables.h"
 #include "hanaawase/ui/outcome.h"
 #include "hanaawase/ui/table.h"
+#include "table/banner_animation.h"
 
 namespace {
 
-constexpr int DigitSheet = 713, PlateSheet = 714, NameSheet = 715, DarkeningMask = 302;
+constexpr int DigitSheet = 713, PlateSheet = 714, NameSheet = 715;
 constexpr int MinusGlyph = 10, PlusGlyph = 11;
 constexpr int MaxShownTotal = 9999;
 
@@ -92,9 +93,7 @@ int HanaDrawPanel() {
 int HanaDrawResultBanner() {
     const platform::Surface& banner = assets::LoadImage(
         assets::TableImage(HanaBannerBase(HanaGameOutcome(hana.totalScore)), resolution));
-    const platform::Surface& mask = Sheet(DarkeningMask);
-    platform::BitBlt(backBuffer, 0, 0, WholeWidth(), WholeHeight(), mask, 0, 0,
-                     platform::Rop::SrcAnd);
+    table::DarkenTable(backBuffer, WholeWidth(), WholeHeight(), resolution);
     platform::BitBlt(backBuffer, (WholeWidth() - banner.Width()) / 2,
                      (WholeHeight() - banner.Height()) / 2, banner.Width(), banner.Height(), banner,
                      0, 0);

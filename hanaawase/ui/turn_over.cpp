@@ -7,37 +7,8 @@
 #include "hanaawase/ui/layout_tables.h"
 #include "hanaawase/ui/table.h"
 #include "platform/clock.h"
-
-namespace {
-
-constexpr int TurnOverFrames = 7;
-constexpr uint32_t FrameMs = 50;
-
-struct TurnOverFrame {
-    bool face;
-    int width, x;  // on a card w wide at 0
-};
-
-TurnOverFrame FrameOf(int frame, int w) {
-    switch (frame) {
-        case 0:
-            return {false, (w / 4) * 3, w / 8};
-        case 1:
-            return {false, w / 2, w / 4};
-        case 2:
-            return {false, 4, (w - 4) / 2};
-        case 3:
-            return {true, 4, (w - 4) / 2};
-        case 4:
-            return {true, w / 2, w / 4};
-        case 5:
-            return {true, (w / 4) * 3, w / 8};
-        default:
-            return {true, w, 0};
-    }
-}
-
-}  // namespace
+#include "table/frame_pacing.h"
+#include "table/turn_over_frames.h"
 
 int HanaFlipStockCard() {
     const int r = resolution, x = HanaStockX[r], y = HanaStockY[r];
@@ -45,7 +16,7 @@ int HanaFlipStockCard() {
     const int face = hana.stock[HanaStockSize - hana.stockCount];
     uint32_t T = platform::GetTickCount();
     int frame = 0;
-    while (frame < TurnOverFrames) {
+    while (frame < table::TurnOverFrames) {
         // Under the turning card: the next stock card, or the table under the last.
         if (hana.stockCount <= 1)
             HanaRestoreFromTableBase(x, y, w, h);
@@ -58,24 +29,16 @@ int HanaFlipStockCard() {
                 HanaDrawCard(HanaFieldX[r][place] + PairOffset[r],
                              HanaFieldY[r][place] + PairOffset[r], card);
         }
-        const TurnOverFrame f = FrameOf(frame, w);
+        const table::TurnOverFrame f = table::TurnOverFrameOf(frame, w);
         const platform::Surface& image = *faceImages[f.face ? face : 48];
-        if (frame == TurnOverFrames - 1)
+        if (frame == table::TurnOverFrames - 1)
             platform::BitBlt(backBuffer, x, y, w, h, image, 0, 0);
         else
             platform::StretchBlt(backBuffer, x + f.x, y, f.width, h, image, 0, 0, image.Width(),
                                  image.Height());
         HanaPresentRect(x, y, x + w, y + h);
-        uint32_t now = platform::GetTickCount();
-        while (now - T < FrameMs) {
-            platform::CurrentClock().Pause();
-            now = platform::GetTickCount();
-        }
         // Late frames are skipped so that the turn keeps its time.
-        while (now - T >= FrameMs) {
-            ++frame;
-            T += FrameMs;
-        }
+        frame += table::WaitForNextFrame(T, table::TurnOverFrameMs);
     }
     HanaWait(100);
     return 1;

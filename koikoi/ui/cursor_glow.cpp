@@ -4,17 +4,19 @@
 #include "app/display.h"
 #include "app/program.h"
 #include "koikoi/state.h"
-#include "koikoi/ui/glow.h"
 #include "koikoi/ui/table.h"
+#include "table/glow.h"
 
 namespace koiui {
 
 namespace {
 
+using table::GlowFrames;
+
 void Glow(int x, int y, int width, int height) {
     const int r = resolution;
-    DrawGlowFrame(backBuffer, *glowStrip, GlowWidth[r], GlowHeight[r], koi.tickCounter % GlowFrames,
-                  x, y, width, height);
+    table::DrawGlowFrame(backBuffer, *glowStrip, GlowWidth[r], GlowHeight[r],
+                         koi.tickCounter % GlowFrames, x, y, width, height);
 }
 
 // The glow 1:1 around a card at (x, y).

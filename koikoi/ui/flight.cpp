@@ -7,8 +7,8 @@
 #include "app/shell.h"
 #include "cards/cards.h"
 #include "koikoi/state.h"
-#include "koikoi/ui/flight_steps.h"
 #include "koikoi/ui/table.h"
+#include "table/flight_steps.h"
 
 namespace koiui {
 
@@ -16,14 +16,10 @@ namespace {
 
 constexpr int MaxFlying = 8;  // a turn takes at most eight cards
 constexpr int DealSteps = 400, MoveSteps = 200;
-
-struct Box {
-    int left, top, right, bottom;
-    void Add(int x, int y, int w, int h) {
-        left = std::min(left, x), top = std::min(top, y);
-        right = std::max(right, x + w), bottom = std::max(bottom, y + h);
-    }
-};
+// A frame at most every 10 ms, about the rate a display shows them: drawing
+// and presenting at every millisecond would only burn the processor for
+// pictures nobody sees.
+constexpr uint32_t FrameMs = 10;
 
 }  // namespace
 
@@ -38,9 +34,9 @@ int FlyCards(const int startX[], const int startY[], const int targetX[], const 
     const bool hidden = !animationOn && (gameState == 2 || subState == 10);
     double x[MaxFlying], y[MaxFlying];
     for (int i = 0; i < n; ++i) x[i] = startX[i], y[i] = startY[i];
-    FlightSteps flight(steps);
+    table::FlightSteps flight(steps, FrameMs);
     while (!flight.Done()) {
-        Box box = {ClientWidth[r] - 1, ClientHeight[r], 0, 0};
+        table::DirtyBox box = {ClientWidth[r] - 1, ClientHeight[r], 0, 0};
         const int k = flight.Next();
         for (int i = 0; i < n; ++i)
             RepaintRect(static_cast<int>(x[i]), static_cast<int>(y[i]), w, h);

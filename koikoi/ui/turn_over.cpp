@@ -5,72 +5,27 @@
 #include "koikoi/state.h"
 #include "koikoi/ui/table.h"
 #include "platform/clock.h"
+#include "table/frame_pacing.h"
+#include "table/turn_over_frames.h"
 
 namespace koiui {
 
 namespace {
 
-constexpr uint32_t FrameMs = 50, PauseAfterMs = 100;
+constexpr uint32_t PauseAfterMs = 100;
 
-struct TurnFrame {
-    bool face;
-    int kind;  // width: 0 three quarters, 1 a half, 2 an edge of 4 pixels, 3 whole
-};
-
-// clang-format off
-//                                 image  width
-constexpr TurnFrame TurnFrames[] = {{false, 0},   // w / 4 x 3
-                                    {false, 1},   // w / 2
-                                    {false, 2},   // 4
-                                    {true,  2},   // 4
-                                    {true,  1},   // w / 2
-                                    {true,  0},   // w / 4 x 3
-                                    {true,  3}};  // w
-// clang-format on
-
-int FrameWidth(int kind, int w) {
-    switch (kind) {
-        case 0:
-            return w / 4 * 3;
-        case 1:
-            return w / 2;
-        case 2:
-            return 4;
-        default:
-            return w;
-    }
-}
-
-// Where the narrowed card starts, so that it stays centred on the stock.
-int FrameOffset(int kind, int w) {
-    switch (kind) {
-        case 0:
-            return w / 8;
-        case 1:
-            return w / 4;
-        case 2:
-            return (w - 4) / 2;
-        default:
-            return 0;
-    }
-}
-
-void DrawTurnFrame(const TurnFrame& f, int card) {
+void DrawTurnFrame(int frame, int card) {
     const int r = resolution;
     const int w = CardWidth[r], h = CardHeight[r];
+    const table::TurnOverFrame f = table::TurnOverFrameOf(frame, w);
     const int image = f.face ? card : 48;
     DrawCard(StockX[r], StockY[r], 48);
-    if (f.kind == 3) {
+    if (frame == table::TurnOverFrames - 1) {
         DrawCard(StockX[r], StockY[r], image);
         return;
     }
-    platform::StretchBlt(backBuffer, StockX[r] + FrameOffset(f.kind, w), StockY[r],
-                         FrameWidth(f.kind, w), h, *faceImages[image], 0, 0, w, h,
-                         platform::Rop::SrcCopy, platform::StretchMode::ColorOnColor);
-}
-
-void WaitUntil(uint32_t t0, uint32_t ms) {
-    while (platform::GetTickCount() - t0 < ms) platform::CurrentClock().Pause();
+    platform::StretchBlt(backBuffer, StockX[r] + f.x, StockY[r], f.width, h, *faceImages[image], 0,
+                         0, w, h, platform::Rop::SrcCopy, platform::StretchMode::ColorOnColor);
 }
 
 }  // namespace
@@ -82,14 +37,10 @@ int FlipStockCard() {
     uint32_t t0 = platform::GetTickCount();
     int frame = 0;
     // The frame shown follows the time elapsed: a slow machine skips frames.
-    while (frame < 7) {
-        DrawTurnFrame(TurnFrames[frame], card);
+    while (frame < table::TurnOverFrames) {
+        DrawTurnFrame(frame, card);
         PresentRect(StockX[r], StockY[r], StockX[r] + CardWidth[r], StockY[r] + CardHeight[r]);
-        WaitUntil(t0, FrameMs);
-        while (platform::GetTickCount() - t0 >= FrameMs) {
-            ++frame;
-            t0 += FrameMs;
-        }
+        frame += table::WaitForNextFrame(t0, table::TurnOverFrameMs);
     }
     platform::WaitMs(PauseAfterMs);
     return 1;

@@ -1,30 +1,29 @@
 // The timing of a card flight: one step per millisecond of the clock, the
 // steps that drawing fell behind taken together, so that a flight lasts its
-// number of steps in milliseconds however slow the drawing is.
+// number of steps in milliseconds however slow the drawing is and every card
+// lands exactly on its target on the last step.
 //
-// Frames are drawn at most every FrameMs, about the rate a display shows
-// them: drawing and presenting at every millisecond would only burn the
-// processor for pictures nobody sees. Nothing here knows the table; any
-// table's flight can use it.
+// A frame is drawn at most every frameMs: a table that draws at every
+// millisecond passes 1, one that draws at about the rate a display shows
+// pictures passes more.
 #pragma once
 #include <algorithm>
 #include <cstdint>
 
 #include "platform/clock.h"
 
-namespace koiui {
+namespace table {
 
 class FlightSteps {
   public:
-    static constexpr uint32_t FrameMs = 10;
-
-    explicit FlightSteps(int steps) : steps_(steps), t0_(platform::GetTickCount()) {}
+    FlightSteps(int steps, uint32_t frameMs)
+        : steps_(steps), frameMs_(frameMs), t0_(platform::GetTickCount()) {}
 
     bool Done() const { return step_ >= steps_; }
     // Waits for the next frame and returns k, the number of steps it takes;
-    // afterwards Step() is the index of the frame's last step.
+    // afterwards Remaining() and IsLast() speak of the frame's last step.
     int Next() {
-        const uint32_t wanted = std::min<uint32_t>(FrameMs, static_cast<uint32_t>(steps_ - step_));
+        const uint32_t wanted = std::min<uint32_t>(frameMs_, static_cast<uint32_t>(steps_ - step_));
         uint32_t elapsed = platform::GetTickCount() - t0_;
         while (elapsed < std::max<uint32_t>(wanted, 1)) {
             platform::CurrentClock().Pause();
@@ -44,8 +43,21 @@ class FlightSteps {
 
   private:
     int steps_;
+    uint32_t frameMs_;
     int step_ = 0;
     uint32_t t0_;
 };
 
-}  // namespace koiui
+// The part of the table a frame of a flight changed: where the cards were
+// and where they are now, presented at once.
+struct DirtyBox {
+    int left, top, right, bottom;
+    void Add(int x, int y, int w, int h) {
+        left = std::min(left, x);
+        top = std::min(top, y);
+        right = std::max(right, x + w);
+        bottom = std::max(bottom, y + h);
+    }
+};
+
+}  // namespace table

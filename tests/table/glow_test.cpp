@@ -1,0 +1,68 @@
+// The glow laid over a table: the mask cell clears a ring, the chosen frame
+// fills it, and the table inside and outside the ring is left alone.
+#include "table/glow.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using platform::Color;
+using platform::Rgb;
+using platform::Surface;
+
+constexpr int Cell = 4;
+constexpr Color TableColour = Rgb(0, 128, 0);
+
+Color FrameColour(int frame) {
+    return Rgb(40 * (frame + 1), 0, 200);
+}
+
+bool OnRing(int x, int y, int size) {
+    return x == 0 || y == 0 || x == size - 1 || y == size - 1;
+}
+
+// Five frames with a coloured ring on black, then the mask: black ring, white inside.
+Surface Strip() {
+    Surface strip((table::GlowFrames + 1) * Cell, Cell);
+    for (int cell = 0; cell <= table::GlowFrames; ++cell) {
+        for (int y = 0; y < Cell; ++y) {
+            for (int x = 0; x < Cell; ++x) {
+                const bool ring = OnRing(x, y, Cell);
+                const Color c = cell == table::GlowMaskCell
+                                    ? (ring ? platform::Black : platform::White)
+                                    : (ring ? FrameColour(cell) : platform::Black);
+                strip.SetPixel(cell * Cell + x, y, c);
+            }
+        }
+    }
+    return strip;
+}
+
+}  // namespace
+
+TEST(GlowTest, EachFrameRingsTheCardAndLeavesTheTableInsideAlone) {
+    const Surface strip = Strip();
+    for (int frame = 0; frame < table::GlowFrames; ++frame) {
+        Surface dst(10, 10, TableColour);
+        table::DrawGlowFrame(dst, strip, Cell, Cell, frame, 3, 2, Cell, Cell);
+        for (int y = 0; y < Cell; ++y)
+            for (int x = 0; x < Cell; ++x)
+                EXPECT_EQ(dst.Pixel(3 + x, 2 + y),
+                          OnRing(x, y, Cell) ? FrameColour(frame) : TableColour)
+                    << frame << " " << x << "," << y;
+        EXPECT_EQ(dst.Pixel(2, 2), TableColour);
+        EXPECT_EQ(dst.Pixel(3 + Cell, 2), TableColour);
+    }
+}
+
+TEST(GlowTest, AnEnlargedGlowStretchesTheRingWithTheMask) {
+    const Surface strip = Strip();
+    Surface dst(12, 12, TableColour);
+    table::DrawGlowFrame(dst, strip, Cell, Cell, 2, 0, 0, 2 * Cell, 2 * Cell);
+    // Every strip pixel becomes two by two: the ring is two pixels thick.
+    for (int y = 0; y < 2 * Cell; ++y)
+        for (int x = 0; x < 2 * Cell; ++x)
+            EXPECT_EQ(dst.Pixel(x, y), OnRing(x / 2, y / 2, Cell) ? FrameColour(2) : TableColour)
+                << x << "," << y;
+    EXPECT_EQ(dst.Pixel(2 * Cell, 0), TableColour);
+}
