@@ -63,6 +63,9 @@ void MeasureCharacterCell() {
 }
 
 bool InitApplication() {
+    // From the start, the system's request to end is obeyed at once; the
+    // files are only written once they have been read.
+    platform::OnTerminateRequest(EndAtOnce);
     if (!platform::AcquireInstanceLock()) {
         platform::MessageBox("Kiraboはすでに起動されています", "起動エラー",
                              platform::BoxButtons::Ok, platform::BoxIcon::Hand, false);
@@ -71,7 +74,6 @@ bool InitApplication() {
     LoadSettings();
     LoadRecords();
     InstallShell(&windowShell);
-    platform::OnTerminateRequest(EndAtOnce);
 
     uint32_t titleShown = platform::GetTickCount();
     platform::ShowTitleWindow("Kirabo", assets::LoadImage(assets::TitleImage));

@@ -1,11 +1,14 @@
 // The real program as separate processes: one copy at a time, and the
 // system's request to end saves without asking.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <thread>
 
@@ -38,6 +41,21 @@ int WaitExit(pid_t pid, int seconds) {
     return -2;
 }
 
+// Waits until a running copy holds the single-instance lock.
+bool WaitForLockHeld(const std::string& runtimeDir) {
+    std::string path = runtimeDir + "/kirabo.lock";
+    for (int i = 0; i < 400; ++i) {
+        int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            bool held = flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+            close(fd);  // closing drops a lock this test took itself
+            if (held) return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+}
+
 bool Exists(const std::string& path) {
     struct stat st;
     return stat(path.c_str(), &st) == 0;
@@ -49,8 +67,7 @@ TEST(Process, SecondCopyIsRefusedAndTheFirstSavesWhenTheSystemEndsIt) {
     TestDataDir data;
     setenv("XDG_RUNTIME_DIR", data.root.c_str(), 1);
     pid_t first = Start(data.root + "/first.log");
-    // Wait until the first copy holds the lock (its window is up).
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    ASSERT_TRUE(WaitForLockHeld(data.root));
     ASSERT_FALSE(Exists(data.Path("settei.dat")));
 
     pid_t second = Start(data.root + "/second.log");
@@ -68,10 +85,12 @@ TEST(Process, SecondCopyIsRefusedAndTheFirstSavesWhenTheSystemEndsIt) {
 
     // A copy killed outright leaves no lock behind.
     pid_t third = Start(data.root + "/third.log");
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    ASSERT_TRUE(WaitForLockHeld(data.root));
     kill(third, SIGKILL);
     EXPECT_EQ(WaitExit(third, 10), -1);
     pid_t fourth = Start(data.root + "/fourth.log");
+    ASSERT_TRUE(WaitForLockHeld(data.root));
+    // Let it finish starting up before the system asks it to end.
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));
     kill(fourth, SIGTERM);
     EXPECT_EQ(WaitExit(fourth, 20), 0);
