@@ -23,3 +23,10 @@ void PlayMusic() {
 void StopMusic() {
     currentShell->StopMusic();
 }
+
+void EndGameAfterResult() {
+    gameState = -1;
+    currentShell->EnableScoreTableMenu(false);
+    currentShell->PlayMusic();
+    currentShell->InvalidateClient();
+}

@@ -32,3 +32,8 @@ void PlaySoundEffect(int number);
 // Music for the situation: the title tune with no game, else the chosen tune.
 void PlayMusic();
 void StopMusic();
+
+// A game is over and its result clicked away: no game runs any more, the
+// score table item greys, the title tune plays and the plain background shows.
+// The game then frees its own state.
+void EndGameAfterResult();

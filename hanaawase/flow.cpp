@@ -103,10 +103,7 @@ void FinalWait() {
         Shell().WaitForInput(100);
         return;
     }
-    gameState = -1;
-    Shell().EnableScoreTableMenu(false);
-    PlayMusic();
-    Shell().InvalidateClient();
+    EndGameAfterResult();
     HanaReleaseGame();
 }
 

@@ -116,10 +116,7 @@ void AwaitResultClick() {
         Shell().WaitForInput(100);
         return;
     }
-    gameState = -1;
-    Shell().EnableScoreTableMenu(false);
-    PlayMusic();
-    Shell().InvalidateClient();
+    EndGameAfterResult();
     ReleaseKoiKoiGame();
 }
 
