@@ -22,6 +22,8 @@ int handsOption = 0;
 int sakeOption = 0;
 int oyakenOption = 0;
 
+int comLevel = 1;
+
 int suppressMusicNotify = 0;
 
 int charWidth = 8, charHeight = 16;

@@ -27,6 +27,9 @@ extern int handsOption;   // 0 six hands, 1 twelve, 2 unlimited
 extern int sakeOption;    // 月見 /花見: 0 none, 1 three 文, 2 five 文
 extern int oyakenOption;  // 親権: 0 off, 1 on
 
+// Preferences beyond the ten settings, kept in kirabo.ini (preferences.h).
+extern int comLevel;  // computer players: 0 gentle, 1 normal (the default), 2 strong
+
 // Set while the program itself stops and restarts the music, so that the
 // stop's end-of-tune notice does not start the old tune again.
 extern int suppressMusicNotify;

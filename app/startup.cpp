@@ -6,6 +6,7 @@
 #include "app/games.h"
 #include "app/main_window.h"
 #include "app/music.h"
+#include "app/preferences.h"
 #include "app/program.h"
 #include "app/records.h"
 #include "app/settings.h"
@@ -73,6 +74,7 @@ bool InitApplication() {
     }
     LoadSettings();
     LoadRecords();
+    LoadPreferences();
     InstallShell(&windowShell);
 
     uint32_t titleShown = platform::GetTickCount();

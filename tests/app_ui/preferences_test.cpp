@@ -1,0 +1,27 @@
+// kirabo.ini: the preferences beyond the ten settings.
+#include "app/preferences.h"
+
+#include <gtest/gtest.h>
+
+#include "app/program.h"
+#include "tests/app/data_dir.h"
+
+TEST(Preferences, RoundTripAndDefaults) {
+    TestDataDir data;
+    LoadPreferences();
+    EXPECT_EQ(comLevel, 1) << "no file: the specified computer players";
+
+    comLevel = 2;
+    SavePreferences();
+    comLevel = 0;
+    LoadPreferences();
+    EXPECT_EQ(comLevel, 2);
+
+    for (const char* damaged : {"[computer]\nlevel=7\n", "[computer]\nlevel=strong\n",
+                                "\x01\x02garbage", "[computer]\nlevel=-1\n"}) {
+        data.Write("kirabo.ini", damaged);
+        comLevel = 2;
+        LoadPreferences();
+        EXPECT_EQ(comLevel, 1) << damaged;
+    }
+}
