@@ -20,6 +20,8 @@ void ChooseMusic(int choice) {
     musicChoice = choice;
 }
 void MusicForNewGame() {}
-const char* TuneForSituation() { return nullptr; }
+const char* TuneForSituation() {
+    return nullptr;
+}
 void SetMusicFolder(const std::string&) {}
 void PlayEffect(int) {}

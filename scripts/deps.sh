@@ -6,7 +6,7 @@ KIRABO_PACKAGES=(
   libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-aoyagi-kouzan-t
   libgtest-dev googletest
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   xvfb xauth desktop-file-utils appstream dpkg-dev
 )
 

@@ -21,6 +21,11 @@ class MainWindowTest : public ::testing::Test {
         data_->Write("settei.dat", "0011111000");
         ASSERT_TRUE(InitApplication());
     }
+    // The data folder goes with the last test of the binary.
+    static void TearDownTestSuite() {
+        delete data_;
+        data_ = nullptr;
+    }
     static TestDataDir* data_;
 };
 TestDataDir* MainWindowTest::data_ = nullptr;

@@ -166,6 +166,11 @@ class StormTest : public ::testing::Test {
         EXPECT_FALSE(platform::IsMenuItemEnabled(40005));
     }
 
+    // The data folder goes with the last test of the binary.
+    static void TearDownTestSuite() {
+        delete data_;
+        data_ = nullptr;
+    }
     static TestDataDir* data_;
     static platform::FakeClock clock_;
     std::mt19937 rng_;

@@ -82,11 +82,24 @@ int DeliverNotices() {
     return delivered;
 }
 
+namespace {
+// The tune folders made by this test binary, removed when it ends.
+struct TuneFolders {
+    std::vector<std::filesystem::path> made;
+    ~TuneFolders() {
+        std::error_code ignored;
+        for (const auto& dir : made) std::filesystem::remove_all(dir, ignored);
+    }
+};
+TuneFolders tuneFolders;
+}  // namespace
+
 std::string MakeShortTunes(const std::vector<std::string>& damaged) {
     static int serial = 0;
     const auto dir = std::filesystem::temp_directory_path() /
                      ("kirabo-tunes-" + std::to_string(getpid()) + "-" + std::to_string(serial++));
     std::filesystem::create_directories(dir);
+    tuneFolders.made.push_back(dir);
     midi::Song song;
     std::string error;
     midi::ParseScore(ShortTune, song, error);

@@ -36,6 +36,11 @@ class HanaWindowGameTest : public ::testing::Test {
         data_->Write("settei.dat", "1203110000");
         ASSERT_TRUE(InitApplication());
     }
+    // The data folder goes with the last test of the binary.
+    static void TearDownTestSuite() {
+        delete data_;
+        data_ = nullptr;
+    }
     static TestDataDir* data_;
 };
 TestDataDir* HanaWindowGameTest::data_ = nullptr;

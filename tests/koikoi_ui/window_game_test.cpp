@@ -118,6 +118,11 @@ class WindowGameTest : public ::testing::Test {
         });
     }
 
+    // The data folder goes with the last test of the binary.
+    static void TearDownTestSuite() {
+        delete data_;
+        data_ = nullptr;
+    }
     static TestDataDir* data_;
     platform::FakeClock clock_{1000, 1};
     std::map<int, int> dialogs_;

@@ -196,7 +196,8 @@ int RunKoiKoiSim(int argc, char** argv) {
             int before = gameState;
             KoiKoiStep();
             if (before == 5) ++hands;
-            bool betweenTurns = (gameState == 3 && subState <= 1) || gameState == 4 || gameState == 5;
+            bool betweenTurns =
+                (gameState == 3 && subState <= 1) || gameState == 4 || gameState == 5;
             if (o.check && betweenTurns) {
                 std::string fault = CheckKoiKoiInvariants();
                 if (!fault.empty()) {
