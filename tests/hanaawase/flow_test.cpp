@@ -75,7 +75,7 @@ TEST_F(HanaFlowTest, AnUnlimitedGameGoesOnPastTwelveHands) {
 }
 
 TEST_F(HanaFlowTest, RecordsCountTheUsersHandsAndTheGame) {
-    UserPolicy policy{UserPolicy::Random, 5};
+    UserPolicy policy{UserPolicy::AtRandom, 5};
     std::vector<int> mine, com1, com2;
     int totals[3] = {};
     PlayGame(policy, nullptr, [&] {

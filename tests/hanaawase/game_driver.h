@@ -10,7 +10,7 @@
 #include "hanaawase/state.h"
 
 struct UserPolicy {
-    enum Kind { First, Last, Random } kind = First;
+    enum Kind { First, Last, AtRandom } kind = First;
     uint32_t state = 1;
     int Next(int n) {
         state = state * 1103515245u + 12345u;
