@@ -42,9 +42,7 @@ void ShowMusicError(const std::string& text) {
 // At logout the system asks the program to end: keep what the player has
 // and go without asking or showing anything, whatever dialog is open.
 void EndAtOnce() {
-    SilenceStorageReports();
-    SaveSettings();
-    SaveWholeRecords();
+    SaveAtEndOfRun(true);
     MusicStop();
     ShutdownAudio();
     _exit(0);
@@ -120,8 +118,7 @@ bool InitApplication() {
 
 void ShutdownApplication() {
     if (gameState != -1) ReleaseCurrentGame();
-    SaveSettings();
-    SaveWholeRecords();
+    SaveAtEndOfRun(false);
     MusicStop();
     ShutdownAudio();
     InstallShell(nullptr);

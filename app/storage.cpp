@@ -2,6 +2,8 @@
 
 #include <set>
 
+#include "app/records.h"
+#include "app/settings.h"
 #include "app/shell.h"
 #include "platform/files.h"
 
@@ -39,12 +41,14 @@ bool SaveDataFile(const std::string& path, const std::string& bytes) {
     return false;
 }
 
-void DisableSaving() {
-    savingDisabled = true;
+void SaveAtEndOfRun(bool quietly) {
+    if (quietly) silent = true;
+    SaveSettings();
+    SaveWholeRecords();
 }
 
-void SilenceStorageReports() {
-    silent = true;
+void DisableSaving() {
+    savingDisabled = true;
 }
 
 void ResetStorageReport() {

@@ -21,11 +21,13 @@ void SetAsideForeignFile(const std::string& path);
 // (above) is not written and not reported again.
 bool SaveDataFile(const std::string& path, const std::string& bytes);
 
+// The end of the run, however it comes (the window closed, or the system's
+// request to end inside any dialog): the settings, and the record as it stood
+// when last whole. `quietly`: nothing more is shown to the player.
+void SaveAtEndOfRun(bool quietly);
+
 // Nothing is saved during this run (another copy's folder cannot be locked).
 void DisableSaving();
-// The program is ending at the system's request: saves go on, but nothing is
-// shown to the player any more.
-void SilenceStorageReports();
 
 // Forget every report, kept file and setting above (tests).
 void ResetStorageReport();
