@@ -126,3 +126,23 @@ TEST(Process, AtTheEndNothingIsAskedAndAFileSizeLimitIsAFailedSaveNotAKill) {
     EXPECT_EQ(data.Read("record.dat"), record);
     unsetenv("XDG_RUNTIME_DIR");
 }
+
+TEST(Process, ALockThatCannotBeTakenIsReportedAndThatCopyWritesNothing) {
+    TestDataDir data;
+    setenv("XDG_RUNTIME_DIR", data.root.c_str(), 1);
+    std::system(("mkdir -p " + data.Path("kirabo.lock")).c_str());
+    pid_t copy = Start(data.root + "/copy.log");
+    std::string text;
+    for (int i = 0; i < 400 && text.find("ロックできません") == std::string::npos; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        std::ifstream log(data.root + "/copy.log");
+        text.assign(std::istreambuf_iterator<char>(log), {});
+    }
+    EXPECT_NE(text.find(data.Path("kirabo.lock")), std::string::npos) << text;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+    kill(copy, SIGTERM);
+    EXPECT_EQ(WaitExit(copy, 20), 0);
+    EXPECT_FALSE(Exists(data.Path("settei.dat")));
+    EXPECT_FALSE(Exists(data.Path("record.dat")));
+    unsetenv("XDG_RUNTIME_DIR");
+}
