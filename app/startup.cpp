@@ -43,6 +43,7 @@ void ShowMusicError(const std::string& text) {
 // and go without asking or showing anything, whatever dialog is open.
 void EndAtOnce() {
     SaveAtEndOfRun(true);
+    SetMusicHooks(nullptr, nullptr);
     MusicStop();
     ShutdownAudio();
     _exit(0);

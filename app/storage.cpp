@@ -22,6 +22,7 @@ void KeepFile(const std::string& path) {
 }  // namespace
 
 void LoadDataFile(const std::string& path, size_t maxBytes, std::string& bytes) {
+    if (!savingDisabled) platform::RemoveLeftoverTemporaries(path);
     if (platform::ReadDataBytes(path, maxBytes, bytes) == platform::ReadResult::Unusable)
         KeepFile(path);
 }

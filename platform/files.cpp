@@ -1,5 +1,6 @@
 #include "platform/files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <stdio.h>
@@ -166,6 +167,23 @@ bool SaveFileBytes(const std::string& path, const std::string& bytes) {
         close(dirFd);
     }
     return true;
+}
+
+void RemoveLeftoverTemporaries(const std::string& path) {
+    std::string folder = FolderOf(path);
+    std::string prefix = ".";
+    prefix.append(BaseName(path)).append(".");
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) return;
+    while (dirent* entry = readdir(dir)) {
+        std::string name = entry->d_name;
+        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        struct stat st;
+        std::string leftover = folder + "/" + name;
+        if (lstat(leftover.c_str(), &st) == 0 && S_ISREG(st.st_mode)) unlink(leftover.c_str());
+    }
+    closedir(dir);
 }
 
 std::string SetFileAside(const std::string& path) {

@@ -44,6 +44,10 @@ bool ReadFileBytes(const std::string& path, size_t maxBytes, std::string& out);
 // False, with nothing changed, when the folder or file cannot be written.
 bool SaveFileBytes(const std::string& path, const std::string& bytes);
 
+// Removes the temporary files that saves of `path` cut short by a kill left
+// behind. Only for the one copy that holds the data folder's lock.
+void RemoveLeftoverTemporaries(const std::string& path);
+
 // Moves the file whole, as it is, to `path`.damaged (or .damaged-2, -3, ...
 // when that is taken: an older copy is never overwritten). Its permissions go
 // with it. Returns the new name, or empty when it could not be moved.

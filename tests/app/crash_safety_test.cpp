@@ -182,6 +182,13 @@ TEST(CrashSafety, AKillAtAnyMomentLeavesAWholeRecordWithEveryFinishedHand) {
         EXPECT_EQ(data.Read("settei.dat"), std::string("0000000000\0", 11));
     }
     EXPECT_GT(lastSaved, 12);
+    // The next run clears away what saves cut short left behind.
+    LoadSettings();
+    LoadRecords();
+    EXPECT_EQ(
+        std::system(("test \"$(ls -A " + data.dir + ")\" = \"$(printf 'record.dat\\nsettei.dat')\"")
+                        .c_str()),
+        0);
 }
 
 TEST(CrashSafety, AFullDiskKeepsTheOldRecordAndTellsThePlayerOnce) {
