@@ -52,7 +52,7 @@ TEST(Settings, DamagedFieldsReadAsZeroAndTheRestAsTheyStand) {
 
 TEST(Settings, TheProgramsOwnFileIsSavedAsExactlyTheFormat) {
     TestDataDir data;
-    for (std::string own : {std::string("0223011101\0old bytes of an earlier file", 41),
+    for (std::string own : {std::string("0223011101\0old bytes of an earlier file", 39),
                             std::string("0223011101\n"), std::string("0223011101\r\n")}) {
         data.Write("settei.dat", own);
         LoadSettings();

@@ -18,7 +18,7 @@
 
 namespace {
 
-const std::string PlayedRecord("40 0 17 0 480 0 160 0 25 0 2210 0 \0", 36);
+const std::string PlayedRecord("40 0 17 0 480 0 160 0 25 0 2210 0 \0", 35);
 const std::string SomeSettings("1211111101\0", 11);
 
 struct ReportingShell : ShellServices {
@@ -119,7 +119,10 @@ TEST_F(StorageTest, FilesInTheCurrentFolderAreNotTheProgramsAndAreNeverTouched) 
     std::string theirs = "0123456789\0 someone else's file";
     std::ofstream(data.root + "/settei.dat", std::ios::binary) << theirs;
     std::ofstream(data.root + "/record.dat", std::ios::binary) << "1 2 3 ";
-    ASSERT_EQ(std::string(get_current_dir_name()), data.root);
+    char* cwd = get_current_dir_name();
+    std::string current = cwd;
+    std::free(cwd);
+    ASSERT_EQ(current, data.root);
     LoadPlayAndSave();
     EXPECT_EQ(SettingsPath(), data.Path("settei.dat"));
     EXPECT_EQ(RecordsPath(), data.Path("record.dat"));
