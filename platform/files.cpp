@@ -94,6 +94,8 @@ std::string UserDataDir() {
 
 std::string DataDir() {
     std::string beside = ExecutableDir();
+    // Without a known place of the program, only the user's data folder.
+    if (beside.empty() || beside[0] != '/') return UserDataDir();
     for (const char* name : DataFileNames) {
         if (Exists(beside + "/" + name)) return beside;
     }

@@ -18,7 +18,8 @@
 
 namespace {
 
-pid_t Start(const std::string& log, const std::function<void()>& inChild = {}) {
+pid_t Start(const std::string& log, const std::function<void()>& inChild = {},
+            const char* binary = KIRABO_BINARY) {
     pid_t pid = fork();
     if (pid == 0) {
         if (inChild) inChild();
@@ -26,7 +27,7 @@ pid_t Start(const std::string& log, const std::function<void()>& inChild = {}) {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         setenv("KIRABO_TEST_ANSWER", "yes", 1);
         freopen(log.c_str(), "w", stderr);
-        execl(KIRABO_BINARY, KIRABO_BINARY, nullptr);
+        execl(binary, binary, nullptr);
         _exit(127);
     }
     return pid;
@@ -144,5 +145,35 @@ TEST(Process, ALockThatCannotBeTakenIsReportedAndThatCopyWritesNothing) {
     EXPECT_EQ(WaitExit(copy, 20), 0);
     EXPECT_FALSE(Exists(data.Path("settei.dat")));
     EXPECT_FALSE(Exists(data.Path("record.dat")));
+    unsetenv("XDG_RUNTIME_DIR");
+}
+
+TEST(Process, APortableCopyKeepsItsFilesBesideItselfAndNeverInTheCurrentFolder) {
+    TestDataDir data;
+    setenv("XDG_RUNTIME_DIR", data.root.c_str(), 1);
+    std::string portable = data.root + "/portable";
+    std::system(("mkdir -p " + portable + " && cp " KIRABO_BINARY " " + portable +
+                 "/kirabo && : > " + portable + "/settei.dat")
+                    .c_str());
+    // Started from a folder holding someone else's files of the same names.
+    std::string elsewhere = data.root + "/elsewhere";
+    std::system(("mkdir -p " + elsewhere).c_str());
+    const std::string theirs = "name,score\nsomeone,12\n";
+    std::ofstream(elsewhere + "/record.dat") << theirs;
+    std::string binary = portable + "/kirabo";
+    pid_t copy = Start(
+        data.root + "/copy.log", [&] { (void)!chdir(elsewhere.c_str()); }, binary.c_str());
+    ASSERT_TRUE(WaitForLockHeld(portable));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    kill(copy, SIGTERM);
+    EXPECT_EQ(WaitExit(copy, 20), 0);
+    std::ifstream settings(portable + "/settei.dat", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(settings), {}),
+              std::string("0000000000\0", 11));
+    EXPECT_TRUE(Exists(portable + "/record.dat"));
+    EXPECT_FALSE(Exists(data.dir)) << "the user's data folder was used";
+    std::ifstream their(elsewhere + "/record.dat", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(their), {}), theirs);
+    EXPECT_FALSE(Exists(elsewhere + "/settei.dat"));
     unsetenv("XDG_RUNTIME_DIR");
 }
