@@ -1,5 +1,7 @@
 #include "assets/catalogue.h"
 
+#include <malloc.h>
+
 #include <map>
 
 #include "assets/art.h"
@@ -25,6 +27,8 @@ void KeepOnlyImagesFor(int resolution, int backgroundChoice) {
         it = unneeded ? cache.erase(it) : std::next(it);
     }
     art::ForgetMadeCards();
+    // Give the freed pictures back to the system, not only to the heap.
+    malloc_trim(0);
 }
 
 size_t KeptImageCount() {
