@@ -34,6 +34,6 @@ void WindowShell::ReportUnwritableFolder(const std::string& folder) {
 void WindowShell::ReportUnusableFile(const std::string& path) {
     platform::MessageBox("次のファイルを読み込めません:\n" + path +
                              "\nこのファイルはそのまま残し、上書きしません。"
-                             "ゲームはこのまま続けられますが、その内容は保存されません。",
+                             "ゲームはこのまま続けられますが、このファイルには保存しません。",
                          "Kirabo", platform::BoxButtons::Ok, platform::BoxIcon::Hand);
 }
