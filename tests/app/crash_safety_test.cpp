@@ -27,26 +27,32 @@
 
 namespace {
 
-// Plays Koi-Koi games for ever, as the window does, saving the record after
-// every hand; after each hand it tells the parent how many hands are saved.
+// Plays Koi-Koi and Hana-awase games in turn for ever, as the window does,
+// saving the record after every hand; after each hand it tells the parent how
+// many hands of both games are saved.
 [[noreturn]] void PlayForEver(int reportFd) {
     platform::FakeClock clock(0, 1000);
     platform::SetClock(&clock);
     LoadSettings();
     LoadRecords();
     SeedRandom(static_cast<uint32_t>(getpid()));
+    int reported = recKoiHandsPlayed + recHanaHandsPlayed;
+    auto report = [&] {
+        int saved = recKoiHandsPlayed + recHanaHandsPlayed;
+        if (saved == reported) return;
+        reported = saved;
+        if (write(reportFd, &saved, sizeof saved) != sizeof saved) _exit(3);
+    };
+    UserPolicy policy;
     for (;;) {
         gameState = 0;
         subState = 0;
         while (gameState != -1) {
             ChooseForHuman(SelfPlayPolicy::Last);
-            int before = gameState;
             KoiKoiStep();
-            if (before == 5) {
-                int saved = recKoiHandsPlayed;
-                if (write(reportFd, &saved, sizeof saved) != sizeof saved) _exit(3);
-            }
+            report();
         }
+        PlayGame(policy, nullptr, report);
     }
 }
 
@@ -175,10 +181,11 @@ TEST(CrashSafety, AKillAtAnyMomentLeavesAWholeRecordWithEveryFinishedHand) {
 
         std::string bytes = data.Read("record.dat");
         ASSERT_TRUE(ParseRecords(bytes)) << "round " << round << ": torn record";
-        EXPECT_GE(recKoiHandsPlayed, hands) << "round " << round << ": a finished hand was lost";
-        EXPECT_GE(recKoiHandsPlayed, lastSaved);
+        int onDisk = recKoiHandsPlayed + recHanaHandsPlayed;
+        EXPECT_GE(onDisk, hands) << "round " << round << ": a finished hand was lost";
+        EXPECT_GE(onDisk, lastSaved);
         ExpectCountersAgree("round " + std::to_string(round));
-        lastSaved = recKoiHandsPlayed;
+        lastSaved = onDisk;
         EXPECT_EQ(data.Read("settei.dat"), std::string("0000000000\0", 11));
     }
     EXPECT_GT(lastSaved, 12);
