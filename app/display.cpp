@@ -14,6 +14,8 @@ const platform::Surface* homePageLabel;
 platform::Surface pristineBackground, tableBase, pileLayer, backBuffer;
 
 void LoadBackgroundSurfaces() {
+    // Only what the table shows now stays in memory.
+    assets::KeepOnlyImagesFor(resolution, backgroundChoice);
     const platform::Surface& background =
         LoadImage(TableImage(700 + 10 * (currentGame ? 1 : 0) + backgroundChoice, resolution));
     pristineBackground = background;

@@ -28,14 +28,15 @@ bool IsFile(const std::string& path) {
 }
 
 // The tunes live beside the program (a build), or in the program's data
-// folder (an installed game); failing that, in the current folder.
+// folder (an installed game); never in the current folder, which is
+// whatever folder the game was started from.
 std::string FindTune(const std::string& name) {
     if (!musicFolder.empty()) return musicFolder + "/" + name;
     const std::string besideProgram = platform::ExecutableDir() + "/" + name;
     if (IsFile(besideProgram)) return besideProgram;
     const std::string installed = platform::ExecutableDir() + "/../share/kirabo/" + name;
     if (IsFile(installed)) return installed;
-    return name;
+    return {};
 }
 
 // The stop that is about to happen will bring a notice; make it restart

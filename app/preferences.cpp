@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/program.h"
+#include "app/storage.h"
 #include "platform/files.h"
 #include "platform/ini_file.h"
 
@@ -21,15 +22,23 @@ const Preference Preferences[] = {
     {"computer/level", &comLevel, 1, 0, 2},
 };
 
-std::string PreferencesPath() {
-    return platform::LocateDataFile("kirabo.ini");
-}
+std::string preferencesPath;
+// Far more than the preferences need; a larger file is not ours.
+constexpr size_t MaxIniBytes = 16 * 1024;
 
 }  // namespace
 
 void LoadPreferences() {
     for (const Preference& p : Preferences) *p.value = p.defaultValue;
-    for (const auto& [key, value] : platform::ReadIniIntegers(PreferencesPath())) {
+    preferencesPath = platform::LocateDataFile("kirabo.ini");
+    std::string text;
+    LoadDataFile(preferencesPath, MaxIniBytes + 1, text);
+    platform::IniValues values;
+    if (text.size() > MaxIniBytes || !platform::ParseIniIntegers(text, values)) {
+        values.clear();
+        SetAsideForeignFile(preferencesPath);
+    }
+    for (const auto& [key, value] : values) {
         for (const Preference& p : Preferences) {
             if (key == p.key && value >= p.minValue && value <= p.maxValue) *p.value = value;
         }
@@ -39,5 +48,6 @@ void LoadPreferences() {
 void SavePreferences() {
     platform::IniValues values;
     for (const Preference& p : Preferences) values.emplace_back(p.key, *p.value);
-    platform::WriteIniIntegers(PreferencesPath(), values);
+    if (!preferencesPath.empty())
+        SaveDataFile(preferencesPath, platform::FormatIniIntegers(values));
 }

@@ -16,6 +16,11 @@ int recKoiTotalMon = 0, recHanaTotalPoints = 0;
 namespace {
 
 std::string recordsPath;
+// The record as it stood when last every counter agreed (at load, and at the
+// end of each hand and game), and the last text written to the file.
+std::string wholeRecord, savedRecord;
+// Far more than the format's hundred bytes: enough to tell a foreign file.
+constexpr size_t MaxRecordBytes = 4096;
 
 int* const Fields[RecordFieldCount] = {
     &recKoiGamesPlayed, &recHanaGamesPlayed, &recKoiGamesWon, &recHanaGamesWon,
@@ -32,17 +37,29 @@ int Clamp(long long v) {
     return static_cast<int>(std::clamp(v, FieldMin, FieldMax));
 }
 
-// A signed decimal number, or false for anything else.
-bool ParseNumber(const std::string& text, int& value) {
-    size_t i = text.size() > 0 && text[0] == '-' ? 1 : 0;
-    if (i == text.size() || text.size() > 9) return false;
+// The field's number as the format's reader takes it: leading blanks, an
+// optional sign, then digits up to the first other character. A field with no
+// digits is 0.
+int ConvertField(const std::string& field) {
+    size_t i = field.find_first_not_of("\t\n\v\f\r");
+    if (i == std::string::npos) return 0;
+    bool negative = field[i] == '-';
+    if (field[i] == '-' || field[i] == '+') ++i;
     long long v = 0;
-    for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') return false;
-        v = v * 10 + (text[i] - '0');
-    }
-    value = Clamp(text[0] == '-' ? -v : v);
-    return true;
+    for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i)
+        v = std::min(v * 10 + (field[i] - '0'), FieldMax + 1);
+    return Clamp(negative ? -v : v);
+}
+
+// What the program itself writes, or a hand edit of it: a signed number of at
+// most nine characters (a "+" allowed), perhaps with a line end after it.
+bool IsPlainNumber(const std::string& field) {
+    std::string text = field.substr(0, field.find_last_not_of("\r\n") + 1);
+    if (text.empty()) return true;
+    if (text.size() > 9) return false;
+    size_t i = (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    if (i == text.size()) return false;
+    return text.find_first_not_of("0123456789", i) == std::string::npos;
 }
 
 }  // namespace
@@ -54,7 +71,7 @@ void ClearRecords() {
 
 bool ParseRecords(const std::string& bytes) {
     std::string text = bytes.substr(0, bytes.find('\0'));
-    bool whole = true;
+    bool ours = true;
     size_t pos = 0;
     int present = 0;
     for (int i = 0; i < RecordFieldCount; ++i) {
@@ -64,12 +81,16 @@ bool ParseRecords(const std::string& bytes) {
         std::string field = text.substr(pos, end - pos);
         pos = end + 1;
         ++present;
-        if (!field.empty() && !ParseNumber(field, *Fields[i])) whole = false;
+        *Fields[i] = ConvertField(field);
+        if (!IsPlainNumber(field)) ours = false;
     }
+    // After the twelve numbers only a line end may follow.
+    if (pos < text.size() && text.find_first_not_of(" \t\r\n", pos) != std::string::npos)
+        ours = false;
     // With no best hand on file the first Hana-awase hand, even a lost one,
     // must become the best.
     if (present <= HanaBestField) recHanaBestHand = NoHanaBestHand;
-    return whole;
+    return ours;
 }
 
 std::string FormatRecords() {
@@ -86,16 +107,23 @@ std::string FormatRecords() {
 int LoadRecords() {
     recordsPath = platform::LocateDataFile("record.dat");
     std::string bytes;
-    platform::ReadFileBytes(recordsPath, 4096, bytes);
-    if (!ParseRecords(bytes)) {
-        // Keep the damaged file as it was before the next save writes over it.
-        platform::SaveFileBytes(recordsPath + ".damaged", bytes);
-    }
+    LoadDataFile(recordsPath, MaxRecordBytes, bytes);
+    if (!ParseRecords(bytes)) SetAsideForeignFile(recordsPath);
+    wholeRecord = FormatRecords();
+    savedRecord.clear();
     return 1;
 }
 
 int SaveRecords() {
-    if (!recordsPath.empty()) SaveDataFile(recordsPath, FormatRecords());
+    wholeRecord = FormatRecords();
+    if (!recordsPath.empty() && SaveDataFile(recordsPath, wholeRecord)) savedRecord = wholeRecord;
+    return 1;
+}
+
+int SaveWholeRecords() {
+    if (!recordsPath.empty() && wholeRecord != savedRecord &&
+        SaveDataFile(recordsPath, wholeRecord))
+        savedRecord = wholeRecord;
     return 1;
 }
 

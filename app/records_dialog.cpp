@@ -87,7 +87,11 @@ void RecordsDialogProc::OnPaint(platform::Dialog&, platform::Surface& face) {
     if (recHanaHandsPlayed != 0) {
         cells.Value(11, Format("%d/%d", recHanaGamesWon, recHanaGamesPlayed));
         cells.Value(12, Format("%d/%d", recHanaHandsWon, recHanaHandsPlayed));
-        cells.Value(13, Points(recHanaBestHand));
+        // A record without a best on file (a short file) has no best yet.
+        if (recHanaBestHand == NoHanaBestHand)
+            cells.Text(DashColumn, 13, "－－－");
+        else
+            cells.Value(13, Points(recHanaBestHand));
         cells.Value(14, Points(recHanaTotalPoints));
     } else {
         for (int row = 11; row <= 14; ++row) cells.Text(DashColumn, row, "－－－");

@@ -7,6 +7,8 @@
 namespace {
 
 std::string settingsPath;
+// Enough to tell the program's own file from another.
+constexpr size_t MaxSettingsBytes = 64;
 
 struct Field {
     int* value;
@@ -22,7 +24,7 @@ const Field Fields[SettingsFieldCount] = {
 
 }  // namespace
 
-void ParseSettings(const std::string& bytes) {
+bool ParseSettings(const std::string& bytes) {
     for (int i = 0; i < SettingsFieldCount; ++i) {
         char c = i < static_cast<int>(bytes.size()) ? bytes[i] : '\0';
         int digit = (c >= '0' && c <= '9') ? c - '0' : 0;
@@ -30,6 +32,14 @@ void ParseSettings(const std::string& bytes) {
         // the field's range counts as 0, like a non-digit.
         *Fields[i].value = digit < Fields[i].count ? digit : 0;
     }
+    // The program's own file: up to ten digits, then nothing, a NUL (what
+    // follows it is not read) or a line end.
+    size_t digits = 0;
+    while (digits < bytes.size() && digits < SettingsFieldCount && bytes[digits] >= '0' &&
+           bytes[digits] <= '9')
+        ++digits;
+    std::string rest = bytes.substr(digits);
+    return rest.empty() || rest[0] == '\0' || rest.find_first_not_of("\r\n") == std::string::npos;
 }
 
 std::string FormatSettings() {
@@ -45,8 +55,8 @@ std::string FormatSettings() {
 int LoadSettings() {
     settingsPath = platform::LocateDataFile("settei.dat");
     std::string bytes;
-    platform::ReadFileBytes(settingsPath, SettingsFileSize, bytes);
-    ParseSettings(bytes);
+    LoadDataFile(settingsPath, MaxSettingsBytes, bytes);
+    if (!ParseSettings(bytes)) SetAsideForeignFile(settingsPath);
     return 1;
 }
 

@@ -9,14 +9,17 @@ constexpr int SettingsFieldCount = 10;
 constexpr int SettingsFileSize = 11;
 
 // Reads the file once at start-up; a missing, short or damaged file gives 0
-// for every field it cannot supply. Fixes where later saves go.
+// for every field it cannot supply, and a file not in this format is set
+// aside whole (see SetAsideForeignFile). Fixes where later saves go.
 int LoadSettings();
-// Writes the eleven bytes over the start of the file (the old tail stays).
-// Does nothing before LoadSettings has chosen the file.
+// Writes the file as exactly the eleven bytes. Does nothing before LoadSettings has chosen the
+// file.
 int SaveSettings();
 
-// The format itself, for the loader, the saver and the tests.
-void ParseSettings(const std::string& bytes);
+// The format itself, for the loader, the saver and the tests. ParseSettings
+// reads every field it can and returns false when the text is not the
+// program's own (anything but digits before the NUL or line end).
+bool ParseSettings(const std::string& bytes);
 std::string FormatSettings();
 
 std::string SettingsPath();

@@ -20,6 +20,8 @@ class ShellServices {
     virtual void WaitForInput(uint32_t /*maxMs*/) {}
     // A file could not be saved in `folder`.
     virtual void ReportUnwritableFolder(const std::string& /*folder*/) {}
+    // A data file is there but cannot be read; it is left as it is.
+    virtual void ReportUnusableFile(const std::string& /*path*/) {}
 };
 
 // Installs `services` (not owned); nullptr restores the silent defaults.

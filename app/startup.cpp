@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include <signal.h>
 #include <unistd.h>
 
 #include "app/display.h"
@@ -10,6 +11,7 @@
 #include "app/program.h"
 #include "app/records.h"
 #include "app/settings.h"
+#include "app/storage.h"
 #include "app/window_shell.h"
 #include "assets/catalogue.h"
 #include "assets/menu.h"
@@ -17,6 +19,7 @@
 #include "platform/clock.h"
 #include "platform/dialog.h"
 #include "platform/event_loop.h"
+#include "platform/files.h"
 #include "platform/instance_lock.h"
 #include "platform/window.h"
 
@@ -37,10 +40,10 @@ void ShowMusicError(const std::string& text) {
 }
 
 // At logout the system asks the program to end: keep what the player has
-// and go without asking.
+// and go without asking or showing anything, whatever dialog is open.
 void EndAtOnce() {
-    SaveSettings();
-    SaveRecords();
+    SaveAtEndOfRun(true);
+    SetMusicHooks(nullptr, nullptr);
     MusicStop();
     ShutdownAudio();
     _exit(0);
@@ -67,15 +70,28 @@ bool InitApplication() {
     // From the start, the system's request to end is obeyed at once; the
     // files are only written once they have been read.
     platform::OnTerminateRequest(EndAtOnce);
-    if (!platform::AcquireInstanceLock()) {
-        platform::MessageBox("Kiraboはすでに起動されています", "起動エラー",
-                             platform::BoxButtons::Ok, platform::BoxIcon::Hand, false);
-        return false;
+    std::string lockError;
+    switch (platform::AcquireInstanceLock(platform::DataDir(), lockError)) {
+        case platform::LockResult::Held:
+            break;
+        case platform::LockResult::Elsewhere:
+            platform::MessageBox("Kiraboはすでに起動されています", "起動エラー",
+                                 platform::BoxButtons::Ok, platform::BoxIcon::Hand, false);
+            return false;
+        case platform::LockResult::Failed:
+            // Another copy might be using the same files: this one plays on but
+            // never writes them.
+            DisableSaving();
+            platform::MessageBox(
+                "設定と成績を保存できません。データフォルダーをロックできません:\n" + lockError +
+                    "\nゲームはこのまま続けられます。",
+                "Kirabo", platform::BoxButtons::Ok, platform::BoxIcon::Hand, false);
+            break;
     }
+    InstallShell(&windowShell);
     LoadSettings();
     LoadRecords();
     LoadPreferences();
-    InstallShell(&windowShell);
 
     uint32_t titleShown = platform::GetTickCount();
     platform::ShowTitleWindow("Kirabo", assets::LoadImage(assets::TitleImage));
@@ -103,8 +119,7 @@ bool InitApplication() {
 
 void ShutdownApplication() {
     if (gameState != -1) ReleaseCurrentGame();
-    SaveSettings();
-    SaveRecords();
+    SaveAtEndOfRun(false);
     MusicStop();
     ShutdownAudio();
     InstallShell(nullptr);
@@ -112,6 +127,9 @@ void ShutdownApplication() {
 }
 
 int RunKirabo(int argc, char** argv) {
+    // A file that would grow beyond the user's size limit fails its save,
+    // which is reported, instead of killing the program.
+    signal(SIGXFSZ, SIG_IGN);
     platform::InitPlatform(argc, argv);
     SeedRandom(platform::GetTickCount());
     gameState = -1;

@@ -30,3 +30,10 @@ void WindowShell::ReportUnwritableFolder(const std::string& folder) {
                              "\nゲームはこのまま続けられます。",
                          "Kirabo", platform::BoxButtons::Ok, platform::BoxIcon::Hand);
 }
+
+void WindowShell::ReportUnusableFile(const std::string& path) {
+    platform::MessageBox("次のファイルを読み込めません:\n" + path +
+                             "\nこのファイルはそのまま残し、上書きしません。"
+                             "ゲームはこのまま続けられますが、このファイルには保存しません。",
+                         "Kirabo", platform::BoxButtons::Ok, platform::BoxIcon::Hand);
+}

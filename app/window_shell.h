@@ -11,4 +11,5 @@ class WindowShell : public ShellServices {
     void InvalidateClient() override;
     void WaitForInput(uint32_t maxMs) override;
     void ReportUnwritableFolder(const std::string& folder) override;
+    void ReportUnusableFile(const std::string& path) override;
 };

@@ -1,13 +1,41 @@
 #include "assets/catalogue.h"
 
+#include <malloc.h>
+
 #include <map>
 
 #include "assets/art.h"
+#include "assets/art/card_art.h"
 
 namespace assets {
+namespace {
+
+std::map<int, platform::Surface> cache;
+
+bool IsBackground(int base) {
+    return (base >= 700 && base <= 702) || (base >= 710 && base <= 712);
+}
+
+}  // namespace
+
+void KeepOnlyImagesFor(int resolution, int backgroundChoice) {
+    for (auto it = cache.begin(); it != cache.end();) {
+        int base = (it->first - 10000) % 1000;
+        bool table = IsImageNumber(it->first) && it->first >= 10000;
+        bool unneeded = table && ((it->first - 10000) / 1000 != resolution ||
+                                  (IsBackground(base) && base % 10 != backgroundChoice));
+        it = unneeded ? cache.erase(it) : std::next(it);
+    }
+    art::ForgetMadeCards();
+    // Give the freed pictures back to the system, not only to the heap.
+    malloc_trim(0);
+}
+
+size_t KeptImageCount() {
+    return cache.size();
+}
 
 const platform::Surface& LoadImage(int number) {
-    static std::map<int, platform::Surface> cache;
     auto it = cache.find(number);
     if (it != cache.end()) return it->second;
     platform::Size size = ImageSize(number);

@@ -4,6 +4,7 @@
 // Table images come in three sets, one per resolution: number = 10000 +
 // 1000 x resolution + base. Image 1 (the title) stands alone.
 #pragma once
+#include <cstddef>
 #include <vector>
 
 #include "platform/surface.h"
@@ -24,6 +25,10 @@ bool IsMaskImage(int number);
 
 // Renders the image once and keeps it.
 const platform::Surface& LoadImage(int number);
+// Lets go of the table images of the other sizes and backgrounds: a
+// reference to any of them is no longer valid.
+void KeepOnlyImagesFor(int resolution, int backgroundChoice);
+size_t KeptImageCount();
 platform::Surface SmallIcon();
 
 // Every image number: the title, the icon and all three table sets.

@@ -46,6 +46,15 @@ bool IsFile(const char* path) {
     return stat(path, &st) == 0 && S_ISREG(st.st_mode);
 }
 
+// Far beyond any of the game's tunes (a few KiB each); a larger file is
+// refused rather than loaded whole into memory.
+constexpr off_t MaxTuneBytes = 4 << 20;
+
+bool IsTuneSized(const char* path) {
+    struct stat st;
+    return stat(path, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= MaxTuneBytes;
+}
+
 void AnnounceEnd() {
     if (!noticePending.exchange(false)) return;
     if (framesSinceStart < MinimumTuneFrames) tuneUnplayable = true;
@@ -129,7 +138,7 @@ bool CloseTune() {
 void StartTune(const std::string& path) {
     if (!deviceOpen) return;
     CloseTune();
-    if (!IsFile(path.c_str())) return;
+    if (!IsTuneSized(path.c_str())) return;
     tune = Mix_LoadMUS(path.c_str());
     if (!tune) return;
     tunePath = path;

@@ -8,13 +8,13 @@ namespace platform {
 
 using IniValues = std::vector<std::pair<std::string, int>>;
 
-// Reads the integer values of `path` ("group/key" names). A key that is
-// missing or not a whole number is left out; a file that is missing, is not a
-// regular file or is larger than a few KiB gives nothing.
-IniValues ReadIniIntegers(const std::string& path);
+// The integer values of an INI text, named "group/key" ("key" for the
+// [General] group). A key whose value is not a whole number is left out.
+// False when the text is not an INI file at all (a line that is neither a
+// group, a key=value pair, a comment nor blank).
+bool ParseIniIntegers(const std::string& text, IniValues& values);
 
-// Writes `values` to `path`, replacing the file in one rename. False when it
-// could not be written.
-bool WriteIniIntegers(const std::string& path, const IniValues& values);
+// The INI text of `values`, one [group] a prefix, keys in the given order.
+std::string FormatIniIntegers(const IniValues& values);
 
 }  // namespace platform

@@ -2,45 +2,63 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
-#include <string>
+#include <cstring>
+
+#include "platform/files.h"
 
 namespace platform {
 namespace {
 
 int lockFd = -1;
+pid_t lockOwner = 0;
 
-std::string LockPath() {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime && runtime[0] == '/') return std::string(runtime) + "/kirabo.lock";
-    return "/tmp/kirabo-" + std::to_string(getuid()) + ".lock";
+LockResult Fail(std::string& error, const std::string& what, int code) {
+    error = what + ": " + std::strerror(code);
+    return LockResult::Failed;
 }
 
 }  // namespace
 
-bool AcquireInstanceLock() {
-    if (lockFd >= 0) return true;
-    int fd = open(LockPath().c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0) return true;
+LockResult AcquireInstanceLock(const std::string& folder, std::string& error) {
+    if (lockFd >= 0) {
+        if (lockOwner == getpid()) return LockResult::Held;
+        // A forked child holds no lock of its own; closing its copy of the
+        // descriptor leaves the parent's lock in place.
+        close(lockFd);
+        lockFd = -1;
+    }
+    std::string path = folder + "/kirabo.lock";
+    if (!MakeFolders(folder)) return Fail(error, folder, errno ? errno : ENOTDIR);
+    // Never through a link, never blocking on a FIFO: only a regular file.
+    int fd = open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0) return Fail(error, path, errno);
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        return Fail(error, path, EINVAL);
+    }
     int r;
     do {
         r = flock(fd, LOCK_EX | LOCK_NB);
     } while (r != 0 && errno == EINTR);
     if (r != 0) {
-        bool heldElsewhere = errno == EWOULDBLOCK;
+        int code = errno;
         close(fd);
-        return !heldElsewhere;
+        if (code == EWOULDBLOCK) return LockResult::Elsewhere;
+        return Fail(error, path, code);
     }
     lockFd = fd;
-    return true;
+    lockOwner = getpid();
+    return LockResult::Held;
 }
 
 void ReleaseInstanceLock() {
     if (lockFd < 0) return;
-    flock(lockFd, LOCK_UN);
+    if (lockOwner == getpid()) flock(lockFd, LOCK_UN);
     close(lockFd);
     lockFd = -1;
 }

@@ -56,9 +56,16 @@ QString CardElementId(int card) {
     return QStringLiteral("card%1").arg(card, 2, 10, QLatin1Char('0'));
 }
 
+namespace {
+// Both turned sets are made from the upright picture of the same size.
+std::map<std::pair<int, std::pair<int, int>>, QImage> made;
+}  // namespace
+
+void ForgetMadeCards() {
+    made.clear();
+}
+
 QImage UprightCard(int card, QSize size) {
-    // Both turned sets are made from the upright picture of the same size.
-    static std::map<std::pair<int, std::pair<int, int>>, QImage> made;
     auto key = std::make_pair(card, std::make_pair(size.width(), size.height()));
     auto it = made.find(key);
     if (it == made.end()) it = made.emplace(key, Render(card, size)).first;

@@ -10,6 +10,8 @@ inline const QSizeF CardUnits(100, 165);
 
 // Card 0-47 or the back (48), upright, `size` pixels.
 QImage UprightCard(int card, QSize size);
+// Lets go of the upright pictures kept for the turned sets.
+void ForgetMadeCards();
 // The upright picture turned a quarter: anticlockwise the top points left.
 // `size` is the turned size (wider than high).
 QImage TurnedCard(int card, QSize size, bool anticlockwise);

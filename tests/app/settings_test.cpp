@@ -50,15 +50,19 @@ TEST(Settings, DamagedFieldsReadAsZeroAndTheRestAsTheyStand) {
     EXPECT_EQ(Digits(), "0000000000");
 }
 
-TEST(Settings, LoadAndSaveKeepTheFormatAndTheOldTail) {
+TEST(Settings, TheProgramsOwnFileIsSavedAsExactlyTheFormat) {
     TestDataDir data;
-    data.Write("settei.dat", std::string("0223011101\0trailing junk", 24));
-    LoadSettings();
-    EXPECT_EQ(Digits(), "0223011101");
-    EXPECT_EQ(SettingsPath(), data.Path("settei.dat"));
-    resolution = 1;
-    SaveSettings();
-    EXPECT_EQ(data.Read("settei.dat"), std::string("0123011101\0trailing junk", 24));
+    for (std::string own : {std::string("0223011101\0old bytes of an earlier file", 39),
+                            std::string("0223011101\n"), std::string("0223011101\r\n")}) {
+        data.Write("settei.dat", own);
+        LoadSettings();
+        EXPECT_EQ(Digits(), "0223011101");
+        EXPECT_EQ(SettingsPath(), data.Path("settei.dat"));
+        resolution = 1;
+        SaveSettings();
+        EXPECT_EQ(data.Read("settei.dat"), std::string("0123011101\0", 11));
+        EXPECT_EQ(data.Read("settei.dat.damaged"), "") << "its own file set aside";
+    }
 }
 
 TEST(Settings, MissingFileGivesZerosAndTheFirstSaveCreatesIt) {

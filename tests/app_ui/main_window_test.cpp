@@ -79,6 +79,17 @@ TEST_F(MainWindowTest, ResolutionAndBackgroundAreRadioGroups) {
     EXPECT_EQ(platform::ScreenImage().Width(), 632);
 }
 
+TEST_F(MainWindowTest, OnlyTheImagesOfTheCurrentSizeAndBackgroundStayInMemory) {
+    platform::SendCommand(40016);
+    platform::SendCommand(40020);
+    const size_t oneSet = assets::KeptImageCount();
+    for (int command : {40017, 40021, 40018, 40019, 40017, 40020, 40016, 40021, 40018})
+        platform::SendCommand(command);
+    platform::SendCommand(40016);
+    platform::SendCommand(40020);
+    EXPECT_LE(assets::KeptImageCount(), oneSet);
+}
+
 TEST_F(MainWindowTest, MusicChoiceIsARadioGroupOfFour) {
     platform::SendCommand(40015);
     EXPECT_EQ(musicChoice, 3);

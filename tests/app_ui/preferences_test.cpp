@@ -25,3 +25,15 @@ TEST(Preferences, RoundTripAndDefaults) {
         EXPECT_EQ(comLevel, 1) << damaged;
     }
 }
+
+TEST(Preferences, AForeignFileIsSetAsideWholeAndTheFileIsTheProgramsOwnAfterwards) {
+    TestDataDir data;
+    const std::string foreign = "not an ini file at all\n" + std::string(20000, 'x');
+    data.Write("kirabo.ini", foreign);
+    LoadPreferences();
+    EXPECT_EQ(comLevel, 1);
+    comLevel = 0;
+    SavePreferences();
+    EXPECT_EQ(data.Read("kirabo.ini.damaged"), foreign);
+    EXPECT_EQ(data.Read("kirabo.ini"), "[computer]\nlevel=0\n");
+}

@@ -4,26 +4,30 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
+#include <functional>
 #include <thread>
 
 #include "tests/app/data_dir.h"
 
 namespace {
 
-pid_t Start(const std::string& log) {
+pid_t Start(const std::string& log, const std::function<void()>& inChild = {},
+            const char* binary = KIRABO_BINARY) {
     pid_t pid = fork();
     if (pid == 0) {
+        if (inChild) inChild();
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         setenv("KIRABO_TEST_ANSWER", "yes", 1);
         freopen(log.c_str(), "w", stderr);
-        execl(KIRABO_BINARY, KIRABO_BINARY, nullptr);
+        execl(binary, binary, nullptr);
         _exit(127);
     }
     return pid;
@@ -41,9 +45,9 @@ int WaitExit(pid_t pid, int seconds) {
     return -2;
 }
 
-// Waits until a running copy holds the single-instance lock.
-bool WaitForLockHeld(const std::string& runtimeDir) {
-    std::string path = runtimeDir + "/kirabo.lock";
+// Waits until a running copy holds the single-instance lock of its data folder.
+bool WaitForLockHeld(const std::string& dataDir) {
+    std::string path = dataDir + "/kirabo.lock";
     for (int i = 0; i < 400; ++i) {
         int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
         if (fd >= 0) {
@@ -67,10 +71,12 @@ TEST(Process, SecondCopyIsRefusedAndTheFirstSavesWhenTheSystemEndsIt) {
     TestDataDir data;
     setenv("XDG_RUNTIME_DIR", data.root.c_str(), 1);
     pid_t first = Start(data.root + "/first.log");
-    ASSERT_TRUE(WaitForLockHeld(data.root));
+    ASSERT_TRUE(WaitForLockHeld(data.dir));
     ASSERT_FALSE(Exists(data.Path("settei.dat")));
 
-    pid_t second = Start(data.root + "/second.log");
+    // A copy started without the desktop's runtime folder uses the same files:
+    // it is refused all the same.
+    pid_t second = Start(data.root + "/second.log", [] { unsetenv("XDG_RUNTIME_DIR"); });
     EXPECT_EQ(WaitExit(second, 20), 0);
     std::ifstream in(data.root + "/second.log");
     std::string secondLog((std::istreambuf_iterator<char>(in)), {});
@@ -85,11 +91,11 @@ TEST(Process, SecondCopyIsRefusedAndTheFirstSavesWhenTheSystemEndsIt) {
 
     // A copy killed outright leaves no lock behind.
     pid_t third = Start(data.root + "/third.log");
-    ASSERT_TRUE(WaitForLockHeld(data.root));
+    ASSERT_TRUE(WaitForLockHeld(data.dir));
     kill(third, SIGKILL);
     EXPECT_EQ(WaitExit(third, 10), -1);
     pid_t fourth = Start(data.root + "/fourth.log");
-    ASSERT_TRUE(WaitForLockHeld(data.root));
+    ASSERT_TRUE(WaitForLockHeld(data.dir));
     // Let it finish starting up before the system asks it to end.
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));
     kill(fourth, SIGTERM);
@@ -97,5 +103,77 @@ TEST(Process, SecondCopyIsRefusedAndTheFirstSavesWhenTheSystemEndsIt) {
     std::ifstream fourthLog(data.root + "/fourth.log");
     std::string text((std::istreambuf_iterator<char>(fourthLog)), {});
     EXPECT_EQ(text.find("起動エラー"), std::string::npos);
+    unsetenv("XDG_RUNTIME_DIR");
+}
+
+TEST(Process, AtTheEndNothingIsAskedAndAFileSizeLimitIsAFailedSaveNotAKill) {
+    TestDataDir data;
+    setenv("XDG_RUNTIME_DIR", data.root.c_str(), 1);
+    const std::string record("1 0 1 0 6 0 2 0 7 0 12 0 \0", 26);
+    data.Write("record.dat", record);
+    data.Write("settei.dat", std::string("0000000000\0", 11));
+    // No file may grow beyond one byte: every save fails.
+    pid_t copy = Start(data.root + "/copy.log", [] {
+        struct rlimit limit = {1, 1};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    ASSERT_TRUE(WaitForLockHeld(data.dir));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    kill(copy, SIGTERM);
+    EXPECT_EQ(WaitExit(copy, 20), 0);
+    std::ifstream log(data.root + "/copy.log");
+    std::string text((std::istreambuf_iterator<char>(log)), {});
+    EXPECT_EQ(text.find("保存できません"), std::string::npos) << text;
+    EXPECT_EQ(data.Read("record.dat"), record);
+    unsetenv("XDG_RUNTIME_DIR");
+}
+
+TEST(Process, ALockThatCannotBeTakenIsReportedAndThatCopyWritesNothing) {
+    TestDataDir data;
+    setenv("XDG_RUNTIME_DIR", data.root.c_str(), 1);
+    std::system(("mkdir -p " + data.Path("kirabo.lock")).c_str());
+    pid_t copy = Start(data.root + "/copy.log");
+    std::string text;
+    for (int i = 0; i < 400 && text.find("ロックできません") == std::string::npos; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        std::ifstream log(data.root + "/copy.log");
+        text.assign(std::istreambuf_iterator<char>(log), {});
+    }
+    EXPECT_NE(text.find(data.Path("kirabo.lock")), std::string::npos) << text;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+    kill(copy, SIGTERM);
+    EXPECT_EQ(WaitExit(copy, 20), 0);
+    EXPECT_FALSE(Exists(data.Path("settei.dat")));
+    EXPECT_FALSE(Exists(data.Path("record.dat")));
+    unsetenv("XDG_RUNTIME_DIR");
+}
+
+TEST(Process, APortableCopyKeepsItsFilesBesideItselfAndNeverInTheCurrentFolder) {
+    TestDataDir data;
+    setenv("XDG_RUNTIME_DIR", data.root.c_str(), 1);
+    std::string portable = data.root + "/portable";
+    std::system(("mkdir -p " + portable + " && cp " KIRABO_BINARY " " + portable +
+                 "/kirabo && : > " + portable + "/settei.dat")
+                    .c_str());
+    // Started from a folder holding someone else's files of the same names.
+    std::string elsewhere = data.root + "/elsewhere";
+    std::system(("mkdir -p " + elsewhere).c_str());
+    const std::string theirs = "name,score\nsomeone,12\n";
+    std::ofstream(elsewhere + "/record.dat") << theirs;
+    std::string binary = portable + "/kirabo";
+    pid_t copy = Start(
+        data.root + "/copy.log", [&] { (void)!chdir(elsewhere.c_str()); }, binary.c_str());
+    ASSERT_TRUE(WaitForLockHeld(portable));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    kill(copy, SIGTERM);
+    EXPECT_EQ(WaitExit(copy, 20), 0);
+    std::ifstream settings(portable + "/settei.dat", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(settings), {}),
+              std::string("0000000000\0", 11));
+    EXPECT_TRUE(Exists(portable + "/record.dat"));
+    EXPECT_FALSE(Exists(data.dir)) << "the user's data folder was used";
+    std::ifstream their(elsewhere + "/record.dat", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(their), {}), theirs);
+    EXPECT_FALSE(Exists(elsewhere + "/settei.dat"));
     unsetenv("XDG_RUNTIME_DIR");
 }

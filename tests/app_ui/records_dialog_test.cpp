@@ -46,6 +46,14 @@ void SetRecords(std::initializer_list<int> values) {
 
 }  // namespace
 
+TEST(RecordsDialog, AShortRecordShowsNoBestYetRatherThanItsMarker) {
+    SetRecords({0, 1, 0, 0, 0, 6});  // six fields: Hana-awase played, no best on file
+    platform::Surface face = RecordsPicture();
+    EXPECT_TRUE(InkIn(face, 27, 33, 13));
+    EXPECT_FALSE(InkIn(face, 14, 27, 13)) << "the marker -1000 is shown";
+    EXPECT_TRUE(InkIn(face, 14, 33, 12));  // hands: 0/6
+}
+
 TEST(RecordsDialog, NothingPlayedShowsDashesAndNoClear) {
     ClearRecords();
     bool clearEnabled = true;

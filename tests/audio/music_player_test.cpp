@@ -1,6 +1,7 @@
 // The music player and the effects through the real SDL2_mixer device (the
 // disk driver), measuring what the device actually plays.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -123,6 +124,21 @@ TEST_F(MusicPlayer, EachSituationPlaysItsTune) {
             EXPECT_GT(rms, Audible) << row.tune;
         }
     }
+}
+
+TEST_F(MusicPlayer, AHugeTuneIsRefusedAndPlayGoesOnSilently) {
+    const std::string folder = MakeShortTunes();
+    SetMusicFolder(folder);
+    // A playable tune with megabytes after it.
+    ASSERT_EQ(truncate((folder + "/title.mid").c_str(), 64 << 20), 0);
+    gameState = -1;
+    EXPECT_EQ(RmsAfter(MusicPlay, 0.5), 0.0);
+    EXPECT_EQ(TuneName(), "");
+    gameState = 0;
+    MusicStop();
+    EXPECT_GT(RmsAfter(MusicPlay, 0.8), Audible);
+    EXPECT_EQ(TuneName(), "kirabo.mid");
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(MusicPlayer, AFinishedTuneStartsAgainFromItsNotice) {

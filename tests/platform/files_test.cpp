@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "tests/app/as_user.h"
+
 namespace {
 
 struct TempDir {
@@ -25,12 +27,30 @@ std::string Slurp(const std::string& path) {
 
 }  // namespace
 
-TEST(Files, SaveWritesOverTheStartAndKeepsTheOldTail) {
+TEST(Files, SaveWritesExactlyTheNewBytes) {
     TempDir dir;
     std::string f = dir.path + "/settei.dat";
-    std::ofstream(f, std::ios::binary) << "ABCDEFGHIJKLMNOP";
+    std::ofstream(f, std::ios::binary) << std::string(1 << 21, 'x');
     ASSERT_TRUE(platform::SaveFileBytes(f, std::string("0123456789\0", 11)));
-    EXPECT_EQ(Slurp(f), std::string("0123456789\0LMNOP", 16));
+    EXPECT_EQ(Slurp(f), std::string("0123456789\0", 11));
+}
+
+TEST(Files, TwoSavesAtOnceNeverShareATemporaryFile) {
+    TempDir dir;
+    std::string f = dir.path + "/record.dat";
+    // While one save waits before its rename, another runs to its end.
+    bool inner = false;
+    platform::testing::SetBeforeRenameHook([&] {
+        if (!inner) {
+            inner = true;
+            EXPECT_TRUE(platform::SaveFileBytes(f, "second"));
+        }
+        return true;
+    });
+    EXPECT_TRUE(platform::SaveFileBytes(f, "first"));
+    platform::testing::SetBeforeRenameHook(nullptr);
+    EXPECT_EQ(Slurp(f), "first");
+    EXPECT_EQ(std::system(("test $(ls -A " + dir.path + " | wc -l) -eq 1").c_str()), 0);
 }
 
 TEST(Files, SaveCreatesMissingFolders) {
@@ -49,16 +69,16 @@ TEST(Files, SaveInterruptedBeforeTheRenameLeavesTheOldFileWhole) {
     platform::testing::SetBeforeRenameHook(nullptr);
     EXPECT_EQ(Slurp(f), "old record");
     // No temporary file is left behind either.
-    EXPECT_EQ(std::system(("test $(ls " + dir.path + " | wc -l) -eq 1").c_str()), 0);
+    EXPECT_EQ(std::system(("test $(ls -A " + dir.path + " | wc -l) -eq 1").c_str()), 0);
 }
 
 TEST(Files, ReadOnlyFolderFailsAndKeepsTheOldFile) {
-    if (geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
     TempDir dir;
     std::string f = dir.path + "/record.dat";
     std::ofstream(f, std::ios::binary) << "old";
+    GiveToTestUser(dir.path);
     chmod(dir.path.c_str(), 0555);
-    EXPECT_FALSE(platform::SaveFileBytes(f, "new"));
+    EXPECT_EQ(RunAsUser([&] { return platform::SaveFileBytes(f, "new") ? 1 : 0; }), 0);
     chmod(dir.path.c_str(), 0755);
     EXPECT_EQ(Slurp(f), "old");
 }
@@ -93,9 +113,10 @@ TEST(Files, DataFilesDefaultToTheUserDataFolder) {
     std::free(current);
     ASSERT_EQ(chdir(dir.path.c_str()), 0);
     EXPECT_EQ(platform::LocateDataFile("record.dat"), dir.path + "/kirabo/record.dat");
-    // A file in the current folder is found there.
+    // A file in the current folder is someone else's.
     std::ofstream(dir.path + "/record.dat") << "1 ";
-    EXPECT_EQ(platform::LocateDataFile("record.dat"), dir.path + "/record.dat");
+    EXPECT_EQ(platform::LocateDataFile("record.dat"), dir.path + "/kirabo/record.dat");
+    EXPECT_EQ(platform::LocateDataFile("kirabo.lock"), dir.path + "/kirabo/kirabo.lock");
     ASSERT_EQ(chdir(cwd.c_str()), 0);
     unsetenv("XDG_DATA_HOME");
 }

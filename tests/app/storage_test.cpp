@@ -1,0 +1,211 @@
+// The player's files against everything found in their place: unreadable
+// files, links, foreign files, FIFOs, other users.
+#include "app/storage.h"
+
+#include <gtest/gtest.h>
+#include <pwd.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "app/program.h"
+#include "app/records.h"
+#include "app/settings.h"
+#include "app/shell.h"
+#include "platform/files.h"
+#include "tests/app/as_user.h"
+#include "tests/app/data_dir.h"
+
+namespace {
+
+const std::string PlayedRecord("40 0 17 0 480 0 160 0 25 0 2210 0 \0", 35);
+const std::string SomeSettings("1211111101\0", 11);
+
+struct ReportingShell : ShellServices {
+    std::vector<std::string> unusable, unwritable;
+    void ReportUnusableFile(const std::string& path) override { unusable.push_back(path); }
+    void ReportUnwritableFolder(const std::string& folder) override {
+        unwritable.push_back(folder);
+    }
+};
+
+// Loads both files, plays a little and saves as the program does over a run.
+void LoadPlayAndSave() {
+    LoadSettings();
+    LoadRecords();
+    resolution = 2;
+    ++recKoiHandsPlayed;
+    SaveSettings();
+    SaveRecords();
+    SaveSettings();
+    SaveRecords();
+    SaveWholeRecords();
+}
+
+mode_t ModeOf(const std::string& path) {
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+struct StorageTest : ::testing::Test {
+    TestDataDir data;
+    ReportingShell shell;
+    void SetUp() override {
+        ResetStorageReport();
+        InstallShell(&shell);
+    }
+    void TearDown() override {
+        InstallShell(nullptr);
+        ResetStorageReport();
+    }
+};
+
+}  // namespace
+
+TEST_F(StorageTest, AFileThatCannotBeReadIsNeverReplacedAndNamedOnce) {
+    struct Case {
+        const char* what;
+        mode_t mode;
+        bool ownedByRoot;
+    };
+    const Case cases[] = {{"mode 000", 0000, false}, {"root's private file", 0600, true}};
+    for (const Case& c : cases) {
+        data.Write("record.dat", PlayedRecord);
+        data.Write("settei.dat", SomeSettings);
+        GiveToTestUser(data.root);
+        for (const char* name : {"record.dat", "settei.dat"}) {
+            if (c.ownedByRoot && geteuid() == 0) chown(data.Path(name).c_str(), 0, 0);
+            chmod(data.Path(name).c_str(), c.mode);
+        }
+        int result = RunAsUser([&] {
+            LoadPlayAndSave();
+            // Told once for each file, naming it; nothing else reported.
+            bool told = shell.unusable.size() == 2 &&
+                        shell.unusable[0] == data.Path("settei.dat") &&
+                        shell.unusable[1] == data.Path("record.dat") && shell.unwritable.empty();
+            return told ? 0 : 1;
+        });
+        EXPECT_EQ(result, 0) << c.what;
+        chmod(data.Path("record.dat").c_str(), 0600);
+        chmod(data.Path("settei.dat").c_str(), 0600);
+        EXPECT_EQ(data.Read("record.dat"), PlayedRecord) << c.what;
+        EXPECT_EQ(data.Read("settei.dat"), SomeSettings) << c.what;
+    }
+}
+
+TEST_F(StorageTest, AForeignFileIsSetAsideWholeAndNeverWrittenOver) {
+    std::string csv = "name,score\n";
+    while (csv.size() < 300000) csv += "someone," + std::to_string(csv.size()) + "\n";
+    std::string notSettings = "This is not a settings file.\n";
+    data.Write("record.dat", csv);
+    data.Write("settei.dat", notSettings);
+    LoadPlayAndSave();
+    EXPECT_EQ(data.Read("record.dat.damaged"), csv);
+    EXPECT_EQ(data.Read("settei.dat.damaged"), notSettings);
+    EXPECT_EQ(data.Read("record.dat"), std::string("0 0 0 0 1 0 0 0 0 -1000 0 0 \0", 29));
+    EXPECT_EQ(data.Read("settei.dat"), std::string("0200000000\0", 11));
+
+    // A second damaged file keeps the first copy as it was.
+    std::string again = "another foreign file";
+    data.Write("record.dat", again);
+    LoadRecords();
+    SaveRecords();
+    EXPECT_EQ(data.Read("record.dat.damaged"), csv);
+    EXPECT_EQ(data.Read("record.dat.damaged-2"), again);
+    EXPECT_TRUE(shell.unusable.empty());
+}
+
+TEST_F(StorageTest, FilesInTheCurrentFolderAreNotTheProgramsAndAreNeverTouched) {
+    std::string theirs = "0123456789\0 someone else's file";
+    std::ofstream(data.root + "/settei.dat", std::ios::binary) << theirs;
+    std::ofstream(data.root + "/record.dat", std::ios::binary) << "1 2 3 ";
+    char* cwd = get_current_dir_name();
+    std::string current = cwd;
+    std::free(cwd);
+    ASSERT_EQ(current, data.root);
+    LoadPlayAndSave();
+    EXPECT_EQ(SettingsPath(), data.Path("settei.dat"));
+    EXPECT_EQ(RecordsPath(), data.Path("record.dat"));
+    std::ifstream in(data.root + "/settei.dat", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), theirs);
+}
+
+TEST_F(StorageTest, ALinkIsNeverFollowedNorReplaced) {
+    std::string secret = data.root + "/private-key";
+    std::ofstream(secret, std::ios::binary) << "1 2 3 4 5 6 7 8 9 10 11 12 ";
+    chmod(secret.c_str(), 0600);
+    std::system(("mkdir -p " + data.dir).c_str());
+    ASSERT_EQ(symlink(secret.c_str(), data.Path("record.dat").c_str()), 0);
+    LoadPlayAndSave();
+    EXPECT_EQ(recKoiGamesPlayed, 0) << "the link's target was read";
+    EXPECT_EQ(ModeOf(data.Path("record.dat")), 0777u) << "the link was replaced";
+    char target[512] = {};
+    ASSERT_GT(readlink(data.Path("record.dat").c_str(), target, sizeof target - 1), 0);
+    EXPECT_EQ(std::string(target), secret);
+    EXPECT_EQ(data.Read("record.dat.damaged"), "");
+    ASSERT_EQ(shell.unusable.size(), 1u);
+    EXPECT_EQ(shell.unusable[0], data.Path("record.dat"));
+}
+
+TEST_F(StorageTest, SavesKeepTheModeOfTheFileTheyReplace) {
+    data.Write("record.dat", PlayedRecord);
+    data.Write("settei.dat", "garbage");
+    chmod(data.Path("record.dat").c_str(), 0600);
+    chmod(data.Path("settei.dat").c_str(), 0600);
+    mode_t old = umask(022);
+    LoadPlayAndSave();
+    EXPECT_EQ(ModeOf(data.Path("record.dat")), 0600u);
+    EXPECT_EQ(ModeOf(data.Path("settei.dat.damaged")), 0600u);
+    EXPECT_EQ(ModeOf(data.Path("settei.dat")), 0644u) << "a new file follows the umask";
+    umask(077);
+    unlink(data.Path("settei.dat").c_str());
+    SaveSettings();
+    EXPECT_EQ(ModeOf(data.Path("settei.dat")), 0600u);
+    umask(old);
+}
+
+TEST_F(StorageTest, AFifoNeverHangsTheProgram) {
+    std::system(("mkdir -p " + data.dir).c_str());
+    // At the data file itself and at the name a save might once have used.
+    ASSERT_EQ(mkfifo(data.Path("settei.dat").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo(data.Path("record.dat.new").c_str(), 0600), 0);
+    pid_t child = fork();
+    if (child == 0) {
+        alarm(10);
+        LoadPlayAndSave();
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "hung or crashed";
+    struct stat st;
+    ASSERT_EQ(lstat(data.Path("settei.dat").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_EQ(data.Read("record.dat").substr(0, 10), "0 0 0 0 1 ");
+}
+
+TEST_F(StorageTest, ReadOnlyFolderKeepsTheFilesAndTellsThePlayerOnce) {
+    data.Write("record.dat", PlayedRecord);
+    GiveToTestUser(data.root);
+    chmod(data.dir.c_str(), 0555);
+    int result = RunAsUser([&] {
+        LoadPlayAndSave();
+        return shell.unwritable.size() == 1 && shell.unusable.empty() ? 0 : 1;
+    });
+    chmod(data.dir.c_str(), 0755);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(data.Read("record.dat"), PlayedRecord);
+}
+
+TEST(DataFolder, WithoutHomeTheUsersHomeFromThePasswordDatabase) {
+    std::string savedHome = getenv("HOME") ? getenv("HOME") : "";
+    unsetenv("XDG_DATA_HOME");
+    unsetenv("HOME");
+    std::string folder = platform::UserDataDir();
+    setenv("HOME", "", 1);
+    std::string folderEmpty = platform::UserDataDir();
+    setenv("HOME", savedHome.c_str(), 1);
+    std::string home = getpwuid(getuid())->pw_dir;
+    EXPECT_EQ(folder, (home == "/" ? "" : home) + "/.local/share/kirabo");
+    EXPECT_EQ(folderEmpty, folder);
+}
