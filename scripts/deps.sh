@@ -4,7 +4,7 @@
 # What building and playing the game needs.
 KIRABO_PACKAGES=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
   libsdl2-mixer-dev timgm6mb-soundfont
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-aoyagi-kouzan-t
 )
@@ -13,14 +13,15 @@ KIRABO_TEST_PACKAGES=(
   ccache git libfluidsynth-dev
   libgtest-dev googletest
   clang libclang-rt-14-dev
-  xvfb xauth desktop-file-utils appstream dpkg-dev
+  xvfb xauth x11-utils desktop-file-utils appstream dpkg-dev file
 )
 
 # kirabo_install_deps [PACKAGE...]: the game's packages and those given.
 kirabo_install_deps() {
   local wanted=("${KIRABO_PACKAGES[@]}" "$@") missing=() installed
   # One query for all of them keeps a second start quick.
-  installed=$(dpkg-query -W -f='${Package} ${Status}\n' "${wanted[@]}" 2>/dev/null |
+  # (dpkg-query fails for packages it has never heard of.)
+  installed=$( (dpkg-query -W -f='${Package} ${Status}\n' "${wanted[@]}" 2>/dev/null || true) |
     awk '/ ok installed$/ {print $1}')
   for p in "${wanted[@]}"; do
     grep -qx "$p" <<< "$installed" || missing+=("$p")
