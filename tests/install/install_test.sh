@@ -37,7 +37,11 @@ if command -v xwininfo > /dev/null && [ "$run" != env ]; then
   pid=$(pgrep -f "^$prefix/bin/kirabo" | head -n 1)
   # The game's own display and its key from xvfb-run.
   tr '\0' '\n' < "/proc/$pid/environ" | grep -E '^(DISPLAY|XAUTHORITY)=' > "$tmp/display"
-  env $(cat "$tmp/display") xwininfo -root -tree > "$tmp/windows"
+  for _ in $(seq 80); do  # a slow machine may still be opening it
+    env $(cat "$tmp/display") xwininfo -root -tree > "$tmp/windows"
+    grep -qF "(\"$wmclass\" " "$tmp/windows" && break
+    sleep 0.25
+  done
   grep -qF "(\"$wmclass\" " "$tmp/windows" ||
     { echo "no window of class $wmclass:"; cat "$tmp/windows"; exit 1; }
 fi
