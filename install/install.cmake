@@ -11,10 +11,7 @@ install(FILES ${install_dir}/org.kirabo.Kirabo.metainfo.xml
 # so installing needs nothing beyond the game itself.
 set(KIRABO_MAINTAINER "The Kirabo developers <developers@kirabo.org>"
   CACHE STRING "who answers for this build's package")
-foreach(pair "kirabo.6:kirabo.6.gz" "changelog:changelog.gz")
-  string(REPLACE ":" ";" pair "${pair}")
-  list(GET pair 0 source)
-  list(GET pair 1 packed)
+foreach(source kirabo.6 changelog)
   configure_file(${install_dir}/${source} ${CMAKE_BINARY_DIR}/packaging/${source} COPYONLY)
   execute_process(COMMAND gzip -9nf ${CMAKE_BINARY_DIR}/packaging/${source} RESULT_VARIABLE failed)
   if(failed)
