@@ -13,7 +13,7 @@ add_library(kirabo_app STATIC
   ${app_dir}/startup.cpp ${app_dir}/window_shell.cpp
   ${app_dir}/help/help.cpp ${app_dir}/help/help_book.cpp ${app_dir}/help/help_intro.cpp
   ${app_dir}/help/help_cards.cpp ${app_dir}/help/help_koikoi.cpp ${app_dir}/help/help_hanaawase.cpp
-  ${app_dir}/help/help_controls.cpp)
+  ${app_dir}/help/help_controls.cpp ${app_dir}/help/help_credits.cpp)
 target_link_libraries(kirabo_app PUBLIC kirabo_display kirabo_shell_core kirabo_assets kirabo_platform_qt kirabo_cards)
 # Each game's table, when built in, brings its front end.
 if(TARGET kirabo_koikoi_ui)
@@ -39,5 +39,16 @@ target_compile_definitions(kirabo_app PRIVATE KIRABO_HOME_PAGE="${KIRABO_HOME_PA
 add_executable(kirabo ${app_dir}/main.cpp)
 target_link_libraries(kirabo PRIVATE kirabo_app)
 set_target_properties(kirabo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+# Read-only relocations after start-up, as distributions build their programs.
+target_link_options(kirabo PRIVATE -Wl,-z,relro,-z,now)
 kirabo_warnings(kirabo)
-install(TARGETS kirabo RUNTIME DESTINATION bin)
+# Installed under /usr (the .deb) the game goes where Debian keeps games,
+# /usr/games; under any other prefix into its bin/. Decided when installing,
+# since the prefix may be given only then.
+install(CODE [[
+  set(kirabo_game_dir bin)
+  if(CMAKE_INSTALL_PREFIX STREQUAL "/usr")
+    set(kirabo_game_dir games)
+  endif()
+]])
+install(TARGETS kirabo RUNTIME DESTINATION \${kirabo_game_dir})

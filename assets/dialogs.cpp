@@ -48,7 +48,7 @@ const std::map<int, T>& Templates() {
           {
               Ok(75, 40),
               {C::Static, -1, "Kirabo Ver.1.0", 45, 10, 115, 10},
-              {C::Static, -1, "© 2026 Kirabo", 65, 20, 65, 10},
+              {C::Static, -1, "© 2026 Kirabo (MIT License)", 45, 20, 115, 10},
           }}},
         {206,
          {206,

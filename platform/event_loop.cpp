@@ -31,8 +31,15 @@ void InitPlatform(int& argc, char** argv) {
     if (application) return;
     application = new QApplication(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    // Ties the window to its launcher: docks group it under the entry's icon.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopFileName));
     wakeTimer = new QTimer(application);
     wakeTimer->setSingleShot(true);
+}
+
+void InitToolPlatform(int& argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    InitPlatform(argc, argv);
 }
 
 void RunMainLoop(const std::function<bool()>& gameRunning, const std::function<void()>& step) {

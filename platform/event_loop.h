@@ -8,6 +8,14 @@ namespace platform {
 // Starts the toolkit; call once before any window, dialog or font.
 void InitPlatform(int& argc, char** argv);
 
+// The same for a command-line tool: unless QT_QPA_PLATFORM names a platform,
+// it draws offscreen, so it runs without a display.
+void InitToolPlatform(int& argc, char** argv);
+
+// The application id the desktop entry, the AppStream data and the running
+// window share.
+inline constexpr const char* DesktopFileName = "org.kirabo.Kirabo";
+
 // Runs until the main window is destroyed. Pending events are handled first;
 // whenever none is pending and `gameRunning` says so, `step` is called once.
 // While no game runs, or while the step has said it waits for input, the loop

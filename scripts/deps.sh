@@ -1,19 +1,30 @@
-# Installs the Debian packages Kirabo needs to build, test and run; sourced
-# by run.sh and test.sh. Installs only what is missing.
+# Installs the Debian packages Kirabo needs and builds it; sourced by run.sh,
+# test.sh and bench.sh. Installs only what is missing.
+
+# What building and playing the game needs.
 KIRABO_PACKAGES=(
-  g++ cmake ninja-build ccache pkg-config git
-  qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
-  libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-svg-dev libgl-dev
+  libsdl2-mixer-dev timgm6mb-soundfont
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-aoyagi-kouzan-t
+)
+# What the tests, the sanitizer build and the benchmarks need besides.
+KIRABO_TEST_PACKAGES=(
+  ccache git libfluidsynth-dev
   libgtest-dev googletest
   clang libclang-rt-14-dev clang-format
-  xvfb xauth desktop-file-utils appstream dpkg-dev
+  xvfb xauth x11-utils desktop-file-utils appstream dpkg-dev file lintian
 )
 
+# kirabo_install_deps [PACKAGE...]: the game's packages and those given.
 kirabo_install_deps() {
-  local missing=()
-  for p in "${KIRABO_PACKAGES[@]}" "$@"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+  local wanted=("${KIRABO_PACKAGES[@]}" "$@") missing=() installed
+  # One query for all of them keeps a second start quick.
+  # (dpkg-query fails for packages it has never heard of.)
+  installed=$( (dpkg-query -W -f='${Package} ${Status}\n' "${wanted[@]}" 2>/dev/null || true) |
+    awk '/ ok installed$/ {print $1}')
+  for p in "${wanted[@]}"; do
+    grep -qx "$p" <<< "$installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing: ${missing[*]}"
@@ -25,11 +36,21 @@ kirabo_install_deps() {
 
 kirabo_top() { cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd; }
 
-# Configures (once) and builds a Release tree in build/.
-kirabo_build() {
+# kirabo_build_game: configures build/ once (without the tests when it makes
+# it) and builds only the game and its tunes.
+kirabo_build_game() {
   cd "$(kirabo_top)"
   if [ ! -f build/build.ninja ]; then
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DKIRABO_TESTS=OFF
+  fi
+  cmake --build build -j "$(nproc)" --target kirabo kirabo_music
+}
+
+# kirabo_build: the whole Release tree in build/, tests and tools included.
+kirabo_build() {
+  cd "$(kirabo_top)"
+  if ! grep -qx 'KIRABO_TESTS:BOOL=ON' build/CMakeCache.txt 2>/dev/null; then
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DKIRABO_TESTS=ON
   fi
   cmake --build build -j "$(nproc)"
 }

@@ -3,7 +3,7 @@
 # headless. Exits non-zero on any failure.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/deps.sh"
-kirabo_install_deps
+kirabo_install_deps "${KIRABO_TEST_PACKAGES[@]}"
 kirabo_build
 kirabo_build_sanitized
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy

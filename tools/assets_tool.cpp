@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: kirabo-assets --out DIR\n");
         return 2;
     }
-    platform::InitPlatform(argc, argv);
+    platform::InitToolPlatform(argc, argv);
     if (!QDir().mkpath(QString::fromStdString(out))) {
         std::fprintf(stderr, "kirabo-assets: cannot make %s\n", out.c_str());
         return 1;

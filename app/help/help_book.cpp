@@ -52,5 +52,6 @@ std::vector<platform::HelpPage> BuildHelpBook() {
         {"controls", "操作方法", HelpControlsPage()},
         {"menu", "メニューとオプション", HelpMenuPage()},
         {"files", "設定と成績の保存場所", HelpFilesPage()},
+        {"credits", "ライセンスとクレジット", HelpCreditsPage()},
     };
 }

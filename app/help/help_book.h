@@ -18,6 +18,7 @@ std::string HelpHanaAwaseYakuPage();
 std::string HelpControlsPage();
 std::string HelpMenuPage();
 std::string HelpFilesPage();
+std::string HelpCreditsPage();
 
 // A card's picture for a help page: <img src="image:N"> of the 640x480 set.
 std::string CardImage(int card);

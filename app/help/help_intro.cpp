@@ -23,5 +23,6 @@ std::string HelpIntroPage() {
 <li><a href="page:controls">操作方法</a></li>
 <li><a href="page:menu">メニューとオプション</a></li>
 <li><a href="page:files">設定と成績の保存場所</a></li>
+<li><a href="page:credits">ライセンスとクレジット</a></li>
 </ul>)";
 }

@@ -37,7 +37,7 @@ std::vector<int> TableNeeds(int r) {
 int main(int argc, char** argv) {
     QElapsedTimer sinceStart;
     sinceStart.start();
-    platform::InitPlatform(argc, argv);
+    platform::InitToolPlatform(argc, argv);
     std::vector<int> resolutions;
     for (int i = 1; i < argc; ++i) resolutions.push_back(std::atoi(argv[i]));
     if (resolutions.empty()) resolutions = {0, 1, 2};

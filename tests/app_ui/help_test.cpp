@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+#include <fstream>
+#include <iterator>
 #include <regex>
 #include <set>
 
 #include "app/games.h"
 #include "app/help/help_book.h"
 #include "assets/catalogue.h"
+#include "assets/dialogs.h"
 #include "hanaawase/tables.h"
 #include "koikoi/rules.h"
 #include "koikoi/state.h"
@@ -102,4 +106,41 @@ TEST(HomePage, WithNoAddressTheAboutBoxOpens) {
     OpenHomePage();
     platform::testing::SetDialogHook(nullptr);
     EXPECT_EQ(shown, 199);
+}
+
+// The licence the LICENSE file grants is the one the About box, the help and
+// the AppStream data name; the running program carries the desktop entry's id.
+static std::string SourceFile(const std::string& path) {
+    std::ifstream in(std::string(KIRABO_SOURCE_DIR) + "/" + path);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(Licence, OneLicenceNamedEverywhere) {
+    std::string licence = SourceFile("LICENSE");
+    ASSERT_EQ(licence.rfind("MIT License\n", 0), 0u);
+    std::string about;
+    for (const auto& control : assets::DialogTemplateFor(199).controls) about += control.text;
+    EXPECT_NE(about.find("MIT"), std::string::npos) << about;
+    EXPECT_NE(Page(BuildHelpBook(), "credits").html.find("MIT"), std::string::npos);
+    EXPECT_NE(SourceFile("install/org.kirabo.Kirabo.metainfo.xml")
+                  .find("<project_license>MIT</project_license>"),
+              std::string::npos);
+}
+
+TEST(Licence, CreditsNameWhatThePlayerSeesAndHears) {
+    const std::string& credits = Page(BuildHelpBook(), "credits").html;
+    for (const char* name :
+         {"青柳衡山", "IPA", "TimGM6mb", "さくらさくら", "GPL", "パブリックドメイン"})
+        EXPECT_NE(credits.find(name), std::string::npos) << name;
+}
+
+TEST(Identity, TheWindowCarriesTheDesktopEntrysId) {
+    EXPECT_EQ(QGuiApplication::desktopFileName().toStdString() + ".desktop",
+              "org.kirabo.Kirabo.desktop");
+    EXPECT_FALSE(
+        SourceFile("install/" + QGuiApplication::desktopFileName().toStdString() + ".desktop")
+            .empty());
+    EXPECT_NE(SourceFile("install/org.kirabo.Kirabo.metainfo.xml")
+                  .find("<id>" + QGuiApplication::desktopFileName().toStdString() + "</id>"),
+              std::string::npos);
 }

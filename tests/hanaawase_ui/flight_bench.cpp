@@ -12,7 +12,7 @@
 #include "platform/event_loop.h"
 
 int main(int argc, char** argv) {
-    platform::InitPlatform(argc, argv);
+    platform::InitToolPlatform(argc, argv);
     if (!InitApplication()) return 1;
     currentGame = 1;
     animationOn = 1;

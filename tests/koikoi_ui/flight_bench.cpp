@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     const std::string root = mkdtemp(folder);
     setenv("XDG_DATA_HOME", root.c_str(), 1);
     setenv("XDG_RUNTIME_DIR", root.c_str(), 1);
-    platform::InitPlatform(argc, argv);
+    platform::InitToolPlatform(argc, argv);
     if (!InitApplication()) return 1;
     platform::SendCommand(40018);  // 1024x768
     soundEffectsOn = 0;

@@ -93,7 +93,7 @@ double IdleChoiceCpu(int game, double seconds) {
 
 int main(int argc, char** argv) {
     auto start = Clock::now();
-    platform::InitPlatform(argc, argv);
+    platform::InitToolPlatform(argc, argv);
     if (!InitApplication()) return 1;
     platform::ProcessPendingEvents();
     double startup = MsSince(start);
