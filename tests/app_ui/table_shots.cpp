@@ -105,10 +105,10 @@ void PlayKoiKoi() {
 
 void PlayHanaAwase() {
     MainWindowHandler input;
-    int turn = 0, sheets = 0;
+    int turn = 0, sheets = 0, yakuShots = 0;
     platform::testing::SetDialogHook([&](platform::Dialog& d, int number) {
         if (number == 212) {
-            Shot("1-yaku-" + std::to_string(taken.size()));
+            if (yakuShots++ < 2) Shot("1-yaku-" + std::to_string(yakuShots));
         } else if (number == 218) {
             if (sheets++ < 2) Shot("5-score-sheet-" + std::to_string(sheets));
         } else if (number == 209 && sheets <= 2) {
