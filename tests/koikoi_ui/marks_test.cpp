@@ -150,3 +150,44 @@ TEST_F(MarksTest, TheScoreTableOpensOverTheFinishedTable) {
     EXPECT_TRUE(seen);
     EXPECT_EQ(gameState, 2);
 }
+
+TEST_F(MarksTest, TheComputersPlayStaysOutlinedForItsHoldAndIsWipedAfterwards) {
+    SetField({44, 45});
+    koi.capturePairs[1][0] = 46;  // the computer's card on the one it takes
+    koi.capturePairs[1][1] = 45;
+    koi.field[1] = -1;
+    RepaintAll();
+    const int r = resolution;
+    const platform::Rect& laid = layout.fieldSlotRects[0];
+    const int x = laid.left - 1, y = (laid.top + laid.bottom) / 2;  // just outside the card
+    const platform::Color com = table::PlayerMarkColor(1, 2);
+    bool outlined = false;
+    uint32_t start = 0, seenAt = 0;
+    table::SetHoldObserver([&](int player) {
+        EXPECT_EQ(player, 1);
+        outlined = At(x, y) != TableColour;
+        seenAt = platform::GetTickCount();
+    });
+    for (bool animation : {true, false}) {
+        animationOn = animation;
+        start = platform::GetTickCount();
+        const int slots[] = {0, 1};
+        ShowComputerPlay(1, slots, 2);
+        EXPECT_TRUE(outlined);
+        EXPECT_GE(platform::GetTickCount() - seenAt, table::TurnHoldMs(animation, 1));
+        EXPECT_LT(platform::GetTickCount() - start, 1000u);
+        // Gone again, the cards untouched.
+        EXPECT_EQ(At(x, y), TableColour);
+        EXPECT_EQ(At(FieldX(r, 0) + 3, FieldY(r, 0) + 3), FaceColour(44));
+        EXPECT_EQ(At(FieldX(r, 1) + PairOffset[r] + 3, FieldY(r, 1) + PairOffset[r] + 3),
+                  FaceColour(46));
+    }
+    table::SetHoldObserver(nullptr);
+    EXPECT_NE(com, table::PlayerMarkColor(0, 2));
+    // Two computers in Hana-awase are told apart.
+    EXPECT_NE(table::PlayerMarkColor(1, 3), table::PlayerMarkColor(2, 3));
+    // A hand of Koi-Koi holds at most eight times, Hana-awase fourteen: a
+    // few seconds at most.
+    EXPECT_LE(8 * table::TurnHoldMs(true, 1), 3500u);
+    EXPECT_LE(14 * table::TurnHoldMs(true, 2), 3500u);
+}
