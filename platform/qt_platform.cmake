@@ -5,6 +5,8 @@ add_library(kirabo_platform_qt STATIC
   ${CMAKE_CURRENT_LIST_DIR}/dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/event_loop.cpp
   ${CMAKE_CURRENT_LIST_DIR}/help_window.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ini_file.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/ini_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/marks.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/input_hold.cpp)
 target_link_libraries(kirabo_platform_qt PUBLIC kirabo_platform_core Qt6::Widgets Qt6::Gui Qt6::Core)
 kirabo_warnings(kirabo_platform_qt)

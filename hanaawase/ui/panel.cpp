@@ -9,6 +9,7 @@
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"
 #include "hanaawase/ui/layout_tables.h"
+#include "hanaawase/ui/marks.h"
 #include "hanaawase/ui/outcome.h"
 #include "hanaawase/ui/table.h"
 #include "table/banner_animation.h"
@@ -85,6 +86,7 @@ int HanaDrawPanel() {
         if (player == 1) HomePageLabel();
         Total(player);
     }
+    HanaDrawTableMarks();
     backBuffer = tableBase;
     pileLayer = tableBase;
     return 1;

@@ -1,6 +1,11 @@
 #include "hanaawase/ui/window_view.h"
 
+#include "app/display.h"
+#include "app/program.h"
 #include "hanaawase/dialogs/dialogs.h"
+#include "hanaawase/flow.h"
+#include "hanaawase/state.h"
+#include "hanaawase/ui/marks.h"
 #include "hanaawase/ui/table.h"
 #include "platform/window.h"
 
@@ -9,7 +14,19 @@ void HanaWindowView::HanaBuildLayout() {
     ::HanaBuildLayout();
 }
 void HanaWindowView::HanaDrawPanel() {
+    // Painted for a new hand, and once more when a hand ends: then the new
+    // totals show over the finished table, which stays in view behind the
+    // results until the next deal.
+    const bool handEnded = gameState == HanaHandEnd;
+    if (!handEnded) HanaClearTableMarks();
     ::HanaDrawPanel();
+    if (handEnded) {
+        for (int p = 0; p < HanaPlayers; ++p) {
+            ::HanaDrawPiles(p);
+            ::HanaDrawHand(p);
+        }
+        ::HanaRepaintRect(0, 0, ClientWidth[resolution], ClientHeight[resolution]);
+    }
 }
 void HanaWindowView::HanaRestoreFromTableBase(int x, int y, int w, int h) {
     ::HanaRestoreFromTableBase(x, y, w, h);
@@ -43,6 +60,7 @@ void HanaWindowView::HanaDrawPairsOnField() {
 }
 void HanaWindowView::HanaDrawPiles(int player) {
     ::HanaDrawPiles(player);
+    HanaUpdateTableMarks();
 }
 void HanaWindowView::HanaDealToHand(int player) {
     ::HanaDealToHand(player);
@@ -51,15 +69,23 @@ void HanaWindowView::HanaDealToField() {
     ::HanaDealToField();
 }
 void HanaWindowView::HanaFlyToField(int player, int handSlot, int fieldSlot, int card) {
+    EndUserChoice();
+    if (player != 0 && comPlaceCount_ < 4) comPlaces_[comPlaceCount_++] = fieldSlot;
     ::HanaFlyToField(player, handSlot, fieldSlot, card);
 }
 void HanaWindowView::HanaFlipStockCard() {
     ::HanaFlipStockCard();
 }
 void HanaWindowView::HanaFlyCapturesToPiles(int player) {
+    if (player != 0) HanaShowComputerPlay(player, comPlaces_, comPlaceCount_);
+    comPlaceCount_ = 0;
     ::HanaFlyCapturesToPiles(player);
 }
 void HanaWindowView::HanaDrawHandCursor(int slot) {
+    if (gameState == HanaUserTurn && subState == 1 && !hanaTableMarks.userChoosing) {
+        hanaTableMarks.userChoosing = true;
+        HanaUpdateTableMarks();
+    }
     ::HanaDrawHandCursor(slot);
 }
 void HanaWindowView::HanaEraseHandCursor(int slot) {
@@ -97,6 +123,12 @@ void HanaWindowView::HanaShowResults() {
 }
 void HanaWindowView::HanaShowGameEnd() {
     ::HanaShowGameEnd();
+}
+
+void HanaWindowView::EndUserChoice() {
+    if (!hanaTableMarks.userChoosing) return;
+    hanaTableMarks.userChoosing = false;
+    HanaUpdateTableMarks();
 }
 
 HanaWindowView& HanaTheWindowView() {

@@ -36,6 +36,12 @@ class HanaWindowView : public HanaView {
     void HanaShowScoreSheet() override;
     void HanaShowResults() override;
     void HanaShowGameEnd() override;
+
+  private:
+    void EndUserChoice();
+    // The field places the computer's cards went to in its current turn.
+    int comPlaces_[4] = {};
+    int comPlaceCount_ = 0;
 };
 
 // The one window view; the front end installs it before the first step.

@@ -18,6 +18,10 @@ int YakuMadeDialog(int player, int comAnswer);
 // The dialog's lines: 「カス  三文」 for one yaku of player p, 「合計  十五文」.
 std::string YakuEntryText(int p, int yaku);
 std::string YakuTotalText();
+// Whose yaku the dialog shows, on its first line.
+std::string YakuOwnerText(int p);
+// Who takes the three 文 of the dealer's right.
+std::string OyakenTakerText();
 int ShowOyakenNotice();
 int ShowScoreTable();
 // The rows of the score table and the hand shown in its first row (0 for

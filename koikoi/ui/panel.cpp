@@ -8,6 +8,7 @@
 #include "app/program.h"
 #include "assets/catalogue.h"
 #include "koikoi/state.h"
+#include "koikoi/ui/marks.h"
 #include "koikoi/ui/table.h"
 
 namespace koiui {
@@ -55,6 +56,7 @@ int DrawKoiKoiPanel() {
         platform::DrawMasked(tableBase, ScoreRightX[r][p], ScoreY[r][p], MonWidth[r], MonHeight[r],
                              digits, 10 * dw, 2 * bg * dh, digits, 10 * dw, (2 * bg + 1) * dh);
     }
+    DrawTableMarks();
     platform::BitBlt(backBuffer, 0, 0, ClientWidth[r], ClientHeight[r], tableBase, 0, 0);
     platform::BitBlt(pileLayer, 0, 0, ClientWidth[r], ClientHeight[r], tableBase, 0, 0);
     return 1;

@@ -1,6 +1,11 @@
 #include "koikoi/ui/window_view.h"
 
+#include "app/display.h"
+#include "app/program.h"
+#include "koikoi/com.h"
+#include "koikoi/state.h"
 #include "koikoi/ui/dialogs.h"
+#include "koikoi/ui/marks.h"
 #include "koikoi/ui/table.h"
 #include "platform/window.h"
 
@@ -8,7 +13,17 @@ void KoiKoiWindowView::BuildKoiKoiLayout() {
     koiui::BuildKoiKoiLayout();
 }
 void KoiKoiWindowView::DrawKoiKoiPanel() {
+    // The panel is painted for a new hand, and once more when a hand ends:
+    // then the new totals show over the finished table, which stays in view
+    // behind the score table until the next deal.
+    const bool handEnded = gameState == 5;
+    if (!handEnded) koiui::ClearTableMarks();
     koiui::DrawKoiKoiPanel();
+    if (handEnded) {
+        koiui::DrawPiles(0);
+        koiui::DrawPiles(1);
+        koiui::RepaintRect(0, 0, ClientWidth[resolution], ClientHeight[resolution]);
+    }
 }
 void KoiKoiWindowView::RepaintRect(int x, int y, int width, int height) {
     koiui::RepaintRect(x, y, width, height);
@@ -33,6 +48,7 @@ void KoiKoiWindowView::PresentField() {
 }
 void KoiKoiWindowView::DrawPiles(int player) {
     koiui::DrawPiles(player);
+    koiui::UpdateTableMarks();
 }
 void KoiKoiWindowView::DrawHandCursor(int handSlot) {
     koiui::DrawHandCursor(handSlot);
@@ -50,25 +66,38 @@ void KoiKoiWindowView::DealToField() {
     koiui::DealToField();
 }
 void KoiKoiWindowView::FlyToField(int player, int fromSlot, int fieldSlot, int card) {
+    EndHumanChoice();
+    if (player == ComPlayer && comSlotCount_ < 4) comSlots_[comSlotCount_++] = fieldSlot;
     koiui::FlyToField(player, fromSlot, fieldSlot, card);
 }
 void KoiKoiWindowView::FlipStockCard() {
     koiui::FlipStockCard();
 }
 void KoiKoiWindowView::FlyCapturesToPiles(int player) {
+    if (player == ComPlayer) koiui::ShowComputerPlay(player, comSlots_, comSlotCount_);
+    comSlotCount_ = 0;
     koiui::FlyCapturesToPiles(player);
 }
 bool KoiKoiWindowView::MainWindowHasFocus() {
     return platform::MainWindowHasFocus();
 }
 void KoiKoiWindowView::ChooseHandCard() {
+    if (!koiui::tableMarks.humanChoosing) {
+        koiui::tableMarks.humanChoosing = true;
+        koiui::UpdateTableMarks();
+    }
     koiui::ChooseHandCard();
 }
 void KoiKoiWindowView::ChooseFieldCard(int handSlot) {
     koiui::ChooseFieldCard(handSlot);
 }
 int KoiKoiWindowView::YakuMadeDialog(int player, int comAnswer) {
-    return koiui::YakuMadeDialog(player, comAnswer);
+    const int answer = koiui::YakuMadeDialog(player, comAnswer);
+    if (answer == 0) {
+        ++koiui::tableMarks.koiKoiCalls[player];
+        koiui::UpdateTableMarks();
+    }
+    return answer;
 }
 void KoiKoiWindowView::ShowOyakenNotice() {
     koiui::ShowOyakenNotice();
@@ -78,6 +107,12 @@ void KoiKoiWindowView::ShowScoreTable() {
 }
 void KoiKoiWindowView::PlayGameResult() {
     koiui::PlayGameResult();
+}
+
+void KoiKoiWindowView::EndHumanChoice() {
+    if (!koiui::tableMarks.humanChoosing) return;
+    koiui::tableMarks.humanChoosing = false;
+    koiui::UpdateTableMarks();
 }
 
 KoiKoiWindowView& TheKoiKoiWindowView() {

@@ -30,6 +30,12 @@ class KoiKoiWindowView : public KoiKoiView {
     void ShowOyakenNotice() override;
     void ShowScoreTable() override;
     void PlayGameResult() override;
+
+  private:
+    void EndHumanChoice();
+    // The field slots the computer's cards went to in its current turn.
+    int comSlots_[4] = {};
+    int comSlotCount_ = 0;
 };
 
 // The one window view; the front end installs it before the first step.

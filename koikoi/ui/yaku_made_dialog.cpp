@@ -1,6 +1,8 @@
 // The yaku-made dialog: every yaku the announcing player holds, its value
 // and its cards, the total, and the choice 勝負 or こいこい. The computer's
 // decision is shown by leaving only its button enabled.
+#include <algorithm>
+
 #include "app/display.h"
 #include "app/program.h"
 #include "assets/dialogs.h"
@@ -36,8 +38,9 @@ class YakuMadeProc : public platform::DialogProc {
         const platform::Rect button = d.ItemRect(StopButton);
         const int bw = button.Width(), bh = button.Height();
         const int width = frameExtraWidth + 6 * CardWidth[r] + 6 * charWidth;
+        // Two more lines at the top for whose yaku they are.
         const int height =
-            frameExtraHeight + rows * (CardHeight[r] + 2 * charHeight) + 4 * charHeight + bh;
+            frameExtraHeight + rows * (CardHeight[r] + 2 * charHeight) + 6 * charHeight + bh;
         SetOuterSize(d, width, height);
         const int gap = (width - 2 * bw) / 3;
         const int y = height - charHeight - frameExtraHeight - bh;
@@ -56,9 +59,12 @@ class YakuMadeProc : public platform::DialogProc {
         d.Invalidate();
     }
 
-    void OnPaint(platform::Dialog&, platform::Surface& face) override {
+    void OnPaint(platform::Dialog& d, platform::Surface& face) override {
         const int r = resolution;
-        int x = 2 * charWidth, y = charHeight;
+        const std::string owner = YakuOwnerText(player_);
+        const int ownerWidth = platform::ByteLength(owner) * charWidth;
+        WriteText(face, (d.ClientSize().width - ownerWidth) / 2, charHeight, owner);
+        int x = 2 * charWidth, y = 3 * charHeight;
         bool left = true;
         for (int yaku = 0; yaku < YakuCount; ++yaku) {
             if (!koi.yakuMade[player_][yaku]) continue;
@@ -138,6 +144,14 @@ std::string YakuEntryText(int p, int yaku) {
     return std::string(YakuNames[yaku]) + "  " + NumberToKanji(YakuValueOf(p, yaku)) + "文";
 }
 
+std::string YakuOwnerText(int p) {
+    return p == 0 ? "あなたの役" : "ＣＯＭの役";
+}
+
+std::string OyakenTakerText() {
+    return koi.dealer == 0 ? "親のあなたが三文を取ります" : "親のＣＯＭが三文を取ります";
+}
+
 std::string YakuTotalText() {
     return "合計  " + NumberToKanji(koi.handScore) + "文";
 }
@@ -184,13 +198,22 @@ int YakuMadeDialog(int player, int comAnswer) {
 
 int ShowOyakenNotice() {
     struct Proc : platform::DialogProc {
+        // Grown by a line that says who takes the three 文, wide enough
+        // for it; the OK button moves down by as much and stays centred.
         void OnInit(platform::Dialog& d) override {
-            KeepTemplateSize(d);
+            const platform::Size s = d.ClientSize();
+            const int width =
+                std::max(s.width, (platform::ByteLength(OyakenTakerText()) + 8) * charWidth);
+            const int extra = 2 * charHeight;
+            d.SetClientSize(width + 1, s.height + extra + 1);
+            const platform::Rect ok = d.ItemRect(1);
+            d.MoveItem(1, (width + 1 - ok.Width()) / 2, ok.top + extra, ok.Width(), ok.Height());
             d.SetFocusItem(1);
             d.Invalidate();
         }
         void OnPaint(platform::Dialog&, platform::Surface& face) override {
             WriteText(face, 4 * charWidth, charHeight, "親権  三文");
+            WriteText(face, 4 * charWidth, charHeight + charHeight * 3 / 2, OyakenTakerText());
         }
     } proc;
     return platform::DialogBox(assets::DialogTemplateFor(213), proc);

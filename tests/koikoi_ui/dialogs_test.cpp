@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "koikoi/ui/dialog_conventions.h"
 #include "koikoi/ui/dialogs.h"
 #include "platform/dialog.h"
 #include "tests/koikoi_ui/solid_table.h"
@@ -71,7 +72,7 @@ TEST_F(DialogsTest, YakuDialogGrowsARowPerTwoYakuAndPlacesItsButtons) {
                        const platform::Rect stop = d.ItemRect(Stop), cont = d.ItemRect(Continue);
                        const int bw = stop.Width() - 1, bh = stop.Height() - 1;
                        const int w = 6 + 6 * CardWidth[res] + 6 * charWidth;
-                       const int h = 25 + (CardHeight[res] + 2 * charHeight) + 4 * charHeight + bh;
+                       const int h = 25 + (CardHeight[res] + 2 * charHeight) + 6 * charHeight + bh;
                        EXPECT_EQ(d.ClientSize().width, w - 6);
                        EXPECT_EQ(d.ClientSize().height, h - 25);
                        EXPECT_EQ(stop.left, (w - 2 * bw) / 3);
@@ -81,7 +82,7 @@ TEST_F(DialogsTest, YakuDialogGrowsARowPerTwoYakuAndPlacesItsButtons) {
                        EXPECT_TRUE(d.IsItemEnabled(Continue));
                        // Cards under each name: カス on the left, 赤タン right of it.
                        platform::Surface shot = d.Snapshot();
-                       const int y = 2 * charHeight + 5;
+                       const int y = 4 * charHeight + 5;
                        EXPECT_EQ(shot.Pixel(2 * charWidth + 1, y), FaceColour(3));
                        EXPECT_EQ(shot.Pixel(2 * charWidth + 2 * CardWidth[res] + 1, y),
                                  FaceColour(47));
@@ -109,7 +110,7 @@ TEST_F(DialogsTest, ThreeYakuMakeTwoRowsAndAnEmptyHandCannotPlayOn) {
                [&](platform::Dialog& d, int) {
                    const int bh = d.ItemRect(Stop).Height() - 1;
                    EXPECT_EQ(d.ClientSize().height,
-                             2 * (CardHeight[0] + 2 * charHeight) + 4 * charHeight + bh);
+                             2 * (CardHeight[0] + 2 * charHeight) + 6 * charHeight + bh);
                    EXPECT_FALSE(d.IsItemEnabled(Continue));
                    d.Click(Continue);  // disabled: nothing happens
                    d.SendKey(platform::DialogKey::Enter);
@@ -154,7 +155,70 @@ TEST_F(DialogsTest, SakeYakuReadFiveMonWithTheFiveMonOption) {
     EXPECT_EQ(YakuEntryText(0, YakuHanamizake), "花見酒  三文");
 }
 
-TEST_F(DialogsTest, TheOyakenNoticeKeepsItsSizeAndEndsOnOk) {
+// The first line of a painted dialog as `text` centred on it would look.
+bool FirstLineReads(platform::Dialog& d, const std::string& text) {
+    const platform::Surface shot = d.Snapshot();
+    platform::Surface expected(shot.Width(), shot.Height(), FaceColor());
+    const int x = (d.ClientSize().width - platform::ByteLength(text) * charWidth) / 2;
+    WriteText(expected, x, charHeight, text);
+    for (int y = charHeight; y < 2 * charHeight; ++y)
+        for (int px = 0; px < shot.Width(); ++px)
+            if (shot.Pixel(px, y) != expected.Pixel(px, y)) return false;
+    return true;
+}
+
+TEST_F(DialogsTest, TheYakuDialogSaysWhoseYakuItShows) {
+    for (int player : {0, 1}) {
+        ResetHandState();
+        GiveCards(player, {20, 24, 36});
+        koi.yakuMade[player][YakuInoshikacho] = 1;
+        koi.handCount[player] = 4;
+        FormHandScore(player);
+        bool own = false, other = true;
+        WithDialog([&] { YakuMadeDialog(player, player == 1 ? 1 : -1); },
+                   [&](platform::Dialog& d, int) {
+                       own = FirstLineReads(d, YakuOwnerText(player));
+                       other = FirstLineReads(d, YakuOwnerText(player ^ 1));
+                       d.Click(Stop);
+                   });
+        EXPECT_TRUE(own) << player;
+        EXPECT_FALSE(other) << player;
+    }
+    EXPECT_EQ(YakuOwnerText(0), "あなたの役");
+    EXPECT_EQ(YakuOwnerText(1), "ＣＯＭの役");
+}
+
+TEST_F(DialogsTest, TheOyakenNoticeSaysWhichDealerTakesTheThreeMon) {
+    for (int dealer : {0, 1}) {
+        koi.dealer = dealer;
+        int seen = 0;
+        bool ink = false;
+        WithDialog([] { ShowOyakenNotice(); },
+                   [&](platform::Dialog& d, int number) {
+                       seen = number;
+                       platform::Surface expected(d.ClientSize().width, d.ClientSize().height,
+                                                  FaceColor());
+                       const int y = charHeight + charHeight * 3 / 2;
+                       WriteText(expected, 4 * charWidth, y, OyakenTakerText());
+                       const platform::Surface shot = d.Snapshot();
+                       ink = true;
+                       for (int py = y; py < y + charHeight; ++py)
+                           for (int x = 0; x < shot.Width(); ++x)
+                               ink = ink && shot.Pixel(x, py) == expected.Pixel(x, py);
+                       // The button sits below the second line.
+                       EXPECT_GE(d.ItemRect(1).top, y + charHeight);
+                       d.Click(1);
+                   });
+        EXPECT_EQ(seen, 213);
+        EXPECT_TRUE(ink) << dealer;
+    }
+    koi.dealer = 0;
+    EXPECT_EQ(OyakenTakerText(), "親のあなたが三文を取ります");
+    koi.dealer = 1;
+    EXPECT_EQ(OyakenTakerText(), "親のＣＯＭが三文を取ります");
+}
+
+TEST_F(DialogsTest, TheOyakenNoticeGrowsByItsSecondLineAndEndsOnOk) {
     const platform::Size tmpl = [] {
         platform::Size s;
         struct P : platform::DialogProc {
@@ -172,8 +236,8 @@ TEST_F(DialogsTest, TheOyakenNoticeKeepsItsSizeAndEndsOnOk) {
     WithDialog([] { ShowOyakenNotice(); },
                [&](platform::Dialog& d, int number) {
                    seen = number;
-                   EXPECT_EQ(d.ClientSize().width, tmpl.width + 1);
-                   EXPECT_EQ(d.ClientSize().height, tmpl.height + 1);
+                   EXPECT_GE(d.ClientSize().width, tmpl.width + 1);
+                   EXPECT_EQ(d.ClientSize().height, tmpl.height + 2 * charHeight + 1);
                    // "親権  三文" is written four cells in, one row down.
                    platform::Surface shot = d.Snapshot();
                    bool ink = false;

@@ -1,0 +1,139 @@
+#include "koikoi/ui/marks.h"
+
+#include <algorithm>
+
+#include "app/display.h"
+#include "app/program.h"
+#include "koikoi/state.h"
+#include "koikoi/ui/table.h"
+#include "table/marks.h"
+
+namespace koiui {
+
+TableMarks tableMarks;
+
+namespace {
+
+constexpr int Gap = 4;
+
+// The whole strip a player's marks may take: from the table's edge to the
+// name on the human's side, from the name to the other edge on the
+// computer's. Neither reaches a card place or a pile.
+platform::Rect MarkStrip(int player) {
+    const platform::Rect turn = table::TurnMarkRect(NameLabelRect(player), resolution);
+    if (player == 0) return {0, turn.top, turn.right, turn.bottom};
+    return {turn.left, turn.top, ClientWidth[resolution], turn.bottom};
+}
+
+void Counts(int player, int counts[4]) {
+    for (int k = 0; k < 4; ++k) counts[k] = koi.pileCount[player][k];
+}
+
+platform::Rect Placed(platform::Rect r, int x, int centreY) {
+    const int w = r.Width(), h = r.Height();
+    return {x, centreY - h / 2, x + w, centreY - h / 2 + h};
+}
+
+}  // namespace
+
+platform::Rect NameLabelRect(int player) {
+    const int r = resolution;
+    return {NameX[r][player], NameY[r][player], ScoreRightX[r][player] + MonWidth[r],
+            NameY[r][player] + NameHeight[r]};
+}
+
+// The human's counts end just before the frame of the turn; the computer's
+// start just after its 文.
+platform::Rect KindCountsRect(int player) {
+    const int zero[4] = {0, 0, 0, 0};
+    const platform::Rect size = table::DrawKindCounts(nullptr, 0, 0, zero, resolution, false);
+    const platform::Rect turn = table::TurnMarkRect(NameLabelRect(player), resolution);
+    const int centreY = (turn.top + turn.bottom) / 2;
+    const int x = player == 0 ? turn.left - Gap - size.Width() : turn.right + Gap;
+    return Placed(size, x, centreY);
+}
+
+platform::Rect KoiKoiBadgeRect(int player) {
+    const int calls = std::max(1, tableMarks.koiKoiCalls[player]);
+    const platform::Rect size = table::DrawKoiKoiBadge(nullptr, 0, 0, calls, resolution);
+    const platform::Rect counts = KindCountsRect(player);
+    const int centreY = (counts.top + counts.bottom) / 2;
+    int x = player == 0 ? counts.left - Gap - size.Width() : counts.right + Gap;
+    x = std::clamp(x, 1, ClientWidth[resolution] - 1 - size.Width());
+    return Placed(size, x, centreY);
+}
+
+void DrawTableMarks() {
+    table::KeepPanelWithoutMarks(tableBase);
+    const int r = resolution;
+    for (int p = 0; p < 2; ++p) {
+        int counts[4];
+        Counts(p, counts);
+        const platform::Rect c = KindCountsRect(p);
+        table::DrawKindCounts(&tableBase, c.left, c.top, counts, r, false);
+        if (tableMarks.koiKoiCalls[p] > 0) {
+            const platform::Rect b = KoiKoiBadgeRect(p);
+            table::DrawKoiKoiBadge(&tableBase, b.left, b.top, tableMarks.koiKoiCalls[p], r);
+        }
+    }
+    if (tableMarks.humanChoosing)
+        table::DrawTurnMark(tableBase, NameLabelRect(0), table::PlayerMarkColor(0, 2), r);
+}
+
+void ClearTableMarks() {
+    tableMarks = TableMarks{};
+}
+
+int UpdateTableMarks() {
+    if (gameState < 2) return 1;
+    for (int p = 0; p < 2; ++p) table::RestorePanelWithoutMarks(tableBase, MarkStrip(p));
+    DrawTableMarks();
+    for (int p = 0; p < 2; ++p) {
+        const platform::Rect s = MarkStrip(p);
+        platform::BitBlt(pileLayer, s.left, s.top, s.Width(), s.Height(), tableBase, s.left, s.top);
+        RepaintRect(s.left, s.top, s.Width(), s.Height());
+        PresentRect(s.left, s.top, s.right, s.bottom);
+    }
+    // The raised card of the cursor may reach into the human's strip.
+    if (gameState == 3 && (subState == 1 || subState == 2 || subState == 4)) RedrawKoiKoiTable();
+    return 1;
+}
+
+int ShowComputerPlay(int player, const int fieldSlots[], int count) {
+    const int r = resolution;
+    const platform::Color color = table::PlayerMarkColor(player, 2);
+    const int m = table::OutlineMargin(r) + 1;
+    platform::Rect marked[4];
+    int n = 0;
+    for (int i = 0; i < count && n < 3; ++i) {
+        const int f = fieldSlots[i];
+        if (f < 0 || f >= TableFieldSlots) continue;
+        const int* pair = koi.capturePairs[f];
+        platform::Rect card = layout.fieldSlotRects[f];
+        if (pair[0] != -1) {
+            const platform::Rect& top = layout.pairRects[f][0];
+            card = {card.left, card.top, top.right, top.bottom};
+        } else if (koi.field[f] == -1) {
+            continue;
+        }
+        // One pixel in: the slot rectangles reach a pixel beyond the card.
+        card.left += 1, card.top += 1;
+        table::DrawPlayOutline(backBuffer, card, color, r);
+        marked[n++] = {card.left - m, card.top - m, card.right + m, card.bottom + m};
+    }
+    const platform::Rect turn = table::TurnMarkRect(NameLabelRect(player), r);
+    table::DrawTurnMark(backBuffer, NameLabelRect(player), color, r);
+    marked[n++] = {turn.left - 1, turn.top - 1, turn.right + 1, turn.bottom + 1};
+    for (int i = 0; i < n; ++i)
+        PresentRect(marked[i].left, marked[i].top, marked[i].right, marked[i].bottom);
+    table::HoldComputerPlay(player, table::TurnHoldMs(animationOn != 0, 1));
+    for (int i = 0; i < n; ++i) {
+        const platform::Rect& a = marked[i];
+        RepaintRect(a.left, a.top, a.Width(), a.Height());
+    }
+    for (int i = 0; i < n; ++i)
+        PresentRect(marked[i].left, marked[i].top, marked[i].right, marked[i].bottom);
+    return 1;
+}
+
+}  // namespace koiui

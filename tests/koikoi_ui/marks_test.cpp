@@ -1,0 +1,193 @@
+// The marks a player reads the Koi-Koi table by: the counts of each kind
+// beside the names, the こいこい badge, and the finished table behind the
+// score table.
+#include "koikoi/ui/marks.h"
+
+#include <gtest/gtest.h>
+
+#include "koikoi/flow.h"
+#include "koikoi/rules.h"
+#include "platform/dialog.h"
+#include "table/marks.h"
+#include "tests/app/data_dir.h"
+#include "tests/koikoi_ui/solid_table.h"
+
+using namespace koiui;
+
+namespace {
+
+class MarksTest : public SolidTable {
+  protected:
+    void SetUp() override {
+        SolidTable::SetUp();
+        label_ = platform::Surface(HomeLabelWidth[2], HomeLabelHeight[2], platform::Rgb(1, 2, 3));
+        homePageLabel = &label_;
+    }
+    void TearDown() override {
+        homePageLabel = nullptr;
+        SolidTable::TearDown();
+    }
+    platform::Surface label_;
+
+    // The counts as they must read, drawn on the bare table.
+    static bool CountsRead(int player, const int (&expected)[4]) {
+        const platform::Rect c = KindCountsRect(player);
+        platform::Surface want(ClientWidth[resolution], ClientHeight[resolution], TableColour);
+        table::DrawKindCounts(&want, c.left, c.top, expected, resolution, false);
+        for (int y = c.top; y < c.bottom; ++y)
+            for (int x = c.left; x < c.right; ++x)
+                if (At(x, y) != want.Pixel(x, y)) return false;
+        return true;
+    }
+    static bool Bare(const platform::Rect& r) {
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                if (At(x, y) != TableColour) return false;
+        return true;
+    }
+    static void NewHandPanel() {
+        gameState = 2;
+        TheKoiKoiWindowView().DrawKoiKoiPanel();
+        gameState = 3;
+    }
+};
+
+}  // namespace
+
+TEST_F(MarksTest, CountsOfEachKindFollowThePilesAfterEveryCapture) {
+    for (int res = 0; res < 3; ++res) {
+        UseResolution(res);
+        ResetHandState();
+        NewHandPanel();
+        EXPECT_TRUE(CountsRead(0, {0, 0, 0, 0})) << res;
+        KoiKoiView& view = TheKoiKoiWindowView();
+        GiveCards(0, {0, 8, 3, 7, 11});  // two 光, three カス
+        view.DrawPiles(0);
+        GiveCards(1, {1, 5});  // two タン
+        view.DrawPiles(1);
+        EXPECT_TRUE(CountsRead(0, {2, 0, 0, 3})) << res;
+        EXPECT_TRUE(CountsRead(1, {0, 0, 2, 0})) << res;
+        EXPECT_FALSE(CountsRead(1, {0, 0, 1, 0})) << res;
+        GiveCards(0, {20});  // a タネ
+        view.DrawPiles(0);
+        EXPECT_TRUE(CountsRead(0, {2, 1, 0, 3})) << res;
+        // Repaints and a rebuild of the panel keep them.
+        RepaintAll();
+        EXPECT_TRUE(CountsRead(0, {2, 1, 0, 3})) << res;
+        DrawKoiKoiPanel();
+        EXPECT_TRUE(CountsRead(1, {0, 0, 2, 0})) << res;
+        // Neither count touches a card place or a pile.
+        for (int p = 0; p < 2; ++p) {
+            const platform::Rect c = KindCountsRect(p);
+            EXPECT_FALSE(Intersects(c, layout.pileAreaRects[p ^ 1]));
+            EXPECT_FALSE(Intersects(c, layout.pileAreaRects[p]));
+            for (const auto& slot : layout.handSlotRects[p]) EXPECT_FALSE(Intersects(c, slot));
+            for (const auto& slot : layout.fieldSlotRects) EXPECT_FALSE(Intersects(c, slot));
+            EXPECT_GE(c.left, 0);
+            EXPECT_LE(c.right, ClientWidth[res]);
+        }
+    }
+}
+
+TEST_F(MarksTest, TheKoiKoiBadgeShowsAfterACallUntilTheNextDeal) {
+    for (int player : {0, 1}) {
+        ResetHandState();
+        NewHandPanel();
+        const platform::Rect badge = KoiKoiBadgeRect(player);
+        EXPECT_TRUE(Bare(badge));
+        GiveCards(player, {20, 24, 36});
+        koi.yakuMade[player][YakuInoshikacho] = 1;
+        koi.handCount[player] = 4;
+        FormHandScore(player);
+        platform::testing::SetDialogHook([](platform::Dialog& d, int) { d.Click(1000); });
+        EXPECT_EQ(TheKoiKoiWindowView().YakuMadeDialog(player, player == 1 ? 0 : -1), 0);
+        EXPECT_FALSE(Bare(badge)) << player;
+        EXPECT_EQ(tableMarks.koiKoiCalls[player], 1);
+        EXPECT_TRUE(Bare(KoiKoiBadgeRect(player ^ 1)));
+        // A second call counts, and the badge grows to say so.
+        EXPECT_EQ(TheKoiKoiWindowView().YakuMadeDialog(player, player == 1 ? 0 : -1), 0);
+        platform::testing::SetDialogHook(nullptr);
+        EXPECT_GT(KoiKoiBadgeRect(player).Width(), badge.Width());
+        // A rebuild of the table in the same hand keeps it.
+        DrawKoiKoiPanel();
+        EXPECT_FALSE(Bare(badge)) << player;
+        NewHandPanel();
+        EXPECT_TRUE(Bare(KoiKoiBadgeRect(player))) << player;
+        EXPECT_EQ(tableMarks.koiKoiCalls[player], 0);
+    }
+}
+
+TEST_F(MarksTest, TheScoreTableOpensOverTheFinishedTable) {
+    TestDataDir data;
+    koi.handScores[0].assign(1, -1);
+    koi.handScores[1].assign(1, -1);
+    GiveCards(0, {0, 8, 3});
+    GiveCards(1, {1});
+    SetField({44, 45});
+    SetHand(1, {12, 13});
+    koi.yakuAnnounced[0] = 1;
+    koi.handScore = 6;
+    KoiKoiView& view = TheKoiKoiWindowView();
+    view.DrawPiles(0);
+    view.DrawPiles(1);
+    RepaintAll();
+    int x = 0, y = 0;
+    PilePosition(0, 0, 0, 2, x, y);
+    const int r = resolution;
+    bool seen = false;
+    platform::testing::SetDialogHook([&](platform::Dialog& d, int number) {
+        if (number == 1204 || number == 208) {
+            seen = true;
+            EXPECT_EQ(At(x + 2, y + 2), FaceColour(0));
+            EXPECT_EQ(At(FieldX(r, 0) + 2, FieldY(r, 0) + 2), FaceColour(44));
+            EXPECT_EQ(At(HandX[r][1][0] + 2, HandY[r][1] + 2), FaceColour(48));
+        }
+        d.Click(1);
+    });
+    gameState = 5;
+    KoiKoiStep();
+    platform::testing::SetDialogHook(nullptr);
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(gameState, 2);
+}
+
+TEST_F(MarksTest, TheComputersPlayStaysOutlinedForItsHoldAndIsWipedAfterwards) {
+    SetField({44, 45});
+    koi.capturePairs[1][0] = 46;  // the computer's card on the one it takes
+    koi.capturePairs[1][1] = 45;
+    koi.field[1] = -1;
+    RepaintAll();
+    const int r = resolution;
+    const platform::Rect& laid = layout.fieldSlotRects[0];
+    const int x = laid.left - 1, y = (laid.top + laid.bottom) / 2;  // just outside the card
+    const platform::Color com = table::PlayerMarkColor(1, 2);
+    bool outlined = false;
+    uint32_t start = 0, seenAt = 0;
+    table::SetHoldObserver([&](int player) {
+        EXPECT_EQ(player, 1);
+        outlined = At(x, y) != TableColour;
+        seenAt = platform::GetTickCount();
+    });
+    for (bool animation : {true, false}) {
+        animationOn = animation;
+        start = platform::GetTickCount();
+        const int slots[] = {0, 1};
+        ShowComputerPlay(1, slots, 2);
+        EXPECT_TRUE(outlined);
+        EXPECT_GE(platform::GetTickCount() - seenAt, table::TurnHoldMs(animation, 1));
+        EXPECT_LT(platform::GetTickCount() - start, 1000u);
+        // Gone again, the cards untouched.
+        EXPECT_EQ(At(x, y), TableColour);
+        EXPECT_EQ(At(FieldX(r, 0) + 3, FieldY(r, 0) + 3), FaceColour(44));
+        EXPECT_EQ(At(FieldX(r, 1) + PairOffset[r] + 3, FieldY(r, 1) + PairOffset[r] + 3),
+                  FaceColour(46));
+    }
+    table::SetHoldObserver(nullptr);
+    EXPECT_NE(com, table::PlayerMarkColor(0, 2));
+    // Two computers in Hana-awase are told apart.
+    EXPECT_NE(table::PlayerMarkColor(1, 3), table::PlayerMarkColor(2, 3));
+    // A hand of Koi-Koi holds at most eight times, Hana-awase fourteen: a
+    // few seconds at most.
+    EXPECT_LE(8 * table::TurnHoldMs(true, 1), 3500u);
+    EXPECT_LE(14 * table::TurnHoldMs(true, 2), 3500u);
+}
