@@ -9,6 +9,7 @@
 #include "app/preferences.h"
 #include "app/program.h"
 #include "app/records.h"
+#include "app/resume.h"
 #include "app/settings.h"
 #include "app/window_shell.h"
 #include "assets/catalogue.h"
@@ -116,6 +117,7 @@ int RunKirabo(int argc, char** argv) {
     SeedRandom(platform::GetTickCount());
     gameState = -1;
     if (!InitApplication()) return 0;
+    OfferKeptGame();
     platform::RunMainLoop([] { return gameState != -1; }, StepGuarded);
     ShutdownApplication();
     return 0;

@@ -46,6 +46,10 @@ std::string FolderOf(const std::string& path) {
     return path.substr(0, cut);
 }
 
+bool RemoveFile(const std::string& path) {
+    return unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
 std::string ExecutableDir() {
     std::vector<char> buf(4096);
     ssize_t n = readlink("/proc/self/exe", buf.data(), buf.size() - 1);

@@ -26,6 +26,9 @@ bool SaveFileBytes(const std::string& path, const std::string& bytes);
 
 std::string FolderOf(const std::string& path);
 
+// Removes a regular file; true when it is gone (or was never there).
+bool RemoveFile(const std::string& path);
+
 namespace testing {
 // Called between writing the temporary file and the rename; returning false
 // stops the save there, as a crash at that moment would.
