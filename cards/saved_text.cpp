@@ -69,14 +69,16 @@ std::string SavedTextWriter::Finish() const {
 SavedTextReader::SavedTextReader(const std::string& bytes) {
     const size_t first = sizeof FirstLine - 1;
     const size_t sumLine = sizeof SumWord - 1 + 9;
-    if (bytes.size() > MaxBytes || bytes.size() < first + sumLine) return;
-    if (bytes.compare(0, first, FirstLine) != 0) return;
-    size_t sumAt = bytes.size() - sumLine;
-    if (bytes[sumAt - 1] != '\n' || bytes.compare(sumAt, sizeof SumWord - 1, SumWord) != 0 ||
-        bytes.back() != '\n')
-        return;
+    if (bytes.size() > MaxBytes || bytes.compare(0, first, FirstLine) != 0) return;
+    // The text ends with its checksum line. A longer file written before
+    // may leave its tail behind it (files are saved over their start); the
+    // tail is never read.
+    size_t sumAt = bytes.find(std::string("\n") + SumWord);
+    if (sumAt == std::string::npos) return;
+    ++sumAt;
+    if (bytes.size() < sumAt + sumLine || bytes[sumAt + sumLine - 1] != '\n') return;
     uint32_t stored = 0;
-    for (size_t i = sumAt + sizeof SumWord - 1; i < bytes.size() - 1; ++i) {
+    for (size_t i = sumAt + sizeof SumWord - 1; i < sumAt + sumLine - 1; ++i) {
         char c = bytes[i];
         int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
         if (digit < 0) return;

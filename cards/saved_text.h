@@ -3,7 +3,8 @@
 // over everything before it. Both games write their state through it, and a
 // reader takes the lines back in the same order, each checked for its name,
 // its number of values and their range, so a damaged or foreign file is
-// refused before anything of it is used.
+// refused before anything of it is used. Whatever follows the checksum line
+// (the tail of a longer file saved before) is not part of the text.
 #pragma once
 #include <cstdint>
 #include <string>
