@@ -21,6 +21,11 @@ std::string RunSim(const std::string& args) {
     return out;
 }
 
+// Tests of this file may run at once in separate processes.
+std::string KeepPath() {
+    return testing::TempDir() + "kirabo_sim_resume_" + std::to_string(getpid()) + ".sav";
+}
+
 bool FileExists(const std::string& path) {
     return access(path.c_str(), F_OK) == 0;
 }
@@ -28,7 +33,7 @@ bool FileExists(const std::string& path) {
 // Cuts the game of `args` after every keepable moment in turn until the
 // game ends before the cut; returns how many cuts were tried.
 int CutEverywhere(const std::string& args) {
-    const std::string keep = testing::TempDir() + "kirabo_sim_resume.sav";
+    const std::string keep = KeepPath();
     const std::string whole = RunSim(args + " --trace");
     int cuts = 0;
     for (int k = 1;; ++k) {
@@ -68,7 +73,7 @@ TEST(SimResume, HanaAwaseGoesOnAlikeFromEveryCut) {
 TEST(SimResume, LaterGamesOfARunFollow) {
     for (const char* args : {"koikoi --seed 5 --hands 6 --games 2 --check",
                              "hanaawase --seed 5 --hands 6 --games 2 --check"}) {
-        const std::string keep = testing::TempDir() + "kirabo_sim_resume.sav";
+        const std::string keep = KeepPath();
         const std::string whole = RunSim(std::string(args) + " --trace");
         std::string head = RunSim(std::string(args) + " --trace --stop-after 150 --keep " + keep);
         ASSERT_TRUE(FileExists(keep)) << args;
