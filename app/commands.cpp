@@ -2,10 +2,12 @@
 #include "app/about.h"
 #include "app/display.h"
 #include "app/games.h"
+#include "app/kept_game.h"
 #include "app/main_window.h"
 #include "app/music.h"
 #include "app/program.h"
 #include "app/records_dialog.h"
+#include "app/resume.h"
 #include "app/settings.h"
 #include "app/settings_dialog.h"
 #include "app/shell.h"
@@ -40,8 +42,9 @@ void SyncMenuChecks() {
 
 int NewGame() {
     bool wasRunning = gameState != -1;
-    if (ShowSettingsDialog() == 1) {
+    if (MayDiscardKeptGame() && ShowSettingsDialog() == 1) {
         if (wasRunning) ReleaseCurrentGame();
+        DiscardKeptGame();
         gameState = 0;
         subState = 0;
         platform::EnableMenuItem(cmd::ScoreTable, true);

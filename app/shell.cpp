@@ -1,6 +1,11 @@
 #include "app/shell.h"
 
 #include "app/program.h"
+#include "app/records.h"
+
+void ShellServices::GameProgressed(bool /*over*/) {
+    SaveRecords();
+}
 
 namespace {
 ShellServices silentShell;

@@ -18,6 +18,10 @@ class ShellServices {
     // The step function waits for the player: the loop may sleep until input
     // arrives or `maxMs` have passed.
     virtual void WaitForInput(uint32_t /*maxMs*/) {}
+    // The running game stands between two turns or hands (`over`: it has
+    // just ended). The window keeps it so that it can go on after the program
+    // ends; every run saves the records the game has changed.
+    virtual void GameProgressed(bool over);
     // A file could not be saved in `folder`.
     virtual void ReportUnwritableFolder(const std::string& /*folder*/) {}
     // A data file is there but cannot be read; it is left as it is.

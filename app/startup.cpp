@@ -10,6 +10,7 @@
 #include "app/preferences.h"
 #include "app/program.h"
 #include "app/records.h"
+#include "app/resume.h"
 #include "app/settings.h"
 #include "app/storage.h"
 #include "app/window_shell.h"
@@ -134,6 +135,7 @@ int RunKirabo(int argc, char** argv) {
     SeedRandom(platform::GetTickCount());
     gameState = -1;
     if (!InitApplication()) return 0;
+    OfferKeptGame();
     platform::RunMainLoop([] { return gameState != -1; }, StepGuarded);
     ShutdownApplication();
     return 0;

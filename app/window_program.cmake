@@ -10,7 +10,7 @@ set(app_dir ${CMAKE_CURRENT_LIST_DIR})
 add_library(kirabo_app STATIC
   ${app_dir}/about.cpp ${app_dir}/commands.cpp ${app_dir}/display_options.cpp ${app_dir}/games.cpp
   ${app_dir}/main_window.cpp ${app_dir}/preferences.cpp ${app_dir}/records_dialog.cpp ${app_dir}/settings_dialog.cpp
-  ${app_dir}/startup.cpp ${app_dir}/window_shell.cpp
+  ${app_dir}/startup.cpp ${app_dir}/window_shell.cpp ${app_dir}/resume.cpp
   ${app_dir}/help/help.cpp ${app_dir}/help/help_book.cpp ${app_dir}/help/help_intro.cpp
   ${app_dir}/help/help_cards.cpp ${app_dir}/help/help_koikoi.cpp ${app_dir}/help/help_hanaawase.cpp
   ${app_dir}/help/help_controls.cpp ${app_dir}/help/help_credits.cpp)
@@ -29,7 +29,7 @@ if(TARGET kirabo_audio)
 else()
   target_sources(kirabo_app PRIVATE ${app_dir}/music_silent.cpp)
 endif()
-target_link_libraries(kirabo_app PUBLIC kirabo_koikoi kirabo_hanaawase)
+target_link_libraries(kirabo_app PUBLIC kirabo_koikoi kirabo_hanaawase kirabo_kept_game)
 kirabo_warnings(kirabo_app)
 
 # The maker's home page (menu 40024 and the table's label); empty opens About.

@@ -1,5 +1,6 @@
 #include "app/window_shell.h"
 
+#include "app/kept_game.h"
 #include "app/music.h"
 #include "app/program.h"
 #include "platform/dialog.h"
@@ -23,6 +24,10 @@ void WindowShell::InvalidateClient() {
 }
 void WindowShell::WaitForInput(uint32_t maxMs) {
     platform::WaitForInputHint(maxMs);
+}
+
+void WindowShell::GameProgressed(bool over) {
+    KeepGame(over);
 }
 
 void WindowShell::ReportUnwritableFolder(const std::string& folder) {

@@ -10,6 +10,7 @@ class WindowShell : public ShellServices {
     void EnableScoreTableMenu(bool enabled) override;
     void InvalidateClient() override;
     void WaitForInput(uint32_t maxMs) override;
+    void GameProgressed(bool over) override;
     void ReportUnwritableFolder(const std::string& folder) override;
     void ReportUnusableFile(const std::string& path) override;
 };

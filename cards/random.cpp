@@ -12,3 +12,7 @@ int Random() {
     randomState = randomState * 214013u + 2531011u;
     return static_cast<int>((randomState >> 16) & 0x7FFF);
 }
+
+uint32_t RandomState() {
+    return randomState;
+}

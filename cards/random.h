@@ -7,3 +7,5 @@
 
 void SeedRandom(uint32_t seed);
 int Random();  // 0 .. 32767
+// The generator's state, so a kept game goes on with the same draws.
+uint32_t RandomState();

@@ -7,6 +7,7 @@
 #include "hanaawase/com_choice.h"
 #include "hanaawase/deal.h"
 #include "hanaawase/play.h"
+#include "hanaawase/saved_game.h"
 #include "hanaawase/settlement.h"
 #include "hanaawase/state.h"
 #include "hanaawase/view.h"
@@ -82,7 +83,6 @@ void EndHand() {
     hana.dealer = next;
     ++hana.handsCompleted;
     ++recHanaHandsPlayed;
-    SaveRecords();
     gameState = HanaHandStart;
 }
 
@@ -92,7 +92,6 @@ void EndGame() {
     ++recHanaGamesPlayed;
     const int* total = hana.totalScore;
     if (total[0] > total[1] && total[0] > total[2]) ++recHanaGamesWon;
-    SaveRecords();
     pointerClicked = 0;
     choiceConfirmed = 0;
     gameState = HanaFinalWait;
@@ -134,7 +133,9 @@ void HanaComputerTurn(int player) {
     gameState = hana.stockCount == 0 ? HanaHandEnd : (player == 1 ? HanaCom2Turn : HanaUserTurn);
 }
 
-int HanaAwaseStep() {
+namespace {
+
+int StepState() {
     switch (gameState) {
         case HanaTableSetUp:
             CurrentHanaView().HanaBuildLayout();
@@ -168,4 +169,16 @@ int HanaAwaseStep() {
         default:
             return 0;
     }
+}
+
+}  // namespace
+
+int HanaAwaseStep() {
+    const int before = gameState;
+    int handled = StepState();
+    // A turn, a deal or a hand's end is over: the game can be kept as it
+    // stands now (the records of the hand go with it).
+    if (gameState != before && HanaKeepable(gameState))
+        Shell().GameProgressed(gameState == HanaFinalWait);
+    return handled;
 }

@@ -6,6 +6,7 @@
 #include "cards/random.h"
 #include "koikoi/com.h"
 #include "koikoi/rules.h"
+#include "koikoi/saved_game.h"
 #include "koikoi/state.h"
 #include "koikoi/view.h"
 #include "platform/clock.h"
@@ -97,7 +98,6 @@ void EndHand() {
     if (stopped) koi.dealer = koi.yakuAnnounced[1];
     ++koi.handIndex;
     ++recKoiHandsPlayed;
-    SaveRecords();
     gameState = 2;
 }
 
@@ -105,7 +105,6 @@ void EndGame() {
     KoiView().PlayGameResult();
     ++recKoiGamesPlayed;
     if (koi.gameTotal[0] > koi.gameTotal[1]) ++recKoiGamesWon;
-    SaveRecords();
     gameState = 7;
     pointerClicked = 0;
     choiceConfirmed = 0;
@@ -136,6 +135,7 @@ void ScoreStop(int p) {
 }
 
 int KoiKoiStep() {
+    const int before = gameState;
     switch (gameState) {
         case 0:
             KoiView().BuildKoiKoiLayout();
@@ -163,5 +163,8 @@ int KoiKoiStep() {
             AwaitResultClick();
             break;
     }
+    // A turn, a deal or a hand's end is over: the game can be kept as it
+    // stands now (the records of the hand go with it).
+    if (gameState != before && KoiKoiKeepable(gameState)) Shell().GameProgressed(gameState == 7);
     return 1;
 }

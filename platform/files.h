@@ -58,6 +58,9 @@ bool MakeFolders(const std::string& dir);
 
 std::string FolderOf(const std::string& path);
 
+// Removes a regular file; true when it is gone (or was never there).
+bool RemoveFile(const std::string& path);
+
 namespace testing {
 // Called between writing the temporary file and the rename; returning false
 // stops the save there, as a crash at that moment would.

@@ -14,6 +14,12 @@
 #include <functional>
 #include <thread>
 
+#include "app/kept_game.h"
+#include "app/program.h"
+#include "app/records.h"
+#include "cards/random.h"
+#include "koikoi/flow.h"
+#include "platform/clock.h"
 #include "tests/app/data_dir.h"
 
 namespace {
@@ -175,5 +181,89 @@ TEST(Process, APortableCopyKeepsItsFilesBesideItselfAndNeverInTheCurrentFolder) 
     std::ifstream their(elsewhere + "/record.dat", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(their), {}), theirs);
     EXPECT_FALSE(Exists(elsewhere + "/settei.dat"));
+    unsetenv("XDG_RUNTIME_DIR");
+}
+
+namespace {
+
+// The kept game's text, without the tail an older, longer file may leave.
+std::string KeptText(const TestDataDir& data) {
+    std::string bytes = data.Read("game.sav");
+    size_t sum = bytes.find("\nsum ");
+    return sum == std::string::npos ? bytes : bytes.substr(0, sum + 14);
+}
+
+bool WaitForKept(const TestDataDir& data, const std::function<bool(const std::string&)>& done) {
+    for (int i = 0; i < 400; ++i) {
+        if (done(KeptText(data))) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+}
+
+// A Koi-Koi hand just dealt, with the computer to play first.
+std::string DealtGameWithComputerFirst(const std::string& recordsText) {
+    platform::FakeClock clock(0, 1000);
+    platform::SetClock(&clock);
+    ParseRecords(recordsText);
+    currentGame = 0;
+    handsOption = 0;
+    for (uint32_t seed = 1;; ++seed) {
+        SeedRandom(seed);
+        gameState = 0;
+        subState = 0;
+        while (gameState < 3) KoiKoiStep();
+        if (gameState == 4) break;
+    }
+    platform::SetClock(nullptr);
+    return KeptGameText(recordsText.substr(0, recordsText.find('\0')));
+}
+
+}  // namespace
+
+// Killed outright at any moment of the computer's turn and started again
+// with はい, the game goes on from the last finished turn to the same table,
+// and the records stay as they were.
+TEST(Process, KilledGameGoesOnFromItsLastFinishedTurn) {
+    TestDataDir data;
+    setenv("XDG_RUNTIME_DIR", data.root.c_str(), 1);
+    const std::string records("3 0 1 0 20 0 5 0 7 -1000 30 0 \0", 31);
+    const std::string dealt = DealtGameWithComputerFirst(records);
+    data.Write("record.dat", records);
+    data.Write("game.sav", dealt);
+
+    pid_t first = Start(data.root + "/first.log");
+    std::string afterTurn;
+    ASSERT_TRUE(WaitForKept(data, [&](const std::string& kept) {
+        afterTurn = kept;
+        return kept != dealt && !kept.empty();
+    }));
+    EXPECT_NE(afterTurn.find("\nstate 3\n"), std::string::npos) << "the player's turn next";
+    kill(first, SIGKILL);
+    WaitExit(first, 10);
+    std::ifstream firstLog(data.root + "/first.log");
+    std::string text((std::istreambuf_iterator<char>(firstLog)), {});
+    EXPECT_NE(text.find("前回の対局を続けますか？"), std::string::npos) << text;
+    EXPECT_EQ(data.Read("record.dat"), records);
+
+    uint32_t pause = 12345;
+    for (int round = 0; round < 4; ++round) {
+        data.Write("game.sav", dealt);
+        pid_t killed = Start(data.root + "/killed.log");
+        pause = pause * 1103515245u + 12345u;
+        std::this_thread::sleep_for(std::chrono::milliseconds(400 + (pause >> 16) % 2000));
+        kill(killed, SIGKILL);
+        WaitExit(killed, 10);
+        std::string kept = KeptText(data);
+        EXPECT_TRUE(kept == dealt || kept == afterTurn) << "round " << round;
+        EXPECT_EQ(data.Read("record.dat"), records);
+
+        pid_t again = Start(data.root + "/again.log");
+        EXPECT_TRUE(WaitForKept(data, [&](const std::string& k) { return k == afterTurn; }))
+            << "round " << round;
+        kill(again, SIGKILL);
+        WaitExit(again, 10);
+        EXPECT_EQ(data.Read("record.dat"), records);
+    }
     unsetenv("XDG_RUNTIME_DIR");
 }

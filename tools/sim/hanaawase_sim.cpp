@@ -1,4 +1,5 @@
 // kirabo-sim hanaawase --seed S [--games N] [--hands 6|12] [--human first|last] [--trace]
+//                      [--check] [--stop-after K --keep FILE] [--resume FILE]
 //
 // Plays Hana-awase games headless through HanaAwaseStep. The user's side is
 // a fixed policy (`first`: hand slot 0 and the lower of two field cards;
@@ -15,12 +16,15 @@
 #include <string>
 
 #include "app/program.h"
+#include "app/shell.h"
 #include "cards/random.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/invariants.h"
+#include "hanaawase/saved_game.h"
 #include "hanaawase/state.h"
 #include "hanaawase/view.h"
 #include "platform/clock.h"
+#include "tools/sim/keeping.h"
 
 namespace {
 
@@ -32,12 +36,14 @@ struct SimOptions {
     bool humanFirst = true;
     bool trace = false;
     bool check = false;  // verify every turn and every settled hand
+    KeepOptions keep;
 };
 
 int Usage() {
     std::fprintf(stderr,
                  "usage: kirabo-sim hanaawase --seed S [--games N] [--hands 6|12] "
-                 "[--human first|last] [--trace] [--check]\n");
+                 "[--human first|last] [--trace] [--check] [--stop-after K --keep FILE] "
+                 "[--resume FILE]\n");
     return 2;
 }
 
@@ -87,11 +93,13 @@ bool ParseOptions(int argc, char** argv, SimOptions& options) {
             } else {
                 return false;
             }
+        } else if (int keeping = ParseKeepOption(arg, value, options.keep); keeping != 0) {
+            if (keeping < 0) return false;
         } else {
             return false;
         }
     }
-    return options.seedGiven;
+    return options.seedGiven && KeepOptionsValid(options.keep);
 }
 
 // Prints the trace from the engine's notices; every dialog is acknowledged
@@ -206,11 +214,25 @@ int RunHanaAwaseSim(int argc, char** argv) {
     // share the machine; the wall-clock time is given beside it.
     auto start = std::chrono::steady_clock::now();
     std::clock_t cpuStart = std::clock();
-    for (long g = 1; g <= options.games; ++g) {
+    CountingShell shell;
+    InstallShell(&shell);
+    long firstGame = 1;
+    bool resumed = !options.keep.resumePath.empty();
+    if (resumed && !ResumeSimGame(options.keep.resumePath, firstGame, HanaReadGame)) return 1;
+    for (long g = firstGame; g <= options.games; ++g) {
         view.game = g;
-        gameState = 0;
-        subState = 0;
+        if (!resumed) {
+            gameState = 0;
+            subState = 0;
+        }
+        resumed = false;
         while (gameState != -1) {
+            if (options.keep.stopAfter > 0 && shell.progressed == options.keep.stopAfter) {
+                InstallShell(nullptr);
+                bool kept = KeepSimGame(options.keep.keepPath, g, HanaWriteGame);
+                std::fflush(stdout);
+                return kept ? 0 : 1;
+            }
             ActForUser(options.humanFirst);
             HanaAwaseStep();
             if (options.check && view.fault.empty() && TurnStarting() >= 0)
@@ -235,5 +257,6 @@ int RunHanaAwaseSim(int argc, char** argv) {
     std::fflush(stdout);
     SetHanaView(nullptr);
     platform::SetClock(nullptr);
+    InstallShell(nullptr);
     return 0;
 }

@@ -3,6 +3,7 @@
 //
 //   kirabo-sim koikoi --seed S [--games N] [--hands 6|12] [--sake 0|1|2]
 //                     [--oyaken 0|1] [--human first|last] [--trace] [--check]
+//                     [--stop-after K --keep FILE] [--resume FILE]
 //
 // --check verifies the game between every two turns (every card in one
 // place, piles sorted, hands packed, totals the sums of the hand scores) and
@@ -15,13 +16,16 @@
 #include <string>
 
 #include "app/program.h"
+#include "app/shell.h"
 #include "cards/random.h"
 #include "koikoi/flow.h"
 #include "koikoi/invariants.h"
+#include "koikoi/saved_game.h"
 #include "koikoi/self_play.h"
 #include "koikoi/state.h"
 #include "koikoi/view.h"
 #include "platform/clock.h"
+#include "tools/sim/keeping.h"
 
 namespace {
 
@@ -35,6 +39,7 @@ struct Options {
     SelfPlayPolicy human = SelfPlayPolicy::First;
     bool trace = false;
     bool check = false;
+    KeepOptions keep;
 };
 
 bool ParseNumber(const char* text, long low, long high, long& value) {
@@ -79,12 +84,14 @@ bool ParseOptions(int argc, char** argv, Options& o) {
                 return false;
             o.human =
                 std::strcmp(value, "first") == 0 ? SelfPlayPolicy::First : SelfPlayPolicy::Last;
+        } else if (int keeping = ParseKeepOption(arg, value, o.keep); keeping != 0) {
+            if (keeping < 0) return false;
         } else {
             return false;
         }
         ++i;
     }
-    return o.seedGiven;
+    return o.seedGiven && KeepOptionsValid(o.keep);
 }
 
 // Trace lines go through one buffer; without --trace nothing is written.
@@ -168,7 +175,8 @@ int RunKoiKoiSim(int argc, char** argv) {
     if (!ParseOptions(argc, argv, o)) {
         std::fprintf(stderr,
                      "usage: kirabo-sim koikoi --seed S [--games N] [--hands 6|12] [--sake 0|1|2]"
-                     " [--oyaken 0|1] [--human first|last] [--trace] [--check]\n");
+                     " [--oyaken 0|1] [--human first|last] [--trace] [--check]"
+                     " [--stop-after K --keep FILE] [--resume FILE]\n");
         return 2;
     }
     platform::SetClock(&instantClock);
@@ -184,14 +192,27 @@ int RunKoiKoiSim(int argc, char** argv) {
     SimView view(o, out);
     SetKoiKoiView(&view);
 
+    CountingShell shell;
+    InstallShell(&shell);
+    long firstGame = 1;
+    bool resumed = !o.keep.resumePath.empty();
+    if (resumed && !ResumeSimGame(o.keep.resumePath, firstGame, ReadKoiKoiGame)) return 1;
+
     long hands = 0, won = 0, lost = 0;
     long long mon[2] = {0, 0};
     auto start = std::chrono::steady_clock::now();
     std::clock_t cpuStart = std::clock();
-    for (long g = 1; g <= o.games; ++g) {
-        gameState = 0;
-        subState = 0;
+    for (long g = firstGame; g <= o.games; ++g) {
+        if (!resumed) {
+            gameState = 0;
+            subState = 0;
+        }
+        resumed = false;
         while (gameState != -1) {
+            if (o.keep.stopAfter > 0 && shell.progressed == o.keep.stopAfter) {
+                InstallShell(nullptr);
+                return KeepSimGame(o.keep.keepPath, g, WriteKoiKoiGame) ? 0 : 1;
+            }
             ChooseForHuman(o.human);
             int before = gameState;
             KoiKoiStep();
@@ -234,6 +255,7 @@ int RunKoiKoiSim(int argc, char** argv) {
     double cpuSeconds = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
     SetKoiKoiView(nullptr);
     platform::SetClock(nullptr);
+    InstallShell(nullptr);
     if (!o.trace) {
         std::printf(
             "games %ld hands %ld won %ld lost %ld drawn %ld mon %lld %lld seconds %.3f"

@@ -1,0 +1,250 @@
+// The kept game: a file that is damaged, cut short, of another version or
+// describing an impossible table is refused and changes nothing; a program
+// ended at any moment of keeping, then started again, goes on with every hand
+// and game counted in the records exactly once.
+#include "app/kept_game.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "app/records.h"
+#include "app/shell.h"
+#include "cards/random.h"
+#include "cards/saved_text.h"
+#include "hanaawase/flow.h"
+#include "hanaawase/state.h"
+#include "koikoi/flow.h"
+#include "koikoi/self_play.h"
+#include "koikoi/state.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "tests/app/data_dir.h"
+
+namespace {
+
+// Every wait of the flows passes at once.
+class KeptGame : public testing::Test {
+  protected:
+    void SetUp() override { platform::SetClock(&clock_); }
+    void TearDown() override {
+        platform::SetClock(nullptr);
+        platform::testing::SetBeforeRenameHook(nullptr);
+        InstallShell(nullptr);
+    }
+    platform::FakeClock clock_{0, 1000};
+};
+
+struct Ended {};
+
+// Counts the keepable moments and keeps the game at each, as the window does.
+class KeepingShell : public ShellServices {
+  public:
+    long progressed = 0;
+    bool keep = true;
+    std::function<void()> atMoment;
+    void GameProgressed(bool over) override {
+        ++progressed;
+        if (atMoment) atMoment();
+        if (keep) KeepGame(over);
+    }
+};
+
+void StepGame() {
+    if (currentGame == 0) {
+        ChooseForHuman(SelfPlayPolicy::Last);
+        KoiKoiStep();
+    } else {
+        if (gameState == HanaUserTurn && (subState == 1 || subState == 2 || subState == 4)) {
+            cursorSlot = 0;
+            choiceConfirmed = 1;
+        } else if (gameState == HanaFinalWait) {
+            pointerClicked = 1;
+        }
+        HanaAwaseStep();
+    }
+}
+
+// A game of the given kind stepped until `moments` keepable moments passed.
+void PlayUntil(int game, long moments, KeepingShell& shell, int hands = 0) {
+    currentGame = game;
+    handsOption = hands;
+    sakeOption = 2;
+    oyakenOption = 1;
+    SeedRandom(4321u + static_cast<uint32_t>(game));
+    gameState = 0;
+    subState = 0;
+    while (gameState != -1 && shell.progressed < moments) StepGame();
+}
+
+std::string TextAfter(int game, long moments, int hands = 0) {
+    KeepingShell shell;
+    shell.keep = false;
+    InstallShell(&shell);
+    PlayUntil(game, moments, shell, hands);
+    InstallShell(nullptr);
+    return KeptGameText("");
+}
+
+// Replaces the values of line `name` and puts a right checksum under it, as
+// a file written by a faulty program would have.
+std::string WithLine(const std::string& text, const std::string& name, const std::string& values) {
+    size_t at = text.find("\n" + name + " ");
+    EXPECT_NE(at, std::string::npos) << name;
+    size_t end = text.find('\n', at + 1);
+    std::string body = text.substr(0, at + 1) + name + " " + values + text.substr(end);
+    body = body.substr(0, body.rfind("sum "));
+    char sum[32];
+    std::snprintf(sum, sizeof sum, "sum %08x\n", TextChecksum(body));
+    return body + sum;
+}
+
+std::string Line(const std::string& text, const std::string& name) {
+    size_t at = text.find("\n" + name + " ") + 1;
+    size_t from = at + name.size() + 1;
+    return text.substr(from, text.find('\n', at) - from);
+}
+
+std::string Refusal(const std::string& bytes) {
+    bool over = false;
+    return RestoreKeptGame(bytes, "", over);
+}
+
+TEST_F(KeptGame, SoundFilesOfBothGamesReadBack) {
+    for (int game : {0, 1}) {
+        for (long moments : {1L, 2L, 9L, 40L, 200L}) {
+            // Six hands, twelve, and a game without end.
+            int hands = static_cast<int>(moments % 3);
+            std::string text = TextAfter(game, moments, hands);
+            int state = gameState;
+            handsOption = 0;
+            ASSERT_EQ(Refusal(text), "") << game << " " << moments;
+            EXPECT_EQ(gameState, state);
+            EXPECT_EQ(handsOption, hands);
+            EXPECT_EQ(KeptGameText(""), text) << "read back and written again";
+        }
+    }
+}
+
+TEST_F(KeptGame, DamagedShortOrForeignFilesAreRefused) {
+    const std::string text = TextAfter(0, 30);
+    ASSERT_EQ(Refusal(text), "");
+    std::string flipped = text;
+    flipped[text.size() / 2] ^= 0x01;
+    std::string foreign = text;
+    foreign.replace(foreign.find(" 1\n"), 3, " 2\n");
+    foreign = WithLine(foreign, "state", Line(text, "state"));  // with its own checksum
+    for (const std::string& bad :
+         {std::string(), text.substr(0, text.size() / 2), text.substr(0, text.size() - 1), flipped,
+          foreign,
+          text.substr(0, text.rfind("sum ")) + "extra 1\n" + text.substr(text.rfind("sum "))}) {
+        koi.handIndex = 77;
+        EXPECT_NE(Refusal(bad), "");
+        EXPECT_EQ(koi.handIndex, 77) << "a refused file changes nothing";
+    }
+}
+
+// Whole checksummed files whose table cannot be.
+TEST_F(KeptGame, ImpossibleTablesAreRefused) {
+    const std::string koiText = TextAfter(0, 30);
+    std::string hands = Line(koiText, "hands");
+    std::string handTwice = hands.substr(0, hands.find(' ')) + " " + hands;
+    handTwice = handTwice.substr(0, handTwice.rfind(' '));  // the first card in two slots
+    const std::string hanaText = TextAfter(1, 30);
+    struct Case {
+        const std::string& text;
+        const char* line;
+        std::string values;
+    } cases[] = {
+        {koiText, "hands", handTwice},
+        {koiText, "handCount", "9 9"},
+        {koiText, "stockLeft", "23"},
+        {koiText, "dealer", "2"},
+        {koiText, "gameTotal", "5 0"},
+        {koiText, "rules", "0 3 1"},
+        {koiText, "handIndex", "6"},
+        {koiText, "pileCount", "6 0 0 0 0 0 0 0"},
+        {koiText, "state", "8"},
+        {koiText, "playerToMove", Line(koiText, "playerToMove") == "0" ? "1" : "0"},
+        {hanaText, "handCount", "7 7 7"},
+        {hanaText, "stockCount", "21"},
+        {hanaText, "dealer", "3"},
+        {hanaText, "totalScore", "1 0 0"},
+        {hanaText, "capturedCount", std::string(47, ' ').replace(0, 1, "6")},
+        {hanaText, "rules", "3"},
+    };
+    for (const Case& c : cases) {
+        std::string bad = WithLine(c.text, c.line, c.values);
+        EXPECT_NE(Refusal(bad), "") << c.line << " " << c.values;
+    }
+}
+
+// The program ends at every moment of keeping that changes the records, in
+// either of its two writes, and is started again each time: the records at
+// the end of the game are those of the game played without a break.
+TEST_F(KeptGame, RecordsCountEveryHandOnceWhateverTheEnd) {
+    for (int game : {0, 1}) {
+        TestDataDir data;
+        ClearRecords();
+        LoadRecords();
+        KeepingShell shell;
+        InstallShell(&shell);
+        std::vector<long> changing;
+        std::string last = data.Read("record.dat");
+        shell.atMoment = [&] {
+            std::string now = FormatRecords();
+            if (now.substr(0, now.size() - 1) != last.substr(0, last.find('\0')))
+                if (shell.progressed > 1) changing.push_back(shell.progressed);
+            last = now;
+        };
+        PlayUntil(game, 1000000, shell);
+        const std::string whole = data.Read("record.dat");
+        EXPECT_FALSE(KeptGameExists()) << "a finished game leaves no kept game";
+        ASSERT_GE(changing.size(), 6u) << "the hands and the game";
+        // The first hand, one in the middle and the game's end.
+        changing = {changing[0], changing[changing.size() / 2], changing.back()};
+
+        for (long k : changing) {
+            for (int failAt : {1, 2}) {
+                data.Write("record.dat", "");
+                platform::RemoveFile(KeptGamePath());
+                ClearRecords();
+                LoadRecords();
+                shell.progressed = 0;
+                bool crashed = false;
+                int renames = 0;
+                shell.atMoment = [&] {
+                    if (shell.progressed != k) return;
+                    // The program ends right there: nothing after it runs.
+                    platform::testing::SetBeforeRenameHook([&]() -> bool {
+                        if (++renames >= failAt) throw Ended{};
+                        return true;
+                    });
+                };
+                try {
+                    PlayUntil(game, k, shell);
+                } catch (const Ended&) {
+                    crashed = true;
+                }
+                platform::testing::SetBeforeRenameHook(nullptr);
+                ASSERT_TRUE(crashed);
+                // Started again: what the files hold is all there is.
+                ClearRecords();
+                LoadRecords();
+                KeptGameLoad load = LoadKeptGame();
+                ASSERT_TRUE(load == KeptGameLoad::Resumable || load == KeptGameLoad::Over)
+                    << k << " " << failAt;
+                shell.atMoment = nullptr;
+                while (gameState != -1) StepGame();
+                EXPECT_FALSE(KeptGameExists());
+                ASSERT_EQ(data.Read("record.dat"), whole)
+                    << "game " << game << " ended at moment " << k << " write " << failAt;
+            }
+        }
+    }
+}
+
+}  // namespace

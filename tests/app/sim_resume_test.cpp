@@ -1,0 +1,88 @@
+// A game cut after any turn, kept in a file and continued by a new process
+// goes on exactly as the uninterrupted game: the two traces together are the
+// whole trace, byte for byte, for both games and every rule setting.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string RunSim(const std::string& args) {
+    std::string command = std::string(KIRABO_SIM_PATH) + " " + args + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    if (!pipe) return out;
+    char buffer[8192];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+    pclose(pipe);
+    return out;
+}
+
+// Tests of this file may run at once in separate processes.
+std::string KeepPath() {
+    return testing::TempDir() + "kirabo_sim_resume_" + std::to_string(getpid()) + ".sav";
+}
+
+bool FileExists(const std::string& path) {
+    return access(path.c_str(), F_OK) == 0;
+}
+
+// Cuts the game of `args` after every keepable moment in turn until the
+// game ends before the cut; returns how many cuts were tried.
+int CutEverywhere(const std::string& args) {
+    const std::string keep = KeepPath();
+    const std::string whole = RunSim(args + " --trace");
+    int cuts = 0;
+    for (int k = 1;; ++k) {
+        std::remove(keep.c_str());
+        std::string head =
+            RunSim(args + " --trace --stop-after " + std::to_string(k) + " --keep " + keep);
+        if (!FileExists(keep)) {
+            EXPECT_EQ(head, whole) << args << " run to its end";
+            break;
+        }
+        std::string tail = RunSim(args + " --trace --resume " + keep);
+        EXPECT_EQ(head + tail, whole) << args << " cut after " << k;
+        if (head + tail != whole) break;
+        ++cuts;
+    }
+    std::remove(keep.c_str());
+    return cuts;
+}
+
+TEST(SimResume, KoiKoiGoesOnAlikeFromEveryCut) {
+    int cuts = 0;
+    cuts += CutEverywhere("koikoi --seed 11 --hands 6 --sake 0 --oyaken 1 --human first");
+    cuts += CutEverywhere("koikoi --seed 12 --hands 6 --sake 1 --oyaken 0 --human last");
+    cuts += CutEverywhere("koikoi --seed 13 --hands 6 --sake 2 --oyaken 1 --human last");
+    EXPECT_GT(cuts, 200);
+}
+
+TEST(SimResume, HanaAwaseGoesOnAlikeFromEveryCut) {
+    int cuts = 0;
+    cuts += CutEverywhere("hanaawase --seed 21 --hands 6 --human first");
+    cuts += CutEverywhere("hanaawase --seed 22 --hands 6 --human last");
+    EXPECT_GT(cuts, 200);
+}
+
+// A cut in the second game of a run: the resumed run finishes it and plays
+// the rest of the run.
+TEST(SimResume, LaterGamesOfARunFollow) {
+    for (const char* args : {"koikoi --seed 5 --hands 6 --games 2 --check",
+                             "hanaawase --seed 5 --hands 6 --games 2 --check"}) {
+        const std::string keep = KeepPath();
+        const std::string whole = RunSim(std::string(args) + " --trace");
+        std::string head = RunSim(std::string(args) + " --trace --stop-after 150 --keep " + keep);
+        ASSERT_TRUE(FileExists(keep)) << args;
+        std::string tail = RunSim(std::string(args) + " --trace --resume " + keep);
+        EXPECT_EQ(head + tail, whole) << args;
+        EXPECT_NE(head.find("game 2"), std::string::npos) << args << " cut in the first game";
+        EXPECT_NE(tail.find("over"), std::string::npos) << args;
+        std::remove(keep.c_str());
+    }
+}
+
+}  // namespace
