@@ -3,6 +3,11 @@
 //
 //   kirabo-sim koikoi --seed S [--games N] [--hands 6|12] [--sake 0|1|2]
 //                     [--oyaken 0|1] [--human first|last] [--trace] [--check]
+//   kirabo-sim koikoi --seats LEVEL,LEVEL --seed S [--games N] [--hands 6|12]
+//                     [--sake 0|1|2] [--oyaken 0|1]
+//
+// --seats plays both seats by computer levels (gentle, normal, strong) and
+// prints the arena's summary instead (koikoi_arena.cpp).
 //
 // --check verifies the game between every two turns (every card in one
 // place, piles sorted, hands packed, totals the sums of the hand scores) and
@@ -22,6 +27,9 @@
 #include "koikoi/state.h"
 #include "koikoi/view.h"
 #include "platform/clock.h"
+#include "tools/sim/arena_stats.h"
+
+int RunKoiKoiArena(const int levels[2], uint32_t seed, long games);
 
 namespace {
 
@@ -35,6 +43,7 @@ struct Options {
     SelfPlayPolicy human = SelfPlayPolicy::First;
     bool trace = false;
     bool check = false;
+    int seats[2] = {-1, -1};  // levels, with --seats
 };
 
 bool ParseNumber(const char* text, long low, long high, long& value) {
@@ -74,6 +83,8 @@ bool ParseOptions(int argc, char** argv, Options& o) {
         } else if (std::strcmp(arg, "--oyaken") == 0) {
             if (!ParseNumber(value, 0, 1, v)) return false;
             o.oyaken = static_cast<int>(v);
+        } else if (std::strcmp(arg, "--seats") == 0) {
+            if (!value || ParseSeats(value, o.seats, 2) != 2) return false;
         } else if (std::strcmp(arg, "--human") == 0) {
             if (!value || (std::strcmp(value, "first") != 0 && std::strcmp(value, "last") != 0))
                 return false;
@@ -168,17 +179,19 @@ int RunKoiKoiSim(int argc, char** argv) {
     if (!ParseOptions(argc, argv, o)) {
         std::fprintf(stderr,
                      "usage: kirabo-sim koikoi --seed S [--games N] [--hands 6|12] [--sake 0|1|2]"
-                     " [--oyaken 0|1] [--human first|last] [--trace] [--check]\n");
+                     " [--oyaken 0|1] [--human first|last] [--trace] [--check]\n"
+                     "       kirabo-sim koikoi --seats LEVEL,LEVEL --seed S [--games N] ...\n");
         return 2;
     }
-    platform::SetClock(&instantClock);
-    SeedRandom(o.seed);
     handsOption = o.hands == 6 ? 0 : 1;
     sakeOption = o.sake;
     oyakenOption = o.oyaken;
     animationOn = 0;
     soundEffectsOn = 0;
     showCapturableOn = 0;
+    if (o.seats[0] >= 0) return RunKoiKoiArena(o.seats, o.seed, o.games);
+    platform::SetClock(&instantClock);
+    SeedRandom(o.seed);
 
     TraceOut out(o.trace);
     SimView view(o, out);
@@ -196,7 +209,8 @@ int RunKoiKoiSim(int argc, char** argv) {
             int before = gameState;
             KoiKoiStep();
             if (before == 5) ++hands;
-            bool betweenTurns = (gameState == 3 && subState <= 1) || gameState == 4 || gameState == 5;
+            bool betweenTurns =
+                (gameState == 3 && subState <= 1) || gameState == 4 || gameState == 5;
             if (o.check && betweenTurns) {
                 std::string fault = CheckKoiKoiInvariants();
                 if (!fault.empty()) {
