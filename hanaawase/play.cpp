@@ -1,7 +1,7 @@
 #include "hanaawase/play.h"
 
 #include "app/program.h"
-#include "hanaawase/com_choice.h"
+#include "hanaawase/com_levels.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"
 #include "hanaawase/tables.h"
@@ -73,8 +73,10 @@ int HanaPlayCard(int player, int slot) {
         case 2: {
             int f = matches[0];
             if (hana.matchCount[player][slot] == 2) {
-                f = player == 0 ? hana.chosenFieldSlot
-                                : HanaChooseFieldCard(player, matches[0], matches[1]);
+                f = player == 0
+                        ? hana.chosenFieldSlot
+                        : HanaChooseFieldCardAtLevel(comLevel, player, card, slot == HanaDrawnSlot,
+                                                     matches[0], matches[1]);
             }
             view.HanaFlyToField(player, slot, f, card);
             taken[takenCount++] = hana.field[f];
