@@ -34,9 +34,9 @@ constexpr HanaCardSet FourBrights = SetOf({0, 8, 28, 44});
 constexpr HanaCardSet AllBrights = SetOf({0, 8, 28, 40, 44});
 constexpr int BasePoints = 88;
 
-constexpr int RolloutBudget = 720;
-constexpr int MinSamples = 30;
-constexpr int MaxSamples = 200;
+constexpr int RolloutBudget = 4000;
+constexpr int MinSamples = 150;
+constexpr int MaxSamples = 800;
 
 struct Sim {
     int hand[HanaPlayers][HanaHandSlots];

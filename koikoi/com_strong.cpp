@@ -28,9 +28,9 @@ constexpr CardSet Hanami = SetOf({8, 32});
 constexpr CardSet Tsukimi = SetOf({28, 32});
 
 // Rollouts per decision, shared among its choices, and the bounds per choice.
-constexpr int RolloutBudget = 960;
-constexpr int MinSamples = 40;
-constexpr int MaxSamples = 240;
+constexpr int RolloutBudget = 4800;
+constexpr int MinSamples = 100;
+constexpr int MaxSamples = 1000;
 
 // One hand played out in fixed arrays.
 struct Sim {
@@ -47,8 +47,9 @@ struct Sim {
     int stopScore;
 };
 
-int Gain(const Sim& s, int p, CardSet taken) {
-    int before = YakuScoreOfCards(s.captured[p], s.sake);
+// What taking `taken` is worth to p: the card values and, much more, the 文
+// its yaku grow by. `before` is p's yaku score now.
+int Gain(const Sim& s, int p, CardSet taken, int before) {
     int after = YakuScoreOfCards(s.captured[p] | taken, s.sake);
     int value = 0;
     for (CardSet t = taken; t; t &= t - 1) value += CardValue[std::countr_zero(t)];
@@ -81,8 +82,11 @@ void Land(Sim& s, int p, int card, int target) {
     if (m == 2) {
         if (target >= 0) {
             pick = s.field[idx[1]] == target ? idx[1] : idx[0];
-        } else if (Gain(s, p, CardBit(s.field[idx[1]])) > Gain(s, p, CardBit(s.field[idx[0]]))) {
-            pick = idx[1];
+        } else {
+            int before = YakuScoreOfCards(s.captured[p], s.sake);
+            if (Gain(s, p, CardBit(s.field[idx[1]]), before) >
+                Gain(s, p, CardBit(s.field[idx[0]]), before))
+                pick = idx[1];
         }
     }
     s.captured[p] |= CardBit(card) | CardBit(s.field[pick]);
@@ -91,7 +95,7 @@ void Land(Sim& s, int p, int card, int target) {
 
 // The field cards `card` would take for p: all three of its month, the one
 // worth more of two, or the only one. Empty when it takes nothing.
-CardSet Takes(const Sim& s, int p, int card) {
+CardSet Takes(const Sim& s, int p, int card, int before) {
     CardSet same = 0;
     int m = 0;
     for (int f = 0; f < s.fieldCount; ++f) {
@@ -102,16 +106,17 @@ CardSet Takes(const Sim& s, int p, int card) {
     }
     if (m != 2) return same;
     CardSet first = same & (~same + 1), second = same & ~first;
-    return Gain(s, p, second) > Gain(s, p, first) ? second : first;
+    return Gain(s, p, second, before) > Gain(s, p, first, before) ? second : first;
 }
 
 // The policy's hand card: the capture worth most, else the cheapest card.
 int PolicyHandIndex(const Sim& s, int p) {
     int best = 0, bestValue = -1000000;
+    int before = YakuScoreOfCards(s.captured[p], s.sake);
     for (int i = 0; i < s.handCount[p]; ++i) {
         int card = s.hand[p][i];
-        CardSet taken = Takes(s, p, card);
-        int value = taken ? 1000 + Gain(s, p, taken | CardBit(card)) : -CardValue[card];
+        CardSet taken = Takes(s, p, card, before);
+        int value = taken ? 1000 + Gain(s, p, taken | CardBit(card), before) : -CardValue[card];
         if (value > bestValue) {
             bestValue = value;
             best = i;
@@ -190,15 +195,27 @@ void DealSample(const KoiObservation& o, const int* unseen, int unseenCount, Sim
     s.fieldCount = 0;
     for (int card : o.field)
         if (card >= 0) s.field[s.fieldCount++] = card;
-    int k = o.otherHandCount < unseenCount ? o.otherHandCount : unseenCount;
-    if (k > HandSlots) k = HandSlots;
-    s.handCount[other] = k;
-    for (int i = 0; i < k; ++i) s.hand[other][i] = unseen[i];
-    int rest = unseenCount - k;
-    s.stockEnd = o.stockLeft < rest ? o.stockLeft : rest;
-    if (s.stockEnd > StockSize) s.stockEnd = StockSize;
+    // The other hand takes the first cards of months it has not shown it
+    // lacks (others only when too few are left); the stock the rest, in order.
+    int k = o.otherHandCount < HandSlots ? o.otherHandCount : HandSlots;
+    int held = 0;
+    s.stockEnd = 0;
+    int limit = o.stockLeft < StockSize ? o.stockLeft : StockSize;
+    int spare[CardCount];
+    int spareCount = 0;
+    for (int i = 0; i < unseenCount; ++i) {
+        int card = unseen[i];
+        if (held < k && !(o.otherLacking & MonthBit(card))) {
+            s.hand[other][held++] = card;
+        } else {
+            spare[spareCount++] = card;
+        }
+    }
+    int next = 0;
+    while (held < k && next < spareCount) s.hand[other][held++] = spare[next++];
+    s.handCount[other] = held;
+    while (s.stockEnd < limit && next < spareCount) s.stock[s.stockEnd++] = spare[next++];
     s.stockNext = 0;
-    for (int i = 0; i < s.stockEnd; ++i) s.stock[i] = unseen[k + i];
     for (int p = 0; p < 2; ++p) {
         s.captured[p] = o.captured[p];
         s.announced[p] = YakuScoreOfCards(o.captured[p], o.sakeOption);
@@ -241,26 +258,57 @@ double RollOut(const KoiObservation& o, const Sim& base, Phase phase, const Choi
     return Worth(o, s);
 }
 
-// The mean worth of each choice over the same samples; the index of the best
-// (the first among equals).
+// The best choice by mean worth over shared samples, found by successive
+// halving: every round plays the choices still in the race on fresh samples
+// and drops the worse half, so the close contenders get the most samples.
 int BestChoice(const KoiObservation& o, int cardInPlay, Phase phase, const Choice* choices,
                int count, ComRandom& rng, double* meanOut = nullptr) {
     int unseen[CardCount];
     int unseenCount = UnseenCards(o, cardInPlay, unseen);
-    int samples = RolloutBudget / (count > 0 ? count : 1);
-    if (samples < MinSamples) samples = MinSamples;
-    if (samples > MaxSamples) samples = MaxSamples;
     double total[MaxChoices] = {};
+    int played[MaxChoices] = {};
+    int alive[MaxChoices];
+    for (int k = 0; k < count; ++k) alive[k] = k;
+    int aliveCount = count;
+    int rounds = 1;
+    while ((1 << rounds) < count) ++rounds;
     Sim base;
-    for (int n = 0; n < samples; ++n) {
-        ShuffleCards(unseen, unseenCount, rng);
-        DealSample(o, unseen, unseenCount, base);
-        for (int k = 0; k < count; ++k) total[k] += RollOut(o, base, phase, choices[k]);
+    while (true) {
+        int samples = RolloutBudget / (rounds * aliveCount);
+        if (samples < MinSamples) samples = MinSamples;
+        if (samples > MaxSamples) samples = MaxSamples;
+        for (int n = 0; n < samples; ++n) {
+            ShuffleCards(unseen, unseenCount, rng);
+            DealSample(o, unseen, unseenCount, base);
+            for (int i = 0; i < aliveCount; ++i) {
+                int k = alive[i];
+                total[k] += RollOut(o, base, phase, choices[k]);
+                ++played[k];
+            }
+        }
+        if (aliveCount <= 2) break;
+        // Keep the better half, in choice order among equals.
+        int keep = (aliveCount + 1) / 2;
+        for (int i = 0; i < keep; ++i) {
+            int top = i;
+            for (int j = i + 1; j < aliveCount; ++j) {
+                double a = total[alive[j]] / played[alive[j]],
+                       b = total[alive[top]] / played[alive[top]];
+                if (a > b || (a == b && alive[j] < alive[top])) top = j;
+            }
+            int t = alive[i];
+            alive[i] = alive[top];
+            alive[top] = t;
+        }
+        aliveCount = keep;
     }
-    int best = 0;
-    for (int k = 1; k < count; ++k)
-        if (total[k] > total[best]) best = k;
-    if (meanOut) *meanOut = total[best] / samples;
+    int best = alive[0];
+    for (int i = 1; i < aliveCount; ++i) {
+        int k = alive[i];
+        double a = total[k] / played[k], b = total[best] / played[best];
+        if (a > b || (a == b && k < best)) best = k;
+    }
+    if (meanOut) *meanOut = total[best] / played[best];
     return best;
 }
 

@@ -16,6 +16,7 @@ KoiObservation ObserveKoiKoi(int seat, int cardInPlay) {
         o.gameTotal[p] = koi.gameTotal[p];
     }
     o.otherHandCount = koi.handCount[seat ^ 1];
+    o.otherLacking = static_cast<unsigned>(koi.lackingMonths[seat ^ 1]);
     o.stockLeft = koi.stockLeft;
     o.dealer = koi.dealer;
     o.handIndex = koi.handIndex;

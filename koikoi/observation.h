@@ -14,6 +14,7 @@ struct KoiObservation {
     int field[FieldSlots];  // the field by slot, -1 for empty
     CardSet captured[2];    // every card each player has taken
     int otherHandCount;     // cards in the other hand
+    unsigned otherLacking;  // months the other player showed it lacked
     int stockLeft;          // cards left in the stock
     int dealer;
     int handIndex;

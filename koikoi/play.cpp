@@ -60,6 +60,8 @@ int PlayCard(int p, int handSlot) {
     int takenCount = 0;
     switch (koi.matchCount[p][handSlot]) {
         case 0: {
+            if (handSlot != DrawnSlot)
+                koi.lackingMonths[p] |= MonthsOf(CardsIn(koi.field, FieldSlots));
             int f = FindFreeFieldSlot();
             view.FlyToField(p, handSlot, f, card);
             koi.field[f] = card;
