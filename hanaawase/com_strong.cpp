@@ -7,6 +7,7 @@
 #include <initializer_list>
 
 #include "cards/cards.h"
+#include "cards/rollout_search.h"
 #include "hanaawase/com_levels.h"
 
 namespace {
@@ -34,9 +35,8 @@ constexpr HanaCardSet FourBrights = SetOf({0, 8, 28, 44});
 constexpr HanaCardSet AllBrights = SetOf({0, 8, 28, 40, 44});
 constexpr int BasePoints = 88;
 
-constexpr int RolloutBudget = 4000;
-constexpr int MinSamples = 150;
-constexpr int MaxSamples = 800;
+// Rollouts per decision, and per choice and round at least and at most.
+constexpr SearchBudget Budget = {6000, 100, 1200};
 
 struct Sim {
     int hand[HanaPlayers][HanaHandSlots];
@@ -54,10 +54,11 @@ int PointsOf(HanaCardSet set) {
     return points;
 }
 
+// What taking `taken` is worth to p: its card points and twice the yaku
+// points it makes for p.
 int Gain(const Sim& s, int p, HanaCardSet taken) {
-    int before = HanaYakuPointsOfCards(s.captured[p]);
-    int after = HanaYakuPointsOfCards(s.captured[p] | taken);
-    return PointsOf(taken) + 2 * (after - before);
+    return PointsOf(taken) + 2 * (HanaYakuPointsOfCards(s.captured[p] | taken) -
+                                  HanaYakuPointsOfCards(s.captured[p]));
 }
 
 void RemoveField(Sim& s, int i) {
@@ -142,8 +143,11 @@ int Worth(const Sim& s, int seat) {
            yaku[(seat + 2) % 3] - BasePoints;
 }
 
+// One sample: each other hand takes, in the sample's order, cards of months
+// that player has not shown it lacks (others only when too few are left);
+// the stock takes what remains, in order.
 void DealSample(const HanaObservation& o, const int* unseen, int unseenCount, Sim& s) {
-    int next = 0;
+    bool used[48] = {};
     for (int k = 0; k < HanaPlayers; ++k) {
         int p = (o.seat + k) % HanaPlayers;
         s.handCount[p] = 0;
@@ -154,23 +158,29 @@ void DealSample(const HanaObservation& o, const int* unseen, int unseenCount, Si
             continue;
         }
         int want = o.handCount[p] < HanaHandSlots ? o.handCount[p] : HanaHandSlots;
-        while (s.handCount[p] < want && next < unseenCount)
-            s.hand[p][s.handCount[p]++] = unseen[next++];
+        for (int pass = 0; pass < 2; ++pass) {
+            for (int i = 0; i < unseenCount && s.handCount[p] < want; ++i) {
+                int card = unseen[i];
+                if (used[i] || (pass == 0 && (o.lacking[p] >> (card / 4) & 1))) continue;
+                used[i] = true;
+                s.hand[p][s.handCount[p]++] = card;
+            }
+        }
     }
     s.fieldCount = 0;
     for (int card : o.field)
         if (card >= 0) s.field[s.fieldCount++] = card;
     s.stockNext = 0;
     s.stockEnd = 0;
-    while (s.stockEnd < o.stockCount && s.stockEnd < HanaStockSize && next < unseenCount)
-        s.stock[s.stockEnd++] = unseen[next++];
+    for (int i = 0; i < unseenCount && s.stockEnd < o.stockCount && s.stockEnd < HanaStockSize; ++i)
+        if (!used[i]) s.stock[s.stockEnd++] = unseen[i];
 }
 
 struct Choice {
     int card;
     int target;
 };
-constexpr int MaxChoices = 2 * HanaHandSlots;
+constexpr int MaxChoices = MaxSearchChoices;
 
 double RollOut(const HanaObservation& o, const Sim& base, bool drawn, const Choice& c) {
     Sim s = base;
@@ -185,20 +195,13 @@ int BestChoice(const HanaObservation& o, int cardInPlay, bool drawn, const Choic
                int count, ComRandom& rng) {
     int unseen[48];
     int unseenCount = HanaUnseenCards(o, cardInPlay, unseen);
-    int samples = RolloutBudget / (count > 0 ? count : 1);
-    if (samples < MinSamples) samples = MinSamples;
-    if (samples > MaxSamples) samples = MaxSamples;
-    double total[MaxChoices] = {};
     Sim base;
-    for (int n = 0; n < samples; ++n) {
+    auto newSample = [&] {
         ShuffleCards(unseen, unseenCount, rng);
         DealSample(o, unseen, unseenCount, base);
-        for (int k = 0; k < count; ++k) total[k] += RollOut(o, base, drawn, choices[k]);
-    }
-    int best = 0;
-    for (int k = 1; k < count; ++k)
-        if (total[k] > total[best]) best = k;
-    return best;
+    };
+    auto play = [&](int k) { return static_cast<double>(RollOut(o, base, drawn, choices[k])); };
+    return BestByHalving(count, Budget, newSample, play);
 }
 
 }  // namespace
@@ -236,7 +239,7 @@ int HanaStrongChooseCard(const HanaObservation& o, ComRandom& rng, int& plannedT
         int matches[3], m = 0;
         for (int fieldCard : o.field)
             if (fieldCard >= 0 && IsSameMonth(fieldCard, card) && m < 3) matches[m++] = fieldCard;
-        for (int k = 0; k < (m == 2 ? 2 : 1); ++k) {
+        for (int k = 0; k < (m == 2 ? 2 : 1) && count < MaxChoices; ++k) {
             choices[count] = {card, m == 2 ? matches[k] : -1};
             slotOf[count++] = slot;
         }

@@ -15,6 +15,7 @@ HanaObservation ObserveHanaAwase(int seat, int cardInPlay) {
                 o.captured[p] |= HanaCardBit(hana.captured[p][k][i]);
         }
         o.handCount[p] = hana.handCount[p];
+        o.lacking[p] = static_cast<unsigned>(hana.lackingMonths[p]);
         o.totalScore[p] = hana.totalScore[p];
     }
     int own = 0;

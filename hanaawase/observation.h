@@ -19,6 +19,7 @@ struct HanaObservation {
     int field[HanaFieldSlots];          // the field by slot, -1 for empty
     HanaCardSet captured[HanaPlayers];  // every card each player has taken
     int handCount[HanaPlayers];         // cards in each hand (the seat's as observed)
+    unsigned lacking[HanaPlayers];      // months each player showed it lacked
     int stockCount;
     int dealer;
     int handsCompleted;

@@ -64,6 +64,10 @@ int HanaPlayCard(int player, int slot) {
     int takenCount = 0;
     switch (hana.matchCount[player][slot]) {
         case 0: {
+            if (slot != HanaDrawnSlot) {
+                for (int fieldCard : hana.field)
+                    if (fieldCard >= 0) hana.lackingMonths[player] |= 1 << (fieldCard / 4);
+            }
             view.HanaFlyToField(player, slot, HanaFindFreeFieldSlot(), card);
             int f = HanaFindFreeFieldSlot();
             if (f >= 0) hana.field[f] = card;

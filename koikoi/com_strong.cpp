@@ -6,6 +6,7 @@
 #include <bit>
 
 #include "app/program.h"
+#include "cards/rollout_search.h"
 #include "koikoi/com_levels.h"
 #include "koikoi/rules.h"
 
@@ -27,10 +28,8 @@ constexpr CardSet Aotan = SetOf({21, 33, 37});
 constexpr CardSet Hanami = SetOf({8, 32});
 constexpr CardSet Tsukimi = SetOf({28, 32});
 
-// Rollouts per decision, shared among its choices, and the bounds per choice.
-constexpr int RolloutBudget = 4800;
-constexpr int MinSamples = 100;
-constexpr int MaxSamples = 1000;
+// Rollouts per decision, and per choice and round at least and at most.
+constexpr SearchBudget Budget = {4800, 100, 1000};
 
 // One hand played out in fixed arrays.
 struct Sim {
@@ -228,7 +227,7 @@ struct Choice {
     int card;
     int target;  // -1: no choice to make
 };
-constexpr int MaxChoices = 2 * HandSlots;
+constexpr int MaxChoices = MaxSearchChoices;
 
 enum class Phase {
     HandCard,   // the hand card; the draw follows
@@ -258,58 +257,17 @@ double RollOut(const KoiObservation& o, const Sim& base, Phase phase, const Choi
     return Worth(o, s);
 }
 
-// The best choice by mean worth over shared samples, found by successive
-// halving: every round plays the choices still in the race on fresh samples
-// and drops the worse half, so the close contenders get the most samples.
 int BestChoice(const KoiObservation& o, int cardInPlay, Phase phase, const Choice* choices,
                int count, ComRandom& rng, double* meanOut = nullptr) {
     int unseen[CardCount];
     int unseenCount = UnseenCards(o, cardInPlay, unseen);
-    double total[MaxChoices] = {};
-    int played[MaxChoices] = {};
-    int alive[MaxChoices];
-    for (int k = 0; k < count; ++k) alive[k] = k;
-    int aliveCount = count;
-    int rounds = 1;
-    while ((1 << rounds) < count) ++rounds;
     Sim base;
-    while (true) {
-        int samples = RolloutBudget / (rounds * aliveCount);
-        if (samples < MinSamples) samples = MinSamples;
-        if (samples > MaxSamples) samples = MaxSamples;
-        for (int n = 0; n < samples; ++n) {
-            ShuffleCards(unseen, unseenCount, rng);
-            DealSample(o, unseen, unseenCount, base);
-            for (int i = 0; i < aliveCount; ++i) {
-                int k = alive[i];
-                total[k] += RollOut(o, base, phase, choices[k]);
-                ++played[k];
-            }
-        }
-        if (aliveCount <= 2) break;
-        // Keep the better half, in choice order among equals.
-        int keep = (aliveCount + 1) / 2;
-        for (int i = 0; i < keep; ++i) {
-            int top = i;
-            for (int j = i + 1; j < aliveCount; ++j) {
-                double a = total[alive[j]] / played[alive[j]],
-                       b = total[alive[top]] / played[alive[top]];
-                if (a > b || (a == b && alive[j] < alive[top])) top = j;
-            }
-            int t = alive[i];
-            alive[i] = alive[top];
-            alive[top] = t;
-        }
-        aliveCount = keep;
-    }
-    int best = alive[0];
-    for (int i = 1; i < aliveCount; ++i) {
-        int k = alive[i];
-        double a = total[k] / played[k], b = total[best] / played[best];
-        if (a > b || (a == b && k < best)) best = k;
-    }
-    if (meanOut) *meanOut = total[best] / played[best];
-    return best;
+    auto newSample = [&] {
+        ShuffleCards(unseen, unseenCount, rng);
+        DealSample(o, unseen, unseenCount, base);
+    };
+    auto play = [&](int k) { return RollOut(o, base, phase, choices[k]); };
+    return BestByHalving(count, Budget, newSample, play, meanOut);
 }
 
 int MatchingFieldCards(const KoiObservation& o, int card, int* matches) {
@@ -357,7 +315,7 @@ int StrongChooseCard(const KoiObservation& o, ComRandom& rng, int& plannedTarget
         if (card < 0) continue;
         int matches[3];
         int m = MatchingFieldCards(o, card, matches);
-        for (int k = 0; k < (m == 2 ? 2 : 1); ++k) {
+        for (int k = 0; k < (m == 2 ? 2 : 1) && count < MaxChoices; ++k) {
             choices[count] = {card, m == 2 ? matches[k] : -1};
             slotOf[count++] = slot;
         }
