@@ -4,6 +4,7 @@
 #include "cards/decision_timing.h"
 #include "hanaawase/com_choice.h"
 #include "hanaawase/com_levels.h"
+#include "hanaawase/play.h"
 
 namespace {
 
@@ -21,6 +22,8 @@ int HanaChooseHandCardAtLevel(int level, int player) {
     DecisionTimer timer(level);
     plannedCard[player] = -1;
     if (level == 1) return HanaChooseHandCard(player);
+    // The play of the chosen slot follows the matches of the table as it is.
+    HanaFindMatches(player);
     HanaObservation o = ObserveHanaAwase(player);
     if (level == 0) return HanaGentleChooseCard(o);
     int slot = HanaStrongChooseCard(o, HanaComRandomOf(player), plannedTarget[player]);

@@ -5,6 +5,7 @@
 #include "cards/decision_timing.h"
 #include "koikoi/com.h"
 #include "koikoi/com_levels.h"
+#include "koikoi/rules.h"
 
 namespace {
 
@@ -24,6 +25,8 @@ int ChooseCardAtLevel(int level, int seat) {
     DecisionTimer timer(level);
     plannedCard[seat] = -1;
     if (level == 1) return ChooseComCard();
+    // The play of the chosen slot follows the matches of the table as it is.
+    ComputeMatches(seat);
     KoiObservation o = ObserveKoiKoi(seat);
     if (level == 0) return GentleChooseCard(o);
     int slot = StrongChooseCard(o, ComRandomOf(seat), plannedTarget[seat]);

@@ -10,6 +10,8 @@
 
 #include "cards/random.h"
 #include "hanaawase/deal.h"
+#include "hanaawase/flow.h"
+#include "hanaawase/invariants.h"
 #include "hanaawase/play.h"
 #include "table_setup.h"
 
@@ -121,6 +123,47 @@ TEST(HanaLevels, YakuPointsOfCardsFollowTheGiveWayRules) {
         for (int card : c.cards) set |= HanaCardBit(card);
         EXPECT_EQ(HanaYakuPointsOfCards(set), c.points) << c.cards.size() << " cards";
     }
+}
+
+// Whole games through the flow with ＣＯＭ１ and ＣＯＭ２ at each new level:
+// every card stays in one place, every play is legal, every hand settles.
+TEST(HanaLevels, WholeGamesAtEachLevelKeepTheGameSound) {
+    HanaTableTest table;
+    handsOption = 0;
+    for (int level : {0, 2}) {
+        comLevel = level;
+        SeedRandom(4);
+        gameState = 0;
+        subState = 0;
+        int steps = 0;
+        while (gameState != -1 && ++steps < 100000) {
+            if (gameState == HanaUserTurn && subState == 1) {
+                cursorSlot = 0;
+                choiceConfirmed = 1;
+            } else if (gameState == HanaUserTurn && (subState == 2 || subState == 4)) {
+                cursorSlot = 0;
+                choiceConfirmed = 1;
+            } else if (gameState == HanaFinalWait) {
+                pointerClicked = 1;
+            }
+            int before = gameState;
+            HanaAwaseStep();
+            int next = gameState == HanaUserTurn && subState == 0 ? 0
+                       : gameState == HanaCom1Turn                ? 1
+                       : gameState == HanaCom2Turn                ? 2
+                                                                  : -1;
+            if (next >= 0) {
+                std::string fault = HanaCheckBetweenTurns(next);
+                ASSERT_TRUE(fault.empty()) << "level " << level << ": " << fault;
+            }
+            if (before == HanaHandEnd) {
+                std::string fault = HanaCheckSettlement();
+                ASSERT_TRUE(fault.empty()) << "level " << level << ": " << fault;
+            }
+        }
+        EXPECT_EQ(gameState, -1);
+    }
+    comLevel = 1;
 }
 
 }  // namespace
