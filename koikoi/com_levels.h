@@ -17,7 +17,8 @@ int DecidesToStopAtLevel(int level, int seat);
 // The generator of each seat's thinking, never the program's.
 ComRandom& ComRandomOf(int seat);
 
-// やさしい: the most valuable capture, no planning; stops at every yaku.
+// やさしい: the most valuable capture, no planning, the first of two field
+// cards, the first card that is not a 光 thrown away; stops at every yaku.
 int GentleChooseCard(const KoiObservation& o);
 int GentleChooseFieldCard(const KoiObservation& o, int a, int b);
 

@@ -124,11 +124,11 @@ TEST_F(KoiKoiLevels, GentleTakesTheMostValuableCardAndStopsAtOnce) {
     SetField({3, 8, 47});     // 松 カス, 桜に幕, 桐 カス
     KoiObservation o = ObserveKoiKoi(1);
     EXPECT_EQ(GentleChooseCard(o), 1) << "the 桜 card takes 桜に幕";
-    SetField({20, 21});  // 牡丹: タネ and タン
-    EXPECT_EQ(GentleChooseFieldCard(ObserveKoiKoi(1), 1, 0), 0);
-    SetHand(1, {5, 44, 47});  // nothing to take: the cheapest goes
+    SetField({20, 21});  // 牡丹: タネ and タン; it takes the first without looking
+    EXPECT_EQ(GentleChooseFieldCard(ObserveKoiKoi(1), 1, 0), 1);
+    SetHand(1, {44, 5, 47});  // nothing to take: the first card that is not a 光
     SetField({0});
-    EXPECT_EQ(GentleChooseCard(ObserveKoiKoi(1)), 2);
+    EXPECT_EQ(GentleChooseCard(ObserveKoiKoi(1)), 1);
     EXPECT_EQ(DecidesToStopAtLevel(0, 1), 1);
 }
 
