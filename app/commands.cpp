@@ -5,6 +5,7 @@
 #include "app/kept_game.h"
 #include "app/main_window.h"
 #include "app/music.h"
+#include "app/preferences.h"
 #include "app/program.h"
 #include "app/records_dialog.h"
 #include "app/resume.h"
@@ -37,6 +38,7 @@ void SyncMenuChecks() {
     CheckRadio(cmd::Music1, 4, musicChoice);
     CheckRadio(cmd::Resolution640, 3, resolution);
     CheckRadio(cmd::Background1, 3, backgroundChoice);
+    CheckRadio(cmd::ComLevelGentle, 3, comLevel);
     platform::EnableMenuItem(cmd::ScoreTable, gameState != -1);
 }
 
@@ -114,6 +116,11 @@ void MainWindowHandler::OnCommand(int id) {
         resolution = id - cmd::Resolution640;
         SaveSettings();
         ChangeResolution();
+    } else if (id >= cmd::ComLevelGentle && id < cmd::ComLevelGentle + 3) {
+        // Takes effect from the computer's next decision.
+        CheckRadio(cmd::ComLevelGentle, 3, id - cmd::ComLevelGentle);
+        comLevel = id - cmd::ComLevelGentle;
+        SavePreferences();
     } else if (id >= cmd::Background1 && id < cmd::Background1 + 3) {
         CheckRadio(cmd::Background1, 3, id - cmd::Background1);
         backgroundChoice = id - cmd::Background1;

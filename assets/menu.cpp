@@ -52,6 +52,8 @@ const std::vector<MenuItem>& MainMenu() {
                                        Check(40018, "1024x768(&3)")}),
                   Popup("背景(&B)", {Check(40019, "背景1(&1)"), Check(40020, "背景2(&2)"),
                                      Check(40021, "背景3(&3)")}),
+                  Popup("COMの強さ(&C)", {Check(40030, "やさしい(&1)"), Check(40031, "ふつう(&2)"),
+                                          Check(40032, "つよい(&3)")}),
               }),
         Popup("ヘルプ(&H)",
               {

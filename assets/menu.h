@@ -21,6 +21,8 @@ constexpr int HomePage = 40024;
 constexpr int About = 40025;
 constexpr int KoiKoiYaku = 40026;
 constexpr int HanaAwaseYaku = 40027;
+// The computer's strength: やさしい, ふつう, つよい (comLevel 0..2).
+constexpr int ComLevelGentle = 40030;  // .. 40032
 }  // namespace cmd
 
 namespace assets {

@@ -4,7 +4,7 @@
 #include "app/records.h"
 #include "app/shell.h"
 #include "cards/random.h"
-#include "hanaawase/com_choice.h"
+#include "hanaawase/com_levels.h"
 #include "hanaawase/deal.h"
 #include "hanaawase/play.h"
 #include "hanaawase/saved_game.h"
@@ -114,7 +114,7 @@ void HanaComputerTurn(int player) {
     for (int& count : hana.turnCapturedCount) count = 0;
     hana.firstCaptureSlot = -1;
 
-    HanaPlayCard(player, HanaChooseHandCard(player));
+    HanaPlayCard(player, HanaChooseHandCardAtLevel(comLevel, player));
     if (player == 2) view.HanaShowHand(2);
     HanaDrawAndPlay(player);
 

@@ -1,7 +1,7 @@
 #include "hanaawase/play.h"
 
 #include "app/program.h"
-#include "hanaawase/com_choice.h"
+#include "hanaawase/com_levels.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"
 #include "hanaawase/tables.h"
@@ -64,6 +64,10 @@ int HanaPlayCard(int player, int slot) {
     int takenCount = 0;
     switch (hana.matchCount[player][slot]) {
         case 0: {
+            if (slot != HanaDrawnSlot) {
+                for (int fieldCard : hana.field)
+                    if (fieldCard >= 0) hana.lackingMonths[player] |= 1 << (fieldCard / 4);
+            }
             view.HanaFlyToField(player, slot, HanaFindFreeFieldSlot(), card);
             int f = HanaFindFreeFieldSlot();
             if (f >= 0) hana.field[f] = card;
@@ -73,8 +77,10 @@ int HanaPlayCard(int player, int slot) {
         case 2: {
             int f = matches[0];
             if (hana.matchCount[player][slot] == 2) {
-                f = player == 0 ? hana.chosenFieldSlot
-                                : HanaChooseFieldCard(player, matches[0], matches[1]);
+                f = player == 0
+                        ? hana.chosenFieldSlot
+                        : HanaChooseFieldCardAtLevel(comLevel, player, card, slot == HanaDrawnSlot,
+                                                     matches[0], matches[1]);
             }
             view.HanaFlyToField(player, slot, f, card);
             taken[takenCount++] = hana.field[f];

@@ -42,6 +42,9 @@ struct HanaAwaseState {
     int targetScore[HanaPlayers][HanaYakuCount];
     int missing[HanaPlayers][HanaYakuCount][48];
     int missingCount[HanaPlayers][HanaYakuCount];
+    // For each player, the months that lay on the field whenever it laid a
+    // hand card down without taking anything: months it showed it lacked.
+    int lackingMonths[HanaPlayers];
     int cardPoints[HanaPlayers];
     int yakuPoints[HanaPlayers];
     int handScore[HanaPlayers];

@@ -5,6 +5,7 @@
 #include "app/shell.h"
 #include "cards/random.h"
 #include "koikoi/com.h"
+#include "koikoi/com_levels.h"
 #include "koikoi/rules.h"
 #include "koikoi/saved_game.h"
 #include "koikoi/state.h"
@@ -49,7 +50,7 @@ void StartHand() {
 void ComputerTurn() {
     KoiKoiView& view = KoiView();
     ResetTurnState();
-    PlayCard(ComPlayer, ChooseComCard());
+    PlayCard(ComPlayer, ChooseCardAtLevel(comLevel, ComPlayer));
     ComDrawAndPlay(ComPlayer);
     subState = 10;
     view.FlyCapturesToPiles(ComPlayer);

@@ -2,6 +2,7 @@
 #include "cards/cards.h"
 #include "koikoi/card_sets.h"
 #include "koikoi/com.h"
+#include "koikoi/com_levels.h"
 #include "koikoi/rules.h"
 #include "koikoi/state.h"
 #include "koikoi/view.h"
@@ -59,6 +60,8 @@ int PlayCard(int p, int handSlot) {
     int takenCount = 0;
     switch (koi.matchCount[p][handSlot]) {
         case 0: {
+            if (handSlot != DrawnSlot)
+                koi.lackingMonths[p] |= MonthsOf(CardsIn(koi.field, FieldSlots));
             int f = FindFreeFieldSlot();
             view.FlyToField(p, handSlot, f, card);
             koi.field[f] = card;
@@ -68,7 +71,9 @@ int PlayCard(int p, int handSlot) {
         case 2: {
             int t = matches[0];
             if (koi.matchCount[p][handSlot] == 2)
-                t = p == 0 ? koi.chosenFieldSlot : ChooseComFieldCard(p, matches[0], matches[1]);
+                t = p == 0 ? koi.chosenFieldSlot
+                           : ChooseFieldCardAtLevel(comLevel, p, card, handSlot == DrawnSlot,
+                                                    matches[0], matches[1]);
             view.FlyToField(p, handSlot, t, card);
             int fieldCard = koi.field[t];
             taken[takenCount++] = fieldCard;

@@ -1,5 +1,6 @@
 #include "app/program.h"
 #include "koikoi/com.h"
+#include "koikoi/com_levels.h"
 #include "koikoi/rules.h"
 #include "koikoi/state.h"
 #include "koikoi/view.h"
@@ -39,6 +40,6 @@ int FormHandScore(int p) {
 int AskStopOrContinue(int p) {
     FormHandScore(p);
     int comAnswer = -1;
-    if (p == ComPlayer) comAnswer = koi.handCount[p] == 0 ? 1 : ComDecidesToStop(p);
+    if (p == ComPlayer) comAnswer = DecidesToStopAtLevel(comLevel, p);
     return KoiView().YakuMadeDialog(p, comAnswer);
 }

@@ -35,6 +35,7 @@ void ResetHandState() {
     FillAll(koi.yakuChance, 0);
     FillAll(koi.liveReachCardCount, 0);
     FillAll(koi.yakuAnnounced, 0);
+    FillAll(koi.lackingMonths, 0);
     FillAll(koi.turnCaptures, -1);
     FillAll(koi.turnCaptureCount, 0);
     koi.firstCaptureSlot = -1;

@@ -68,6 +68,9 @@ struct KoiKoiState {
     int liveReachCards[2][YakuCount][LiveReachCardCapacity];
     int liveReachCardCount[2][YakuCount];
     int handScore;
+    // For each player, the months that lay on the field whenever it laid a
+    // hand card down without taking anything: months it showed it lacked.
+    int lackingMonths[2];
     int gameTotal[2];
     std::vector<int> handScores[2];  // 文 per hand; -1 while the hand runs
     uint32_t tickBase;

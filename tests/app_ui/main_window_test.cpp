@@ -100,6 +100,23 @@ TEST_F(MainWindowTest, MusicChoiceIsARadioGroupOfFour) {
     EXPECT_FALSE(platform::IsMenuItemChecked(40015));
 }
 
+TEST_F(MainWindowTest, ComputerStrengthIsARadioGroupKeptInItsOwnFile) {
+    EXPECT_EQ(comLevel, 1);
+    EXPECT_TRUE(platform::IsMenuItemChecked(40031)) << "ふつう is the default";
+    std::string settings = data_->Read("settei.dat");
+    platform::SendCommand(40032);
+    EXPECT_EQ(comLevel, 2);
+    EXPECT_TRUE(platform::IsMenuItemChecked(40032));
+    EXPECT_FALSE(platform::IsMenuItemChecked(40031));
+    EXPECT_NE(data_->Read("kirabo.ini").find("level=2"), std::string::npos);
+    EXPECT_EQ(data_->Read("settei.dat"), settings) << "settei.dat keeps its eleven bytes";
+    platform::SendCommand(40030);
+    EXPECT_EQ(comLevel, 0);
+    EXPECT_FALSE(platform::IsMenuItemChecked(40032));
+    platform::SendCommand(40031);
+    EXPECT_EQ(comLevel, 1);
+}
+
 TEST_F(MainWindowTest, InputIsRecordedAsFlags) {
     MainWindowHandler handler;
     pointerClicked = choiceConfirmed = cancelRequested = 0;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <regex>
 #include <set>
@@ -98,4 +99,38 @@ TEST(HanaSim, BadArgumentsAreRefused) {
     EXPECT_NE(RunSim("--games 1").status, 0);  // no seed
     EXPECT_NE(RunSim("--seed 1 --hands 7").status, 0);
     EXPECT_NE(RunSim("--seed 1 --human middle").status, 0);
+}
+
+namespace {
+
+uint64_t Fnv1a(const std::string& text) {
+    uint64_t h = 0xcbf29ce484222325ull;
+    for (unsigned char c : text) h = (h ^ c) * 0x100000001b3ull;
+    return h;
+}
+
+}  // namespace
+
+// ＣＯＭ１ and ＣＯＭ２ at the default level play exactly as they always have:
+// these traces were taken before the other levels existed.
+TEST(HanaSim, DefaultComputerTracesArePinned) {
+    SimRun first = RunSim("--seed 42 --games 5 --trace --human first");
+    EXPECT_EQ(first.output.size(), 71246u);
+    EXPECT_EQ(Fnv1a(first.output), 0x3abcf14186ae0f73ull);
+    SimRun last = RunSim("--seed 7 --games 5 --trace --human last");
+    EXPECT_EQ(last.output.size(), 71503u);
+    EXPECT_EQ(Fnv1a(last.output), 0x9e638d3ba2d9a927ull);
+}
+
+TEST(HanaSim, ArenaReportsEverySeat) {
+    SimRun run = RunSim("--seats gentle,normal,normal --games 2 --seed 3");
+    ASSERT_EQ(run.status, 0);
+    std::vector<std::string> lines = Lines(run.output);
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_NE(lines[1].find("seat 0 gentle won"), std::string::npos);
+    EXPECT_NE(lines[3].find("seat 2 normal won"), std::string::npos);
+    EXPECT_NE(run.output.find("points_per_hand"), std::string::npos);
+    EXPECT_NE(run.output.find("decisions gentle"), std::string::npos);
+    EXPECT_NE(RunSim("--seats strong,normal,strong --games 1 --seed 1").status, 0);
+    EXPECT_NE(RunSim("--seats strong,normal --games 1 --seed 1").status, 0);
 }

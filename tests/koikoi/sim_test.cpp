@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -148,3 +149,55 @@ TEST(KoiKoiSim, BadArgumentsAreRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+uint64_t Fnv1a(const std::string& text) {
+    uint64_t h = 0xcbf29ce484222325ull;
+    for (unsigned char c : text) h = (h ^ c) * 0x100000001b3ull;
+    return h;
+}
+
+}  // namespace
+
+// The specified computer is the default and plays exactly as it always has:
+// these traces were taken before the other levels existed.
+TEST(KoiKoiSim, DefaultComputerTracesArePinned) {
+    struct Pinned {
+        const char* args;
+        uint64_t hash;
+        size_t size;
+    } pinned[] = {
+        {"--seed 42 --games 5 --trace --human first --sake 1", 0x946a00a84ab2fe05ull, 48099},
+        {"--seed 7 --games 5 --trace --human last --sake 1", 0xb560b71d29906b0full, 50365},
+        {"--seed 12345 --games 3 --trace --human last --sake 2 --oyaken 1 --hands 6",
+         0x2c1cee0ffffb869cull, 14042},
+    };
+    for (const Pinned& p : pinned) {
+        SimRun run = RunSim(p.args);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out.size(), p.size) << p.args;
+        EXPECT_EQ(Fnv1a(run.out), p.hash) << p.args;
+    }
+}
+
+TEST(KoiKoiSim, ArenaReportsEverySeatAndTheDecisionTimes) {
+    SimRun run = RunSim("--seats gentle,normal --games 3 --seed 1");
+    ASSERT_EQ(run.status, 0);
+    std::vector<std::string> lines = Lines(run.out);
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_EQ(Words(lines[0])[5], "3") << lines[0];
+    std::vector<std::string> seat0 = Words(lines[1]), seat1 = Words(lines[2]);
+    EXPECT_EQ(seat0[2], "gentle");
+    EXPECT_EQ(seat1[2], "normal");
+    EXPECT_EQ(std::stoi(seat0[4]) + std::stoi(seat1[4]) + std::stoi(Words(lines[3])[1]), 3);
+    EXPECT_NE(run.out.find("decisions gentle"), std::string::npos);
+    EXPECT_NE(run.out.find("decisions normal"), std::string::npos);
+    EXPECT_NE(run.out.find("ci95 ["), std::string::npos);
+}
+
+TEST(KoiKoiSim, ArenaRefusesSeatsItCannotPlay) {
+    EXPECT_NE(RunSim("--seats normal,strong --games 1 --seed 1").status, 0);
+    EXPECT_NE(RunSim("--seats strong --games 1 --seed 1").status, 0);
+    EXPECT_NE(RunSim("--seats strong,clever --games 1 --seed 1").status, 0);
+}

@@ -1,5 +1,6 @@
 // kirabo-sim hanaawase --seed S [--games N] [--hands 6|12] [--human first|last] [--trace]
 //                      [--check] [--stop-after K --keep FILE] [--resume FILE]
+// kirabo-sim hanaawase --seats LEVEL,LEVEL,LEVEL --seed S [--games N] [--hands 6|12]
 //
 // Plays Hana-awase games headless through HanaAwaseStep. The user's side is
 // a fixed policy (`first`: hand slot 0 and the lower of two field cards;
@@ -24,7 +25,10 @@
 #include "hanaawase/state.h"
 #include "hanaawase/view.h"
 #include "platform/clock.h"
+#include "tools/sim/arena_stats.h"
 #include "tools/sim/keeping.h"
+
+int RunHanaAwaseArena(const int levels[3], uint32_t seed, long games);
 
 namespace {
 
@@ -37,13 +41,16 @@ struct SimOptions {
     bool trace = false;
     bool check = false;  // verify every turn and every settled hand
     KeepOptions keep;
+    int seats[3] = {-1, -1, -1};  // levels, with --seats: an arena instead
 };
 
 int Usage() {
     std::fprintf(stderr,
                  "usage: kirabo-sim hanaawase --seed S [--games N] [--hands 6|12] "
                  "[--human first|last] [--trace] [--check] [--stop-after K --keep FILE] "
-                 "[--resume FILE]\n");
+                 "[--resume FILE]\n"
+                 "       kirabo-sim hanaawase --seats LEVEL,LEVEL,LEVEL --seed S [--games N] "
+                 "[--hands 6|12]\n");
     return 2;
 }
 
@@ -85,6 +92,8 @@ bool ParseOptions(int argc, char** argv, SimOptions& options) {
             } else {
                 return false;
             }
+        } else if (std::strcmp(arg, "--seats") == 0) {
+            if (ParseSeats(value, options.seats, 3) != 3) return false;
         } else if (std::strcmp(arg, "--human") == 0) {
             if (std::strcmp(value, "first") == 0) {
                 options.humanFirst = true;
@@ -191,6 +200,11 @@ int RunHanaAwaseSim(int argc, char** argv) {
     SimOptions options;
     if (!ParseOptions(argc, argv, options)) return Usage();
 
+    if (options.seats[0] >= 0) {
+        currentGame = 1;
+        handsOption = options.hands == 6 ? 0 : 1;
+        return RunHanaAwaseArena(options.seats, options.seed, options.games);
+    }
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
 

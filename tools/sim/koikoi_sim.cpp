@@ -4,6 +4,11 @@
 //   kirabo-sim koikoi --seed S [--games N] [--hands 6|12] [--sake 0|1|2]
 //                     [--oyaken 0|1] [--human first|last] [--trace] [--check]
 //                     [--stop-after K --keep FILE] [--resume FILE]
+//   kirabo-sim koikoi --seats LEVEL,LEVEL --seed S [--games N] [--hands 6|12]
+//                     [--sake 0|1|2] [--oyaken 0|1]
+//
+// --seats plays both seats by computer levels (gentle, normal, strong) and
+// prints the arena's summary instead (koikoi_arena.cpp).
 //
 // --check verifies the game between every two turns (every card in one
 // place, piles sorted, hands packed, totals the sums of the hand scores) and
@@ -25,7 +30,10 @@
 #include "koikoi/state.h"
 #include "koikoi/view.h"
 #include "platform/clock.h"
+#include "tools/sim/arena_stats.h"
 #include "tools/sim/keeping.h"
+
+int RunKoiKoiArena(const int levels[2], uint32_t seed, long games);
 
 namespace {
 
@@ -40,6 +48,7 @@ struct Options {
     bool trace = false;
     bool check = false;
     KeepOptions keep;
+    int seats[2] = {-1, -1};  // levels, with --seats
 };
 
 bool ParseNumber(const char* text, long low, long high, long& value) {
@@ -79,6 +88,8 @@ bool ParseOptions(int argc, char** argv, Options& o) {
         } else if (std::strcmp(arg, "--oyaken") == 0) {
             if (!ParseNumber(value, 0, 1, v)) return false;
             o.oyaken = static_cast<int>(v);
+        } else if (std::strcmp(arg, "--seats") == 0) {
+            if (!value || ParseSeats(value, o.seats, 2) != 2) return false;
         } else if (std::strcmp(arg, "--human") == 0) {
             if (!value || (std::strcmp(value, "first") != 0 && std::strcmp(value, "last") != 0))
                 return false;
@@ -176,17 +187,19 @@ int RunKoiKoiSim(int argc, char** argv) {
         std::fprintf(stderr,
                      "usage: kirabo-sim koikoi --seed S [--games N] [--hands 6|12] [--sake 0|1|2]"
                      " [--oyaken 0|1] [--human first|last] [--trace] [--check]"
-                     " [--stop-after K --keep FILE] [--resume FILE]\n");
+                     " [--stop-after K --keep FILE] [--resume FILE]\n"
+                     "       kirabo-sim koikoi --seats LEVEL,LEVEL --seed S [--games N] ...\n");
         return 2;
     }
-    platform::SetClock(&instantClock);
-    SeedRandom(o.seed);
     handsOption = o.hands == 6 ? 0 : 1;
     sakeOption = o.sake;
     oyakenOption = o.oyaken;
     animationOn = 0;
     soundEffectsOn = 0;
     showCapturableOn = 0;
+    if (o.seats[0] >= 0) return RunKoiKoiArena(o.seats, o.seed, o.games);
+    platform::SetClock(&instantClock);
+    SeedRandom(o.seed);
 
     TraceOut out(o.trace);
     SimView view(o, out);

@@ -1,0 +1,258 @@
+// つよい for Hana-awase: the cards the seat cannot see are shuffled into the
+// two other hands and the stock, consistently with their counts; every
+// choice is played out on the same samples by a fast greedy policy for all
+// three players, and the choice with the best mean hand score is taken. A
+// rollout works in fixed arrays and allocates nothing.
+#include <bit>
+#include <initializer_list>
+
+#include "cards/cards.h"
+#include "cards/rollout_search.h"
+#include "hanaawase/com_levels.h"
+
+namespace {
+
+constexpr HanaCardSet SetOf(std::initializer_list<int> cards) {
+    HanaCardSet s = 0;
+    for (int c : cards) s |= HanaCardSet{1} << c;
+    return s;
+}
+
+struct YakuCards {
+    HanaCardSet cards;
+    int points;
+};
+// Yaku 0..9, 11 and 12: made when all their cards are taken.
+constexpr YakuCards WholeSets[] = {
+    {SetOf({12, 13, 14, 15}), 20}, {SetOf({40, 41, 42, 43}), 20}, {SetOf({44, 45, 46, 47}), 20},
+    {SetOf({13, 17, 25}), 20},     {SetOf({28, 32}), 20},         {SetOf({8, 32}), 20},
+    {SetOf({20, 24, 36}), 20},     {SetOf({0, 44, 28}), 20},      {SetOf({28, 8, 32}), 30},
+    {SetOf({0, 4, 8}), 30},        {SetOf({1, 5, 9}), 40},        {SetOf({21, 33, 37}), 40},
+};
+constexpr int Tsukimi = 4, Hanami = 5, Matsukiri = 7, Nomi = 8;
+constexpr HanaCardSet Ribbons = SetOf({1, 5, 9, 13, 17, 21, 25, 33, 37});  // 柳's not counted
+constexpr HanaCardSet FourBrights = SetOf({0, 8, 28, 44});
+constexpr HanaCardSet AllBrights = SetOf({0, 8, 28, 40, 44});
+constexpr int BasePoints = 88;
+
+// Rollouts per decision, and per choice and round at least and at most.
+constexpr SearchBudget Budget = {6000, 100, 1200};
+
+struct Sim {
+    int hand[HanaPlayers][HanaHandSlots];
+    int handCount[HanaPlayers];
+    int field[HanaFieldSlots + 4];
+    int fieldCount;
+    int stock[HanaStockSize];
+    int stockNext, stockEnd;
+    HanaCardSet captured[HanaPlayers];
+};
+
+int PointsOf(HanaCardSet set) {
+    int points = 0;
+    for (; set; set &= set - 1) points += CardValue[std::countr_zero(set)];
+    return points;
+}
+
+// What taking `taken` is worth to p: its card points and twice the yaku
+// points it makes for p.
+int Gain(const Sim& s, int p, HanaCardSet taken) {
+    return PointsOf(taken) + 2 * (HanaYakuPointsOfCards(s.captured[p] | taken) -
+                                  HanaYakuPointsOfCards(s.captured[p]));
+}
+
+void RemoveField(Sim& s, int i) {
+    s.field[i] = s.field[--s.fieldCount];
+}
+
+HanaCardSet Takes(const Sim& s, int p, int card) {
+    HanaCardSet same = 0;
+    int m = 0;
+    for (int f = 0; f < s.fieldCount; ++f) {
+        if (IsSameMonth(s.field[f], card)) {
+            same |= HanaCardBit(s.field[f]);
+            ++m;
+        }
+    }
+    if (m != 2) return same;
+    HanaCardSet first = same & (~same + 1), second = same & ~first;
+    return Gain(s, p, second) > Gain(s, p, first) ? second : first;
+}
+
+// Lands `card` for p; `target` picks between two matches, -1 the policy.
+void Land(Sim& s, int p, int card, int target) {
+    HanaCardSet taken;
+    if (target >= 0) {
+        taken = HanaCardBit(target);
+    } else {
+        taken = Takes(s, p, card);
+    }
+    if (!taken) {
+        s.field[s.fieldCount++] = card;
+        return;
+    }
+    s.captured[p] |= taken | HanaCardBit(card);
+    for (int f = s.fieldCount - 1; f >= 0; --f)
+        if (taken & HanaCardBit(s.field[f])) RemoveField(s, f);
+}
+
+int PolicyHandIndex(const Sim& s, int p) {
+    int best = 0, bestValue = -1000000;
+    for (int i = 0; i < s.handCount[p]; ++i) {
+        int card = s.hand[p][i];
+        HanaCardSet taken = Takes(s, p, card);
+        int value = taken ? 1000 + Gain(s, p, taken | HanaCardBit(card)) : -CardValue[card];
+        if (value > bestValue) {
+            bestValue = value;
+            best = i;
+        }
+    }
+    return best;
+}
+
+void TakeFromHand(Sim& s, int p, int card) {
+    for (int i = 0; i < s.handCount[p]; ++i) {
+        if (s.hand[p][i] == card) {
+            s.hand[p][i] = s.hand[p][--s.handCount[p]];
+            return;
+        }
+    }
+}
+
+void Draw(Sim& s, int p) {
+    if (s.stockNext < s.stockEnd) Land(s, p, s.stock[s.stockNext++], -1);
+}
+
+void PlayOut(Sim& s, int toMove) {
+    int p = toMove;
+    while (s.stockNext < s.stockEnd && s.handCount[p] > 0) {
+        int i = PolicyHandIndex(s, p);
+        int card = s.hand[p][i];
+        TakeFromHand(s, p, card);
+        Land(s, p, card, -1);
+        Draw(s, p);
+        p = (p + 1) % HanaPlayers;
+    }
+}
+
+// The seat's hand score at the end of the sample.
+int Worth(const Sim& s, int seat) {
+    int yaku[HanaPlayers];
+    for (int p = 0; p < HanaPlayers; ++p) yaku[p] = HanaYakuPointsOfCards(s.captured[p]);
+    return PointsOf(s.captured[seat]) + 2 * yaku[seat] - yaku[(seat + 1) % 3] -
+           yaku[(seat + 2) % 3] - BasePoints;
+}
+
+// One sample: each other hand takes, in the sample's order, cards of months
+// that player has not shown it lacks (others only when too few are left);
+// the stock takes what remains, in order.
+void DealSample(const HanaObservation& o, const int* unseen, int unseenCount, Sim& s) {
+    bool used[48] = {};
+    for (int k = 0; k < HanaPlayers; ++k) {
+        int p = (o.seat + k) % HanaPlayers;
+        s.handCount[p] = 0;
+        s.captured[p] = o.captured[p];
+        if (p == o.seat) {
+            for (int card : o.hand)
+                if (card >= 0) s.hand[p][s.handCount[p]++] = card;
+            continue;
+        }
+        int want = o.handCount[p] < HanaHandSlots ? o.handCount[p] : HanaHandSlots;
+        for (int pass = 0; pass < 2; ++pass) {
+            for (int i = 0; i < unseenCount && s.handCount[p] < want; ++i) {
+                int card = unseen[i];
+                if (used[i] || (pass == 0 && (o.lacking[p] >> (card / 4) & 1))) continue;
+                used[i] = true;
+                s.hand[p][s.handCount[p]++] = card;
+            }
+        }
+    }
+    s.fieldCount = 0;
+    for (int card : o.field)
+        if (card >= 0) s.field[s.fieldCount++] = card;
+    s.stockNext = 0;
+    s.stockEnd = 0;
+    for (int i = 0; i < unseenCount && s.stockEnd < o.stockCount && s.stockEnd < HanaStockSize; ++i)
+        if (!used[i]) s.stock[s.stockEnd++] = unseen[i];
+}
+
+struct Choice {
+    int card;
+    int target;
+};
+constexpr int MaxChoices = MaxSearchChoices;
+
+double RollOut(const HanaObservation& o, const Sim& base, bool drawn, const Choice& c) {
+    Sim s = base;
+    TakeFromHand(s, o.seat, c.card);
+    Land(s, o.seat, c.card, c.target);
+    if (!drawn) Draw(s, o.seat);
+    PlayOut(s, (o.seat + 1) % HanaPlayers);
+    return Worth(s, o.seat);
+}
+
+int BestChoice(const HanaObservation& o, int cardInPlay, bool drawn, const Choice* choices,
+               int count, ComRandom& rng) {
+    int unseen[48];
+    int unseenCount = HanaUnseenCards(o, cardInPlay, unseen);
+    Sim base;
+    auto newSample = [&] {
+        ShuffleCards(unseen, unseenCount, rng);
+        DealSample(o, unseen, unseenCount, base);
+    };
+    auto play = [&](int k) { return static_cast<double>(RollOut(o, base, drawn, choices[k])); };
+    return BestByHalving(count, Budget, newSample, play);
+}
+
+}  // namespace
+
+int HanaYakuPointsOfCards(HanaCardSet s) {
+    bool made[HanaYakuCount] = {};
+    for (int t = 0; t < 12; ++t) {
+        const YakuCards& y = WholeSets[t];
+        made[t < 10 ? t : t + 1] = (s & y.cards) == y.cards;
+    }
+    int ribbons = std::popcount(s & Ribbons);
+    made[10] = ribbons >= 6;
+    made[13] = ribbons >= 7;
+    made[14] = (s & FourBrights) == FourBrights;
+    made[15] = (s & AllBrights) == AllBrights;
+    if (made[14]) made[Matsukiri] = false;
+    if (made[15]) made[14] = false;
+    if (made[Nomi]) made[Hanami] = made[Tsukimi] = false;
+    if (made[13]) made[10] = false;
+    static constexpr int Points[HanaYakuCount] = {20, 20, 20, 20, 20, 20, 20, 20,
+                                                  30, 30, 30, 40, 40, 40, 60, 200};
+    int points = 0;
+    for (int t = 0; t < HanaYakuCount; ++t)
+        if (made[t]) points += Points[t];
+    return points;
+}
+
+int HanaStrongChooseCard(const HanaObservation& o, ComRandom& rng, int& plannedTarget) {
+    Choice choices[MaxChoices];
+    int slotOf[MaxChoices];
+    int count = 0;
+    for (int slot = 0; slot < HanaHandSlots; ++slot) {
+        int card = o.hand[slot];
+        if (card < 0) continue;
+        int matches[3], m = 0;
+        for (int fieldCard : o.field)
+            if (fieldCard >= 0 && IsSameMonth(fieldCard, card) && m < 3) matches[m++] = fieldCard;
+        for (int k = 0; k < (m == 2 ? 2 : 1) && count < MaxChoices; ++k) {
+            choices[count] = {card, m == 2 ? matches[k] : -1};
+            slotOf[count++] = slot;
+        }
+    }
+    plannedTarget = -1;
+    if (count == 0) return 0;
+    int best = count == 1 ? 0 : BestChoice(o, -1, false, choices, count, rng);
+    plannedTarget = choices[best].target;
+    return slotOf[best];
+}
+
+int HanaStrongChooseFieldCard(const HanaObservation& o, int card, bool drawn, int a, int b,
+                              ComRandom& rng) {
+    Choice choices[2] = {{card, o.field[a]}, {card, o.field[b]}};
+    return BestChoice(o, card, drawn, choices, 2, rng) == 0 ? a : b;
+}

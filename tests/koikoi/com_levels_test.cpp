@@ -1,0 +1,187 @@
+// The levels beside the specified computer: what they may see, what they
+// choose, and that the strong one's thinking leaves the game's dealing alone.
+#include "koikoi/com_levels.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <vector>
+
+#include "cards/random.h"
+#include "koikoi/flow.h"
+#include "koikoi/invariants.h"
+#include "koikoi/self_play.h"
+#include "koikoi_fixture.h"
+
+namespace {
+
+class KoiKoiLevels : public KoiKoiTest {
+  protected:
+    void TearDown() override {
+        comLevel = 1;
+        KoiKoiTest::TearDown();
+    }
+
+    // A real deal, then `turns` turns of both players playing their first
+    // card and taking the first of two matches.
+    static void DealAndPlay(uint32_t seed, int turns) {
+        SeedRandom(seed);
+        ResetHandState();
+        DealHand();
+        comLevel = 1;
+        int p = koi.dealer;
+        for (int t = 0; t < turns && koi.handCount[p] > 0; ++t, p ^= 1) {
+            ResetTurnState();
+            ComputeMatches(p);
+            koi.chosenFieldSlot = koi.matchSlots[p][0][0];
+            PlayCard(p, 0);
+            int drawn = koi.stock[StockSize - koi.stockLeft];
+            koi.chosenFieldSlot = -1;
+            for (int f = FieldSlots - 1; f >= 0; --f)
+                if (koi.field[f] >= 0 && IsSameMonth(koi.field[f], drawn)) koi.chosenFieldSlot = f;
+            ComDrawAndPlay(p);
+            MergeTurnCaptures(p);
+            for (int& n : koi.turnCaptureCount) n = 0;
+            ClearCapturePairs();
+        }
+        koi.yakuAnnounced[0] = koi.yakuAnnounced[1] = 0;
+        ComputeMatches(1);
+    }
+
+    // Deals the cards the computer cannot see (the human's hand and the
+    // undrawn stock) anew among the same places.
+    static void PermuteHidden(uint32_t seed) {
+        std::vector<int> hidden;
+        for (int s = 0; s < koi.handCount[0]; ++s) hidden.push_back(koi.hands[0][s]);
+        for (int i = StockSize - koi.stockLeft; i < StockSize; ++i) hidden.push_back(koi.stock[i]);
+        std::mt19937 shuffle(seed);
+        std::shuffle(hidden.begin(), hidden.end(), shuffle);
+        size_t k = 0;
+        for (int s = 0; s < koi.handCount[0]; ++s) koi.hands[0][s] = hidden[k++];
+        for (int i = StockSize - koi.stockLeft; i < StockSize; ++i) koi.stock[i] = hidden[k++];
+    }
+
+    struct Decisions {
+        int card, target, field, stop;
+        bool operator==(const Decisions&) const = default;
+    };
+    // Every kind of decision of つよい in seat 1, its generator seeded alike.
+    static Decisions Decide() {
+        Decisions d{};
+        ComRandomOf(1).Seed(99);
+        KoiObservation o = ObserveKoiKoi(1);
+        d.card = StrongChooseCard(o, ComRandomOf(1), d.target);
+        d.field = -1;
+        for (int s = 0; s < koi.handCount[1]; ++s) {
+            if (koi.matchCount[1][s] != 2) continue;
+            int card = koi.hands[1][s];
+            ComRandomOf(1).Seed(99);
+            d.field =
+                StrongChooseFieldCard(ObserveKoiKoi(1, card), card, false, koi.matchSlots[1][s][0],
+                                      koi.matchSlots[1][s][1], ComRandomOf(1));
+            break;
+        }
+        ComRandomOf(1).Seed(99);
+        d.stop = StrongDecidesToStop(o, ComRandomOf(1));
+        return d;
+    }
+};
+
+TEST_F(KoiKoiLevels, StrongDecisionsDoNotDependOnTheCardsItCannotSee) {
+    int withTwoMatches = 0;
+    for (uint32_t seed = 1; seed <= 12; ++seed) {
+        for (int turns : {0, 3, 6}) {
+            DealAndPlay(seed, turns);
+            if (koi.handCount[1] == 0) continue;
+            Decisions before = Decide();
+            withTwoMatches += before.field >= 0;
+            for (uint32_t permutation = 1; permutation <= 3; ++permutation) {
+                PermuteHidden(seed * 7 + permutation);
+                EXPECT_TRUE(Decide() == before) << "seed " << seed << " turns " << turns;
+            }
+        }
+    }
+    EXPECT_GT(withTwoMatches, 0) << "the field-card choice was tried";
+}
+
+TEST_F(KoiKoiLevels, ThinkingNeverDrawsFromTheGamesGenerator) {
+    for (int level : {0, 2}) {
+        DealAndPlay(5, 2);
+        SeedRandom(1234);
+        int slot = ChooseCardAtLevel(level, 1);
+        DecidesToStopAtLevel(level, 1);
+        int next = Random();
+        SeedRandom(1234);
+        EXPECT_EQ(Random(), next) << "level " << level;
+        EXPECT_GE(slot, 0);
+        EXPECT_LT(slot, koi.handCount[1]);
+    }
+}
+
+TEST_F(KoiKoiLevels, GentleTakesTheMostValuableCardAndStopsAtOnce) {
+    SetHand(1, {2, 10, 45});  // 松 カス, 桜 カス, 桐 カス
+    SetField({3, 8, 47});     // 松 カス, 桜に幕, 桐 カス
+    KoiObservation o = ObserveKoiKoi(1);
+    EXPECT_EQ(GentleChooseCard(o), 1) << "the 桜 card takes 桜に幕";
+    SetField({20, 21});  // 牡丹: タネ and タン; it takes the first without looking
+    EXPECT_EQ(GentleChooseFieldCard(ObserveKoiKoi(1), 1, 0), 1);
+    SetHand(1, {44, 5, 47});  // nothing to take: the first card that is not a 光
+    SetField({0});
+    EXPECT_EQ(GentleChooseCard(ObserveKoiKoi(1)), 1);
+    EXPECT_EQ(DecidesToStopAtLevel(0, 1), 1);
+}
+
+TEST_F(KoiKoiLevels, YakuScoreOfCardsAgreesWithTheRules) {
+    struct Case {
+        std::vector<int> cards;
+        int sake;
+        int mon;
+    } cases[] = {
+        {{0, 8, 28}, 1, 6},                   // 三光
+        {{0, 8, 40}, 1, 0},                   // three lights with 柳に道風: nothing
+        {{0, 8, 28, 40}, 1, 8},               // 雨四光
+        {{0, 8, 28, 44}, 1, 10},              // 四光
+        {{0, 8, 28, 40, 44}, 1, 15},          // 五光 alone
+        {{8, 32}, 0, 0},                      // 花見酒 not played
+        {{8, 28, 32}, 1, 3 + 3},              // 花見酒 and 月見酒; two lights make nothing
+        {{20, 24, 36, 4, 12, 16}, 2, 5 + 2},  // 猪鹿蝶 and six タネ
+        {{1, 5, 9, 13, 17}, 1, 6 + 1},        // 赤タン and five タン
+    };
+    for (const Case& c : cases) {
+        CardSet set = 0;
+        for (int card : c.cards) set |= CardBit(card);
+        EXPECT_EQ(YakuScoreOfCards(set, c.sake), c.mon) << c.cards.size() << " cards";
+    }
+    CardSet kasu = 0;
+    int n = 0;
+    for (int card = 0; card < CardCount && n < 11; ++card)
+        if (CardValue[card] == 1) kasu |= CardBit(card), ++n;
+    EXPECT_EQ(YakuScoreOfCards(kasu, 1), 2) << "eleven カス";
+}
+
+// Whole games through the flow with the computer at each new level: every
+// card stays in one place and every play is legal.
+TEST_F(KoiKoiLevels, WholeGamesAtEachLevelKeepTheGameSound) {
+    handsOption = 0;
+    for (int level : {0, 2}) {
+        comLevel = level;
+        for (uint32_t seed : {3u, 8u}) {
+            SeedRandom(seed);
+            gameState = 0;
+            subState = 0;
+            int steps = 0;
+            while (gameState != -1 && ++steps < 100000) {
+                ChooseForHuman(SelfPlayPolicy::Last);
+                KoiKoiStep();
+                if ((gameState == 3 && subState <= 1) || gameState == 4 || gameState == 5) {
+                    std::string fault = CheckKoiKoiInvariants();
+                    ASSERT_TRUE(fault.empty()) << "level " << level << ": " << fault;
+                }
+            }
+            EXPECT_EQ(gameState, -1);
+        }
+    }
+}
+
+}  // namespace
