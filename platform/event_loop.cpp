@@ -54,6 +54,8 @@ void RunMainLoop(const std::function<bool()>& gameRunning, const std::function<v
         }
         step();
     }
+    // What was destroyed during the last handlers goes now that none runs.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void QuitMainLoop() {
