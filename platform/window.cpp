@@ -17,6 +17,7 @@
 #include <map>
 
 #include "platform/clock.h"
+#include "platform/qt_main_window.h"
 
 namespace platform {
 namespace {
@@ -175,6 +176,10 @@ void DestroyMainWindow() {
     state.window->deleteLater();
     state.window = nullptr;
     state.table = nullptr;
+}
+
+QWidget* MainWindowWidget() {
+    return state.window;
 }
 
 bool MainWindowExists() {

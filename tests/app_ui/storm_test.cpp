@@ -49,7 +49,7 @@ class StormTest : public ::testing::Test {
                 if (rng_() % 2)
                     d.Click(DialogControls[rng_() % std::size(DialogControls)]);
                 else
-                    d.SendKey(static_cast<platform::DialogKey>(rng_() % 7));
+                    d.SendKey(static_cast<platform::DialogKey>(rng_() % 8));
             }
             if (number == 168 && !d.HasEnded()) d.Click(game_ ? 1003 : 1002);
             for (int round = 0; round < 3 && !d.HasEnded(); ++round)
