@@ -7,10 +7,12 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "app/games.h"
 #include "app/program.h"
 #include "app/settings.h"
 #include "app/startup.h"
 #include "assets/catalogue.h"
+#include "koikoi/state.h"
 #include "platform/dialog.h"
 #include "platform/window.h"
 #include "tests/app/data_dir.h"
@@ -193,4 +195,23 @@ TEST_F(MainWindowTest, TheQuitBoxIsCentredOverTheWindowAndEnterPressesTheFocused
         EXPECT_NEAR(box.center().x(), (main.left + main.right) / 2, 2);
         EXPECT_NEAR(box.center().y(), (main.top + main.bottom) / 2, 2);
     }
+}
+
+// Starting 花合わせ over a running こいこい frees the こいこい game's hand scores.
+TEST_F(MainWindowTest, ANewGameFreesTheGameThatWasRunning) {
+    currentGame = 0;
+    gameState = 3;
+    koi.handScores[0] = {5, 0, 3};
+    koi.handScores[1] = {0, 7, 0};
+    platform::testing::SetDialogHook([](platform::Dialog& d, int) {
+        d.Click(1003);
+        d.Click(1);
+    });
+    NewGame();
+    platform::testing::SetDialogHook(nullptr);
+    EXPECT_EQ(currentGame, 1);
+    EXPECT_TRUE(koi.handScores[0].empty());
+    EXPECT_TRUE(koi.handScores[1].empty());
+    ReleaseCurrentGame();
+    gameState = -1;
 }
