@@ -35,7 +35,7 @@ void StartGame() {
     hana.dealer = Random() % 3;
     hana.handsCompleted = 0;
     for (int p = 0; p < HanaPlayers; ++p) {
-        hana.scoreHistory[p].assign(1, -1);
+        hana.scoreHistory[p].assign(1, HanaHandNotPlayed);
         hana.totalScore[p] = 0;
     }
     CurrentHanaView().HanaGameStarted();
@@ -53,7 +53,7 @@ void StartHand() {
     HanaClearHand();
     for (auto& history : hana.scoreHistory) {
         history.resize(hana.handsCompleted + 1);
-        history[hana.handsCompleted] = -1;
+        history[hana.handsCompleted] = HanaHandNotPlayed;
     }
     pointerClicked = 0;
     choiceConfirmed = 0;

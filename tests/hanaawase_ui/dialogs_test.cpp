@@ -105,7 +105,10 @@ TEST_F(HanaDialogTest, ResultsTableHighlightsEachRowsBestAboveZero) {
     };
     handsOption = 0;
     hana.handsCompleted = 3;
-    const int rows[4][3] = {{10, -5, -5}, {0, 0, -3}, {7, 7, -20}, {-1, -1, -1}};
+    const int rows[4][3] = {{10, -5, -5},
+                            {0, 0, -3},
+                            {7, 7, -20},
+                            {HanaHandNotPlayed, HanaHandNotPlayed, HanaHandNotPlayed}};
     for (int p = 0; p < 3; ++p) {
         hana.scoreHistory[p].clear();
         for (const auto& row : rows) hana.scoreHistory[p].push_back(row[p]);
@@ -134,6 +137,29 @@ TEST_F(HanaDialogTest, ResultsTableHighlightsEachRowsBestAboveZero) {
         EXPECT_EQ(number, 210);
         EXPECT_NE(cell(s, 1, 0), light);
         EXPECT_EQ(cell(s, 1, 1), light);
+    });
+}
+
+// -1 is a score like any other: a hand where all three scored it is shown,
+// and so are the hands after it.
+TEST_F(HanaDialogTest, ResultsTableShowsAHandWhereEveryoneScoredMinusOne) {
+    const int cw = charWidth, lh = charHeight;
+    handsOption = 0;
+    hana.handsCompleted = 2;
+    const int rows[3][3] = {
+        {-1, -1, -1}, {10, -5, -5}, {HanaHandNotPlayed, HanaHandNotPlayed, HanaHandNotPlayed}};
+    for (int p = 0; p < 3; ++p) {
+        hana.scoreHistory[p].clear();
+        for (const auto& row : rows) hana.scoreHistory[p].push_back(row[p]);
+        hana.totalScore[p] = rows[0][p] + rows[1][p];
+    }
+    Look(HanaShowResults, [&](platform::Dialog&, int, const platform::Surface& s) {
+        for (int band : {1, 2})
+            for (int p = 0; p < 3; ++p)
+                EXPECT_TRUE(
+                    HasInk(s, (20 + 17 * p) * cw, lh + (lh + 2) * band + 2, 15 * cw, lh - 2))
+                    << "hand " << band << " player " << p;
+        EXPECT_FALSE(HasInk(s, 20 * cw, lh + (lh + 2) * 3 + 2, 15 * cw, lh - 2));
     });
 }
 
