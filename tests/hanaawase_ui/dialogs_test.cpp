@@ -238,6 +238,33 @@ TEST_F(HanaDialogTest, YakuReferenceFollowsThePointerAndTheKeys) {
     EXPECT_EQ(HanaYakuListHit((2 + 4) * cw, 22 * lh), 15);
 }
 
+// Every value stands a blank column apart from the name before it and the
+// definition after it, every line fits inside the dialog, and the heading
+// gives the unit the values are in, 点.
+TEST_F(HanaDialogTest, YakuListValuesStandApartAndTheHeadingSaysTen) {
+    const int cw = charWidth, lh = charHeight;
+    {
+        Look(HanaShowYakuList, [&](platform::Dialog& d, int number, const platform::Surface& s) {
+            if (number != 216) return;
+            const int width = d.ClientSize().width;
+            for (int line : {11, 22}) {  // 松桐坊主 (２０点), 五光 (２００点)
+                EXPECT_FALSE(HasInk(s, 10 * cw + 1, line * lh, cw - 2, lh - 4)) << line;
+                EXPECT_FALSE(HasInk(s, 21 * cw + 1, line * lh, cw - 2, lh - 4)) << line;
+            }
+            for (int line = 4; line <= 22; ++line)
+                EXPECT_FALSE(HasInk(s, width - cw, line * lh, cw, lh)) << line;
+            platform::Surface heading(s.Width(), s.Height(), GetSysColor(SysColor::BtnFace));
+            HanaDialogFace{heading}.Text(11, 1, "役とその役代（点数単位：点）の一覧です。");
+            for (int x = 0; x < s.Width(); ++x)
+                for (int y = lh; y < 2 * lh; ++y)
+                    if (s.Pixel(x, y) != heading.Pixel(x, y)) {
+                        ADD_FAILURE() << "the heading differs at " << x << "," << y;
+                        return;
+                    }
+        });
+    }
+}
+
 namespace {
 class SoundLog : public ShellServices {
   public:

@@ -309,6 +309,31 @@ TEST_F(DialogsTest, ScoreTableHighlightsWonHandsAndTheLargerTotal) {
     EXPECT_EQ(number, 208);
 }
 
+// Every value stands a blank column apart from the name before it and the
+// description after it, and every line fits inside the dialog.
+TEST_F(DialogsTest, ReferenceValuesStandApartAndEveryLineFits) {
+    const int cw = charWidth, ch = charHeight;
+    auto blank = [](const platform::Surface& s, int x, int y, int w, int h) {
+        const platform::Color face = s.Pixel(1, 1);
+        for (int j = y; j < y + h; ++j)
+            for (int i = x; i < x + w; ++i)
+                if (s.Pixel(i, j) != face) return false;
+        return true;
+    };
+    WithDialog([] { ShowYakuReference(); },
+               [&](platform::Dialog& d, int) {
+                   platform::Surface s = d.Snapshot();
+                   const int width = d.ClientSize().width;
+                   for (int row : {9, 10, 11, 14, 15, 17}) {  // 月見酒 … 五光
+                       EXPECT_TRUE(blank(s, 8 * cw + 1, row * ch, cw - 2, ch - 4)) << row;
+                       EXPECT_TRUE(blank(s, 20 * cw + 1, row * ch, cw - 2, ch - 4)) << row;
+                   }
+                   for (int row = 4; row <= 17; ++row)
+                       EXPECT_TRUE(blank(s, width - cw, row * ch, cw, ch)) << row;
+                   d.Click(1);
+               });
+}
+
 TEST_F(DialogsTest, ReferenceHighlightFollowsThePointerOverNamesAndWrapsWithTheKeys) {
     const int cw = charWidth, ch = charHeight;
     const platform::Color blue = 0xff0000, violet = 0xff00c0;
