@@ -326,7 +326,7 @@ TEST_F(DialogsTest, ReferenceValuesStandApartAndEveryLineFits) {
                    const int width = d.ClientSize().width;
                    for (int row : {9, 10, 11, 14, 15, 17}) {  // 月見酒 … 五光
                        EXPECT_TRUE(blank(s, 8 * cw + 1, row * ch, cw - 2, ch - 4)) << row;
-                       EXPECT_TRUE(blank(s, 20 * cw + 1, row * ch, cw - 2, ch - 4)) << row;
+                       EXPECT_TRUE(blank(s, 20 * cw + 1, row * ch, cw + cw / 2, ch - 4)) << row;
                    }
                    for (int row = 4; row <= 17; ++row)
                        EXPECT_TRUE(blank(s, width - cw, row * ch, cw, ch)) << row;
