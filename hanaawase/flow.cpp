@@ -90,8 +90,7 @@ void EndGame() {
     CurrentHanaView().HanaGameOver();
     CurrentHanaView().HanaShowGameEnd();
     ++recHanaGamesPlayed;
-    const int* total = hana.totalScore;
-    if (total[0] > total[1] && total[0] > total[2]) ++recHanaGamesWon;
+    if (HanaUserWinsGame(hana.totalScore)) ++recHanaGamesWon;
     SaveRecords();
     pointerClicked = 0;
     choiceConfirmed = 0;
@@ -168,4 +167,8 @@ int HanaAwaseStep() {
         default:
             return 0;
     }
+}
+
+bool HanaUserWinsGame(const int totals[3]) {
+    return totals[0] > totals[1] && totals[0] > totals[2];
 }
