@@ -56,6 +56,33 @@ TEST_P(PerResolution, TotalsAreSignedRightAlignedAndCappedAt9999) {
     EXPECT_TRUE(DigitAt(right[2] - 5 * w, y[2], 11));
 }
 
+// However many cards the piles hold, the 親 and 子 plates lie above them.
+TEST_P(PerResolution, ThePlatesLieAboveFullPiles) {
+    const int r = R(), pw = HanaPlateW[r], ph = HanaPlateH[r];
+    hana.dealer = 2;
+    HanaDrawPanel();
+    for (int p = 0; p < 3; ++p) {
+        for (int kind = 0; kind < 4; ++kind) {
+            hana.capturedCount[p][kind] = 12;
+            for (int i = 0; i < 12; ++i) hana.captured[p][kind][i] = (4 * i + kind + p) % 48;
+        }
+    }
+    for (int p = 0; p < 3; ++p) HanaDrawPiles(p);
+    const platform::Surface& sheet = assets::LoadImage(assets::TableImage(714, r));
+    for (int p = 0; p < 3; ++p) {
+        const int column = 2 * backgroundChoice + (p == hana.dealer ? 0 : 1);
+        for (int j = 0; j < ph; ++j)
+            for (int i = 0; i < pw; ++i) {
+                if (sheet.Pixel(column * pw + i, ph + j) != platform::Black) continue;
+                ASSERT_EQ(At(HanaPlateX[r][p] + i, HanaPlateY[r][p] + j),
+                          sheet.Pixel(column * pw + i, j))
+                    << "plate " << p << " at " << i << "," << j;
+            }
+    }
+    for (int p = 0; p < 3; ++p)
+        for (int kind = 0; kind < 4; ++kind) hana.capturedCount[p][kind] = 0;
+}
+
 TEST_P(PerResolution, PlatesNamesAndLabel) {
     const int r = R(), pw = HanaPlateW[r], ph = HanaPlateH[r];
     const int nw = HanaNameW[r], nh = HanaNameH[r];
