@@ -11,6 +11,7 @@
 #include "hanaawase/dialogs/yaku_list.h"
 #include "hanaawase/tables.h"
 #include "platform/dialog.h"
+#include "platform/window.h"
 #include "solid_table.h"
 
 namespace {
@@ -161,6 +162,31 @@ TEST_F(HanaDialogTest, ResultsTableShowsAHandWhereEveryoneScoredMinusOne) {
                     << "hand " << band << " player " << p;
         EXPECT_FALSE(HasInk(s, 20 * cw, lh + (lh + 2) * 3 + 2, 15 * cw, lh - 2));
     });
+}
+
+// Sixteen yaku at once: the dialog still fits the desktop, its button on it,
+// with more entries to a row.
+TEST_F(HanaDialogTest, ATallYakuMadeDialogFitsTheDesktop) {
+    for (int& made : hana.madeYaku[1]) made = 1;
+    GiveCaptured(1, {1, 5, 9, 13, 17, 21, 25, 33});
+    const platform::Size desk = platform::DesktopSize();
+    bool seen = false;
+    Look([] { HanaShowYakuMadeDialog(1); },
+         [&](platform::Dialog& d, int number, const platform::Surface& s) {
+             if (number != 212) return;
+             seen = true;
+             const platform::Size c = d.ClientSize();
+             EXPECT_LE(c.height + frameExtraHeight, desk.height);
+             EXPECT_LE(c.width + frameExtraWidth, desk.width);
+             const platform::Rect ok = d.ItemRect(1024);
+             EXPECT_LE(ok.bottom, c.height);
+             // The sum's line lies above the button.
+             EXPECT_TRUE(
+                 HasInk(s, 2 * charWidth, ok.top - 3 * charHeight, 10 * charWidth, 2 * charHeight));
+         },
+         1024);
+    EXPECT_TRUE(seen);
+    for (int& made : hana.madeYaku[1]) made = 0;
 }
 
 TEST_F(HanaDialogTest, YakuMadeDialogGrowsARowOfCardsPerTwoYaku) {
