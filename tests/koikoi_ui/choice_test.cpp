@@ -44,6 +44,19 @@ class ChoiceTest : public SolidTable {
 
 }  // namespace
 
+// A click or Enter given before the turn begins plays nothing.
+TEST_F(ChoiceTest, InputGivenBeforeTheTurnBeginsIsDropped) {
+    subState = 0;
+    PointAtHand(3);
+    pointerClicked = 1;
+    choiceConfirmed = 1;
+    HumanTurnStep();  // the turn starts
+    HumanTurnStep();
+    HumanTurnStep();
+    EXPECT_EQ(subState, 1);
+    EXPECT_EQ(koi.handCount[0], 8);
+}
+
 TEST_F(ChoiceTest, HoverMovesTheCursorAndTheBackgroundKeepsIt) {
     EXPECT_EQ(subState, 1);
     PointAtHand(3);
