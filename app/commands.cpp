@@ -43,9 +43,12 @@ void SyncMenuChecks() {
 }
 
 int NewGame() {
-    bool wasRunning = gameState != -1;
+    const bool wasRunning = gameState != -1;
+    // The dialog sets `currentGame` to the new choice: the game to free is
+    // the one that was running before it.
+    const int runningGame = currentGame;
     if (MayDiscardKeptGame() && ShowSettingsDialog() == 1) {
-        if (wasRunning) ReleaseCurrentGame();
+        if (wasRunning) ReleaseGame(runningGame);
         DiscardKeptGame();
         gameState = 0;
         subState = 0;

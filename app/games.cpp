@@ -46,6 +46,9 @@ void StepCurrentGame() {
 void ReleaseCurrentGame() {
     Current().release();
 }
+void ReleaseGame(int game) {
+    (game ? Hana() : Koi()).release();
+}
 void PresentGameRect(const platform::Rect& r) {
     Current().present(r);
 }

@@ -21,6 +21,8 @@ extern const GameFrontEnd hanaAwaseFrontEnd;
 
 void StepCurrentGame();
 void ReleaseCurrentGame();
+// Frees the given game (0 Koi-Koi, 1 Hana-awase), whichever is current.
+void ReleaseGame(int game);
 void PresentGameRect(const platform::Rect& r);
 void RedrawGameTable();
 void RebuildGameTable();

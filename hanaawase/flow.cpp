@@ -36,7 +36,7 @@ void StartGame() {
     hana.dealer = Random() % 3;
     hana.handsCompleted = 0;
     for (int p = 0; p < HanaPlayers; ++p) {
-        hana.scoreHistory[p].assign(1, -1);
+        hana.scoreHistory[p].assign(1, HanaHandNotPlayed);
         hana.totalScore[p] = 0;
     }
     CurrentHanaView().HanaGameStarted();
@@ -54,7 +54,7 @@ void StartHand() {
     HanaClearHand();
     for (auto& history : hana.scoreHistory) {
         history.resize(hana.handsCompleted + 1);
-        history[hana.handsCompleted] = -1;
+        history[hana.handsCompleted] = HanaHandNotPlayed;
     }
     pointerClicked = 0;
     choiceConfirmed = 0;
@@ -90,8 +90,7 @@ void EndGame() {
     CurrentHanaView().HanaGameOver();
     CurrentHanaView().HanaShowGameEnd();
     ++recHanaGamesPlayed;
-    const int* total = hana.totalScore;
-    if (total[0] > total[1] && total[0] > total[2]) ++recHanaGamesWon;
+    if (HanaUserWinsGame(hana.totalScore)) ++recHanaGamesWon;
     pointerClicked = 0;
     choiceConfirmed = 0;
     gameState = HanaFinalWait;
@@ -172,6 +171,10 @@ int StepState() {
 }
 
 }  // namespace
+
+bool HanaUserWinsGame(const int totals[3]) {
+    return totals[0] > totals[1] && totals[0] > totals[2];
+}
 
 int HanaAwaseStep() {
     const int before = gameState;

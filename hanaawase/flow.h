@@ -30,3 +30,7 @@ int HanaShowYakuMade(int player);
 // The parts of the step, one per state.
 void HanaUserTurnStep();
 void HanaComputerTurn(int player);
+
+// Whether the records count a finished game as the user's win: the user's
+// total above both computers' totals.
+bool HanaUserWinsGame(const int totals[3]);

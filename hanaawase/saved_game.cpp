@@ -63,15 +63,19 @@ std::string CheckScores(const HanaAwaseState& s, int state, int hands) {
     if (over ? s.handsCompleted != limit - 1 : s.handsCompleted > limit - (InHand(state) ? 1 : 0))
         return "hand number out of range";
     const size_t done = static_cast<size_t>(s.handsCompleted);
-    // The running hand's entry holds -1 until the hand is settled.
+    // The running hand's entry holds HanaHandNotPlayed until it is settled.
     bool running = InHand(state) || (state == HanaHandStart && size == done + 1);
     if (over ? size != done + 1 : (size != done + 1 && !(state == HanaHandStart && size == done)))
         return "score list length";
     for (int p = 0; p < HanaPlayers; ++p) {
         long long sum = 0;
         size_t settled = running ? size - 1 : size;
-        for (size_t k = 0; k < settled; ++k) sum += s.scoreHistory[p][k];
-        if (running && s.scoreHistory[p][size - 1] != -1) return "running hand already scored";
+        for (size_t k = 0; k < settled; ++k) {
+            if (s.scoreHistory[p][k] < -MaxScore) return "a settled hand without a score";
+            sum += s.scoreHistory[p][k];
+        }
+        if (running && s.scoreHistory[p][size - 1] != HanaHandNotPlayed)
+            return "running hand already scored";
         if (sum != s.totalScore[p]) return "total differs from the hand scores";
     }
     return "";
@@ -124,9 +128,12 @@ std::string HanaReadGame(SavedTextReader& in) {
     in.Value("dealer", read.dealer, 0, 2);
     in.Value("handsCompleted", read.handsCompleted, 0, MaxUnlimitedHands);
     in.Values("totalScore", read.totalScore, HanaPlayers, INT32_MIN, INT32_MAX);
-    in.List("scoreHistory0", read.scoreHistory[0], MaxUnlimitedHands + 1, -MaxScore, MaxScore);
-    in.List("scoreHistory1", read.scoreHistory[1], MaxUnlimitedHands + 1, -MaxScore, MaxScore);
-    in.List("scoreHistory2", read.scoreHistory[2], MaxUnlimitedHands + 1, -MaxScore, MaxScore);
+    in.List("scoreHistory0", read.scoreHistory[0], MaxUnlimitedHands + 1, HanaHandNotPlayed,
+            MaxScore);
+    in.List("scoreHistory1", read.scoreHistory[1], MaxUnlimitedHands + 1, HanaHandNotPlayed,
+            MaxScore);
+    in.List("scoreHistory2", read.scoreHistory[2], MaxUnlimitedHands + 1, HanaHandNotPlayed,
+            MaxScore);
     if (InHand(state)) {
         ForEachHandArray(read, [&](const char* name, int* values, int count, int min, int max) {
             in.Values(name, values, count, min, max);

@@ -20,6 +20,9 @@ constexpr int HanaNoLongerWanted = -2;
 // Room of each captured list: 5 brights, 9 animals, 10 ribbons, 24 chaff.
 constexpr int HanaKindRoom[HanaKinds] = {5, 9, 10, 24};
 
+// Marks a hand without a score yet: below any score a hand can make.
+inline constexpr int HanaHandNotPlayed = -1000000;
+
 struct HanaAwaseState {
     // The hand in play.
     int hands[HanaPlayers][HanaHandSlots];
@@ -55,6 +58,7 @@ struct HanaAwaseState {
     int dealer;
     int handsCompleted;
     int totalScore[HanaPlayers];
+    // Each hand's score; HanaHandNotPlayed while a hand runs.
     std::vector<int> scoreHistory[HanaPlayers];
 
     // The user's turn between two calls of the step function.

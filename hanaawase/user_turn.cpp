@@ -62,6 +62,9 @@ void StartTurn() {
     hana.chosenFieldSlot = -1;
     hana.chosenHandSlot = -1;
     ResetSelection();
+    // A click given before the choice begins (during the deal or the
+    // computers' turns) belongs to no turn of the user's.
+    pointerClicked = 0;
     HanaFindMatches(0);
     subState = ChooseHandCard;
 }

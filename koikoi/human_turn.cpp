@@ -48,7 +48,10 @@ void SetUpTurn() {
     koi.chosenFieldSlot = -1;
     koi.selectedHandSlot = -1;
     subState = 1;
+    // A click or key given before the choice begins (during the deal or
+    // the computer's turn) belongs to no turn of the player's.
     choiceConfirmed = 0;
+    pointerClicked = 0;
     cursorSlot = 0;
     previousCursorSlot = 0;
     redrawRequested = 1;

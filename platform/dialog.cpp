@@ -19,6 +19,7 @@
 #include <map>
 
 #include "platform/qt_fonts.h"
+#include "platform/qt_main_window.h"
 #include "platform/window.h"
 
 namespace platform {
@@ -26,6 +27,11 @@ namespace {
 
 std::function<void(Dialog&, int)> dialogHook;
 std::function<BoxAnswer(const std::string&, const std::string&)> messageBoxHook;
+
+class TemplateDialog;
+// The dialogs open now, innermost last: a dialog opened from another is
+// owned by it.
+std::vector<TemplateDialog*> openDialogs;
 
 struct BaseUnits {
     int x, y;
@@ -41,7 +47,8 @@ BaseUnits BaseUnitsOf(const QFont& font) {
 
 class TemplateDialog : public QDialog, public Dialog {
   public:
-    TemplateDialog(const DialogTemplate& tmpl, DialogProc& proc) : tmpl_(tmpl), proc_(proc) {
+    TemplateDialog(const DialogTemplate& tmpl, DialogProc& proc, QWidget* owner)
+        : QDialog(owner), tmpl_(tmpl), proc_(proc) {
         setWindowTitle(QString::fromStdString(tmpl.caption));
         Qt::WindowFlags flags = Qt::Dialog | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
         if (tmpl.closeBox) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
@@ -61,6 +68,7 @@ class TemplateDialog : public QDialog, public Dialog {
             }
             w->setGeometry(DuX(c.x), DuY(c.y), DuX(c.w), DuY(c.h));
             if (c.id >= 0) controls_[c.id] = w;
+            if (c.kind == DialogControl::DefaultButton) defaultId_ = c.id;
             order_.push_back(w);
             w->installEventFilter(this);
         }
@@ -76,6 +84,7 @@ class TemplateDialog : public QDialog, public Dialog {
     }
     void EnableItem(int id, bool enabled) override {
         if (auto it = controls_.find(id); it != controls_.end()) it->second->setEnabled(enabled);
+        ShowChosen();
     }
     bool IsItemEnabled(int id) const override {
         auto it = controls_.find(id);
@@ -83,6 +92,14 @@ class TemplateDialog : public QDialog, public Dialog {
     }
     void SetFocusItem(int id) override {
         if (auto it = controls_.find(id); it != controls_.end()) it->second->setFocus();
+        ShowChosen();
+    }
+    int FocusItem() const override { return IdOf(focusWidget()); }
+    int ChosenButton() const override {
+        auto* focused = dynamic_cast<QPushButton*>(focusWidget());
+        if (focused && focused->isEnabled() && IdOf(focused) >= 0) return IdOf(focused);
+        auto* byDefault = Button(defaultId_);
+        return byDefault && byDefault->isEnabled() ? defaultId_ : -1;
     }
     void Invalidate() override { update(); }
     void End(int result) override {
@@ -112,17 +129,32 @@ class TemplateDialog : public QDialog, public Dialog {
     Surface Snapshot() override { return Surface(grab().toImage()); }
     void SendMouseMove(int x, int y) override { proc_.OnMouseMove(*this, x, y); }
     void SendLeftButtonDown(int x, int y) override { proc_.OnLeftButtonDown(*this, x, y); }
-    void SendKey(DialogKey key) override { proc_.OnKeyDown(*this, key); }
+    void SendKey(DialogKey key) override {
+        const int code = CodeOf(key);
+        QWidget* to = focusWidget() ? focusWidget() : this;
+        QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, TextOf(code));
+        QApplication::sendEvent(to, &press);
+        if (ended_) return;
+        to = focusWidget() ? focusWidget() : this;
+        QKeyEvent release(QEvent::KeyRelease, code, Qt::NoModifier, TextOf(code));
+        QApplication::sendEvent(to, &release);
+        ShowChosen();
+    }
 
-    // Centred on the main window.
+    // Centred over the owner: the dialog that opened it, else the main window.
     void Centre() {
-        Rect main = MainWindowFrame();
-        move(main.left + (main.Width() - width()) / 2, main.top + (main.Height() - height()) / 2);
+        Rect over = MainWindowFrame();
+        if (QWidget* owner = parentWidget(); owner && owner != MainWindowWidget()) {
+            QRect f = owner->frameGeometry();
+            over = {f.left(), f.top(), f.right() + 1, f.bottom() + 1};
+        }
+        move(over.left + (over.Width() - width()) / 2, over.top + (over.Height() - height()) / 2);
     }
 
     int Run() {
         Centre();
         proc_.OnInit(*this);
+        ShowChosen();
         if (ended_) return result();
         if (dialogHook) {
             QTimer::singleShot(0, this, [this] {
@@ -149,27 +181,76 @@ class TemplateDialog : public QDialog, public Dialog {
     void keyPressEvent(QKeyEvent* e) override {
         const DialogKey key = KeyOf(e->key());
         if (proc_.OnKeyDown(*this, key)) return;
-        // As with the old dialog manager, Enter in a dialog without a default
-        // button is the command of id 1.
-        if (key == DialogKey::Enter && !HasDefaultButton()) {
-            proc_.OnCommand(*this, 1);
+        if (key == DialogKey::Enter) {
+            PressChosen();
             return;
         }
         QDialog::keyPressEvent(e);
     }
-    bool HasDefaultButton() const {
-        for (const auto& [id, widget] : controls_) {
-            auto* button = dynamic_cast<QPushButton*>(widget);
-            if (button && button->isDefault()) return true;
-        }
-        return false;
+    // Enter presses the button drawn as chosen. As with the old dialog
+    // manager, Enter in a dialog without a default button is the command of
+    // id 1.
+    void PressChosen() {
+        if (int id = ChosenButton(); id >= 0)
+            Click(id);
+        else if (defaultId_ < 0)
+            proc_.OnCommand(*this, 1);
     }
-    // Keys reach the procedure before the control with the focus.
+    // The default frame follows the focus among the push buttons and
+    // returns to the template's default button when the focus leaves them.
+    void ShowChosen() {
+        const int chosen = ChosenButton();
+        for (const auto& [id, widget] : controls_)
+            if (auto* button = dynamic_cast<QPushButton*>(widget)) button->setDefault(id == chosen);
+    }
+    // Keys reach the procedure before the control with the focus; Enter
+    // then goes to the chosen button, whatever control has the focus.
     bool eventFilter(QObject* watched, QEvent* e) override {
-        if (e->type() == QEvent::KeyPress &&
-            proc_.OnKeyDown(*this, KeyOf(static_cast<QKeyEvent*>(e)->key())))
-            return true;
+        if (e->type() == QEvent::KeyPress) {
+            const DialogKey key = KeyOf(static_cast<QKeyEvent*>(e)->key());
+            if (proc_.OnKeyDown(*this, key)) return true;
+            if (key == DialogKey::Enter) {
+                PressChosen();
+                return true;
+            }
+        } else if (e->type() == QEvent::FocusIn || e->type() == QEvent::EnabledChange) {
+            ShowChosen();
+        }
         return QDialog::eventFilter(watched, e);
+    }
+    static int CodeOf(DialogKey key) {
+        switch (key) {
+            case DialogKey::Enter:
+                return Qt::Key_Return;
+            case DialogKey::Space:
+                return Qt::Key_Space;
+            case DialogKey::Left:
+                return Qt::Key_Left;
+            case DialogKey::Right:
+                return Qt::Key_Right;
+            case DialogKey::Up:
+                return Qt::Key_Up;
+            case DialogKey::Down:
+                return Qt::Key_Down;
+            case DialogKey::Tab:
+                return Qt::Key_Tab;
+            case DialogKey::Other:
+                break;
+        }
+        return Qt::Key_A;
+    }
+    static QString TextOf(int code) {
+        switch (code) {
+            case Qt::Key_Return:
+                return QStringLiteral("\r");
+            case Qt::Key_Space:
+                return QStringLiteral(" ");
+            case Qt::Key_Tab:
+                return QStringLiteral("\t");
+            case Qt::Key_A:
+                return QStringLiteral("a");
+        }
+        return {};
     }
     static DialogKey KeyOf(int key) {
         switch (key) {
@@ -186,6 +267,8 @@ class TemplateDialog : public QDialog, public Dialog {
                 return DialogKey::Up;
             case Qt::Key_Down:
                 return DialogKey::Down;
+            case Qt::Key_Tab:
+                return DialogKey::Tab;
             default:
                 return DialogKey::Other;
         }
@@ -200,6 +283,12 @@ class TemplateDialog : public QDialog, public Dialog {
   private:
     int DuX(int du) const { return du * units_.x / 4; }
     int DuY(int du) const { return du * units_.y / 8; }
+
+    int IdOf(const QWidget* w) const {
+        for (const auto& [id, widget] : controls_)
+            if (widget == w) return id;
+        return -1;
+    }
 
     QAbstractButton* Button(int id) const {
         auto it = controls_.find(id);
@@ -248,6 +337,7 @@ class TemplateDialog : public QDialog, public Dialog {
     std::map<int, QWidget*> controls_;
     std::map<int, int> radioGroup_;
     std::vector<QWidget*> order_;
+    int defaultId_ = -1;
     bool ended_ = false;
 };
 
@@ -258,8 +348,12 @@ void DialogProc::OnCommand(Dialog& dialog, int) {
 }
 
 int DialogBox(const DialogTemplate& tmpl, DialogProc& proc) {
-    TemplateDialog dialog(tmpl, proc);
-    return dialog.Run();
+    QWidget* owner = openDialogs.empty() ? MainWindowWidget() : openDialogs.back();
+    TemplateDialog dialog(tmpl, proc, owner);
+    openDialogs.push_back(&dialog);
+    const int result = dialog.Run();
+    openDialogs.pop_back();
+    return result;
 }
 
 BoxAnswer MessageBox(const std::string& text, const std::string& caption, BoxButtons buttons,
@@ -271,14 +365,13 @@ BoxAnswer MessageBox(const std::string& text, const std::string& caption, BoxBut
         if (buttons == BoxButtons::Ok) return BoxAnswer::Ok;
         return std::string(answer) == "no" ? BoxAnswer::No : BoxAnswer::Yes;
     }
-    QMessageBox box;
+    QMessageBox box(overMainWindow ? MainWindowWidget() : nullptr);
     box.setWindowTitle(QString::fromStdString(caption));
     box.setText(QString::fromStdString(text));
     box.setFont(FontFor(Font::Dialog));
     box.setIcon(icon == BoxIcon::Question ? QMessageBox::Question
                 : icon == BoxIcon::Hand   ? QMessageBox::Critical
                                           : QMessageBox::NoIcon);
-    (void)overMainWindow;
     if (buttons == BoxButtons::Ok) {
         box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box.exec();

@@ -32,7 +32,7 @@ struct DialogTemplate {
 class Dialog;
 
 // Keys a dialog's procedure may take before its buttons do.
-enum class DialogKey { Enter, Space, Left, Right, Up, Down, Other };
+enum class DialogKey { Enter, Space, Left, Right, Up, Down, Other, Tab };
 
 // The procedure of one dialog. Commands come by control id: 1 for OK or
 // Enter on the default button, 2 for Esc and the close box.
@@ -59,6 +59,12 @@ class Dialog {
     virtual void EnableItem(int id, bool enabled) = 0;
     virtual bool IsItemEnabled(int id) const = 0;
     virtual void SetFocusItem(int id) = 0;
+    // The control with the keyboard focus, -1 for none.
+    virtual int FocusItem() const = 0;
+    // The push button drawn as chosen (with the default frame), the one
+    // Enter presses: the focused push button, else the template's default
+    // button; never a disabled one. -1 for none.
+    virtual int ChosenButton() const = 0;
     virtual void Invalidate() = 0;
     virtual void End(int result) = 0;
     // Whether End has been called (tests that act inside a dialog).
@@ -76,18 +82,21 @@ class Dialog {
     // The player's pointer and keys, as the window would deliver them (tests).
     virtual void SendMouseMove(int x, int y) = 0;
     virtual void SendLeftButtonDown(int x, int y) = 0;
+    // A key pressed and released on the control with the focus.
     virtual void SendKey(DialogKey key) = 0;
 };
 
-// Shows the dialog modally over the main window, centred on it; returns the
-// value passed to End.
+// Shows the dialog modally, owned by the dialog that is open (else by the
+// main window) and centred over its owner; returns the value passed to End.
 int DialogBox(const DialogTemplate& tmpl, DialogProc& proc);
 
 enum class BoxButtons { Ok, YesNo };
 enum class BoxIcon { None, Hand, Question };
 enum class BoxAnswer { Ok, Yes, No };
 
-// Yes/No boxes answer with はい/いいえ; はい is the default that Enter takes.
+// Yes/No boxes answer with はい/いいえ; はい is the default that Enter takes
+// until the focus moves to いいえ. Boxes over the main window are owned by it
+// and centred over it.
 BoxAnswer MessageBox(const std::string& text, const std::string& caption, BoxButtons buttons,
                      BoxIcon icon, bool overMainWindow = true);
 

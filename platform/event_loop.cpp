@@ -47,7 +47,9 @@ void RunMainLoop(const std::function<bool()>& gameRunning, const std::function<v
     while (!quitRequested) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         if (quitRequested) break;
-        if (!gameRunning()) {
+        // A pulled-down menu holds the game as a modal loop would: nothing
+        // is played under it.
+        if (!gameRunning() || QApplication::activePopupWidget()) {
             waitHintMs = -1;
             QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
             continue;
@@ -61,6 +63,8 @@ void RunMainLoop(const std::function<bool()>& gameRunning, const std::function<v
         }
         step();
     }
+    // What was destroyed during the last handlers goes now that none runs.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void QuitMainLoop() {

@@ -17,6 +17,7 @@
 #include <map>
 
 #include "platform/clock.h"
+#include "platform/qt_main_window.h"
 
 namespace platform {
 namespace {
@@ -138,6 +139,7 @@ void AddItems(QMenu* menu, const std::vector<MenuItem>& items) {
 bool CreateMainWindow(const std::string& caption, const std::vector<MenuItem>& menu,
                       WindowHandler* handler, int clientWidth, int clientHeight) {
     state.handler = handler;
+    state.closing = false;
     state.window = new MainWindow;
     state.window->setWindowTitle(QString::fromStdString(caption));
     state.window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -164,12 +166,20 @@ bool CreateMainWindow(const std::string& caption, const std::vector<MenuItem>& m
 void DestroyMainWindow() {
     if (!state.window) return;
     state.closing = true;
-    state.window->close();
-    delete state.window;
+    // The request may come from inside one of the window's own handlers (a
+    // menu action, the close box): the window goes off the screen and stops
+    // reporting now, and its widgets are freed once control is back in the
+    // loop, never under the handler that is still running.
+    state.handler = nullptr;
+    state.actions.clear();
+    state.window->hide();
+    state.window->deleteLater();
     state.window = nullptr;
     state.table = nullptr;
-    state.actions.clear();
-    state.handler = nullptr;
+}
+
+QWidget* MainWindowWidget() {
+    return state.window;
 }
 
 bool MainWindowExists() {

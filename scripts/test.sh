@@ -9,5 +9,5 @@ kirabo_build_sanitized
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 echo "== The program and its tests"
 (cd build && ctest --output-on-failure -j "$(nproc)" --timeout 300)
-echo "== Sanitizers: engines, shell files, soak and fuzzing"
+echo "== Sanitizers: engines, shell, window code, soak and fuzzing"
 (cd build-san && ctest --output-on-failure -j "$(nproc)" --timeout 600)

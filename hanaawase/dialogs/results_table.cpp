@@ -96,8 +96,8 @@ class ResultsTableProc : public platform::DialogProc {
             bool played = false;
             for (int p = 0; p < 3; ++p) {
                 const auto& history = hana.scoreHistory[p];
-                scores[p] = k < static_cast<int>(history.size()) ? history[k] : -1;
-                if (scores[p] != -1) played = true;
+                scores[p] = k < static_cast<int>(history.size()) ? history[k] : HanaHandNotPlayed;
+                if (scores[p] != HanaHandNotPlayed) played = true;
             }
             // The hand in progress has no scores yet.
             if (!played) break;

@@ -50,6 +50,10 @@ const ReferenceLine Reference[HanaYakuListSize] = {
 // clang-format on
 
 constexpr int SixRibbons = 10, SevenRibbons = 11;
+// A column's gap after the longest name, 松桐坊主 (8 bytes from column 2),
+// and after the longest value, "(２００点)".
+constexpr int ValueColumn = 11, DefinitionColumn = 22;
+constexpr int LongestDefinition = 40;
 
 int NameBytes(int index) {
     return platform::ByteLength(Reference[index].name);
@@ -98,20 +102,28 @@ class YakuListProc : public platform::DialogProc {
   public:
     void OnInit(platform::Dialog& d) override {
         highlighted_ = 0;
+        // Widened when the definitions need more room than the template.
+        const platform::Size s = d.ClientSize();
+        const int width = (DefinitionColumn + LongestDefinition + 2) * charWidth;
+        if (s.width < width) {
+            d.SetClientSize(width, s.height);
+            const platform::Rect ok = d.ItemRect(1);
+            d.MoveItem(1, (width - ok.Width()) / 2, ok.top, ok.Width(), ok.Height());
+        }
         d.SetFocusItem(1);
         d.Invalidate();
     }
     void OnPaint(platform::Dialog&, platform::Surface& surface) override {
         HanaDialogFace face{surface};
-        face.Text(11, 1, "役とその役代（点数単位：文）の一覧です。");
+        face.Text(11, 1, "役とその役代（点数単位：点）の一覧です。");
         face.Text(2, 2, "役札を表示する場合は、表示したい役をクリックしてください。");
         for (int i = 0; i < HanaYakuListSize; ++i) {
             DrawName(surface, i, NameBlue);
             std::string value = "(";
             value += HanaFullWidthNumber(Reference[i].value);
             value += "点)";
-            face.Text(10, Reference[i].line, value);
-            face.Text(20, Reference[i].line, Reference[i].definition);
+            face.Text(ValueColumn, Reference[i].line, value);
+            face.Text(DefinitionColumn, Reference[i].line, Reference[i].definition);
         }
         DrawName(surface, highlighted_, NameViolet);
     }

@@ -9,6 +9,7 @@
 #include "hanaawase/state.h"
 #include "hanaawase/tables.h"
 #include "platform/dialog.h"
+#include "platform/window.h"
 
 namespace {
 
@@ -60,10 +61,20 @@ class YakuMadeProc : public platform::DialogProc {
     void OnInit(platform::Dialog& d) override {
         const int cw = charWidth, lh = charHeight;
         const int cardW = HanaDialogCardWidth(), cardH = HanaDialogCardHeight();
-        const int rows = (MadeCount(player_) + 1) / 2;
+        const int made = MadeCount(player_);
         const platform::Rect ok = d.ItemRect(OkButton);
-        const int width = 6 * cw + 6 * cardW;
-        const int height = 6 * lh + rows * (cardH + 2 * lh) + ok.Height();
+        // Two entries a row; more when so many yaku would make the dialog
+        // taller than the desktop, so that every one and the button show.
+        const platform::Size desk = platform::DesktopSize();
+        int width = 0, height = 0;
+        for (perRow_ = 2;; ++perRow_) {
+            const int rows = (made + perRow_ - 1) / perRow_;
+            width = 2 * cw + perRow_ * (3 * cardW + 2 * cw);
+            height = 6 * lh + rows * (cardH + 2 * lh) + ok.Height();
+            if (height + frameExtraHeight <= desk.height || rows <= 1 ||
+                2 * cw + (perRow_ + 1) * (3 * cardW + 2 * cw) + frameExtraWidth > desk.width)
+                break;
+        }
         d.SetClientSize(width, height);
         d.MoveItem(OkButton, (width - ok.Width()) / 2, height - lh - ok.Height(), ok.Width(),
                    ok.Height());
@@ -77,10 +88,12 @@ class YakuMadeProc : public platform::DialogProc {
         const int cardW = HanaDialogCardWidth(), cardH = HanaDialogCardHeight();
         const char* name = HanaPlayerNames[player_];
         face.TextAt((d.ClientSize().width + 1 - platform::ByteLength(name) * cw) / 2, lh, name);
-        const int secondColumn = 3 * cardW + 4 * cw;
-        int x = 2 * cw, y = 3 * lh, sum = 0;
+        int shownCount = 0, sum = 0;
         for (int t = 0; t < HanaYakuCount; ++t) {
             if (!hana.madeYaku[player_][t]) continue;
+            const int x = 2 * cw + (shownCount % perRow_) * (3 * cardW + 2 * cw);
+            const int y = 3 * lh + (shownCount / perRow_) * (cardH + 2 * lh);
+            ++shownCount;
             const YakuShown& shown = Shown[t];
             face.TextAt(x, y, shown.label);
             sum += HanaYakuValue[t];
@@ -97,23 +110,15 @@ class YakuMadeProc : public platform::DialogProc {
                 HanaBlitCard(surface, static_cast<int>(cardX), y + lh, card);
                 cardX += step;
             }
-            x = static_cast<int>(cardX);
-            if (x >= secondColumn) {
-                x = 2 * cw;
-                y += cardH + 2 * lh;
-            } else {
-                x = secondColumn;
-            }
         }
-        if (x > 2 * cw) {
-            x = 2 * cw;
-            y += cardH + 2 * lh;
-        }
+        const int x = 2 * cw;
+        const int y = 3 * lh + ((shownCount + perRow_ - 1) / perRow_) * (cardH + 2 * lh);
         face.TextAt(x, y, "合計  " + HanaFullWidthNumber(sum) + "点");
     }
 
   private:
     int player_;
+    int perRow_ = 2;
 };
 
 }  // namespace

@@ -203,6 +203,7 @@ int HanaDrawPiles(int player) {
             HanaDrawPileCard(player, cx, cy, hana.captured[player][group][i]);
         }
     }
+    HanaDrawPlates(pileLayer);
     HanaShowPiles(player);
     const HanaRect& a = hanaLayout.pileAreaRects[player];
     const int pw = HanaPileCardWidth[r], ph = HanaPileCardHeight[r];

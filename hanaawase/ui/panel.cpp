@@ -26,8 +26,8 @@ const platform::Surface& Sheet(int base) {
 
 // A glyph: its mask by AND, then its picture by OR.
 void Glyph(int x, int y, int w, int h, const platform::Surface& sheet, int px, int py, int mx,
-           int my) {
-    platform::DrawMasked(tableBase, x, y, w, h, sheet, px, py, sheet, mx, my);
+           int my, platform::Surface& layer = tableBase) {
+    platform::DrawMasked(layer, x, y, w, h, sheet, px, py, sheet, mx, my);
 }
 
 void Digit(int x, int y, int cell) {
@@ -35,11 +35,11 @@ void Digit(int x, int y, int cell) {
     Glyph(x, y, w, h, Sheet(DigitSheet), cell * w, 2 * b * h, cell * w, (2 * b + 1) * h);
 }
 
-void Plate(int player) {
+void Plate(int player, platform::Surface& layer) {
     const int r = resolution, w = HanaPlateW[r], h = HanaPlateH[r];
     const int column = 2 * backgroundChoice + (player == hana.dealer ? 0 : 1);
     Glyph(HanaPlateX[r][player], HanaPlateY[r][player], w, h, Sheet(PlateSheet), column * w, 0,
-          column * w, h);
+          column * w, h, layer);
 }
 
 void Name(int player) {
@@ -78,10 +78,15 @@ int WholeHeight() {
 
 }  // namespace
 
+int HanaDrawPlates(platform::Surface& layer) {
+    for (int player = 0; player < 3; ++player) Plate(player, layer);
+    return 1;
+}
+
 int HanaDrawPanel() {
     tableBase = pristineBackground;
     for (int player = 0; player < 3; ++player) {
-        Plate(player);
+        Plate(player, tableBase);
         Name(player);
         if (player == 1) HomePageLabel();
         Total(player);

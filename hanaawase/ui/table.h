@@ -5,6 +5,8 @@
 // glow, which keeps its frame number in hana.tickCounter.
 #pragma once
 
+#include "platform/surface.h"
+
 // A rectangle whose right and bottom edges belong to it.
 struct HanaRect {
     int left, top, right, bottom;
@@ -75,6 +77,9 @@ int HanaGlowCapturableFieldCards(int slot);
 
 // Panel, banner, whole-table redraws.
 int HanaDrawPanel();
+// The 親 and 子 plates, into `layer`; the piles draw them again over their
+// cards so that the captures never hide who deals.
+int HanaDrawPlates(platform::Surface& layer);
 int HanaDrawResultBanner();
 int HanaRedrawTable();
 int HanaRebuildTable();

@@ -117,6 +117,7 @@ int DrawPiles(int player) {
             DrawPileCard(x, y, koi.piles[player][c][i]);
         }
     }
+    DrawKoiKoiPlates(pileLayer);
     platform::BitBlt(backBuffer, x0, y0, w, h, pileLayer, x0, y0);
     // Grown by the card-size difference: the captures flew to these places
     // at full size.

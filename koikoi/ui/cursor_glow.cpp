@@ -89,9 +89,15 @@ int GlowCapturableFieldCards(int handSlot) {
     return 1;
 }
 
+// The hand slot last drawn raised. Several arrow keys between two steps
+// move the cursor more than once while only the last move is remembered,
+// so the card to lower is the one drawn raised.
+int raisedHandSlot = -1;
+
 int DrawHandCursor(int slot) {
     const int r = resolution;
     if (slot < 0 || slot >= 8 || koi.hands[0][slot] == -1) return 1;
+    raisedHandSlot = slot;
     const int x = HandX[r][0][slot], y = HandY[r][0];
     if (choiceConfirmed && showCapturableOn) EraseHandCursor(slot);
     RaiseAt(x, y, koi.hands[0][slot]);
@@ -137,6 +143,7 @@ int ChooseHandCard() {
     }
     if (redrawRequested) {
         EraseHandCursor(previousCursorSlot);
+        if (raisedHandSlot != previousCursorSlot) EraseHandCursor(raisedHandSlot);
         if (showCapturableOn) {
             DrawField();
             GlowCapturingHandCards();

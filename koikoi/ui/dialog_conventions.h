@@ -19,6 +19,16 @@ inline void KeepTemplateSize(platform::Dialog& d) {
     d.SetClientSize(s.width + 1, s.height + 1);
 }
 
+// Widens a dialog whose text needs more room than its template gives,
+// keeping its OK button centred under it.
+inline void FitWidth(platform::Dialog& d, int width) {
+    const platform::Size s = d.ClientSize();
+    if (s.width >= width) return;
+    d.SetClientSize(width, s.height);
+    const platform::Rect ok = d.ItemRect(1);
+    d.MoveItem(1, (width - ok.Width()) / 2, ok.top, ok.Width(), ok.Height());
+}
+
 // A dialog sized at run time as an outer width x height, the frame included.
 inline void SetOuterSize(platform::Dialog& d, int width, int height) {
     d.SetClientSize(width - frameExtraWidth, height - frameExtraHeight);

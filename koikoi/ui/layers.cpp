@@ -138,6 +138,9 @@ int PresentRect(int left, int top, int right, int bottom) {
 }
 
 int RedrawKoiKoiTable() {
+    // Once the game is over the result banner stands over the table as the
+    // game left it; a change of option has nothing to redraw there.
+    if (gameState == 7) return 1;
     const int width = ClientWidth[resolution], height = ClientHeight[resolution];
     RepaintRect(0, 0, width, height);
     if (subState == 1) {
@@ -153,7 +156,6 @@ int RedrawKoiKoiTable() {
         if (koi.matchCount[0][8] == 2 && (cursorSlot == 0 || cursorSlot == 1))
             DrawFieldCursor(koi.matchSlots[0][8][cursorSlot]);
     }
-    if (gameState == 7) DrawResultBanner();
     PresentRect(0, 0, width, height);
     return 1;
 }

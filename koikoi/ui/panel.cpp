@@ -21,20 +21,28 @@ const platform::Surface& Sheet(int base) {
 
 }  // namespace
 
-int DrawKoiKoiPanel() {
+int DrawKoiKoiPlates(platform::Surface& layer) {
     const int r = resolution, bg = backgroundChoice;
     const platform::Surface& plates = Sheet(704);
-    const platform::Surface& names = Sheet(705);
-    const platform::Surface& digits = Sheet(703);
-    platform::BitBlt(tableBase, 0, 0, ClientWidth[r], ClientHeight[r], pristineBackground, 0, 0);
     for (int p = 0; p < 2; ++p) {
         // The dealer's plate reads 親, the other's 子. The first background
         // leaves the plates' places free further out.
         const int c = (koi.dealer ^ p) + 2 * bg;
         const int shift = bg == 0 ? (p == 0 ? PlateShift[r] : -PlateShift[r]) : 0;
         const int pw = PlateWidth[r], ph = PlateHeight[r];
-        platform::DrawMasked(tableBase, PlateX[r][p] + shift, PlateY[r][p], pw, ph, plates, c * pw,
-                             0, plates, c * pw, ph);
+        platform::DrawMasked(layer, PlateX[r][p] + shift, PlateY[r][p], pw, ph, plates, c * pw, 0,
+                             plates, c * pw, ph);
+    }
+    return 1;
+}
+
+int DrawKoiKoiPanel() {
+    const int r = resolution, bg = backgroundChoice;
+    const platform::Surface& names = Sheet(705);
+    const platform::Surface& digits = Sheet(703);
+    platform::BitBlt(tableBase, 0, 0, ClientWidth[r], ClientHeight[r], pristineBackground, 0, 0);
+    DrawKoiKoiPlates(tableBase);
+    for (int p = 0; p < 2; ++p) {
         const int nw = NameWidth[r], nh = NameHeight[r];
         platform::DrawMasked(tableBase, NameX[r][p], NameY[r][p], nw, nh, names, bg * nw,
                              2 * p * nh, names, bg * nw, (2 * p + 1) * nh);

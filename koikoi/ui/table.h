@@ -74,6 +74,9 @@ int ChooseFieldCard(int handSlot);
 
 // Status panel and the end of the game.
 int DrawKoiKoiPanel();
+// The 親 and 子 plates, into `layer`; the piles draw them again over their
+// cards so that the captures never hide who deals.
+int DrawKoiKoiPlates(platform::Surface& layer);
 int DrawResultBanner();
 int PlayGameResult();
 

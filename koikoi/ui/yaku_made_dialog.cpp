@@ -54,8 +54,7 @@ class YakuMadeProc : public platform::DialogProc {
             stop = koi.handCount[1] == 0 || comAnswer_ == 1;
             d.EnableItem(stop ? ContinueButton : StopButton, false);
         }
-        current_ = stop ? StopButton : ContinueButton;
-        d.SetFocusItem(current_);
+        d.SetFocusItem(stop ? StopButton : ContinueButton);
         d.Invalidate();
     }
 
@@ -89,32 +88,18 @@ class YakuMadeProc : public platform::DialogProc {
         if (id == StopButton) d.End(1);
     }
 
-    // Left and Right move between the enabled buttons; Enter and Space press
-    // the one chosen, even when the default button is the disabled one.
+    // Left and Right move the focus, and with it the button drawn as
+    // chosen, between the enabled buttons; Enter and Space press that one.
     bool OnKeyDown(platform::Dialog& d, platform::DialogKey key) override {
         using platform::DialogKey;
-        switch (key) {
-            case DialogKey::Enter:
-            case DialogKey::Space:
-                d.Click(current_);
-                return true;
-            case DialogKey::Left:
-            case DialogKey::Right: {
-                const int other = current_ == StopButton ? ContinueButton : StopButton;
-                if (d.IsItemEnabled(other)) {
-                    current_ = other;
-                    d.SetFocusItem(current_);
-                }
-                return true;
-            }
-            default:
-                return false;
-        }
+        if (key != DialogKey::Left && key != DialogKey::Right) return false;
+        const int other = d.FocusItem() == StopButton ? ContinueButton : StopButton;
+        if (d.IsItemEnabled(other)) d.SetFocusItem(other);
+        return true;
     }
 
   private:
     int player_, comAnswer_;
-    int current_ = StopButton;
 };
 
 void DrawFace(platform::Surface& face, int x, int y, int card) {

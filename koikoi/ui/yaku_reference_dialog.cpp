@@ -104,11 +104,17 @@ class CardsProc : public platform::DialogProc {
     int entry_;
 };
 
+// A column's gap after the longest name (6 bytes from column 2) and after
+// the longest value, "(三文/五文)".
+constexpr int ValueColumn = 9, DescriptionColumn = 21;
+constexpr int LongestDescription = 44;
+
 class ReferenceProc : public platform::DialogProc {
   public:
     void OnInit(platform::Dialog& d) override {
         selection_ = 0;
         KeepTemplateSize(d);
+        FitWidth(d, (DescriptionColumn + LongestDescription + 2) * charWidth);
         d.SetFocusItem(1);
         d.Invalidate();
     }
@@ -122,8 +128,8 @@ class ReferenceProc : public platform::DialogProc {
             DrawName(face, i, LinkColor);
             char value[32];
             std::snprintf(value, sizeof value, "(%s)", e.value);
-            WriteText(face, 9 * cw, e.row * ch, value);
-            WriteText(face, 20 * cw, e.row * ch, e.description);
+            WriteText(face, ValueColumn * cw, e.row * ch, value);
+            WriteText(face, DescriptionColumn * cw, e.row * ch, e.description);
         }
         WriteText(face, 25 * cw, 7 * ch, "以上の役は、１枚増えるごとに１文増し");
         DrawName(face, selection_, SelectedColor);

@@ -2,10 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "app/games.h"
 #include "app/program.h"
 #include "app/settings.h"
 #include "app/startup.h"
 #include "assets/catalogue.h"
+#include "koikoi/state.h"
 #include "platform/dialog.h"
 #include "platform/window.h"
 #include "tests/app/data_dir.h"
@@ -187,5 +194,57 @@ TEST_F(MainWindowTest, OkInTheSettingsDialogStartsTheChosenGame) {
     EXPECT_EQ(currentGame, 1);
     EXPECT_TRUE(platform::IsMenuItemEnabled(40005));
     EXPECT_EQ(data_->Read("settei.dat")[0], '1');
+    gameState = -1;
+}
+
+// The quit question as the player sees it: a box owned by the main window,
+// centred over it, where Tab moves the choice to いいえ and Enter presses it.
+TEST_F(MainWindowTest, TheQuitBoxIsCentredOverTheWindowAndEnterPressesTheFocusedButton) {
+    for (bool tab : {true, false}) {
+        QWidget* owner = nullptr;
+        QRect box;
+        QTimer::singleShot(0, [&] {
+            QWidget* w = QApplication::activeModalWidget();
+            ASSERT_NE(w, nullptr);
+            owner = w->parentWidget();
+            box = w->frameGeometry();
+            auto press = [w](int key) {
+                QWidget* to = w->focusWidget() ? w->focusWidget() : w;
+                QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+                QApplication::sendEvent(to, &down);
+                QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier);
+                QApplication::sendEvent(w->focusWidget() ? w->focusWidget() : w, &up);
+            };
+            if (tab) press(Qt::Key_Tab);
+            press(Qt::Key_Return);
+        });
+        auto answer =
+            platform::MessageBox("終了してもよろしいですか？", "Kirabo",
+                                 platform::BoxButtons::YesNo, platform::BoxIcon::Question);
+        EXPECT_EQ(answer, tab ? platform::BoxAnswer::No : platform::BoxAnswer::Yes);
+        ASSERT_NE(owner, nullptr);
+        EXPECT_TRUE(owner->inherits("QMainWindow"));
+        platform::Rect main = platform::MainWindowFrame();
+        EXPECT_NEAR(box.center().x(), (main.left + main.right) / 2, 2);
+        EXPECT_NEAR(box.center().y(), (main.top + main.bottom) / 2, 2);
+    }
+}
+
+// Starting 花合わせ over a running こいこい frees the こいこい game's hand scores.
+TEST_F(MainWindowTest, ANewGameFreesTheGameThatWasRunning) {
+    currentGame = 0;
+    gameState = 3;
+    koi.handScores[0] = {5, 0, 3};
+    koi.handScores[1] = {0, 7, 0};
+    platform::testing::SetDialogHook([](platform::Dialog& d, int) {
+        d.Click(1003);
+        d.Click(1);
+    });
+    NewGame();
+    platform::testing::SetDialogHook(nullptr);
+    EXPECT_EQ(currentGame, 1);
+    EXPECT_TRUE(koi.handScores[0].empty());
+    EXPECT_TRUE(koi.handScores[1].empty());
+    ReleaseCurrentGame();
     gameState = -1;
 }

@@ -116,3 +116,25 @@ TEST(SettingsDialog, GreyedRadiosCannotBeChosen) {
     });
     EXPECT_EQ(sakeOption, 0);
 }
+
+// Enter presses the focused push button, else the default one: Tab to
+// ｷｬﾝｾﾙ and Enter cancels; from a radio button Enter is OK.
+TEST(SettingsDialog, EnterPressesTheFocusedButtonElseTheDefault) {
+    SetRules(0, 0, 0, 0);
+    int result = RunSettings([](Dialog& d) {
+        EXPECT_EQ(d.ChosenButton(), 1);
+        for (int i = 0; i < 20 && d.FocusItem() != 2; ++i) d.SendKey(platform::DialogKey::Tab);
+        ASSERT_EQ(d.FocusItem(), 2);
+        EXPECT_EQ(d.ChosenButton(), 2);
+        d.SendKey(platform::DialogKey::Enter);
+        if (!d.HasEnded()) d.Click(1);
+    });
+    EXPECT_EQ(result, 0);
+    result = RunSettings([](Dialog& d) {
+        d.SetFocusItem(HanaAwase);
+        EXPECT_EQ(d.ChosenButton(), 1);
+        d.SendKey(platform::DialogKey::Enter);
+        if (!d.HasEnded()) d.Click(2);
+    });
+    EXPECT_EQ(result, 1);
+}

@@ -107,3 +107,8 @@ TEST(DialogTemplates, SettingsDialogHasItsRadioGroups) {
     EXPECT_EQ(radios, 10);
     EXPECT_EQ(groupStarts, 4);
 }
+
+TEST(DialogTemplates, OnlyTheYakuChoiceHasNoCloseBox) {
+    for (int number : {168, 199, 206, 208, 209, 210, 211, 212, 213, 214, 215, 216, 218, 1204})
+        EXPECT_EQ(assets::DialogTemplateFor(number).closeBox, number != 211) << number;
+}

@@ -204,3 +204,19 @@ TEST_F(HanaFlowTest, AnUnknownStateIsLeftAlone) {
     EXPECT_EQ(HanaAwaseStep(), 0);
     gameState = -1;
 }
+
+// A click given before the user's turn begins (during the deal or the
+// computers' turns) plays no card when the turn starts.
+TEST_F(HanaFlowTest, AClickGivenBeforeTheTurnBeginsIsDropped) {
+    PointerView view;
+    SetHanaView(&view);
+    SetUpUsersTurnWithTwoMatches();
+    view.handSlot = 1;
+    pointerMoved = 1;
+    pointerClicked = 1;
+    HanaAwaseStep();  // the turn starts
+    HanaAwaseStep();
+    EXPECT_EQ(subState, 1);
+    EXPECT_EQ(hana.chosenHandSlot, -1);
+    SetHanaView(nullptr);
+}

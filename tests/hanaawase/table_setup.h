@@ -21,7 +21,7 @@ class HanaTableTest {
         hana.dealer = 0;
         hana.handsCompleted = 0;
         for (int p = 0; p < HanaPlayers; ++p) {
-            hana.scoreHistory[p].assign(1, -1);
+            hana.scoreHistory[p].assign(1, HanaHandNotPlayed);
             hana.totalScore[p] = 0;
         }
         animationOn = 1;

@@ -11,6 +11,7 @@
 #include "hanaawase/dialogs/yaku_list.h"
 #include "hanaawase/tables.h"
 #include "platform/dialog.h"
+#include "platform/window.h"
 #include "solid_table.h"
 
 namespace {
@@ -105,7 +106,10 @@ TEST_F(HanaDialogTest, ResultsTableHighlightsEachRowsBestAboveZero) {
     };
     handsOption = 0;
     hana.handsCompleted = 3;
-    const int rows[4][3] = {{10, -5, -5}, {0, 0, -3}, {7, 7, -20}, {-1, -1, -1}};
+    const int rows[4][3] = {{10, -5, -5},
+                            {0, 0, -3},
+                            {7, 7, -20},
+                            {HanaHandNotPlayed, HanaHandNotPlayed, HanaHandNotPlayed}};
     for (int p = 0; p < 3; ++p) {
         hana.scoreHistory[p].clear();
         for (const auto& row : rows) hana.scoreHistory[p].push_back(row[p]);
@@ -135,6 +139,54 @@ TEST_F(HanaDialogTest, ResultsTableHighlightsEachRowsBestAboveZero) {
         EXPECT_NE(cell(s, 1, 0), light);
         EXPECT_EQ(cell(s, 1, 1), light);
     });
+}
+
+// -1 is a score like any other: a hand where all three scored it is shown,
+// and so are the hands after it.
+TEST_F(HanaDialogTest, ResultsTableShowsAHandWhereEveryoneScoredMinusOne) {
+    const int cw = charWidth, lh = charHeight;
+    handsOption = 0;
+    hana.handsCompleted = 2;
+    const int rows[3][3] = {
+        {-1, -1, -1}, {10, -5, -5}, {HanaHandNotPlayed, HanaHandNotPlayed, HanaHandNotPlayed}};
+    for (int p = 0; p < 3; ++p) {
+        hana.scoreHistory[p].clear();
+        for (const auto& row : rows) hana.scoreHistory[p].push_back(row[p]);
+        hana.totalScore[p] = rows[0][p] + rows[1][p];
+    }
+    Look(HanaShowResults, [&](platform::Dialog&, int, const platform::Surface& s) {
+        for (int band : {1, 2})
+            for (int p = 0; p < 3; ++p)
+                EXPECT_TRUE(
+                    HasInk(s, (20 + 17 * p) * cw, lh + (lh + 2) * band + 2, 15 * cw, lh - 2))
+                    << "hand " << band << " player " << p;
+        EXPECT_FALSE(HasInk(s, 20 * cw, lh + (lh + 2) * 3 + 2, 15 * cw, lh - 2));
+    });
+}
+
+// Sixteen yaku at once: the dialog still fits the desktop, its button on it,
+// with more entries to a row.
+TEST_F(HanaDialogTest, ATallYakuMadeDialogFitsTheDesktop) {
+    for (int& made : hana.madeYaku[1]) made = 1;
+    GiveCaptured(1, {1, 5, 9, 13, 17, 21, 25, 33});
+    const platform::Size desk = platform::DesktopSize();
+    bool seen = false;
+    Look([] { HanaShowYakuMadeDialog(1); },
+         [&](platform::Dialog& d, int number, const platform::Surface& s) {
+             if (number != 212) return;
+             seen = true;
+             const platform::Size c = d.ClientSize();
+             EXPECT_LE(c.height + frameExtraHeight, desk.height);
+             EXPECT_LE(c.width + frameExtraWidth, desk.width);
+             const platform::Rect ok = d.ItemRect(1024);
+             EXPECT_LE(ok.bottom, c.height);
+             // The sum's line lies above the button.
+             EXPECT_TRUE(
+                 HasInk(s, 2 * charWidth, ok.top - 3 * charHeight, 10 * charWidth, 2 * charHeight));
+         },
+         1024);
+    EXPECT_TRUE(seen);
+    for (int& made : hana.madeYaku[1]) made = 0;
 }
 
 TEST_F(HanaDialogTest, YakuMadeDialogGrowsARowOfCardsPerTwoYaku) {
@@ -210,6 +262,33 @@ TEST_F(HanaDialogTest, YakuReferenceFollowsThePointerAndTheKeys) {
     EXPECT_EQ(HanaYakuListHit(2 * cw, 4 * lh), 0);
     EXPECT_EQ(HanaYakuListHit(2 * cw, 5 * lh - 2), -1);
     EXPECT_EQ(HanaYakuListHit((2 + 4) * cw, 22 * lh), 15);
+}
+
+// Every value stands a blank column apart from the name before it and the
+// definition after it, every line fits inside the dialog, and the heading
+// gives the unit the values are in, 点.
+TEST_F(HanaDialogTest, YakuListValuesStandApartAndTheHeadingSaysTen) {
+    const int cw = charWidth, lh = charHeight;
+    {
+        Look(HanaShowYakuList, [&](platform::Dialog& d, int number, const platform::Surface& s) {
+            if (number != 216) return;
+            const int width = d.ClientSize().width;
+            for (int line : {11, 22}) {  // 松桐坊主 (２０点), 五光 (２００点)
+                EXPECT_FALSE(HasInk(s, 10 * cw + 1, line * lh, cw - 2, lh - 4)) << line;
+                EXPECT_FALSE(HasInk(s, 21 * cw + 1, line * lh, cw - 2, lh - 4)) << line;
+            }
+            for (int line = 4; line <= 22; ++line)
+                EXPECT_FALSE(HasInk(s, width - cw, line * lh, cw, lh)) << line;
+            platform::Surface heading(s.Width(), s.Height(), GetSysColor(SysColor::BtnFace));
+            HanaDialogFace{heading}.Text(11, 1, "役とその役代（点数単位：点）の一覧です。");
+            for (int x = 0; x < s.Width(); ++x)
+                for (int y = lh; y < 2 * lh; ++y)
+                    if (s.Pixel(x, y) != heading.Pixel(x, y)) {
+                        ADD_FAILURE() << "the heading differs at " << x << "," << y;
+                        return;
+                    }
+        });
+    }
 }
 
 namespace {

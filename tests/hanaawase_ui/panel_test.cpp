@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "assets/catalogue.h"
+#include "hanaawase/flow.h"
 #include "hanaawase/ui/outcome.h"
 #include "solid_table.h"
 
@@ -55,6 +56,33 @@ TEST_P(PerResolution, TotalsAreSignedRightAlignedAndCappedAt9999) {
     EXPECT_TRUE(DigitAt(right[2] - 5 * w, y[2], 11));
 }
 
+// However many cards the piles hold, the 親 and 子 plates lie above them.
+TEST_P(PerResolution, ThePlatesLieAboveFullPiles) {
+    const int r = R(), pw = HanaPlateW[r], ph = HanaPlateH[r];
+    hana.dealer = 2;
+    HanaDrawPanel();
+    for (int p = 0; p < 3; ++p) {
+        for (int kind = 0; kind < 4; ++kind) {
+            hana.capturedCount[p][kind] = 12;
+            for (int i = 0; i < 12; ++i) hana.captured[p][kind][i] = (4 * i + kind + p) % 48;
+        }
+    }
+    for (int p = 0; p < 3; ++p) HanaDrawPiles(p);
+    const platform::Surface& sheet = assets::LoadImage(assets::TableImage(714, r));
+    for (int p = 0; p < 3; ++p) {
+        const int column = 2 * backgroundChoice + (p == hana.dealer ? 0 : 1);
+        for (int j = 0; j < ph; ++j)
+            for (int i = 0; i < pw; ++i) {
+                if (sheet.Pixel(column * pw + i, ph + j) != platform::Black) continue;
+                ASSERT_EQ(At(HanaPlateX[r][p] + i, HanaPlateY[r][p] + j),
+                          sheet.Pixel(column * pw + i, j))
+                    << "plate " << p << " at " << i << "," << j;
+            }
+    }
+    for (int p = 0; p < 3; ++p)
+        for (int kind = 0; kind < 4; ++kind) hana.capturedCount[p][kind] = 0;
+}
+
 TEST_P(PerResolution, PlatesNamesAndLabel) {
     const int r = R(), pw = HanaPlateW[r], ph = HanaPlateH[r];
     const int nw = HanaNameW[r], nh = HanaNameH[r];
@@ -90,12 +118,19 @@ TEST_P(PerResolution, PlatesNamesAndLabel) {
 
 TEST(HanaOutcomeTest, BannerFollowsTheTotals) {
     const int win[3] = {30, 30, -80}, loss[3] = {30, 31, -80}, draw[3] = {0, 0, 0};
-    const int levelAtZero[3] = {0, -4, -20}, aheadBelowZero[3] = {-2, -2, -9};
     EXPECT_EQ(HanaGameOutcome(win), HanaOutcome::Win);
     EXPECT_EQ(HanaGameOutcome(loss), HanaOutcome::Loss);
     EXPECT_EQ(HanaGameOutcome(draw), HanaOutcome::Draw);
-    EXPECT_EQ(HanaGameOutcome(levelAtZero), HanaOutcome::Draw);
-    EXPECT_EQ(HanaGameOutcome(aheadBelowZero), HanaOutcome::Draw);
+    // At 0 or below and not behind, totals not all 0: the win banner exactly
+    // when the records count the game as won.
+    const int atOrBelowZero[][3] = {{0, -4, -20}, {-3, -5, -9}, {-2, -2, -9},
+                                    {0, 0, -10},  {0, -10, 0},  {-7, -7, -7}};
+    const HanaOutcome expected[] = {HanaOutcome::Win,  HanaOutcome::Win,  HanaOutcome::Draw,
+                                    HanaOutcome::Draw, HanaOutcome::Draw, HanaOutcome::Draw};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(HanaGameOutcome(atOrBelowZero[i]), expected[i]) << i;
+        EXPECT_EQ(HanaUserWinsGame(atOrBelowZero[i]), expected[i] == HanaOutcome::Win) << i;
+    }
     EXPECT_EQ(HanaBannerBase(HanaOutcome::Win), 400);
     EXPECT_EQ(HanaBannerBase(HanaOutcome::Loss), 500);
     EXPECT_EQ(HanaBannerBase(HanaOutcome::Draw), 600);
@@ -104,7 +139,7 @@ TEST(HanaOutcomeTest, BannerFollowsTheTotals) {
 TEST_P(PerResolution, StillBannerDarkensTheTableAndSitsInTheMiddle) {
     const int r = R(), W = ClientWidth[r], H = ClientHeight[r];
     const int totals[][3] = {{10, 0, -30}, {-10, 0, -30}, {0, 0, 0}, {-1, -5, -30}};
-    const int banners[] = {400, 500, 600, 600};
+    const int banners[] = {400, 500, 600, 400};  // ahead at -1: a win, as the records say
     for (int i = 0; i < 4; ++i) {
         table_->Reset();
         for (int p = 0; p < 3; ++p) hana.totalScore[p] = totals[i][p];

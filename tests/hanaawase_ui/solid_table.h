@@ -52,7 +52,7 @@ class SolidTable {
         hana.handsCompleted = 0;
         hana.tickCounter = 0;
         for (int p = 0; p < 3; ++p) {
-            hana.scoreHistory[p].assign(1, -1);
+            hana.scoreHistory[p].assign(1, HanaHandNotPlayed);
             hana.totalScore[p] = 0;
         }
         const int w = CardWidth[res], h = CardHeight[res];

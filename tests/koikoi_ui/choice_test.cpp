@@ -2,6 +2,8 @@
 // window's view: hover, arrow keys, clicks, Enter and cancel.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "koikoi/flow.h"
 #include "tests/koikoi_ui/solid_table.h"
 
@@ -42,6 +44,19 @@ class ChoiceTest : public SolidTable {
 
 }  // namespace
 
+// A click or Enter given before the turn begins plays nothing.
+TEST_F(ChoiceTest, InputGivenBeforeTheTurnBeginsIsDropped) {
+    subState = 0;
+    PointAtHand(3);
+    pointerClicked = 1;
+    choiceConfirmed = 1;
+    HumanTurnStep();  // the turn starts
+    HumanTurnStep();
+    HumanTurnStep();
+    EXPECT_EQ(subState, 1);
+    EXPECT_EQ(koi.handCount[0], 8);
+}
+
 TEST_F(ChoiceTest, HoverMovesTheCursorAndTheBackgroundKeepsIt) {
     EXPECT_EQ(subState, 1);
     PointAtHand(3);
@@ -68,6 +83,33 @@ TEST_F(ChoiceTest, ArrowKeysWrapAroundTheHand) {
     redrawRequested = 1;
     HumanTurnStep();
     EXPECT_EQ(cursorSlot, 0);
+}
+
+// A burst of arrow keys between two steps, as the window records them: each
+// key keeps only the slot before it. One card stays raised, whatever the keys.
+TEST_F(ChoiceTest, ABurstOfArrowKeysLeavesOneRaisedCard) {
+    // Without the glows, a raised card is the only thing just below the
+    // middle of a hand card's place.
+    showCapturableOn = 0;
+    auto raisedAt = [](int slot) {
+        return At(HandX[0][0][slot] + CardWidth[0] / 2, HandY[0][0] + CardHeight[0] + 2) !=
+               TableColour;
+    };
+    const int bursts[][4] = {{1, 1, 1, 0}, {-1, -1, 1, 1}, {1, -1, 1, -1}, {-1, -1, -1, -1}};
+    for (const auto& burst : bursts) {
+        for (int move : burst) {
+            if (move == 0) continue;
+            previousCursorSlot = cursorSlot;
+            cursorSlot += move;
+            redrawRequested = 1;
+        }
+        HumanTurnStep();
+        std::string raised;
+        for (int slot = 0; slot < 8; ++slot)
+            if (raisedAt(slot)) raised += std::to_string(slot) + " ";
+        EXPECT_EQ(raised, std::to_string(cursorSlot) + " ");
+    }
+    showCapturableOn = 1;
 }
 
 TEST_F(ChoiceTest, CapturingCardsGlowAndTheGlowPulsesWithTheTicks) {

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QWidget>
+#include <vector>
+
 #include "koikoi/ui/dialog_conventions.h"
 #include "koikoi/ui/dialogs.h"
 #include "platform/dialog.h"
@@ -116,6 +120,61 @@ TEST_F(DialogsTest, ThreeYakuMakeTwoRowsAndAnEmptyHandCannotPlayOn) {
                    d.SendKey(platform::DialogKey::Enter);
                });
     EXPECT_EQ(result, 1);
+}
+
+// Whatever Left, Right and Tab do, the button drawn as chosen is the one
+// that has the focus, and Enter or Space presses it.
+TEST_F(DialogsTest, EnterAndSpacePressTheButtonDrawnAsChosen) {
+    using K = platform::DialogKey;
+    struct Case {
+        std::vector<K> keys;
+        int answer;  // 1 勝負, 0 こいこい
+    };
+    const Case cases[] = {
+        {{K::Enter}, 1},
+        {{K::Right, K::Enter}, 0},
+        {{K::Tab, K::Enter}, 0},
+        {{K::Tab, K::Space}, 0},
+        {{K::Right, K::Tab, K::Enter}, 1},
+        {{K::Right, K::Left, K::Space}, 1},
+        {{K::Left, K::Left, K::Enter}, 1},
+        {{K::Left, K::Right, K::Right, K::Enter}, 0},
+    };
+    GiveCards(0, {20, 24, 36});
+    koi.yakuMade[0][YakuInoshikacho] = 1;
+    koi.handCount[0] = 4;
+    FormHandScore(0);
+    for (const Case& c : cases) {
+        int result = -1;
+        WithDialog([&] { result = YakuMadeDialog(0, -1); },
+                   [&](platform::Dialog& d, int) {
+                       EXPECT_EQ(d.ChosenButton(), Stop);
+                       for (K key : c.keys) {
+                           EXPECT_EQ(d.ChosenButton(), d.FocusItem());
+                           d.SendKey(key);
+                       }
+                       if (!d.HasEnded()) {
+                           ADD_FAILURE() << "the keys did not answer";
+                           d.Click(Stop);
+                       }
+                   });
+        EXPECT_EQ(result, c.answer) << c.keys.size() << " keys, last " << int(c.keys.back());
+    }
+    // The computer's choice: the disabled button is never chosen, by any key.
+    GiveCards(1, {20, 24, 36});
+    koi.yakuMade[1][YakuInoshikacho] = 1;
+    koi.handCount[1] = 4;
+    FormHandScore(1);
+    int result = -1;
+    WithDialog([&] { result = YakuMadeDialog(1, 0); },
+               [&](platform::Dialog& d, int) {
+                   for (K key : {K::Right, K::Tab, K::Left, K::Tab}) {
+                       d.SendKey(key);
+                       EXPECT_EQ(d.ChosenButton(), Continue);
+                   }
+                   d.SendKey(K::Enter);
+               });
+    EXPECT_EQ(result, 0);
 }
 
 TEST_F(DialogsTest, TheComputersAnnouncementLeavesOnlyItsChoiceEnabled) {
@@ -314,6 +373,31 @@ TEST_F(DialogsTest, ScoreTableHighlightsWonHandsAndTheLargerTotal) {
     EXPECT_EQ(number, 208);
 }
 
+// Every value stands a blank column apart from the name before it and the
+// description after it, and every line fits inside the dialog.
+TEST_F(DialogsTest, ReferenceValuesStandApartAndEveryLineFits) {
+    const int cw = charWidth, ch = charHeight;
+    auto blank = [](const platform::Surface& s, int x, int y, int w, int h) {
+        const platform::Color face = s.Pixel(1, 1);
+        for (int j = y; j < y + h; ++j)
+            for (int i = x; i < x + w; ++i)
+                if (s.Pixel(i, j) != face) return false;
+        return true;
+    };
+    WithDialog([] { ShowYakuReference(); },
+               [&](platform::Dialog& d, int) {
+                   platform::Surface s = d.Snapshot();
+                   const int width = d.ClientSize().width;
+                   for (int row : {9, 10, 11, 14, 15, 17}) {  // 月見酒 … 五光
+                       EXPECT_TRUE(blank(s, 8 * cw + 1, row * ch, cw - 2, ch - 4)) << row;
+                       EXPECT_TRUE(blank(s, 20 * cw + 1, row * ch, cw + cw / 2, ch - 4)) << row;
+                   }
+                   for (int row = 4; row <= 17; ++row)
+                       EXPECT_TRUE(blank(s, width - cw, row * ch, cw, ch)) << row;
+                   d.Click(1);
+               });
+}
+
 TEST_F(DialogsTest, ReferenceHighlightFollowsThePointerOverNamesAndWrapsWithTheKeys) {
     const int cw = charWidth, ch = charHeight;
     const platform::Color blue = 0xff0000, violet = 0xff00c0;
@@ -328,6 +412,15 @@ TEST_F(DialogsTest, ReferenceHighlightFollowsThePointerOverNamesAndWrapsWithTheK
                    if (number == 214) {
                        ++cardsShown;
                        cardsSize = d.ClientSize();
+                       // Owned by the reference and centred over it.
+                       QWidget* cards = QApplication::activeModalWidget();
+                       ASSERT_TRUE(cards && cards->parentWidget());
+                       EXPECT_EQ(cards->parentWidget()->windowTitle().toStdString(),
+                                 "役および役代");
+                       EXPECT_NEAR(cards->frameGeometry().center().x(),
+                                   cards->parentWidget()->frameGeometry().center().x(), 2);
+                       EXPECT_NEAR(cards->frameGeometry().center().y(),
+                                   cards->parentWidget()->frameGeometry().center().y(), 2);
                        platform::Surface shot = d.Snapshot();
                        // 月見酒: two cards side by side.
                        const int x = 2 * cw + 2 * CardWidth[0];

@@ -129,6 +129,25 @@ platform::Rect Centred(int w, int h) {
 
 }  // namespace
 
+// After the game, switching the glows off leaves the banner picture alone:
+// the last hand's cards do not come back under it.
+TEST_F(PanelTest, TheResultBannerStaysWhenTheTableIsRedrawnAfterTheGame) {
+    for (int s = 0; s < 8; ++s) koi.hands[0][s] = s, koi.hands[1][s] = 8 + s;
+    koi.gameTotal[0] = 5;
+    koi.gameTotal[1] = 3;
+    backBuffer = platform::Surface(ClientWidth[0], ClientHeight[0], TableColour);
+    DrawResultBanner();
+    const platform::Surface shown = backBuffer;
+    gameState = 7;
+    showCapturableOn = 0;
+    RedrawKoiKoiTable();
+    gameState = -1;
+    showCapturableOn = 1;
+    for (int y = 0; y < ClientHeight[0]; y += 3)
+        for (int x = 0; x < ClientWidth[0]; x += 3)
+            ASSERT_EQ(backBuffer.Pixel(x, y), shown.Pixel(x, y)) << x << "," << y;
+}
+
 TEST_F(PanelTest, TheBannerFollowsTheTotalsOverTheDarkenedTable) {
     struct Case {
         int human, com, image, width;

@@ -2,6 +2,9 @@
 // with solid test cards.
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "assets/catalogue.h"
 #include "tests/koikoi_ui/solid_table.h"
 
 using namespace koiui;
@@ -128,6 +131,35 @@ TEST_F(TableTest, KasuLiesInAZigZagOfTwoColumns) {
     EXPECT_EQ(y, y0 + ph);
 }
 
+// However many cards a pile holds, the 親 and 子 plates lie above them.
+TEST_F(TableTest, ThePlatesLieAbovePilesOfAnySize) {
+    GiveCards(0, {0,  2,  4,  6,  8,  10, 12, 14, 16, 18, 20, 22,
+                  24, 26, 28, 30, 32, 34, 36, 38, 40, 42, 44, 46});
+    GiveCards(1, {1, 5, 9, 13, 17, 21, 25, 29, 33, 37, 41, 45});
+    for (int bg : {0, 1}) {
+        backgroundChoice = bg;
+        pileLayer = tableBase;
+        DrawPiles(0);
+        DrawPiles(1);
+        const platform::Surface& sheet = assets::LoadImage(assets::TableImage(704, 0));
+        const int pw = PlateWidth[0], ph = PlateHeight[0];
+        for (int p = 0; p < 2; ++p) {
+            const int c = (koi.dealer ^ p) + 2 * bg;
+            const int x0 = PlateX[0][p] + (bg == 0 ? (p == 0 ? PlateShift[0] : -PlateShift[0]) : 0);
+            int opaque = 0;
+            for (int j = 0; j < ph; ++j)
+                for (int i = 0; i < pw; ++i) {
+                    if (sheet.Pixel(c * pw + i, ph + j) != platform::Black) continue;
+                    ++opaque;
+                    ASSERT_EQ(At(x0 + i, PlateY[0][p] + j), sheet.Pixel(c * pw + i, j))
+                        << "plate " << p << " background " << bg << " at " << i << "," << j;
+                }
+            EXPECT_GT(opaque, pw * ph / 4);
+        }
+    }
+    backgroundChoice = 0;
+}
+
 TEST_F(TableTest, PilesAreDrawnAtPileSizeAndRepaintedFromThePileLayer) {
     GiveCards(0, {0, 8, 3, 7, 11});
     GiveCards(1, {1});
@@ -136,7 +168,7 @@ TEST_F(TableTest, PilesAreDrawnAtPileSizeAndRepaintedFromThePileLayer) {
     DrawPiles(1);
     const int ph = PileCardHeight[0], pw = PileCardWidth[0];
     EXPECT_EQ(pileLayer.Pixel(PileX[0][0][0] + 1, PileY[0][0] + 1), FaceColour(0));
-    EXPECT_EQ(pileLayer.Pixel(PileX[0][0][0] + 1, PileY[0][0] + ph + 1), FaceColour(8));
+    EXPECT_EQ(pileLayer.Pixel(PileX[0][0][0] + pw - 2, PileY[0][0] + ph + 1), FaceColour(8));
     EXPECT_EQ(pileLayer.Pixel(PileX[0][0][0] + pw, PileY[0][0] + 1), TableColour);
     EXPECT_EQ(At(PileX[0][0][3] + pw / 2 + 2, PileY[0][0] + 1), FaceColour(7));
     EXPECT_EQ(At(PileX[0][1][2] + 1, PileY[0][1] + 1), FaceColour(1));
