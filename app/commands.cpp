@@ -2,6 +2,7 @@
 #include "app/about.h"
 #include "app/display.h"
 #include "app/games.h"
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/music.h"
 #include "app/program.h"
@@ -35,6 +36,7 @@ void SyncMenuChecks() {
     CheckRadio(cmd::Music1, 4, musicChoice);
     CheckRadio(cmd::Resolution640, 3, resolution);
     CheckRadio(cmd::Background1, 3, backgroundChoice);
+    CheckRadio(cmd::LanguageAutomatic, 3, languageChoice);
     platform::EnableMenuItem(cmd::ScoreTable, gameState != -1);
 }
 
@@ -54,8 +56,9 @@ int NewGame() {
 }
 
 void AskToQuit() {
-    auto answer = platform::MessageBox("終了してもよろしいですか？", "Kirabo",
-                                       platform::BoxButtons::YesNo, platform::BoxIcon::Question);
+    auto answer =
+        platform::MessageBox(platform::Tr("Messages", "終了してもよろしいですか？"), "Kirabo",
+                             platform::BoxButtons::YesNo, platform::BoxIcon::Question);
     if (answer != platform::BoxAnswer::Yes) return;
     CloseHelp();
     platform::DestroyMainWindow();
@@ -119,5 +122,7 @@ void MainWindowHandler::OnCommand(int id) {
             ChangeBackground();
         else
             RebuildGameTable();
+    } else if (id >= cmd::LanguageAutomatic && id < cmd::LanguageAutomatic + 3) {
+        ChooseLanguage(id - cmd::LanguageAutomatic);
     }
 }

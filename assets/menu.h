@@ -21,6 +21,8 @@ constexpr int HomePage = 40024;
 constexpr int About = 40025;
 constexpr int KoiKoiYaku = 40026;
 constexpr int HanaAwaseYaku = 40027;
+// .. 40042: automatic, Japanese, English (the value of languageChoice).
+constexpr int LanguageAutomatic = 40040;
 }  // namespace cmd
 
 namespace assets {
