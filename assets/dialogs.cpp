@@ -87,6 +87,18 @@ const std::map<int, T>& Templates() {
     return templates;
 }
 
+// Where the English texts need more room than the Japanese ones: the labels
+// of the game settings get a wider column, the radios move right.
+struct Relayout {
+    int number, id, x, w;
+};
+const Relayout EnglishLayout[] = {
+    {168, 1003, 125, 60},                                             // Hana-awase
+    {168, 1014, 20, 52},  {168, 1015, 20, 52},  {168, 1016, 20, 52},  // the labels
+    {168, 1004, 75, 35},  {168, 1007, 75, 35},  {168, 1012, 75, 35},
+    {168, 1005, 110, 35}, {168, 1008, 110, 35}, {168, 1013, 110, 35},
+};
+
 }  // namespace
 
 const platform::DialogTemplate& DialogTemplateFor(int number) {
@@ -98,7 +110,15 @@ const platform::DialogTemplate& DialogTemplateFor(int number) {
     static std::map<int, T> translated;
     T& t = translated[number] = it->second;
     t.caption = platform::Tr("Dialogs", t.caption);
-    for (C& c : t.controls) c.text = platform::Tr("Dialogs", c.text);
+    for (C& c : t.controls) {
+        c.text = platform::Tr("Dialogs", c.text);
+        for (const Relayout& r : EnglishLayout) {
+            if (r.number == number && r.id == c.id) {
+                c.x = r.x;
+                c.w = r.w;
+            }
+        }
+    }
     return t;
 }
 

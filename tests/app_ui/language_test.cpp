@@ -198,6 +198,27 @@ TEST_F(LanguageTest, DialogTemplatesAndMessageBoxesFollowTheLanguage) {
     }
 }
 
+TEST_F(LanguageTest, TheGameSettingsTextsFitTheirControlsInEitherLanguage) {
+    for (int choice : {1, 2}) {
+        platform::SendCommand(cmd::LanguageAutomatic + choice);
+        std::vector<std::string> cut;
+        platform::testing::SetDialogHook([&](platform::Dialog& d, int number) {
+            if (number != 168) return;
+            for (const auto& c : assets::DialogTemplateFor(168).controls) {
+                using C = platform::DialogControl;
+                if (c.kind != C::Radio && c.kind != C::Static) continue;
+                // A radio's text comes after its round button.
+                int room = d.ItemRect(c.id).Width() - (c.kind == C::Radio ? 18 : 0);
+                if (platform::TextExtent(c.text, platform::Font::Dialog).width > room)
+                    cut.push_back(c.text);
+            }
+            d.End(2);
+        });
+        platform::SendCommand(cmd::NewGame);
+        EXPECT_TRUE(cut.empty()) << choice << ": " << ::testing::PrintToString(cut);
+    }
+}
+
 TEST_F(LanguageTest, SwitchingDuringAGameKeepsTheGameAndDrawsTheTableAgain) {
     platform::testing::SetDialogHook([](platform::Dialog& d, int number) {
         if (number == 168) d.Click(1);
