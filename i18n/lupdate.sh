@@ -9,4 +9,4 @@ ts=$2
 cd "$(dirname "$0")/.."
 "$lupdate" -silent -locations none -no-obsolete -source-language ja_JP -target-language en_US \
     -tr-function-alias translate+=Tr,QT_TRANSLATE_NOOP+=TrNoop \
-    -extensions cpp,h app assets platform -ts "$ts"
+    -extensions cpp,h app assets cards koikoi hanaawase table platform -ts "$ts"
