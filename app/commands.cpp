@@ -3,6 +3,7 @@
 #include "app/display.h"
 #include "app/games.h"
 #include "app/kept_game.h"
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/music.h"
 #include "app/preferences.h"
@@ -39,6 +40,7 @@ void SyncMenuChecks() {
     CheckRadio(cmd::Resolution640, 3, resolution);
     CheckRadio(cmd::Background1, 3, backgroundChoice);
     CheckRadio(cmd::ComLevelGentle, 3, comLevel);
+    CheckRadio(cmd::LanguageAutomatic, 3, languageChoice);
     platform::EnableMenuItem(cmd::ScoreTable, gameState != -1);
 }
 
@@ -62,8 +64,9 @@ int NewGame() {
 }
 
 void AskToQuit() {
-    auto answer = platform::MessageBox("終了してもよろしいですか？", "Kirabo",
-                                       platform::BoxButtons::YesNo, platform::BoxIcon::Question);
+    auto answer =
+        platform::MessageBox(platform::Tr("Messages", "終了してもよろしいですか？"), "Kirabo",
+                             platform::BoxButtons::YesNo, platform::BoxIcon::Question);
     if (answer != platform::BoxAnswer::Yes) return;
     CloseHelp();
     platform::DestroyMainWindow();
@@ -132,5 +135,7 @@ void MainWindowHandler::OnCommand(int id) {
             ChangeBackground();
         else
             RebuildGameTable();
+    } else if (id >= cmd::LanguageAutomatic && id < cmd::LanguageAutomatic + 3) {
+        ChooseLanguage(id - cmd::LanguageAutomatic);
     }
 }

@@ -20,6 +20,7 @@ struct Preference {
 // and its range.
 const Preference Preferences[] = {
     {"computer/level", &comLevel, 1, 0, 2},
+    {"language/choice", &languageChoice, 0, 0, 2},
 };
 
 std::string preferencesPath;

@@ -23,6 +23,7 @@ int sakeOption = 0;
 int oyakenOption = 0;
 
 int comLevel = 1;
+int languageChoice = 0;
 
 int suppressMusicNotify = 0;
 

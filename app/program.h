@@ -28,7 +28,8 @@ extern int sakeOption;    // 月見 /花見: 0 none, 1 three 文, 2 five 文
 extern int oyakenOption;  // 親権: 0 off, 1 on
 
 // Preferences beyond the ten settings, kept in kirabo.ini (preferences.h).
-extern int comLevel;  // computer players: 0 gentle, 1 normal (the default), 2 strong
+extern int comLevel;        // computer players: 0 gentle, 1 normal (the default), 2 strong
+extern int languageChoice;  // 0 the locale's (the default), 1 Japanese, 2 English
 
 // Set while the program itself stops and restarts the music, so that the
 // stop's end-of-tune notice does not start the old tune again.

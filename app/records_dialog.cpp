@@ -7,6 +7,7 @@
 #include "app/program.h"
 #include "app/records.h"
 #include "assets/dialogs.h"
+#include "platform/i18n.h"
 
 namespace {
 
@@ -34,13 +35,16 @@ std::string Format(const char* pattern, int a, int b = 0) {
 }
 
 std::string Points(int value) {
-    return std::string(PointSign(value)) + std::to_string(std::abs(value)) + "点";
+    return platform::Tr("Records", PointSign(value)) + std::to_string(std::abs(value)) +
+           platform::Tr("Records", "点");
 }
 
 }  // namespace
 
 const char* PointSign(int value) {
-    return value > 0 ? "＋" : value == 0 ? "±" : "－";
+    return value > 0    ? TrNoop("Records", "＋")
+           : value == 0 ? TrNoop("Records", "±")
+                        : TrNoop("Records", "－");
 }
 
 void RecordsDialogProc::OnInit(platform::Dialog& d) {
@@ -54,8 +58,9 @@ void RecordsDialogProc::OnCommand(platform::Dialog& d, int id) {
         d.End(1);
     } else if (id == ClearButton) {
         auto answer =
-            platform::MessageBox("成績をクリアしてもよろしいですか？", "成績表",
-                                 platform::BoxButtons::YesNo, platform::BoxIcon::Question);
+            platform::MessageBox(platform::Tr("Messages", "成績をクリアしてもよろしいですか？"),
+                                 platform::Tr("Dialogs", "成績表"), platform::BoxButtons::YesNo,
+                                 platform::BoxIcon::Question);
         if (answer == platform::BoxAnswer::Yes) {
             ClearRecords();
             SaveRecords();
@@ -66,35 +71,37 @@ void RecordsDialogProc::OnCommand(platform::Dialog& d, int id) {
 
 void RecordsDialogProc::OnPaint(platform::Dialog&, platform::Surface& face) {
     Cells cells{face};
-    cells.Text(13, 1, "こいこい");
-    cells.Text(2, 3, "勝利ゲーム数");
-    cells.Text(2, 4, "勝利回数");
-    cells.Text(2, 5, "最高");
-    cells.Text(2, 6, "総獲得文数");
-    cells.Text(13, 9, "花合わせ");
-    cells.Text(2, 11, "勝利ゲーム数");
-    cells.Text(2, 12, "勝利回数");
-    cells.Text(2, 13, "最高");
-    cells.Text(2, 14, "総得失点");
+    cells.Text(13, 1, platform::Tr("Records", "こいこい"));
+    cells.Text(2, 3, platform::Tr("Records", "勝利ゲーム数"));
+    cells.Text(2, 4, platform::Tr("Records", "勝利回数"));
+    cells.Text(2, 5, platform::Tr("Records", "最高"));
+    cells.Text(2, 6, platform::Tr("Records", "総獲得文数"));
+    cells.Text(13, 9, platform::Tr("Records", "花合わせ"));
+    cells.Text(2, 11, platform::Tr("Records", "勝利ゲーム数"));
+    cells.Text(2, 12, platform::Tr("Records", "勝利回数"));
+    cells.Text(2, 13, platform::Tr("Records", "最高"));
+    cells.Text(2, 14, platform::Tr("Records", "総得失点"));
     if (recKoiHandsPlayed != 0) {
         cells.Value(3, Format("%d/%d", recKoiGamesWon, recKoiGamesPlayed));
         cells.Value(4, Format("%d/%d", recKoiHandsWon, recKoiHandsPlayed));
-        cells.Value(5, Format("%d文", recKoiBestHand));
-        cells.Value(6, Format("%d文", recKoiTotalMon));
+        cells.Value(5, Format(platform::Tr("Records", "%d文").c_str(), recKoiBestHand));
+        cells.Value(6, Format(platform::Tr("Records", "%d文").c_str(), recKoiTotalMon));
     } else {
-        for (int row = 3; row <= 6; ++row) cells.Text(DashColumn, row, "－－－");
+        for (int row = 3; row <= 6; ++row)
+            cells.Text(DashColumn, row, platform::Tr("Records", "－－－"));
     }
     if (recHanaHandsPlayed != 0) {
         cells.Value(11, Format("%d/%d", recHanaGamesWon, recHanaGamesPlayed));
         cells.Value(12, Format("%d/%d", recHanaHandsWon, recHanaHandsPlayed));
         // A record without a best on file (a short file) has no best yet.
         if (recHanaBestHand == NoHanaBestHand)
-            cells.Text(DashColumn, 13, "－－－");
+            cells.Text(DashColumn, 13, platform::Tr("Records", "－－－"));
         else
             cells.Value(13, Points(recHanaBestHand));
         cells.Value(14, Points(recHanaTotalPoints));
     } else {
-        for (int row = 11; row <= 14; ++row) cells.Text(DashColumn, row, "－－－");
+        for (int row = 11; row <= 14; ++row)
+            cells.Text(DashColumn, row, platform::Tr("Records", "－－－"));
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/display.h"
 #include "app/games.h"
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/music.h"
 #include "app/preferences.h"
@@ -71,21 +72,25 @@ bool InitApplication() {
     // From the start, the system's request to end is obeyed at once; the
     // files are only written once they have been read.
     platform::OnTerminateRequest(EndAtOnce);
+    // The locale's language until the player's choice has been read.
+    ApplyLanguage();
     std::string lockError;
     switch (platform::AcquireInstanceLock(platform::DataDir(), lockError)) {
         case platform::LockResult::Held:
             break;
         case platform::LockResult::Elsewhere:
-            platform::MessageBox("Kiraboはすでに起動されています", "起動エラー",
-                                 platform::BoxButtons::Ok, platform::BoxIcon::Hand, false);
+            platform::MessageBox(platform::Tr("Messages", "Kiraboはすでに起動されています"),
+                                 platform::Tr("Messages", "起動エラー"), platform::BoxButtons::Ok,
+                                 platform::BoxIcon::Hand, false);
             return false;
         case platform::LockResult::Failed:
             // Another copy might be using the same files: this one plays on but
             // never writes them.
             DisableSaving();
             platform::MessageBox(
-                "設定と成績を保存できません。データフォルダーをロックできません:\n" + lockError +
-                    "\nゲームはこのまま続けられます。",
+                platform::Tr("Messages",
+                             "設定と成績を保存できません。データフォルダーをロックできません:\n") +
+                    lockError + platform::Tr("Messages", "\nゲームはこのまま続けられます。"),
                 "Kirabo", platform::BoxButtons::Ok, platform::BoxIcon::Hand, false);
             break;
     }
@@ -93,6 +98,7 @@ bool InitApplication() {
     LoadSettings();
     LoadRecords();
     LoadPreferences();
+    ApplyLanguage();
 
     uint32_t titleShown = platform::GetTickCount();
     platform::ShowTitleWindow("Kirabo", assets::LoadImage(assets::TitleImage));

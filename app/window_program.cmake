@@ -8,7 +8,7 @@ kirabo_warnings(kirabo_display)
 # is a library, so tests drive the same code offscreen.
 set(app_dir ${CMAKE_CURRENT_LIST_DIR})
 add_library(kirabo_app STATIC
-  ${app_dir}/about.cpp ${app_dir}/commands.cpp ${app_dir}/display_options.cpp ${app_dir}/games.cpp
+  ${app_dir}/about.cpp ${app_dir}/commands.cpp ${app_dir}/display_options.cpp ${app_dir}/games.cpp ${app_dir}/language.cpp
   ${app_dir}/main_window.cpp ${app_dir}/preferences.cpp ${app_dir}/records_dialog.cpp ${app_dir}/settings_dialog.cpp
   ${app_dir}/startup.cpp ${app_dir}/window_shell.cpp ${app_dir}/resume.cpp
   ${app_dir}/help/help.cpp ${app_dir}/help/help_book.cpp ${app_dir}/help/help_intro.cpp

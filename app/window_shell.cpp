@@ -5,6 +5,7 @@
 #include "app/program.h"
 #include "platform/dialog.h"
 #include "platform/event_loop.h"
+#include "platform/i18n.h"
 #include "platform/window.h"
 
 void WindowShell::PlaySound(int number) {
@@ -31,14 +32,17 @@ void WindowShell::GameProgressed(bool over) {
 }
 
 void WindowShell::ReportUnwritableFolder(const std::string& folder) {
-    platform::MessageBox("設定と成績を保存できません。次のフォルダーに書き込めません:\n" + folder +
-                             "\nゲームはこのまま続けられます。",
-                         "Kirabo", platform::BoxButtons::Ok, platform::BoxIcon::Hand);
+    platform::MessageBox(
+        platform::Tr("Messages", "設定と成績を保存できません。次のフォルダーに書き込めません:\n") +
+            folder + platform::Tr("Messages", "\nゲームはこのまま続けられます。"),
+        "Kirabo", platform::BoxButtons::Ok, platform::BoxIcon::Hand);
 }
 
 void WindowShell::ReportUnusableFile(const std::string& path) {
-    platform::MessageBox("次のファイルを読み込めません:\n" + path +
-                             "\nこのファイルはそのまま残し、上書きしません。"
-                             "ゲームはこのまま続けられますが、このファイルには保存しません。",
-                         "Kirabo", platform::BoxButtons::Ok, platform::BoxIcon::Hand);
+    platform::MessageBox(
+        platform::Tr("Messages", "次のファイルを読み込めません:\n") + path +
+            platform::Tr("Messages",
+                         "\nこのファイルはそのまま残し、上書きしません。"
+                         "ゲームはこのまま続けられますが、このファイルには保存しません。"),
+        "Kirabo", platform::BoxButtons::Ok, platform::BoxIcon::Hand);
 }

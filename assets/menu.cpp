@@ -1,5 +1,7 @@
 #include "assets/menu.h"
 
+#include "platform/i18n.h"
+
 namespace assets {
 namespace {
 
@@ -33,36 +35,48 @@ MenuItem Popup(const char* text, std::vector<MenuItem> items) {
 
 const std::vector<MenuItem>& MainMenu() {
     static const std::vector<MenuItem> menu = {
-        Popup("ゲーム(&G)",
+        Popup(TrNoop("Menu", "ゲーム(&G)"),
               {
-                  Item(40004, "新規ゲーム(&N)"),
-                  Item(40005, "点数表確認(&B)", false, true),
-                  Item(40006, "成績確認(&S)"),
-                  Item(40007, "終了(&X)"),
+                  Item(40004, TrNoop("Menu", "新規ゲーム(&N)")),
+                  Item(40005, TrNoop("Menu", "点数表確認(&B)"), false, true),
+                  Item(40006, TrNoop("Menu", "成績確認(&S)")),
+                  Item(40007, TrNoop("Menu", "終了(&X)")),
               }),
-        Popup("オプション(&O)",
+        Popup(
+            TrNoop("Menu", "オプション(&O)"),
+            {
+                Check(40008, TrNoop("Menu", "効果音を鳴らす")),
+                Check(40009, TrNoop("Menu", "取れる札を表示")),
+                Check(40010, TrNoop("Menu", "アニメーション")),
+                Separator(),
+                Popup(TrNoop("Menu", "音楽(&M)"), {Check(40012, TrNoop("Menu", "BGM1(&1)")),
+                                                   Check(40013, TrNoop("Menu", "BGM2(&2)")),
+                                                   Check(40014, TrNoop("Menu", "BGM3(&3)")),
+                                                   Check(40015, TrNoop("Menu", "なし(&N)"))}),
+                Popup(TrNoop("Menu", "解像度(&G)"), {Check(40016, TrNoop("Menu", "640x480(&1)")),
+                                                     Check(40017, TrNoop("Menu", "800x600(&2)")),
+                                                     Check(40018, TrNoop("Menu", "1024x768(&3)"))}),
+                Popup(TrNoop("Menu", "背景(&B)"), {Check(40019, TrNoop("Menu", "背景1(&1)")),
+                                                   Check(40020, TrNoop("Menu", "背景2(&2)")),
+                                                   Check(40021, TrNoop("Menu", "背景3(&3)"))}),
+                Popup(TrNoop("Menu", "COMの強さ(&C)"),
+                      {Check(cmd::ComLevelGentle, TrNoop("Menu", "やさしい(&1)")),
+                       Check(cmd::ComLevelGentle + 1, TrNoop("Menu", "ふつう(&2)")),
+                       Check(cmd::ComLevelGentle + 2, TrNoop("Menu", "つよい(&3)"))}),
+                Popup(TrNoop("Menu", "言語(&L)"),
+                      {Check(cmd::LanguageAutomatic, TrNoop("Menu", "自動(&A)")),
+                       Check(cmd::LanguageAutomatic + 1, TrNoop("Menu", "日本語(&J)")),
+                       Check(cmd::LanguageAutomatic + 2, TrNoop("Menu", "English(&E)"))}),
+            }),
+        Popup(TrNoop("Menu", "ヘルプ(&H)"),
               {
-                  Check(40008, "効果音を鳴らす"),
-                  Check(40009, "取れる札を表示"),
-                  Check(40010, "アニメーション"),
+                  Item(40022, TrNoop("Menu", "トピックの検索(&T)")),
+                  Popup(TrNoop("Menu", "役および役代(&Y)"),
+                        {Item(40026, TrNoop("Menu", "こいこい(&K)")),
+                         Item(40027, TrNoop("Menu", "花合わせ(&H)"))}),
+                  Item(40024, TrNoop("Menu", "モリヤ ホームページ(&S)")),
                   Separator(),
-                  Popup("音楽(&M)", {Check(40012, "BGM1(&1)"), Check(40013, "BGM2(&2)"),
-                                     Check(40014, "BGM3(&3)"), Check(40015, "なし(&N)")}),
-                  Popup("解像度(&G)", {Check(40016, "640x480(&1)"), Check(40017, "800x600(&2)"),
-                                       Check(40018, "1024x768(&3)")}),
-                  Popup("背景(&B)", {Check(40019, "背景1(&1)"), Check(40020, "背景2(&2)"),
-                                     Check(40021, "背景3(&3)")}),
-                  Popup("COMの強さ(&C)", {Check(40030, "やさしい(&1)"), Check(40031, "ふつう(&2)"),
-                                          Check(40032, "つよい(&3)")}),
-              }),
-        Popup("ヘルプ(&H)",
-              {
-                  Item(40022, "トピックの検索(&T)"),
-                  Popup("役および役代(&Y)",
-                        {Item(40026, "こいこい(&K)"), Item(40027, "花合わせ(&H)")}),
-                  Item(40024, "モリヤ ホームページ(&S)"),
-                  Separator(),
-                  Item(40025, "バージョン情報(&A)"),
+                  Item(40025, TrNoop("Menu", "バージョン情報(&A)")),
               }),
     };
     return menu;

@@ -23,6 +23,8 @@ constexpr int KoiKoiYaku = 40026;
 constexpr int HanaAwaseYaku = 40027;
 // The computer's strength: やさしい, ふつう, つよい (comLevel 0..2).
 constexpr int ComLevelGentle = 40030;  // .. 40032
+// .. 40042: automatic, Japanese, English (the value of languageChoice).
+constexpr int LanguageAutomatic = 40040;
 }  // namespace cmd
 
 namespace assets {

@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <map>
 
+#include "platform/i18n.h"
 #include "platform/qt_fonts.h"
 #include "platform/qt_main_window.h"
 #include "platform/window.h"
@@ -377,8 +378,9 @@ BoxAnswer MessageBox(const std::string& text, const std::string& caption, BoxBut
         box.exec();
         return BoxAnswer::Ok;
     }
-    QPushButton* yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
+    QPushButton* yes =
+        box.addButton(QString::fromStdString(Tr("MessageBox", "はい")), QMessageBox::YesRole);
+    box.addButton(QString::fromStdString(Tr("MessageBox", "いいえ")), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.exec();
     return box.clickedButton() == yes ? BoxAnswer::Yes : BoxAnswer::No;

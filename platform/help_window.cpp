@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "platform/i18n.h"
 #include "platform/qt_fonts.h"
 
 namespace platform {
@@ -79,7 +80,7 @@ void BuildWindow(const std::string& caption) {
     help.window->setFont(FontFor(Font::Dialog));
     auto* left = new QVBoxLayout;
     help.search = new QLineEdit;
-    help.search->setPlaceholderText(QStringLiteral("検索"));
+    help.search->setPlaceholderText(QString::fromStdString(Tr("Help", "検索")));
     help.search->setClearButtonEnabled(true);
     help.contents = new QListWidget;
     help.contents->setFixedWidth(200);

@@ -17,6 +17,7 @@
 #include <map>
 
 #include "platform/clock.h"
+#include "platform/i18n.h"
 #include "platform/qt_main_window.h"
 
 namespace platform {
@@ -29,6 +30,8 @@ struct MainWindowState {
     TableWidget* table = nullptr;
     WindowHandler* handler = nullptr;
     std::map<int, QAction*> actions;
+    // Every menu entry with its source text, to show it again in another language.
+    std::vector<std::pair<QAction*, std::string>> menuTexts;
     Surface screen;
     bool inPaint = false;
     bool closing = false;
@@ -108,6 +111,17 @@ class MainWindow : public QMainWindow {
     }
 };
 
+QString MenuText(const std::string& source) {
+    return QString::fromStdString(Tr("Menu", source));
+}
+
+QMenu* AddPopup(QMenu* parent, const std::string& text) {
+    QMenu* m =
+        parent ? parent->addMenu(MenuText(text)) : state.window->menuBar()->addMenu(MenuText(text));
+    state.menuTexts.emplace_back(m->menuAction(), text);
+    return m;
+}
+
 void AddItems(QMenu* menu, const std::vector<MenuItem>& items) {
     for (const MenuItem& item : items) {
         switch (item.kind) {
@@ -115,10 +129,11 @@ void AddItems(QMenu* menu, const std::vector<MenuItem>& items) {
                 menu->addSeparator();
                 break;
             case MenuItem::Popup:
-                AddItems(menu->addMenu(QString::fromStdString(item.text)), item.items);
+                AddItems(AddPopup(menu, item.text), item.items);
                 break;
             case MenuItem::Command: {
-                QAction* a = menu->addAction(QString::fromStdString(item.text));
+                QAction* a = menu->addAction(MenuText(item.text));
+                state.menuTexts.emplace_back(a, item.text);
                 a->setCheckable(item.checkable);
                 a->setEnabled(!item.grayed);
                 int id = item.id;
@@ -146,8 +161,7 @@ bool CreateMainWindow(const std::string& caption, const std::vector<MenuItem>& m
                                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                                  Qt::MSWindowsFixedSizeDialogHint);
     for (const MenuItem& popup : menu) {
-        QMenu* m = state.window->menuBar()->addMenu(QString::fromStdString(popup.text));
-        AddItems(m, popup.items);
+        AddItems(AddPopup(nullptr, popup.text), popup.items);
     }
     state.table = new TableWidget;
     state.window->setCentralWidget(state.table);
@@ -176,6 +190,7 @@ void DestroyMainWindow() {
     state.window->deleteLater();
     state.window = nullptr;
     state.table = nullptr;
+    state.menuTexts.clear();
 }
 
 QWidget* MainWindowWidget() {
@@ -264,6 +279,16 @@ bool IsMenuItemEnabled(int id) {
     auto it = state.actions.find(id);
     return it != state.actions.end() && it->second->isEnabled();
 }
+void RetranslateMenu() {
+    for (const auto& [action, source] : state.menuTexts) action->setText(MenuText(source));
+}
+
+std::vector<std::string> MenuTexts() {
+    std::vector<std::string> texts;
+    for (const auto& entry : state.menuTexts) texts.push_back(entry.first->text().toStdString());
+    return texts;
+}
+
 void SendCommand(int id) {
     if (state.handler) state.handler->OnCommand(id);
 }

@@ -61,6 +61,10 @@ void CheckMenuItem(int id, bool checked);
 bool IsMenuItemChecked(int id);
 void EnableMenuItem(int id, bool enabled);
 bool IsMenuItemEnabled(int id);
+// Shows every menu entry again in the current language.
+void RetranslateMenu();
+// The text of every menu entry as shown, in menu order (tests).
+std::vector<std::string> MenuTexts();
 // Runs a menu command as if chosen (tests; the banner click).
 void SendCommand(int id);
 

@@ -4,7 +4,7 @@
 # What building and playing the game needs.
 KIRABO_PACKAGES=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev qt6-tools-dev qt6-l10n-tools
   libsdl2-mixer-dev timgm6mb-soundfont
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-aoyagi-kouzan-t
 )

@@ -90,9 +90,13 @@ TEST(Menu, HoldsEveryCommandOnceWithTheScoreTableGreyed) {
         }
     };
     walk(assets::MainMenu());
-    std::set<int> expected = {40004, 40005, 40006, 40007, 40008, 40009, 40010, 40012, 40013,
-                              40014, 40015, 40016, 40017, 40018, 40019, 40020, 40021, 40022,
-                              40024, 40025, 40026, 40027, 40030, 40031, 40032};
+    std::set<int> expected = {40004, 40005, 40006, 40007, 40008, 40009, 40010, 40012, 40013, 40014,
+                              40015, 40016, 40017, 40018, 40019, 40020, 40021, 40022, 40024, 40025,
+                              40026, 40027,
+                              // the computer's strength: gentle, normal, strong
+                              40030, 40031, 40032,
+                              // the language: automatic, Japanese, English
+                              40040, 40041, 40042};
     EXPECT_EQ(ids, expected);
 }
 
