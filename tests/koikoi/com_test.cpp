@@ -145,6 +145,30 @@ TEST_F(ComTest, StopsWhenTheHumanHoldsEightKasu) {
     EXPECT_EQ(ComDecidesToStop(1), 1);
 }
 
+// The computer could still complete its 赤タン at once (9 lies on the field
+// and it holds 8), so without the human's カス it would play on.
+TEST_F(ComTest, TheHumansEighthKasuAloneMakesItStop) {
+    const struct {
+        std::initializer_list<int> kasu;
+        int answer;
+    } cases[] = {
+        {{2, 3, 6, 7, 10, 11, 14}, 0},
+        {{2, 3, 6, 7, 10, 11, 14, 15}, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.kasu.size() << " カス");
+        ResetHandState();
+        SetField({9});
+        SetStock({});
+        SetHand(1, {8, 12, 16, 20, 24});
+        GiveCards(1, {1, 5});
+        GiveCards(0, c.kasu);
+        koi.handScore = 1;
+        EXPECT_EQ(ComDecidesToStop(1), c.answer);
+        EXPECT_EQ(koi.yakuChance[1][YakuAkatan], 100);
+    }
+}
+
 TEST_F(ComTest, ComputerAnnouncementWithAnEmptyHandStopsWithoutDeciding) {
     SeedRandom(5);
     int next = Random();
