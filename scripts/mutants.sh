@@ -23,6 +23,9 @@
 # none is stale.
 set -euo pipefail
 
+# All in one function, read whole before it runs: the script may be edited
+# while a long run is under way.
+main() {
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 tree="$(cd "$here/.." && pwd)"
 list="$here/mutants.list"
@@ -154,3 +157,7 @@ echo "caught:   ${#caught[@]}${caught:+  (${caught[*]})}"
 echo "survived: ${#survived[@]}${survived:+  (${survived[*]})}"
 echo "stale:    ${#stale[@]}${stale:+  (${stale[*]})}"
 [ ${#survived[@]} -eq 0 ] && [ ${#stale[@]} -eq 0 ]
+}
+
+main "$@"
+exit
