@@ -97,6 +97,14 @@ run_tests() {
   (cd "$copy/build" && ctest "$@" -j "$jobs" --timeout 120 --stop-on-failure >"$log" 2>&1)
 }
 
+# A fault can only be caught by tests that pass without it.
+echo "Testing the unchanged copy ..."
+if ! run_tests -L "$all_labels"; then
+  tail -40 "$log"
+  echo "The unchanged copy fails its tests: no mutant can be judged."
+  exit 1
+fi
+
 caught=() survived=() stale=()
 while IFS= read -r line || [ -n "$line" ]; do
   case "$line" in '' | '#'*) continue ;; esac
