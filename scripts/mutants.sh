@@ -70,7 +70,7 @@ labels_for() {
   esac
 }
 
-# Replaces the only occurrence of $3 in file $2 by $4; exit 3 when the text
+# Replaces the only occurrence of $2 in file $1 by $3; exit 3 when the text
 # is missing or occurs more than once.
 apply_mutant() {
   python3 - "$@" <<'EOF'
