@@ -104,6 +104,37 @@ TEST_F(HanaFlowTest, RecordsCountTheUsersHandsAndTheGame) {
     EXPECT_TRUE(hana.scoreHistory[0].empty());
 }
 
+TEST_F(HanaFlowTest, AHandIsWonOnlyWithAtLeastOnePointAndNoOneAhead) {
+    // 88 card points and no yaku settle at exactly 0.
+    const std::initializer_list<int> evenHand = {0, 8, 40, 16, 41, 1, 2, 3, 6};
+    const struct {
+        std::initializer_list<int> extraMine, com1;
+        int score, won;
+    } cases[] = {
+        {{}, {}, 0, 0},         // level, with both others far behind
+        {{7}, {}, 1, 1},        // one point ahead of the base
+        {{7}, {11}, 1, 1},      // level with ＣＯＭ１
+        {{7}, {11, 10}, 1, 0},  // one point behind ＣＯＭ１
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "scoring " << c.score << " against " << c.com1.size()
+                                        << " extra cards of ＣＯＭ１");
+        HanaTableTest fresh;
+        ClearRecords();
+        GiveCaptured(0, evenHand);
+        GiveCaptured(0, c.extraMine);
+        // ＣＯＭ１ holds 88 card points too, and the extra ones on top.
+        GiveCaptured(1, {28, 44, 4, 12, 20, 29, 13, 14, 18, 19});
+        GiveCaptured(1, c.com1);
+        gameState = HanaHandEnd;
+        HanaAwaseStep();
+        ASSERT_EQ(hana.handScore[0], c.score);
+        EXPECT_EQ(recHanaHandsPlayed, 1);
+        EXPECT_EQ(recHanaHandsWon, c.won);
+        EXPECT_EQ(recHanaTotalPoints, c.score);
+    }
+}
+
 TEST_F(HanaFlowTest, TheGameOnlyEndsWhenTheUserClicks) {
     UserPolicy policy;
     PlayGame(policy, [&] { return gameState == HanaFinalWait; });

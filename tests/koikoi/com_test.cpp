@@ -110,6 +110,34 @@ TEST_F(ComTest, TakesTheKasuItsKasuWantOverATanThatCompletesNothing) {
     EXPECT_EQ(ChooseComFieldCard(1, 0, 1), 0) << "21 completes 青タン";
 }
 
+TEST_F(ComTest, OfTwoFieldCardsOfEqualValueItTakesTheFirstMatch) {
+    SetField({14, 15});
+    SetHand(1, {12});
+    EXPECT_EQ(ChooseComFieldCard(1, 0, 1), 0);
+    EXPECT_EQ(ChooseComFieldCard(1, 1, 0), 1);
+}
+
+TEST_F(ComTest, OfTwoHandCardsTakingTheSameFieldCardItPlaysTheEarlier) {
+    SetField({12});
+    SetHand(1, {14, 15});
+    EXPECT_EQ(ChooseComCard(), 0);
+}
+
+// Both players are one カス short and the 藤 and 菖蒲 カス in play are the
+// first cards of both reach lists: throwing either away is equally unsafe,
+// and the less wanted 藤 goes.
+TEST_F(ComTest, BetweenEquallyUnsafeDiscardsTheLessWantedGoes) {
+    SetField({40});
+    SetStock({15, 19});
+    SetHand(0, {1, 5, 9, 20, 24, 28, 32, 36});
+    SetHand(1, {18, 14});
+    GiveCards(0, {2, 3, 6, 7, 10, 11, 22, 23, 26});
+    GiveCards(1, {27, 30, 31, 34, 35, 38, 39, 43, 45});
+    EXPECT_EQ(ChooseComCard(), 1);
+    EXPECT_EQ(DiscardSafety(14), DiscardSafety(18));
+    EXPECT_LT(DiscardSafety(14), 200);
+}
+
 TEST_F(ComTest, InTheLastHandStopsExactlyWhenThatPutsItAhead) {
     handsOption = 0;
     koi.handIndex = 5;
@@ -143,6 +171,58 @@ TEST_F(ComTest, StopsWhenTheHumanHoldsEightKasu) {
     GiveCards(0, {2, 3, 6, 7, 10, 11, 14, 15});
     koi.handScore = 1;
     EXPECT_EQ(ComDecidesToStop(1), 1);
+}
+
+// The human is one タン short with three left in the stock: 100 - 30 = 70
+// with a full hand, 61 with seven cards. The computer could complete its
+// 猪鹿蝶 at once (24 lies on the field and it holds 26), so only the human's
+// chance can make it stop.
+TEST_F(ComTest, StopsWhenTheHumansChanceReachesSeventy) {
+    const struct {
+        std::initializer_list<int> hand;
+        int chance, answer;
+    } cases[] = {
+        {{2, 3, 6, 7, 10, 11, 14, 15}, 70, 1},
+        {{2, 3, 6, 7, 10, 11, 14}, 61, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "chance " << c.chance);
+        ResetHandState();
+        SetField({24});
+        SetStock({17, 25, 42});
+        SetHand(0, c.hand);
+        SetHand(1, {26, 38, 39, 46, 47});
+        GiveCards(0, {1, 5, 9, 13});
+        GiveCards(1, {20, 36});
+        koi.handScore = 1;
+        EXPECT_EQ(ComDecidesToStop(1), c.answer);
+        EXPECT_EQ(koi.yakuChance[0][YakuTan], c.chance);
+        EXPECT_EQ(koi.yakuChance[1][YakuInoshikacho], 100);
+    }
+}
+
+// The computer could still complete its 赤タン at once (9 lies on the field
+// and it holds 8), so without the human's カス it would play on.
+TEST_F(ComTest, TheHumansEighthKasuAloneMakesItStop) {
+    const struct {
+        std::initializer_list<int> kasu;
+        int answer;
+    } cases[] = {
+        {{2, 3, 6, 7, 10, 11, 14}, 0},
+        {{2, 3, 6, 7, 10, 11, 14, 15}, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.kasu.size() << " カス");
+        ResetHandState();
+        SetField({9});
+        SetStock({});
+        SetHand(1, {8, 12, 16, 20, 24});
+        GiveCards(1, {1, 5});
+        GiveCards(0, c.kasu);
+        koi.handScore = 1;
+        EXPECT_EQ(ComDecidesToStop(1), c.answer);
+        EXPECT_EQ(koi.yakuChance[1][YakuAkatan], 100);
+    }
 }
 
 TEST_F(ComTest, ComputerAnnouncementWithAnEmptyHandStopsWithoutDeciding) {

@@ -69,6 +69,40 @@ TEST_F(DealTest, FieldWithAWholeMonthIsShuffledAgainFromScratch) {
     EXPECT_EQ(koi.stock[23], second[47]);
 }
 
+// Decks laid out by hand: the field is dealt from D[8..11] and D[20..23].
+TEST_F(DealTest, EveryOneOfTheEightFieldCardsCountsTowardsAWholeMonth) {
+    // Where the four 桐 cards (44..47) lie. The other months fill the rest
+    // of the deck in turn, so no other month has more than two field cards.
+    const struct {
+        std::vector<int> at;
+        bool whole;
+    } cases[] = {
+        {{8, 9, 10, 11}, true},    // the first field packet
+        {{20, 21, 22, 23}, true},  // the second, the last dealt cards
+        {{8, 21, 22, 23}, true},   // both packets
+        {{8, 9, 10, 23}, true},    // the very last field card completes it
+        {{11, 20, 22, 23}, true},  {{9, 10, 11, 24}, false},  // the fourth is the first stock card
+        {{7, 20, 21, 22}, false},                             // the fourth is in a hand
+        {{20, 21, 22, 47}, false},                            // the fourth is the last stock card
+        {{12, 13, 14, 15}, false},                            // a whole month in a hand
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "桐 at " << c.at[0] << ", " << c.at[1] << ", " << c.at[2]
+                                        << ", " << c.at[3]);
+        int deck[48];
+        std::fill(deck, deck + 48, -1);
+        for (int i = 0; i < 4; ++i) deck[c.at[i]] = 44 + i;
+        int next = 0;
+        for (int& card : deck) {
+            if (card != -1) continue;
+            card = 4 * (next % 11) + next / 11;
+            ++next;
+        }
+        ASSERT_EQ(next, 44);
+        EXPECT_EQ(FieldHoldsWholeMonth(deck), c.whole);
+    }
+}
+
 TEST_F(PlayTest, FourthCardOfAMonthTakesTheOtherThree) {
     SetField({4, 20, 6, 30, 7});
     SetHand(0, {5, 12});

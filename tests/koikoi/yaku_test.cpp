@@ -86,6 +86,41 @@ TEST_F(YakuTest, FourLightsWithoutTheWillowScoreShikoAloneThenTheWillowGoko) {
     EXPECT_EQ(koi.handScore, 15);
 }
 
+// After こいこい the lights already made stay made; a larger light yaku made
+// later must still push the smaller one out of the score.
+TEST_F(YakuTest, ALargerLightYakuMadeAfterKoiKoiReplacesTheSmallerOne) {
+    struct Case {
+        std::vector<int> held;  // captured before the hand goes on
+        int first, second;      // the lights taken before and after こいこい
+        int firstYaku, firstScore;
+        int finalYaku, finalScore;
+    };
+    const Case cases[] = {
+        {{0, 8}, 28, 40, YakuSanko, 6, YakuAmeshiko, 8},
+        {{0, 8}, 28, 44, YakuSanko, 6, YakuShiko, 10},
+        {{0, 8, 28}, 44, 40, YakuShiko, 10, YakuGoko, 15},
+        {{0, 8, 40}, 28, 44, YakuAmeshiko, 8, YakuGoko, 15},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "after " << c.first << " then " << c.second);
+        ResetHandState();
+        SetStock({c.first, c.second});
+        for (int card : c.held) GiveCards(0, {card});
+        Capture(0, c.first);
+        ASSERT_TRUE(koi.yakuAnnounced[0]);
+        EXPECT_EQ(AskStopOrContinue(0), 1);
+        EXPECT_EQ(Made(0), (std::vector<int>{c.firstYaku}));
+        EXPECT_EQ(koi.handScore, c.firstScore);
+
+        koi.yakuAnnounced[0] = 0;  // こいこい
+        Capture(0, c.second);
+        ASSERT_TRUE(koi.yakuAnnounced[0]);
+        FormHandScore(0);
+        EXPECT_EQ(Made(0), (std::vector<int>{c.finalYaku}));
+        EXPECT_EQ(koi.handScore, c.finalScore);
+    }
+}
+
 TEST_F(YakuTest, InoshikachoAndTwoMoreTaneScoreSix) {
     SetStock({36, 4});
     GiveCards(0, {20, 24, 12});

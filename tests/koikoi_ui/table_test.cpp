@@ -221,6 +221,8 @@ TEST_F(TableTest, HitTestsAnswerFieldSlotsEvenEmptyButOnlyHeldHandCards) {
     EXPECT_EQ(HandCardAt(HandX[0][0][2], HandY[0][0]), 2);
     EXPECT_EQ(HandCardAt(HandX[0][0][3] + 5, HandY[0][0] + 5), -1);
     EXPECT_EQ(HandCardAt(HandX[0][0][0] - 1, HandY[0][0]), -1);
+    EXPECT_EQ(HandCardAt(HandX[0][0][1], HandY[0][0] + CardHeight[0] - 1), 1);
+    EXPECT_EQ(HandCardAt(HandX[0][0][1], HandY[0][0] + CardHeight[0]), -1);
     EXPECT_EQ(FieldSlotAt(FieldX(0, 7) + CardWidth[0] - 1, FieldY(0, 7)), 7);
     EXPECT_EQ(FieldSlotAt(FieldX(0, 7) + CardWidth[0], FieldY(0, 7)), -1);
     EXPECT_EQ(FieldSlotAt(StockX[0] + 2, StockY[0] + 2), -1);

@@ -62,6 +62,48 @@ TEST_F(FlightStepsTest, OneStepIsOneFrame) {
     EXPECT_DOUBLE_EQ(f.x, 42.0);
 }
 
+TEST_F(FlightStepsTest, AFrameThatComesLateMidFlightLandsExactlyAndNeverBeyond) {
+    // The clock jumps by `late` ms while frame `lateFrame` is drawn.
+    const struct {
+        int steps;
+        uint32_t frameMs;
+        int lateFrame;
+        uint32_t late;
+    } cases[] = {
+        {200, 10, 10, 500},  // half-way, far more than the rest of the flight
+        {200, 10, 10, 90},   // one step short of the end
+        {200, 10, 10, 91},   // just the rest of the flight
+        {200, 10, 10, 92},   // one step past it
+        {200, 10, 18, 15},   // in the second last frame
+        {200, 1, 150, 60},  {20, 10, 0, 1000}, {2, 1, 0, 5},  // the last step would divide by zero
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.steps << " steps, frame " << c.lateFrame << " late by "
+                                        << c.late << " ms");
+        platform::FakeClock clock(0, 1);
+        platform::SetClock(&clock);
+        const double target = 300;
+        double x = 0;
+        int frames = 0, taken = 0, lastFrames = 0;
+        table::FlightSteps flight(c.steps, c.frameMs);
+        while (!flight.Done() && frames < 1000) {
+            const int k = flight.Next();
+            ASSERT_GE(k, 1);
+            ASSERT_GE(flight.Remaining(), 1) << "frame " << frames;
+            for (int s = 0; s < k; ++s) x += (target - x) / flight.Remaining();
+            EXPECT_LE(x, target) << "frame " << frames;
+            taken += k;
+            if (flight.IsLast()) ++lastFrames;
+            if (frames == c.lateFrame) clock.Advance(c.late);
+            ++frames;
+            flight.Advance();
+        }
+        EXPECT_EQ(taken, c.steps);
+        EXPECT_EQ(lastFrames, 1);
+        EXPECT_DOUBLE_EQ(x, target);
+    }
+}
+
 TEST(DirtyBoxTest, TheBoxCoversWhereEveryCardWasAndIs) {
     table::DirtyBox box = {640, 480, 0, 0};
     box.Add(100, 50, 30, 40);
