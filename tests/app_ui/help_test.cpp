@@ -128,7 +128,8 @@ TEST(Licence, OneLicenceNamedEverywhere) {
 }
 
 TEST(Licence, CreditsNameWhatThePlayerSeesAndHears) {
-    const std::string& credits = Page(BuildHelpBook(), "credits").html;
+    const auto book = BuildHelpBook();
+    const std::string& credits = Page(book, "credits").html;
     for (const char* name :
          {"青柳衡山", "IPA", "TimGM6mb", "さくらさくら", "GPL", "パブリックドメイン"})
         EXPECT_NE(credits.find(name), std::string::npos) << name;

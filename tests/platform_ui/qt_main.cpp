@@ -15,13 +15,3 @@ class QtEnvironment : public ::testing::Environment {
 
 [[maybe_unused]] static auto* const qtEnvironment =
     ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
-// fontconfig keeps caches for the life of the process that nobody frees;
-// those are the system's, not leaks of ours.
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n";
-}
-#endif
-#endif
