@@ -16,6 +16,9 @@ class ComRandom {
     }
     // 0 .. n - 1 for n >= 1.
     int Below(int n) { return static_cast<int>(((Next() >> 32) * static_cast<uint64_t>(n)) >> 32); }
+    // Where the sequence stands, for a kept game to go on from the same place.
+    uint64_t State() const { return state_; }
+    void Restore(uint64_t state) { state_ = state; }
 
   private:
     uint64_t state_;

@@ -7,7 +7,9 @@
 
 namespace {
 
-constexpr char FirstLine[] = "KIRABO-KEPT-GAME 1\n";
+// Version 2 carries each computer seat's own random numbers and what it has
+// seen the others lack; a file of version 1 cannot go on as it would have.
+constexpr char FirstLine[] = "KIRABO-KEPT-GAME 2\n";
 constexpr char SumWord[] = "sum ";
 // A kept game is a few kilobytes; anything much larger is not one.
 constexpr size_t MaxBytes = 1 << 20;
@@ -58,6 +60,16 @@ void SavedTextWriter::List(const char* name, const std::vector<int>& values) {
     line.push_back(static_cast<int>(values.size()));
     line.insert(line.end(), values.begin(), values.end());
     Values(name, line.data(), static_cast<int>(line.size()));
+}
+
+void SavedTextWriter::Words(const char* name, const uint64_t* words, int count) {
+    std::vector<int> halves;
+    halves.reserve(2 * static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        halves.push_back(static_cast<int>(static_cast<uint32_t>(words[i] >> 32)));
+        halves.push_back(static_cast<int>(static_cast<uint32_t>(words[i])));
+    }
+    Values(name, halves.data(), static_cast<int>(halves.size()));
 }
 
 std::string SavedTextWriter::Finish() const {
@@ -159,5 +171,14 @@ bool SavedTextReader::List(const char* name, std::vector<int>& values, int maxCo
         }
     }
     values.assign(parsed.begin() + 1, parsed.end());
+    return true;
+}
+
+bool SavedTextReader::Words(const char* name, uint64_t* words, int count) {
+    std::vector<int> halves(2 * static_cast<size_t>(count));
+    if (!Values(name, halves.data(), 2 * count, INT32_MIN, INT32_MAX)) return false;
+    for (int i = 0; i < count; ++i)
+        words[i] = uint64_t{static_cast<uint32_t>(halves[2 * i])} << 32 |
+                   static_cast<uint32_t>(halves[2 * i + 1]);
     return true;
 }

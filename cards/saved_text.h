@@ -21,6 +21,8 @@ class SavedTextWriter {
     void Value(const char* name, int value) { Values(name, &value, 1); }
     // A list of varying length: its length first, then the values.
     void List(const char* name, const std::vector<int>& values);
+    // 64-bit words, each as two values: the high half, then the low half.
+    void Words(const char* name, const uint64_t* words, int count);
     // The whole text, closed by its checksum line.
     std::string Finish() const;
 
@@ -40,6 +42,7 @@ class SavedTextReader {
         return Values(name, &value, 1, min, max);
     }
     bool List(const char* name, std::vector<int>& values, int maxCount, int min, int max);
+    bool Words(const char* name, uint64_t* words, int count);
     // Every line has been read.
     bool AtEnd() const { return ok_ && pos_ == body_.size(); }
 

@@ -6,6 +6,7 @@
 #include "app/program.h"
 #include "cards/random.h"
 #include "cards/saved_text.h"
+#include "hanaawase/com_levels.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/invariants.h"
 #include "hanaawase/state.h"
@@ -14,6 +15,7 @@ namespace {
 
 constexpr int MaxScore = 100000;
 constexpr int MaxUnlimitedHands = 99999;
+constexpr int AllMonths = (1 << 12) - 1;
 
 bool InHand(int state) {
     return state >= HanaUserTurn && state <= HanaHandEnd;
@@ -52,6 +54,7 @@ void ForEachHandArray(HanaAwaseState& s, F&& f) {
     f("yakuPoints", FlatInts(s.yakuPoints), HanaPlayers, -MaxScore, MaxScore);
     f("handScore", FlatInts(s.handScore), HanaPlayers, -MaxScore, MaxScore);
     f("deck", FlatInts(s.deck), 48, 0, 47);
+    f("lackingMonths", FlatInts(s.lackingMonths), HanaPlayers, 0, AllMonths);
 }
 
 std::string CheckScores(const HanaAwaseState& s, int state, int hands) {
@@ -106,6 +109,10 @@ void HanaWriteGame(SavedTextWriter& out) {
     out.Value("state", gameState);
     out.Value("rules", handsOption);
     out.Value("random", static_cast<int>(RandomState()));
+    // Each seat's thinking draws on its own generator, kept with the game.
+    uint64_t seats[HanaPlayers];
+    for (int p = 0; p < HanaPlayers; ++p) seats[p] = HanaComRandomOf(p).State();
+    out.Words("comRandom", seats, HanaPlayers);
     out.Value("dealer", hana.dealer);
     out.Value("handsCompleted", hana.handsCompleted);
     out.Values("totalScore", hana.totalScore, HanaPlayers);
@@ -122,9 +129,11 @@ std::string HanaReadGame(SavedTextReader& in) {
     static HanaAwaseState read;
     read = HanaAwaseState{};
     int state = 0, hands = 0, random = 0;
+    uint64_t seats[HanaPlayers] = {};
     in.Value("state", state, HanaHandStart, HanaFinalWait);
     in.Value("rules", hands, 0, 2);
     in.Value("random", random, INT32_MIN, INT32_MAX);
+    in.Words("comRandom", seats, HanaPlayers);
     in.Value("dealer", read.dealer, 0, 2);
     in.Value("handsCompleted", read.handsCompleted, 0, MaxUnlimitedHands);
     in.Values("totalScore", read.totalScore, HanaPlayers, INT32_MIN, INT32_MAX);
@@ -171,5 +180,6 @@ std::string HanaReadGame(SavedTextReader& in) {
     subState = 0;
     handsOption = hands;
     SeedRandom(static_cast<uint32_t>(random));
+    for (int p = 0; p < HanaPlayers; ++p) HanaComRandomOf(p).Restore(seats[p]);
     return "";
 }

@@ -1,8 +1,9 @@
 // A Hana-awase game written out between two turns and read back, so that a
 // game can be kept when the program ends and go on later exactly as it would
 // have: every place of every card, the yaku-watch tables the computer players
-// steer by, the scores, the dealer, the rules of the game and the random
-// generator.
+// steer by, the scores, the dealer, the rules of the game, the random
+// generator, and each seat's own: the generator its thinking draws on and the
+// months it has shown it lacks.
 #pragma once
 #include <string>
 
@@ -15,6 +16,6 @@ void HanaWriteGame(SavedTextWriter& out);
 // Reads what HanaWriteGame wrote and checks it: every value in its range,
 // every card in exactly one place, hands and stock in step with the turns,
 // totals the sums of the hand scores. On success the game, gameState
-// (subState 0), the rule setting and the random generator are those of the
+// (subState 0), the rule setting and the random generators are those of the
 // text; otherwise nothing changes and the fault is returned.
 std::string HanaReadGame(SavedTextReader& in);

@@ -6,6 +6,7 @@
 #include "app/program.h"
 #include "cards/random.h"
 #include "cards/saved_text.h"
+#include "koikoi/com_levels.h"
 #include "koikoi/invariants.h"
 #include "koikoi/state.h"
 
@@ -15,6 +16,7 @@ constexpr int MaxHandScore = 9999;
 // An unlimited game has no end of its own; this many hands is beyond any.
 constexpr int MaxUnlimitedHands = 99999;
 constexpr int PileRoom[4] = {5, 9, 10, 24};
+constexpr int AllMonths = (1 << 12) - 1;
 
 // The states a kept game can stand in: a hand to deal, the human's or the
 // computer's turn to begin, a hand to close, the game to close, a game over.
@@ -56,6 +58,7 @@ void ForEachHandArray(KoiKoiState& s, F&& f) {
     f("liveReachCardCount", FlatInts(s.liveReachCardCount),
       IntCount<decltype(s.liveReachCardCount)>(), 0, LiveReachCardCapacity);
     f("handScore", &s.handScore, 1, 0, MaxHandScore);
+    f("lackingMonths", FlatInts(s.lackingMonths), 2, 0, AllMonths);
 }
 
 std::string CheckScores(const KoiKoiState& s, int state, int hands) {
@@ -107,6 +110,9 @@ void WriteKoiKoiGame(SavedTextWriter& out) {
     int rules[3] = {handsOption, sakeOption, oyakenOption};
     out.Values("rules", rules, 3);
     out.Value("random", static_cast<int>(RandomState()));
+    // Each seat's thinking draws on its own generator, kept with the game.
+    const uint64_t seats[2] = {ComRandomOf(0).State(), ComRandomOf(1).State()};
+    out.Words("comRandom", seats, 2);
     out.Value("dealer", koi.dealer);
     out.Value("handIndex", koi.handIndex);
     out.Values("gameTotal", koi.gameTotal, 2);
@@ -124,9 +130,11 @@ std::string ReadKoiKoiGame(SavedTextReader& in) {
     static KoiKoiState read;
     read = KoiKoiState{};
     int state = 0, rules[3] = {}, random = 0;
+    uint64_t seats[2] = {};
     in.Value("state", state, 2, 7);
     in.Values("rules", rules, 3, 0, 2);
     in.Value("random", random, INT32_MIN, INT32_MAX);
+    in.Words("comRandom", seats, 2);
     in.Value("dealer", read.dealer, 0, 1);
     in.Value("handIndex", read.handIndex, 0, MaxUnlimitedHands);
     in.Values("gameTotal", read.gameTotal, 2, 0, INT32_MAX);
@@ -176,5 +184,6 @@ std::string ReadKoiKoiGame(SavedTextReader& in) {
     sakeOption = rules[1];
     oyakenOption = rules[2];
     SeedRandom(static_cast<uint32_t>(random));
+    for (int seat = 0; seat < 2; ++seat) ComRandomOf(seat).Restore(seats[seat]);
     return "";
 }

@@ -1,8 +1,9 @@
 // A Koi-Koi game written out between two turns and read back, so that a
 // game can be kept when the program ends and go on later exactly as it would
 // have: every place of every card, the scores, the dealer, the rules of the
-// game, the reach state and the computer's estimates, and the random
-// generator.
+// game, the reach state and the computer's estimates, the random generator,
+// and each seat's own: the generator its thinking draws on and the months it
+// has shown it lacks.
 #pragma once
 #include <string>
 
@@ -16,6 +17,6 @@ void WriteKoiKoiGame(SavedTextWriter& out);
 // Reads what WriteKoiKoiGame wrote and checks it: every value in its range,
 // every card in exactly one place, counts and turns in step, totals the sums
 // of the hand scores. On success the game, gameState (subState 0), the rule
-// settings and the random generator are those of the text; otherwise nothing
-// changes and the fault is returned.
+// settings and the random generators are those of the text; otherwise
+// nothing changes and the fault is returned.
 std::string ReadKoiKoiGame(SavedTextReader& in);

@@ -2,6 +2,7 @@
 // the capture pairs and the fanned piles of captured cards.
 #include "app/display.h"
 #include "app/program.h"
+#include "hanaawase/flow.h"
 #include "hanaawase/state.h"
 #include "hanaawase/tables.h"
 #include "hanaawase/ui/layout_tables.h"
@@ -190,13 +191,20 @@ void HanaPilePosition(int player, int group, int index, int count, int& outX, in
     outY = static_cast<int>(y);
 }
 
+int HanaLandedCount(int player, int group) {
+    const bool inTurn = gameState >= HanaUserTurn && gameState <= HanaCom2Turn;
+    const int fresh =
+        inTurn && player == gameState - HanaUserTurn ? hana.turnCapturedCount[group] : 0;
+    return hana.capturedCount[player][group] - fresh;
+}
+
 int HanaDrawPiles(int player) {
     const int r = resolution;
     int x, y, w, h;
     PileArea(player, x, y, w, h);
     BitBlt(pileLayer, x, y, w, h, tableBase, x, y);
     for (int group = 0; group < 4; ++group) {
-        int n = hana.capturedCount[player][group];
+        int n = HanaLandedCount(player, group);
         for (int i = 0; i < n; ++i) {
             int cx, cy;
             HanaPilePosition(player, group, i, n, cx, cy);

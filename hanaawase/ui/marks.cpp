@@ -62,7 +62,7 @@ void HanaDrawTableMarks() {
     const int r = resolution;
     for (int p = 0; p < HanaPlayers; ++p) {
         int counts[4];
-        for (int k = 0; k < 4; ++k) counts[k] = hana.capturedCount[p][k];
+        for (int k = 0; k < 4; ++k) counts[k] = HanaLandedCount(p, k);
         const platform::Rect c = HanaKindCountsRect(p);
         table::DrawKindCounts(&tableBase, c.left, c.top, counts, r, true);
     }

@@ -50,6 +50,10 @@ int HanaPresentField();
 int HanaDrawStock();
 int HanaDrawPairsOnField();
 int HanaDrawPiles(int player);
+// The cards of a captured group that have reached the pile. The turn's
+// captures are filed at once, but they lie on the field as pairs (or fly)
+// until the turn ends.
+int HanaLandedCount(int player, int group);
 int HanaShowPiles(int player);
 // Where card `index` of `count` lies in the player's pile group (top-left).
 void HanaPilePosition(int player, int group, int index, int count, int& x, int& y);

@@ -82,16 +82,16 @@ void HanaWindowView::HanaFlyCapturesToPiles(int player) {
     ::HanaFlyCapturesToPiles(player);
 }
 void HanaWindowView::HanaDrawHandCursor(int slot) {
-    if (gameState == HanaUserTurn && subState == 1 && !hanaTableMarks.userChoosing) {
-        hanaTableMarks.userChoosing = true;
-        HanaUpdateTableMarks();
-    }
+    if (subState == 1) BeginUserChoice();
     ::HanaDrawHandCursor(slot);
 }
 void HanaWindowView::HanaEraseHandCursor(int slot) {
     ::HanaEraseHandCursor(slot);
 }
 void HanaWindowView::HanaDrawFieldCursor(int fieldSlot) {
+    // The hand card's flight ended the frame; the drawn card's choice
+    // brings it back.
+    if (subState == 4) BeginUserChoice();
     ::HanaDrawFieldCursor(fieldSlot);
 }
 void HanaWindowView::HanaEraseFieldCursor(int fieldSlot) {
@@ -123,6 +123,12 @@ void HanaWindowView::HanaShowResults() {
 }
 void HanaWindowView::HanaShowGameEnd() {
     ::HanaShowGameEnd();
+}
+
+void HanaWindowView::BeginUserChoice() {
+    if (gameState != HanaUserTurn || hanaTableMarks.userChoosing) return;
+    hanaTableMarks.userChoosing = true;
+    HanaUpdateTableMarks();
 }
 
 void HanaWindowView::EndUserChoice() {

@@ -38,6 +38,8 @@ class HanaWindowView : public HanaView {
     void HanaShowGameEnd() override;
 
   private:
+    // The frame of the user's turn shows while a choice waits.
+    void BeginUserChoice();
     void EndUserChoice();
     // The field places the computer's cards went to in its current turn.
     int comPlaces_[4] = {};

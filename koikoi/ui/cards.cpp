@@ -103,6 +103,11 @@ void PilePosition(int player, int category, int index, int count, int& x, int& y
     }
 }
 
+int LandedPileCount(int player, int category) {
+    const int fresh = player == koi.playerToMove ? koi.turnCaptureCount[category] : 0;
+    return koi.pileCount[player][category] - fresh;
+}
+
 int DrawPiles(int player) {
     const int r = resolution;
     const int x0 = PileX[r][player][3], y0 = PileY[r][player];
@@ -110,7 +115,7 @@ int DrawPiles(int player) {
     const int h = 2 * PileCardHeight[r] + 1;
     platform::BitBlt(pileLayer, x0, y0, w, h, tableBase, x0, y0);
     for (int c = 0; c < 4; ++c) {
-        const int n = koi.pileCount[player][c];
+        const int n = LandedPileCount(player, c);
         for (int i = 0; i < n; ++i) {
             int x, y;
             PilePosition(player, c, i, n, x, y);

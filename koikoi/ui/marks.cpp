@@ -26,7 +26,7 @@ platform::Rect MarkStrip(int player) {
 }
 
 void Counts(int player, int counts[4]) {
-    for (int k = 0; k < 4; ++k) counts[k] = koi.pileCount[player][k];
+    for (int k = 0; k < 4; ++k) counts[k] = LandedPileCount(player, k);
 }
 
 platform::Rect Placed(platform::Rect r, int x, int centreY) {

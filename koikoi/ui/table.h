@@ -47,6 +47,9 @@ int PresentField();
 int DrawStock();
 int DrawPairsOnField();
 int DrawPiles(int player);
+// The cards of a pile that have reached it. The turn's captures are filed at
+// once, but they lie on the field as pairs (or fly) until the turn ends.
+int LandedPileCount(int player, int category);
 // Where card `index` of a pile of `count` cards of `category` lies.
 void PilePosition(int player, int category, int index, int count, int& x, int& y);
 

@@ -82,13 +82,13 @@ bool KoiKoiWindowView::MainWindowHasFocus() {
     return platform::MainWindowHasFocus();
 }
 void KoiKoiWindowView::ChooseHandCard() {
-    if (!koiui::tableMarks.humanChoosing) {
-        koiui::tableMarks.humanChoosing = true;
-        koiui::UpdateTableMarks();
-    }
+    BeginHumanChoice();
     koiui::ChooseHandCard();
 }
 void KoiKoiWindowView::ChooseFieldCard(int handSlot) {
+    // The hand card's flight ended the frame; the drawn card's choice
+    // brings it back.
+    BeginHumanChoice();
     koiui::ChooseFieldCard(handSlot);
 }
 int KoiKoiWindowView::YakuMadeDialog(int player, int comAnswer) {
@@ -107,6 +107,12 @@ void KoiKoiWindowView::ShowScoreTable() {
 }
 void KoiKoiWindowView::PlayGameResult() {
     koiui::PlayGameResult();
+}
+
+void KoiKoiWindowView::BeginHumanChoice() {
+    if (koiui::tableMarks.humanChoosing) return;
+    koiui::tableMarks.humanChoosing = true;
+    koiui::UpdateTableMarks();
 }
 
 void KoiKoiWindowView::EndHumanChoice() {

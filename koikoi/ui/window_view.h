@@ -32,6 +32,8 @@ class KoiKoiWindowView : public KoiKoiView {
     void PlayGameResult() override;
 
   private:
+    // The frame of the human's turn shows while a choice waits.
+    void BeginHumanChoice();
     void EndHumanChoice();
     // The field slots the computer's cards went to in its current turn.
     int comSlots_[4] = {};

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,8 +16,10 @@
 #include "app/shell.h"
 #include "cards/random.h"
 #include "cards/saved_text.h"
+#include "hanaawase/com_levels.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"
+#include "koikoi/com_levels.h"
 #include "koikoi/flow.h"
 #include "koikoi/self_play.h"
 #include "koikoi/state.h"
@@ -89,17 +92,32 @@ std::string TextAfter(int game, long moments, int hands = 0) {
     return KeptGameText("");
 }
 
+// Puts a right checksum under the text, its old one dropped.
+std::string Summed(std::string body) {
+    body = body.substr(0, body.rfind("sum "));
+    char sum[32];
+    std::snprintf(sum, sizeof sum, "sum %08x\n", TextChecksum(body));
+    return body + sum;
+}
+
 // Replaces the values of line `name` and puts a right checksum under it, as
 // a file written by a faulty program would have.
 std::string WithLine(const std::string& text, const std::string& name, const std::string& values) {
     size_t at = text.find("\n" + name + " ");
     EXPECT_NE(at, std::string::npos) << name;
     size_t end = text.find('\n', at + 1);
-    std::string body = text.substr(0, at + 1) + name + " " + values + text.substr(end);
-    body = body.substr(0, body.rfind("sum "));
-    char sum[32];
-    std::snprintf(sum, sizeof sum, "sum %08x\n", TextChecksum(body));
-    return body + sum;
+    return Summed(text.substr(0, at + 1) + name + " " + values + text.substr(end));
+}
+
+// The text as the former version wrote it: its own first line, without the
+// computer seats' generators and the months each seat has shown it lacks.
+std::string AsFormerVersion(const std::string& text) {
+    std::string old = "KIRABO-KEPT-GAME 1" + text.substr(text.find('\n'));
+    for (const char* name : {"comRandom", "lackingMonths"}) {
+        size_t at = old.find(std::string("\n") + name + " ");
+        if (at != std::string::npos) old.erase(at + 1, old.find('\n', at + 1) - at);
+    }
+    return Summed(old);
 }
 
 std::string Line(const std::string& text, const std::string& name) {
@@ -135,7 +153,7 @@ TEST_F(KeptGame, DamagedShortOrForeignFilesAreRefused) {
     std::string flipped = text;
     flipped[text.size() / 2] ^= 0x01;
     std::string foreign = text;
-    foreign.replace(foreign.find(" 1\n"), 3, " 2\n");
+    foreign.replace(0, foreign.find('\n'), "KIRABO-KEPT-GAME 3");
     foreign = WithLine(foreign, "state", Line(text, "state"));  // with its own checksum
     for (const std::string& bad :
          {std::string(), text.substr(0, text.size() / 2), text.substr(0, text.size() - 1), flipped,
@@ -145,6 +163,79 @@ TEST_F(KeptGame, DamagedShortOrForeignFilesAreRefused) {
         EXPECT_NE(Refusal(bad), "");
         EXPECT_EQ(koi.handIndex, 77) << "a refused file changes nothing";
     }
+}
+
+// A game kept by the former version lacks what the computers of the gentle
+// and strong levels know of their own: it cannot go on as it would have, so
+// it is refused and, at start-up, set aside like any unreadable kept game.
+TEST_F(KeptGame, AFileOfTheFormerVersionIsSetAsideAsDamaged) {
+    for (int game : {0, 1}) {
+        const std::string text = TextAfter(game, 30);
+        ASSERT_NE(text.find("\ncomRandom "), std::string::npos);
+        ASSERT_NE(text.find("\nlackingMonths "), std::string::npos);
+        const std::string former = AsFormerVersion(text);
+        EXPECT_EQ(former.find("comRandom"), std::string::npos);
+        EXPECT_NE(Refusal(former), "") << game;
+        EXPECT_EQ(Refusal(text), "") << game;
+
+        TestDataDir data;
+        ClearRecords();
+        LoadRecords();
+        data.Write("game.sav", former);
+        gameState = -1;
+        EXPECT_EQ(LoadKeptGame(), KeptGameLoad::Damaged) << game;
+        EXPECT_EQ(gameState, -1) << "nothing of it is used";
+        EXPECT_FALSE(KeptGameExists());
+        EXPECT_EQ(data.Read("game.sav.damaged"), former) << "kept as it was";
+    }
+}
+
+// The computer seats' own generators and what each seat has shown it lacks
+// come back as they were kept.
+TEST_F(KeptGame, EachSeatsOwnStateReadsBack) {
+    for (int game : {0, 1}) {
+        const std::string text = TextAfter(game, 30);
+        const int seats = game == 0 ? 2 : 3;
+        std::string generators, lacking;
+        for (int seat = 0; seat < seats; ++seat) {
+            generators +=
+                (seat ? " " : "") + std::to_string(-1 - seat) + " " + std::to_string(1000 + seat);
+            lacking += (seat ? " " : "") + std::to_string(0x801 + seat);
+        }
+        std::string kept =
+            WithLine(WithLine(text, "comRandom", generators), "lackingMonths", lacking);
+        ASSERT_EQ(Refusal(kept), "") << game;
+        for (int seat = 0; seat < seats; ++seat) {
+            ComRandom& rng = game == 0 ? ComRandomOf(seat) : HanaComRandomOf(seat);
+            EXPECT_EQ(rng.State(), (uint64_t{0xFFFFFFFFu - seat} << 32) | (1000u + seat)) << seat;
+            const int months = game == 0 ? koi.lackingMonths[seat] : hana.lackingMonths[seat];
+            EXPECT_EQ(months, 0x801 + seat) << seat;
+        }
+        EXPECT_EQ(KeptGameText(""), kept);
+        // Beyond the twelve months is no month at all.
+        EXPECT_NE(Refusal(WithLine(kept, "lackingMonths", seats == 2 ? "4096 0" : "0 4096 0")), "");
+    }
+}
+
+// The kept-game fuzzer starts from these files: they must be whole kept
+// games of this version, or it only ever tries the refusals.
+TEST_F(KeptGame, TheFuzzersSeedFilesAreSoundKeptGames) {
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(KIRABO_KEPT_GAME_CORPUS)) {
+        std::string bytes;
+        ASSERT_TRUE(platform::ReadFileBytes(entry.path().string(), 1 << 20, bytes));
+        EXPECT_EQ(Refusal(bytes), "") << entry.path();
+        // Written again, it is the same text but for the records' checksum.
+        const std::string again = KeptGameText("");
+        EXPECT_EQ(Line(again, "comRandom"), Line(bytes, "comRandom")) << entry.path();
+        auto game = [](const std::string& text) {
+            const size_t from = text.find("\nstate ");
+            return text.substr(from, text.rfind("sum ") - from);
+        };
+        EXPECT_EQ(game(again), game(bytes)) << entry.path();
+        ++files;
+    }
+    EXPECT_GE(files, 4);
 }
 
 // Whole checksummed files whose table cannot be.

@@ -30,27 +30,47 @@ bool FileExists(const std::string& path) {
     return access(path.c_str(), F_OK) == 0;
 }
 
-// Cuts the game of `args` after every keepable moment in turn until the
-// game ends before the cut; returns how many cuts were tried.
-int CutEverywhere(const std::string& args) {
+// "" when the traces agree, else the first line where they part.
+std::string FirstDifference(const std::string& got, const std::string& want) {
+    if (got == want) return "";
+    size_t line = 1, at = 0;
+    while (at < got.size() && at < want.size() && got[at] == want[at])
+        if (got[at++] == '\n') ++line;
+    auto lineAt = [](const std::string& text, size_t pos) {
+        size_t begin = text.rfind('\n', pos == 0 ? 0 : pos - 1);
+        begin = begin == std::string::npos || pos == 0 ? 0 : begin + 1;
+        return text.substr(begin, text.find('\n', begin) - begin);
+    };
+    return "line " + std::to_string(line) + ": \"" + lineAt(got, at) + "\" instead of \"" +
+           lineAt(want, at) + "\"";
+}
+
+// Cuts the game of `args` after every `step`-th keepable moment in turn
+// until the game ends before the cut; returns how many cuts were tried.
+int CutEvery(const std::string& args, int step) {
     const std::string keep = KeepPath();
     const std::string whole = RunSim(args + " --trace");
     int cuts = 0;
-    for (int k = 1;; ++k) {
+    for (int k = 1;; k += step) {
         std::remove(keep.c_str());
         std::string head =
             RunSim(args + " --trace --stop-after " + std::to_string(k) + " --keep " + keep);
         if (!FileExists(keep)) {
-            EXPECT_EQ(head, whole) << args << " run to its end";
+            EXPECT_EQ(FirstDifference(head, whole), "") << args << " run to its end";
             break;
         }
         std::string tail = RunSim(args + " --trace --resume " + keep);
-        EXPECT_EQ(head + tail, whole) << args << " cut after " << k;
-        if (head + tail != whole) break;
+        const std::string difference = FirstDifference(head + tail, whole);
+        EXPECT_EQ(difference, "") << args << " cut after " << k;
+        if (!difference.empty()) break;
         ++cuts;
     }
     std::remove(keep.c_str());
     return cuts;
+}
+
+int CutEverywhere(const std::string& args) {
+    return CutEvery(args, 1);
 }
 
 TEST(SimResume, KoiKoiGoesOnAlikeFromEveryCut) {
@@ -66,6 +86,24 @@ TEST(SimResume, HanaAwaseGoesOnAlikeFromEveryCut) {
     cuts += CutEverywhere("hanaawase --seed 21 --hands 6 --human first");
     cuts += CutEverywhere("hanaawase --seed 22 --hands 6 --human last");
     EXPECT_GT(cuts, 200);
+}
+
+// The computers of the other levels think with their own random numbers and
+// with the months they have seen the other players lack; a kept game carries
+// both, so a resumed game goes on as the uninterrupted one at those levels too.
+TEST(SimResume, StrongComputersGoOnAlikeFromCuts) {
+    int cuts = 0;
+    cuts += CutEvery("koikoi --seed 11 --hands 6 --level strong --human first", 5);
+    cuts += CutEvery("koikoi --seed 14 --hands 6 --sake 2 --level strong --human last", 13);
+    cuts += CutEvery("hanaawase --seed 24 --hands 6 --level strong --human last", 13);
+    EXPECT_GT(cuts, 30);
+}
+
+TEST(SimResume, GentleComputersGoOnAlikeFromCuts) {
+    int cuts = 0;
+    cuts += CutEvery("koikoi --seed 11 --hands 6 --level gentle --human first", 3);
+    cuts += CutEvery("hanaawase --seed 21 --hands 6 --level gentle --human last", 3);
+    EXPECT_GT(cuts, 40);
 }
 
 // A cut in the second game of a run: the resumed run finishes it and plays

@@ -1,7 +1,8 @@
 // Not a test: plays a game of each kind in the real window and saves
 // screenshots at the moments a player reads the table: while choosing, while
 // a computer's play is on show, in the yaku dialogs, after a こいこい, over
-// the end-of-hand score tables.
+// the end-of-hand score tables, and while the drawn card chooses between two
+// field cards, before and after a change of background rebuilds the table.
 //   table_shots OUTDIR koikoi|hanaawase RESOLUTION(0-2) BACKGROUND(0-2) SEED
 // Run under xvfb-run; every picture is the main window with its dialogs.
 #include <unistd.h>
@@ -16,6 +17,7 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/startup.h"
+#include "assets/menu.h"
 #include "cards/random.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"
@@ -33,6 +35,20 @@ namespace {
 
 std::string outDir, prefix;
 std::map<std::string, int> taken;
+
+void Shot(const std::string& name);
+
+// The drawn card waits for one of two field cards while the turn's first
+// capture still lies on the field: the table as it is, then rebuilt on
+// another background, then the background as it was.
+void ShootRebuildDuringTheDrawnCardsChoice(bool pairOnField) {
+    if (!pairOnField || taken["7-drawn-choice"]) return;
+    Shot("7-drawn-choice");
+    const int background = backgroundChoice;
+    platform::SendCommand(cmd::Background1 + (background + 1) % 3);
+    Shot("7-drawn-choice-rebuilt");
+    platform::SendCommand(cmd::Background1 + background);
+}
 
 // Once per name.
 void Shot(const std::string& name) {
@@ -95,6 +111,11 @@ void PlayKoiKoi() {
         } else if (gameState == 3 && (subState == 2 || subState == 4)) {
             const int h = subState == 2 ? koi.selectedHandSlot : 8;
             if (koi.matchCount[0][h] != 2) continue;
+            if (subState == 4) {
+                bool pair = false;
+                for (auto& p : koi.capturePairs) pair = pair || p[0] != -1;
+                ShootRebuildDuringTheDrawnCardsChoice(pair);
+            }
             const int f = koi.matchSlots[0][h][1];
             input.OnLeftButtonDown(koiui::FieldX(r, f) + 5, koiui::FieldY(r, f) + 5);
         } else if (gameState == 7) {
@@ -137,6 +158,11 @@ void PlayHanaAwase() {
             centre(HanaHandX[r][0][slot], HanaHandY[r][0][slot]);
         } else if (gameState == HanaUserTurn && (subState == 2 || subState == 4)) {
             const int slot = subState == 2 ? hana.chosenHandSlot : HanaDrawnSlot;
+            if (subState == 4 && hana.matchCount[0][slot] == 2) {
+                bool pair = false;
+                for (auto& p : hana.capturePairs) pair = pair || p[0] != -1;
+                ShootRebuildDuringTheDrawnCardsChoice(pair);
+            }
             const int place = hana.matchSlots[0][slot][1];
             centre(HanaFieldX[r][place], HanaFieldY[r][place]);
             centre(HanaFieldX[r][place], HanaFieldY[r][place]);

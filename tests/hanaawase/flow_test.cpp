@@ -236,18 +236,25 @@ TEST_F(HanaFlowTest, AnUnknownStateIsLeftAlone) {
     gameState = -1;
 }
 
-// A click given before the user's turn begins (during the deal or the
-// computers' turns) plays no card when the turn starts.
-TEST_F(HanaFlowTest, AClickGivenBeforeTheTurnBeginsIsDropped) {
+// A click or an Enter given before the user's turn begins (during the deal
+// or the computers' turns) plays no card when the turn starts.
+TEST_F(HanaFlowTest, InputGivenBeforeTheTurnBeginsIsDropped) {
     PointerView view;
     SetHanaView(&view);
-    SetUpUsersTurnWithTwoMatches();
-    view.handSlot = 1;
-    pointerMoved = 1;
-    pointerClicked = 1;
-    HanaAwaseStep();  // the turn starts
-    HanaAwaseStep();
-    EXPECT_EQ(subState, 1);
-    EXPECT_EQ(hana.chosenHandSlot, -1);
+    for (bool enter : {false, true}) {
+        SetUpUsersTurnWithTwoMatches();
+        hana.chosenHandSlot = -1;
+        view.handSlot = 1;
+        pointerMoved = 1;
+        pointerClicked = enter ? 0 : 1;
+        choiceConfirmed = enter ? 1 : 0;
+        HanaAwaseStep();  // the turn starts
+        HanaAwaseStep();
+        HanaAwaseStep();
+        EXPECT_EQ(gameState, HanaUserTurn) << enter;
+        EXPECT_EQ(subState, 1) << enter;
+        EXPECT_EQ(hana.chosenHandSlot, -1) << enter;
+        EXPECT_EQ(hana.handCount[0], 3) << enter;
+    }
     SetHanaView(nullptr);
 }

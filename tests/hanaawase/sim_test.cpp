@@ -99,6 +99,9 @@ TEST(HanaSim, BadArgumentsAreRefused) {
     EXPECT_NE(RunSim("--games 1").status, 0);  // no seed
     EXPECT_NE(RunSim("--seed 1 --hands 7").status, 0);
     EXPECT_NE(RunSim("--seed 1 --human middle").status, 0);
+    EXPECT_NE(RunSim("--seed 1 --level hard").status, 0);
+    EXPECT_NE(RunSim("--seed 1 --level strong,normal,normal").status, 0);
+    EXPECT_NE(RunSim("--seed 1 --level").status, 0);
 }
 
 namespace {
@@ -120,6 +123,27 @@ TEST(HanaSim, DefaultComputerTracesArePinned) {
     SimRun last = RunSim("--seed 7 --games 5 --trace --human last");
     EXPECT_EQ(last.output.size(), 71503u);
     EXPECT_EQ(Fnv1a(last.output), 0x9e638d3ba2d9a927ull);
+    // Asked for by name, the default level plays the same games.
+    SimRun normal = RunSim("--seed 42 --games 5 --trace --human first --level normal");
+    EXPECT_EQ(Fnv1a(normal.output), 0x3abcf14186ae0f73ull);
+}
+
+// --level puts ＣＯＭ１ and ＣＯＭ２ at another level: the same first deal,
+// other plays.
+TEST(HanaSim, TheLevelChangesTheComputersPlayButNotTheDeal) {
+    const std::string args = "--seed 42 --games 1 --trace --human first";
+    const std::string normal = RunSim(args).output;
+    auto firstDeal = [](const std::string& trace) {
+        const size_t at = trace.find("hand 0 ");
+        return at == std::string::npos ? std::string()
+                                       : trace.substr(at, trace.find('\n', at) - at);
+    };
+    ASSERT_NE(firstDeal(normal), "");
+    for (const char* level : {"gentle", "strong"}) {
+        SimRun run = RunSim(args + " --level " + level);
+        EXPECT_NE(run.output, normal) << level;
+        EXPECT_EQ(firstDeal(run.output), firstDeal(normal)) << level;
+    }
 }
 
 TEST(HanaSim, ArenaReportsEverySeat) {

@@ -146,6 +146,9 @@ TEST(KoiKoiSim, BadArgumentsAreRefused) {
     EXPECT_NE(RunSim("--seed 1 --hands 7").status, 0);
     EXPECT_NE(RunSim("--seed 1 --human middle").status, 0);
     EXPECT_NE(RunSim("--seed 1 --sake").status, 0);
+    EXPECT_NE(RunSim("--seed 1 --level hard").status, 0);
+    EXPECT_NE(RunSim("--seed 1 --level strong,normal").status, 0);
+    EXPECT_NE(RunSim("--seed 1 --level").status, 0);
 }
 
 }  // namespace
@@ -178,6 +181,28 @@ TEST(KoiKoiSim, DefaultComputerTracesArePinned) {
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.out.size(), p.size) << p.args;
         EXPECT_EQ(Fnv1a(run.out), p.hash) << p.args;
+    }
+    // Asked for by name, the default level plays the same games.
+    SimRun normal = RunSim(std::string(pinned[0].args) + " --level normal");
+    EXPECT_EQ(Fnv1a(normal.out), pinned[0].hash);
+}
+
+// --level puts the computer at another level: the same first deal, other
+// plays.
+TEST(KoiKoiSim, TheLevelChangesTheComputersPlayButNotTheDeal) {
+    const std::string args = "--seed 42 --games 1 --trace --human first";
+    const std::string normal = RunSim(args).out;
+    auto firstDeal = [](const std::string& trace) {
+        const size_t at = trace.find("hand 0 ");
+        return at == std::string::npos ? std::string()
+                                       : trace.substr(at, trace.find('\n', at) - at);
+    };
+    ASSERT_NE(firstDeal(normal), "");
+    for (const char* level : {"gentle", "strong"}) {
+        SimRun run = RunSim(args + " --level " + level);
+        EXPECT_EQ(run.status, 0) << level;
+        EXPECT_NE(run.out, normal) << level;
+        EXPECT_EQ(firstDeal(run.out), firstDeal(normal)) << level;
     }
 }
 

@@ -1,13 +1,15 @@
-// kirabo-sim hanaawase --seed S [--games N] [--hands 6|12] [--human first|last] [--trace]
-//                      [--check] [--stop-after K --keep FILE] [--resume FILE]
+// kirabo-sim hanaawase --seed S [--games N] [--hands 6|12] [--human first|last]
+//                      [--level LEVEL] [--trace] [--check]
+//                      [--stop-after K --keep FILE] [--resume FILE]
 // kirabo-sim hanaawase --seats LEVEL,LEVEL,LEVEL --seed S [--games N] [--hands 6|12]
 //
 // Plays Hana-awase games headless through HanaAwaseStep. The user's side is
 // a fixed policy (`first`: hand slot 0 and the lower of two field cards;
 // `last`: the last hand card and the higher place); ＣＯＭ１ and ＣＯＭ２ play
-// as in the game. Dialogs are acknowledged at once. With --trace every deal,
-// play, made yaku and settlement is printed, one line each; otherwise one
-// summary line with the speed.
+// as in the game, at --level gentle, normal (unless given) or strong.
+// Dialogs are acknowledged at once. With --trace every deal, play, made yaku
+// and settlement is printed, one line each; otherwise one summary line with
+// the speed.
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -41,14 +43,15 @@ struct SimOptions {
     bool trace = false;
     bool check = false;  // verify every turn and every settled hand
     KeepOptions keep;
+    int level = 1;                // ＣＯＭ１'s and ＣＯＭ２'s, with --level
     int seats[3] = {-1, -1, -1};  // levels, with --seats: an arena instead
 };
 
 int Usage() {
     std::fprintf(stderr,
                  "usage: kirabo-sim hanaawase --seed S [--games N] [--hands 6|12] "
-                 "[--human first|last] [--trace] [--check] [--stop-after K --keep FILE] "
-                 "[--resume FILE]\n"
+                 "[--human first|last] [--level LEVEL] [--trace] [--check] "
+                 "[--stop-after K --keep FILE] [--resume FILE]\n"
                  "       kirabo-sim hanaawase --seats LEVEL,LEVEL,LEVEL --seed S [--games N] "
                  "[--hands 6|12]\n");
     return 2;
@@ -94,6 +97,8 @@ bool ParseOptions(int argc, char** argv, SimOptions& options) {
             }
         } else if (std::strcmp(arg, "--seats") == 0) {
             if (ParseSeats(value, options.seats, 3) != 3) return false;
+        } else if (std::strcmp(arg, "--level") == 0) {
+            if (ParseSeats(value, &options.level, 1) != 1) return false;
         } else if (std::strcmp(arg, "--human") == 0) {
             if (std::strcmp(value, "first") == 0) {
                 options.humanFirst = true;
@@ -214,6 +219,7 @@ int RunHanaAwaseSim(int argc, char** argv) {
     platform::FakeClock clock(options.seed, 1000);
     platform::SetClock(&clock);
 
+    comLevel = options.level;
     TraceView view(options.trace);
     view.check = options.check;
     SetHanaView(&view);

@@ -2,10 +2,14 @@
 // human's side played by a fixed policy, the computer by its own rules.
 //
 //   kirabo-sim koikoi --seed S [--games N] [--hands 6|12] [--sake 0|1|2]
-//                     [--oyaken 0|1] [--human first|last] [--trace] [--check]
-//                     [--stop-after K --keep FILE] [--resume FILE]
+//                     [--oyaken 0|1] [--human first|last] [--level LEVEL]
+//                     [--trace] [--check] [--stop-after K --keep FILE]
+//                     [--resume FILE]
 //   kirabo-sim koikoi --seats LEVEL,LEVEL --seed S [--games N] [--hands 6|12]
 //                     [--sake 0|1|2] [--oyaken 0|1]
+//
+// --level sets the computer's level (gentle, normal, strong; normal unless
+// given), as the menu does in the window.
 //
 // --seats plays both seats by computer levels (gentle, normal, strong) and
 // prints the arena's summary instead (koikoi_arena.cpp).
@@ -48,6 +52,7 @@ struct Options {
     bool trace = false;
     bool check = false;
     KeepOptions keep;
+    int level = 1;            // the computer's, with --level
     int seats[2] = {-1, -1};  // levels, with --seats
 };
 
@@ -90,6 +95,8 @@ bool ParseOptions(int argc, char** argv, Options& o) {
             o.oyaken = static_cast<int>(v);
         } else if (std::strcmp(arg, "--seats") == 0) {
             if (!value || ParseSeats(value, o.seats, 2) != 2) return false;
+        } else if (std::strcmp(arg, "--level") == 0) {
+            if (!value || ParseSeats(value, &o.level, 1) != 1) return false;
         } else if (std::strcmp(arg, "--human") == 0) {
             if (!value || (std::strcmp(value, "first") != 0 && std::strcmp(value, "last") != 0))
                 return false;
@@ -186,7 +193,7 @@ int RunKoiKoiSim(int argc, char** argv) {
     if (!ParseOptions(argc, argv, o)) {
         std::fprintf(stderr,
                      "usage: kirabo-sim koikoi --seed S [--games N] [--hands 6|12] [--sake 0|1|2]"
-                     " [--oyaken 0|1] [--human first|last] [--trace] [--check]"
+                     " [--oyaken 0|1] [--human first|last] [--level LEVEL] [--trace] [--check]"
                      " [--stop-after K --keep FILE] [--resume FILE]\n"
                      "       kirabo-sim koikoi --seats LEVEL,LEVEL --seed S [--games N] ...\n");
         return 2;
@@ -198,6 +205,7 @@ int RunKoiKoiSim(int argc, char** argv) {
     soundEffectsOn = 0;
     showCapturableOn = 0;
     if (o.seats[0] >= 0) return RunKoiKoiArena(o.seats, o.seed, o.games);
+    comLevel = o.level;
     platform::SetClock(&instantClock);
     SeedRandom(o.seed);
 

@@ -1,0 +1,177 @@
+// The table rebuilt (a new background or resolution) in the middle of the
+// user's turn, while the drawn card waits for one of its two field cards:
+// every card shows once, where it lies, and the frame of the user's turn
+// stays up through every choice of the turn.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+#include "hanaawase/flow.h"
+#include "hanaawase/ui/marks.h"
+#include "hanaawase/ui/window_view.h"
+#include "solid_table.h"
+#include "table/marks.h"
+
+namespace {
+
+class HanaTurnRebuildTest : public PerResolution {
+  protected:
+    void SetUp() override {
+        PerResolution::SetUp();
+        SetHanaView(&HanaTheWindowView());
+        // 松に鶴 (0) takes the 松 on the field; the drawn 梅に鶯 (4) may take
+        // either 梅. Everyone has taken cards in earlier turns. The pair
+        // lies away from the stock, which a pair on place 0 would overlap.
+        SetHand(0, {0, 17, 21, 25, 29, 33, 37});
+        SetHand(1, {2, 10, 18, 22, 26, 30, 34});
+        SetHand(2, {3, 11, 19, 23, 27, 31, 35});
+        SetField({44, 1, 5, 45, 6, 46, 40, 41});
+        SetStock({4, 13, 14, 47, 42});
+        GiveCaptured(0, {8, 12, 7});
+        GiveCaptured(1, {20, 24});
+        GiveCaptured(2, {28, 32});
+        pointerMoved = pointerClicked = choiceConfirmed = cancelRequested = 0;
+        gameState = HanaHandStart;
+        HanaTheWindowView().HanaDrawPanel();
+        for (int p = 0; p < HanaPlayers; ++p) {
+            HanaDrawPiles(p);
+            HanaDrawHand(p);
+        }
+        gameState = HanaUserTurn;
+        subState = 0;
+        HanaRedrawTable();
+    }
+    void TearDown() override {
+        SetHanaView(nullptr);
+        HanaClearTableMarks();
+        PerResolution::TearDown();
+    }
+
+    // Plays 松に鶴 and draws: the drawn card waits for its field card.
+    static void PlayUpToTheDrawnCardsChoice() {
+        HanaUserTurnStep();  // the turn starts
+        cursorSlot = 0;
+        choiceConfirmed = 1;
+        while (subState != 4) HanaUserTurnStep();
+        HanaUserTurnStep();
+        ASSERT_EQ(subState, 4);
+        ASSERT_EQ(hana.matchCount[0][HanaDrawnSlot], 2);
+    }
+
+    // The cards whose picture, upright or turned, shows anywhere in the
+    // rectangles (right and bottom edges included).
+    static std::set<int> CardsShownIn(const std::vector<HanaRect>& rects) {
+        std::set<int> shown;
+        for (const HanaRect& r : rects)
+            for (int y = std::max(r.top, 0); y <= std::min(r.bottom, ClientHeight[resolution] - 1);
+                 ++y)
+                for (int x = std::max(r.left, 0);
+                     x <= std::min(r.right, ClientWidth[resolution] - 1); ++x) {
+                    const platform::Color c = At(x, y);
+                    for (int card = 0; card < 48; ++card)
+                        if (c == FaceColour(card) || c == AnticlockwiseColour(card) ||
+                            c == ClockwiseColour(card))
+                            shown.insert(card);
+                }
+        return shown;
+    }
+    // Where an upright card at x, y lies.
+    static HanaRect CardAt(int x, int y) {
+        return {x, y, x + CardWidth[resolution] - 1, y + CardHeight[resolution] - 1};
+    }
+    static std::set<int> Cards(const int* cards, int count) {
+        std::set<int> set;
+        for (int i = 0; i < count; ++i)
+            if (cards[i] != -1) set.insert(cards[i]);
+        return set;
+    }
+
+    // Every part of the table shows exactly the cards that lie there: the
+    // user's hand, the field with the turn's pairs, the drawn card on the
+    // stock and each pile with only the cards that have reached it.
+    static void ExpectEveryCardShownOnce() {
+        const int r = resolution;
+        std::vector<HanaRect> hand;
+        for (int slot = 0; slot < 7; ++slot)
+            hand.push_back(CardAt(HanaHandX[r][0][slot], HanaHandY[r][0][slot]));
+        EXPECT_EQ(CardsShownIn(hand), Cards(hana.hands[0], HanaDrawnSlot));
+        std::vector<HanaRect> field;
+        std::set<int> onField;
+        for (int f = 0; f < HanaFieldSlots; ++f) {
+            const int x = HanaFieldX[r][f], y = HanaFieldY[r][f];
+            field.push_back(CardAt(x, y));
+            if (hana.capturePairs[f][0] != -1)
+                field.push_back(CardAt(x + PairOffset[r], y + PairOffset[r]));
+            if (hana.field[f] != -1) onField.insert(hana.field[f]);
+            for (int card : hana.capturePairs[f])
+                if (card != -1) onField.insert(card);
+        }
+        EXPECT_EQ(CardsShownIn(field), onField);
+        EXPECT_EQ(CardsShownIn({CardAt(HanaStockX[r], HanaStockY[r])}),
+                  std::set<int>{hana.hands[0][HanaDrawnSlot]});
+        for (int p = 0; p < HanaPlayers; ++p) {
+            std::set<int> landed;
+            for (int k = 0; k < HanaKinds; ++k) {
+                const int n = hana.capturedCount[p][k] - (p == 0 ? hana.turnCapturedCount[k] : 0);
+                for (int i = 0; i < n; ++i) landed.insert(hana.captured[p][k][i]);
+            }
+            EXPECT_EQ(CardsShownIn({hanaLayout.pileAreaRects[p]}), landed) << "pile " << p;
+        }
+    }
+
+    // The gold frame of the user's turn round the name.
+    static bool TurnFrameShown() {
+        const platform::Rect label = HanaNameLabelRect(0);
+        const platform::Rect frame = table::TurnMarkRect(label, resolution);
+        const platform::Color gold = table::PlayerMarkColor(0, 3);
+        for (int y = frame.top; y < frame.bottom; ++y)
+            for (int x = frame.left; x < frame.right; ++x)
+                if (y < label.top || y >= label.bottom || x < label.left || x >= label.right)
+                    if (At(x, y) == gold) return true;
+        return false;
+    }
+};
+
+}  // namespace
+
+TEST_P(HanaTurnRebuildTest, ARebuildWhileTheDrawnCardChoosesShowsEveryCardOnce) {
+    PlayUpToTheDrawnCardsChoice();
+    // 松に鶴 and the 松 it took still lie on the field as a pair.
+    ASSERT_EQ(hana.capturePairs[1][0], 0);
+    ASSERT_EQ(hana.capturePairs[1][1], 1);
+    ExpectEveryCardShownOnce();
+    HanaRebuildTable();
+    ExpectEveryCardShownOnce();
+    // The choice goes on and the turn ends with the pair in the pile.
+    choiceConfirmed = 1;
+    while (gameState == HanaUserTurn) HanaUserTurnStep();
+    HanaRebuildTable();
+    std::set<int> pile;
+    for (int k = 0; k < HanaKinds; ++k)
+        for (int i = 0; i < hana.capturedCount[0][k]; ++i) pile.insert(hana.captured[0][k][i]);
+    EXPECT_EQ(CardsShownIn({hanaLayout.pileAreaRects[0]}), pile);
+    EXPECT_EQ(pile.count(0) + pile.count(1) + pile.count(4), 3u);
+}
+
+TEST_P(HanaTurnRebuildTest, TheTurnFrameStaysThroughEveryChoiceOfTheTurn) {
+    EXPECT_FALSE(TurnFrameShown());
+    HanaUserTurnStep();  // the turn starts
+    HanaUserTurnStep();
+    EXPECT_TRUE(TurnFrameShown()) << "choosing a hand card";
+    cursorSlot = 0;
+    choiceConfirmed = 1;
+    while (subState != 4) HanaUserTurnStep();
+    HanaUserTurnStep();
+    ASSERT_EQ(subState, 4);
+    EXPECT_TRUE(hanaTableMarks.userChoosing);
+    EXPECT_TRUE(TurnFrameShown()) << "choosing the drawn card's field card";
+    HanaRebuildTable();
+    EXPECT_TRUE(TurnFrameShown()) << "after a rebuild";
+    choiceConfirmed = 1;
+    while (gameState == HanaUserTurn) HanaUserTurnStep();
+    EXPECT_FALSE(hanaTableMarks.userChoosing);
+    EXPECT_FALSE(TurnFrameShown()) << "the computers' turn";
+}
+
+INSTANTIATE_TEST_SUITE_P(Resolutions, HanaTurnRebuildTest, ::testing::Values(0, 1, 2));
