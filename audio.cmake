@@ -1,15 +1,10 @@
 # Music and sound effects.
 #
-#   kirabo_sounds  the seven effects, synthesized by code (no dependencies)
 #   kirabo_midi    the note-data reader and MIDI writer; kirabo-midi, the tool
 #                  that writes the four tunes beside the program at build time
 #   kirabo_audio   the music player and the effects over SDL2_mixer (silent
 #                  when SDL2_mixer is not available at build time)
 include(GNUInstallDirs)
-
-add_library(kirabo_sounds STATIC
-  assets/sounds/synth.cpp assets/sounds/effects.cpp assets/sounds/wave_file.cpp)
-kirabo_warnings(kirabo_sounds)
 
 add_library(kirabo_midi STATIC tools/midi/score.cpp tools/midi/smf.cpp)
 kirabo_warnings(kirabo_midi)

@@ -1,7 +1,7 @@
 // Resolution and background changes from the menu.
-#include "app/display.h"
+#include "app/core/program.h"
+#include "app/display/display.h"
 #include "app/games.h"
-#include "app/program.h"
 #include "platform/window.h"
 
 namespace {

@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
-#include "app/program.h"
-#include "app/records.h"
-#include "app/shell.h"
-#include "app/storage.h"
+#include "app/core/program.h"
+#include "app/core/records.h"
+#include "app/core/shell.h"
+#include "app/core/storage.h"
 #include "cards/saved_text.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/saved_game.h"

@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "app/core/program.h"
 #include "app/games.h"
 #include "app/preferences.h"
-#include "app/program.h"
 #include "assets/menu.h"
 #include "platform/window.h"
 

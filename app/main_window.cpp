@@ -1,9 +1,9 @@
 #include "app/main_window.h"
 
-#include "app/display.h"
+#include "app/core/program.h"
+#include "app/core/shell.h"
+#include "app/display/display.h"
 #include "app/games.h"
-#include "app/program.h"
-#include "app/shell.h"
 #include "platform/window.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <atomic>
 
-#include "app/program.h"
+#include "app/core/program.h"
 #include "assets/sounds/sounds.h"
 #include "platform/audio.h"
 #include "platform/files.h"

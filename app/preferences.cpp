@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/program.h"
-#include "app/storage.h"
+#include "app/core/program.h"
+#include "app/core/storage.h"
 #include "platform/files.h"
 #include "platform/ini_file.h"
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/program.h"
-#include "app/records.h"
+#include "app/core/program.h"
+#include "app/core/records.h"
 #include "assets/dialogs.h"
 #include "platform/i18n.h"
 

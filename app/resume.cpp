@@ -1,9 +1,9 @@
 #include "app/resume.h"
 
+#include "app/core/program.h"
 #include "app/games.h"
 #include "app/kept_game.h"
 #include "app/music.h"
-#include "app/program.h"
 #include "assets/menu.h"
 #include "platform/dialog.h"
 #include "platform/window.h"

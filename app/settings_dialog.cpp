@@ -1,6 +1,6 @@
 #include "app/settings_dialog.h"
 
-#include "app/program.h"
+#include "app/core/program.h"
 #include "assets/dialogs.h"
 
 using namespace settings_ids;

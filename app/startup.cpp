@@ -3,17 +3,17 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include "app/display.h"
+#include "app/core/program.h"
+#include "app/core/records.h"
+#include "app/core/settings.h"
+#include "app/core/storage.h"
+#include "app/display/display.h"
 #include "app/games.h"
 #include "app/language.h"
 #include "app/main_window.h"
 #include "app/music.h"
 #include "app/preferences.h"
-#include "app/program.h"
-#include "app/records.h"
 #include "app/resume.h"
-#include "app/settings.h"
-#include "app/storage.h"
 #include "app/window_shell.h"
 #include "assets/catalogue.h"
 #include "assets/menu.h"

@@ -1,8 +1,8 @@
 #include "app/window_shell.h"
 
+#include "app/core/program.h"
 #include "app/kept_game.h"
 #include "app/music.h"
-#include "app/program.h"
 #include "platform/dialog.h"
 #include "platform/event_loop.h"
 #include "platform/i18n.h"

@@ -1,7 +1,7 @@
 #include "hanaawase/deal.h"
 
-#include "app/program.h"
-#include "app/shell.h"
+#include "app/core/program.h"
+#include "app/core/shell.h"
 #include "cards/random.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"

@@ -1,8 +1,8 @@
 #include "hanaawase/flow.h"
 
-#include "app/program.h"
-#include "app/records.h"
-#include "app/shell.h"
+#include "app/core/program.h"
+#include "app/core/records.h"
+#include "app/core/shell.h"
 #include "cards/random.h"
 #include "hanaawase/com_levels.h"
 #include "hanaawase/deal.h"

@@ -1,6 +1,6 @@
 #include "hanaawase/play.h"
 
-#include "app/program.h"
+#include "app/core/program.h"
 #include "hanaawase/com_levels.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"

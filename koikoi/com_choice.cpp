@@ -1,5 +1,5 @@
 // Which card the computer plays, and which of two field cards it takes.
-#include "app/program.h"
+#include "app/core/program.h"
 #include "cards/cards.h"
 #include "koikoi/card_sets.h"
 #include "koikoi/com.h"

@@ -1,6 +1,6 @@
 // Which card the computer throws away when nothing can be captured: the
 // one whose month gives either player the least towards a yaku.
-#include "app/program.h"
+#include "app/core/program.h"
 #include "cards/cards.h"
 #include "koikoi/com.h"
 #include "koikoi/state.h"

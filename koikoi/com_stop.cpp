@@ -1,4 +1,4 @@
-#include "app/program.h"
+#include "app/core/program.h"
 #include "cards/random.h"
 #include "koikoi/com.h"
 #include "koikoi/rules.h"

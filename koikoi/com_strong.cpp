@@ -5,7 +5,7 @@
 // lives in fixed arrays on the stack: a rollout allocates nothing.
 #include <bit>
 
-#include "app/program.h"
+#include "app/core/program.h"
 #include "cards/rollout_search.h"
 #include "koikoi/com_levels.h"
 #include "koikoi/rules.h"

@@ -1,5 +1,5 @@
-#include "app/program.h"
-#include "app/shell.h"
+#include "app/core/program.h"
+#include "app/core/shell.h"
 #include "cards/cards.h"
 #include "cards/random.h"
 #include "koikoi/rules.h"

@@ -1,8 +1,8 @@
 #include "koikoi/flow.h"
 
-#include "app/program.h"
-#include "app/records.h"
-#include "app/shell.h"
+#include "app/core/program.h"
+#include "app/core/records.h"
+#include "app/core/shell.h"
 #include "cards/random.h"
 #include "koikoi/com.h"
 #include "koikoi/com_levels.h"

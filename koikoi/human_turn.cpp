@@ -2,9 +2,9 @@
 // draw, choose for the drawn card, finish. The choices arrive through
 // cursorSlot and choiceConfirmed; a call that has nothing to do returns at
 // once and lets the window sleep until the next glow tick.
-#include "app/program.h"
-#include "app/records.h"
-#include "app/shell.h"
+#include "app/core/program.h"
+#include "app/core/records.h"
+#include "app/core/shell.h"
 #include "koikoi/flow.h"
 #include "koikoi/rules.h"
 #include "koikoi/state.h"

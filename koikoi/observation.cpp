@@ -1,6 +1,6 @@
 #include "koikoi/observation.h"
 
-#include "app/program.h"
+#include "app/core/program.h"
 
 KoiObservation ObserveKoiKoi(int seat, int cardInPlay) {
     KoiObservation o{};

@@ -1,4 +1,4 @@
-#include "app/program.h"
+#include "app/core/program.h"
 #include "cards/cards.h"
 #include "koikoi/card_sets.h"
 #include "koikoi/com.h"

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/program.h"
+#include "app/core/program.h"
 #include "cards/random.h"
 #include "cards/saved_text.h"
 #include "koikoi/com_levels.h"

@@ -1,6 +1,6 @@
 #include "koikoi/self_play.h"
 
-#include "app/program.h"
+#include "app/core/program.h"
 #include "koikoi/state.h"
 
 void ChooseForHuman(SelfPlayPolicy policy) {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "app/program.h"
+#include "app/core/program.h"
 #include "cards/cards.h"
 #include "koikoi/card_sets.h"
 #include "koikoi/reach.h"

@@ -1,19 +1,15 @@
 // kirabo-assets --out DIR: writes every numbered image of the three sets as
-// DIR/<number>.png (and the sound effects as DIR/<number>.wav when built in).
+// DIR/<number>.png and the sound effects as DIR/<number>.wav.
 #include <QDir>
 #include <QImage>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <string>
 
 #include "assets/catalogue.h"
-#include "platform/event_loop.h"
-
-#ifdef KIRABO_HAS_SOUNDS
-#include <fstream>
-
 #include "assets/sounds/sounds.h"
-#endif
+#include "platform/event_loop.h"
 
 int main(int argc, char** argv) {
     std::string out;
@@ -38,13 +34,11 @@ int main(int argc, char** argv) {
         }
         ++written;
     }
-#ifdef KIRABO_HAS_SOUNDS
     for (int number = FirstEffect; number <= LastEffect; ++number) {
         std::ofstream(out + "/" + std::to_string(number) + ".wav", std::ios::binary)
             << MakeWaveFile(number);
         ++written;
     }
-#endif
     std::printf("kirabo-assets: %d files in %s\n", written, out.c_str());
     return 0;
 }

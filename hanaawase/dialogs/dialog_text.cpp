@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "app/display.h"
-#include "app/program.h"
+#include "app/core/program.h"
+#include "app/display/display.h"
 #include "hanaawase/ui/layout_tables.h"
 #include "table/dialog_text.h"
 

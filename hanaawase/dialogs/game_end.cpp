@@ -2,9 +2,9 @@
 // banner plays a short animation in the middle of it, on a fixed schedule.
 #include <vector>
 
-#include "app/display.h"
-#include "app/program.h"
-#include "app/shell.h"
+#include "app/core/program.h"
+#include "app/core/shell.h"
+#include "app/display/display.h"
 #include "assets/catalogue.h"
 #include "hanaawase/dialogs/dialogs.h"
 #include "hanaawase/state.h"

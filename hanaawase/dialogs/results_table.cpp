@@ -2,7 +2,7 @@
 // bottom, the best score of each row highlighted.
 #include <string>
 
-#include "app/program.h"
+#include "app/core/program.h"
 #include "assets/dialogs.h"
 #include "hanaawase/dialogs/dialog_text.h"
 #include "hanaawase/dialogs/dialogs.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/program.h"
+#include "app/core/program.h"
 #include "assets/dialogs.h"
 #include "hanaawase/dialogs/dialog_text.h"
 #include "hanaawase/dialogs/dialogs.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/program.h"
+#include "app/core/program.h"
 #include "assets/dialogs.h"
 #include "hanaawase/dialogs/dialog_text.h"
 #include "hanaawase/dialogs/dialogs.h"

@@ -7,9 +7,9 @@
 // ends exactly on its targets.
 #include <algorithm>
 
-#include "app/display.h"
-#include "app/program.h"
-#include "app/shell.h"
+#include "app/core/program.h"
+#include "app/core/shell.h"
+#include "app/display/display.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"
 #include "hanaawase/tables.h"

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/display.h"
-#include "app/program.h"
+#include "app/core/program.h"
+#include "app/display/display.h"
 #include "assets/catalogue.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"

@@ -1,8 +1,8 @@
 // The human's choice of cards: hit tests, the glows that pulse around cards
 // that can capture or be captured, the raised cursor card, and one tick of
 // each choice while the flow waits.
-#include "app/display.h"
-#include "app/program.h"
+#include "app/core/program.h"
+#include "app/display/display.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/table.h"
 #include "table/glow.h"

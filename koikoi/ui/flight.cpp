@@ -2,9 +2,9 @@
 // deal, play and capture flights built on it.
 #include <algorithm>
 
-#include "app/display.h"
-#include "app/program.h"
-#include "app/shell.h"
+#include "app/core/program.h"
+#include "app/core/shell.h"
+#include "app/display/display.h"
 #include "cards/cards.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/table.h"

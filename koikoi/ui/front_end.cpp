@@ -1,6 +1,7 @@
 // What the shell calls while a Koi-Koi game runs in the window.
-#include "app/display.h"
-#include "app/games.h"
+#include "table/front_end.h"
+
+#include "app/display/display.h"
 #include "koikoi/flow.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/dialogs.h"

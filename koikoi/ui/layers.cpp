@@ -6,8 +6,8 @@
 // arrays, so a move repaints only what it touched.
 #include <algorithm>
 
-#include "app/display.h"
-#include "app/program.h"
+#include "app/core/program.h"
+#include "app/display/display.h"
 #include "assets/catalogue.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/table.h"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/display.h"
-#include "app/program.h"
+#include "app/core/program.h"
+#include "app/display/display.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/table.h"
 #include "table/marks.h"

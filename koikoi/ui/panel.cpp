@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/display.h"
-#include "app/program.h"
+#include "app/core/program.h"
+#include "app/display/display.h"
 #include "assets/catalogue.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/marks.h"

@@ -2,9 +2,9 @@
 // short animation, then stays still until the human clicks.
 #include <vector>
 
-#include "app/display.h"
-#include "app/program.h"
-#include "app/shell.h"
+#include "app/core/program.h"
+#include "app/core/shell.h"
+#include "app/display/display.h"
 #include "assets/catalogue.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/table.h"

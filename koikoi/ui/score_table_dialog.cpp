@@ -1,6 +1,6 @@
 // The score table: what each player won hand by hand in this game, and both
 // totals. An unlimited game past its twelfth hand shows its last twelve.
-#include "app/program.h"
+#include "app/core/program.h"
 #include "assets/dialogs.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/dialog_conventions.h"

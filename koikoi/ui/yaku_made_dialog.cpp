@@ -3,8 +3,8 @@
 // decision is shown by leaving only its button enabled.
 #include <algorithm>
 
-#include "app/display.h"
-#include "app/program.h"
+#include "app/core/program.h"
+#include "app/display/display.h"
 #include "assets/dialogs.h"
 #include "cards/cards.h"
 #include "koikoi/rules.h"

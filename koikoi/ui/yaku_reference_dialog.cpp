@@ -3,8 +3,8 @@
 // keys is highlighted, and opening it shows example cards.
 #include <cstdio>
 
-#include "app/display.h"
-#include "app/program.h"
+#include "app/core/program.h"
+#include "app/display/display.h"
 #include "assets/dialogs.h"
 #include "koikoi/ui/dialog_conventions.h"
 #include "koikoi/ui/dialogs.h"

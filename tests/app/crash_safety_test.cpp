@@ -11,11 +11,11 @@
 #include <thread>
 #include <type_traits>
 
-#include "app/program.h"
-#include "app/records.h"
-#include "app/settings.h"
-#include "app/shell.h"
-#include "app/storage.h"
+#include "app/core/program.h"
+#include "app/core/records.h"
+#include "app/core/settings.h"
+#include "app/core/shell.h"
+#include "app/core/storage.h"
 #include "cards/random.h"
 #include "hanaawase/view.h"
 #include "koikoi/flow.h"

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/program.h"
-#include "app/records.h"
-#include "app/shell.h"
+#include "app/core/program.h"
+#include "app/core/records.h"
+#include "app/core/shell.h"
 #include "cards/random.h"
 #include "cards/saved_text.h"
 #include "hanaawase/com_levels.h"

@@ -1,4 +1,4 @@
-#include "app/records.h"
+#include "app/core/records.h"
 
 #include <gtest/gtest.h>
 

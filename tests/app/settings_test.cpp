@@ -1,10 +1,10 @@
-#include "app/settings.h"
+#include "app/core/settings.h"
 
 #include <gtest/gtest.h>
 
-#include "app/program.h"
-#include "app/shell.h"
-#include "app/storage.h"
+#include "app/core/program.h"
+#include "app/core/shell.h"
+#include "app/core/storage.h"
 #include "tests/app/data_dir.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The player's files against everything found in their place: unreadable
 // files, links, foreign files, FIFOs, other users.
-#include "app/storage.h"
+#include "app/core/storage.h"
 
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -8,10 +8,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/program.h"
-#include "app/records.h"
-#include "app/settings.h"
-#include "app/shell.h"
+#include "app/core/program.h"
+#include "app/core/records.h"
+#include "app/core/settings.h"
+#include "app/core/shell.h"
 #include "platform/files.h"
 #include "tests/app/as_user.h"
 #include "tests/app/data_dir.h"

@@ -7,9 +7,9 @@
 #include <QString>
 #include <set>
 
+#include "app/core/program.h"
 #include "app/games.h"
 #include "app/preferences.h"
-#include "app/program.h"
 #include "app/startup.h"
 #include "assets/dialogs.h"
 #include "assets/menu.h"

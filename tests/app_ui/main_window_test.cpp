@@ -7,9 +7,9 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "app/core/program.h"
+#include "app/core/settings.h"
 #include "app/games.h"
-#include "app/program.h"
-#include "app/settings.h"
 #include "app/startup.h"
 #include "assets/catalogue.h"
 #include "koikoi/state.h"

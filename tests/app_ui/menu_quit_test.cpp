@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/program.h"
+#include "app/core/program.h"
 #include "app/startup.h"
 #include "platform/window.h"
 #include "tests/app/data_dir.h"

@@ -14,9 +14,9 @@
 #include <functional>
 #include <thread>
 
+#include "app/core/program.h"
+#include "app/core/records.h"
 #include "app/kept_game.h"
-#include "app/program.h"
-#include "app/records.h"
 #include "cards/random.h"
 #include "koikoi/flow.h"
 #include "platform/clock.h"

@@ -5,8 +5,8 @@
 #include <QImage>
 #include <algorithm>
 
-#include "app/program.h"
-#include "app/records.h"
+#include "app/core/program.h"
+#include "app/core/records.h"
 #include "app/startup.h"
 #include "platform/dialog.h"
 

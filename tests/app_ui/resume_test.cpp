@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "app/core/program.h"
 #include "app/kept_game.h"
 #include "app/main_window.h"
-#include "app/program.h"
 #include "app/startup.h"
 #include "cards/random.h"
 #include "koikoi/flow.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/program.h"
+#include "app/core/program.h"
 #include "platform/dialog.h"
 
 using namespace settings_ids;

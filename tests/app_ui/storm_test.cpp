@@ -7,9 +7,9 @@
 
 #include <random>
 
+#include "app/core/program.h"
 #include "app/games.h"
 #include "app/main_window.h"
-#include "app/program.h"
 #include "app/startup.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/invariants.h"

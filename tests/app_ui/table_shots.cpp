@@ -12,10 +12,10 @@
 #include <map>
 #include <string>
 
-#include "app/display.h"
+#include "app/core/program.h"
+#include "app/display/display.h"
 #include "app/games.h"
 #include "app/main_window.h"
-#include "app/program.h"
 #include "app/startup.h"
 #include "assets/menu.h"
 #include "cards/random.h"

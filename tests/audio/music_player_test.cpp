@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
+#include "app/core/program.h"
+#include "app/core/shell.h"
 #include "app/music.h"
-#include "app/program.h"
-#include "app/shell.h"
 #include "assets/sounds/sounds.h"
 #include "platform/audio.h"
 #include "tests/audio/audio_harness.h"

@@ -11,10 +11,10 @@
 #include <iterator>
 #include <string>
 
-#include "app/program.h"
-#include "app/records.h"
-#include "app/settings.h"
-#include "app/storage.h"
+#include "app/core/program.h"
+#include "app/core/records.h"
+#include "app/core/settings.h"
+#include "app/core/storage.h"
 
 namespace {
 

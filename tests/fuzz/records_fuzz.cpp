@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/records.h"
+#include "app/core/records.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ParseRecords(std::string(reinterpret_cast<const char*>(data), size));

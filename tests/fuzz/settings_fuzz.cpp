@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/program.h"
-#include "app/settings.h"
+#include "app/core/program.h"
+#include "app/core/settings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ParseSettings(std::string(reinterpret_cast<const char*>(data), size));

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/records.h"
+#include "app/core/records.h"
 #include "cards/random.h"
 #include "game_driver.h"
 #include "hanaawase/play.h"

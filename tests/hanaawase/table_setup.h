@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "app/program.h"
+#include "app/core/program.h"
 #include "hanaawase/state.h"
 #include "hanaawase/tables.h"
 #include "hanaawase/view.h"

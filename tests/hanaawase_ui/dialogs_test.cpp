@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "app/shell.h"
+#include "app/core/shell.h"
 #include "assets/catalogue.h"
 #include "hanaawase/dialogs/dialog_text.h"
 #include "hanaawase/dialogs/yaku_list.h"

@@ -3,8 +3,8 @@
 //   xvfb-run -a build/tests/hanaawase_ui/hana-flight-bench
 #include <cstdio>
 
-#include "app/display.h"
-#include "app/program.h"
+#include "app/core/program.h"
+#include "app/display/display.h"
 #include "app/startup.h"
 #include "hanaawase/state.h"
 #include "hanaawase/ui/table.h"

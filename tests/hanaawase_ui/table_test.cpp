@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "app/shell.h"
+#include "app/core/shell.h"
 #include "solid_table.h"
 
 namespace {

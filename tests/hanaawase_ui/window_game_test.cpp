@@ -5,11 +5,11 @@
 
 #include <map>
 
-#include "app/display.h"
+#include "app/core/program.h"
+#include "app/core/records.h"
+#include "app/display/display.h"
 #include "app/games.h"
 #include "app/main_window.h"
-#include "app/program.h"
-#include "app/records.h"
 #include "app/startup.h"
 #include "assets/catalogue.h"
 #include "cards/random.h"

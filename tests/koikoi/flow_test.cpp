@@ -1,4 +1,4 @@
-#include "app/records.h"
+#include "app/core/records.h"
 #include "cards/random.h"
 #include "game_runner.h"
 #include "koikoi_fixture.h"

@@ -1,6 +1,6 @@
 #include "koikoi/invariants.h"
 
-#include "app/records.h"
+#include "app/core/records.h"
 #include "cards/random.h"
 #include "game_runner.h"
 #include "koikoi_fixture.h"

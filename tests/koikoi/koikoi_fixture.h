@@ -5,7 +5,7 @@
 
 #include <initializer_list>
 
-#include "app/program.h"
+#include "app/core/program.h"
 #include "cards/cards.h"
 #include "koikoi/rules.h"
 #include "koikoi/state.h"

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/display.h"
-#include "app/program.h"
+#include "app/core/program.h"
+#include "app/display/display.h"
 #include "app/startup.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/table.h"

@@ -4,8 +4,8 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include "app/display.h"
-#include "app/program.h"
+#include "app/core/program.h"
+#include "app/display/display.h"
 #include "koikoi/ui/layout_tables.h"
 #include "koikoi/ui/table.h"
 #include "koikoi/ui/window_view.h"

@@ -12,9 +12,9 @@
 #include <functional>
 #include <string>
 
+#include "app/core/program.h"
 #include "app/games.h"
 #include "app/main_window.h"
-#include "app/program.h"
 #include "app/startup.h"
 #include "platform/dialog.h"
 #include "platform/event_loop.h"

@@ -5,7 +5,7 @@
 // and how long each level took to decide.
 #include <cstdio>
 
-#include "app/program.h"
+#include "app/core/program.h"
 #include "cards/decision_timing.h"
 #include "cards/random.h"
 #include "hanaawase/com_levels.h"

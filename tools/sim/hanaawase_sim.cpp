@@ -18,8 +18,8 @@
 #include <ctime>
 #include <string>
 
-#include "app/program.h"
-#include "app/shell.h"
+#include "app/core/program.h"
+#include "app/core/shell.h"
 #include "cards/random.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/invariants.h"

@@ -9,7 +9,7 @@
 #pragma once
 #include <string>
 
-#include "app/shell.h"
+#include "app/core/shell.h"
 
 class SavedTextReader;
 class SavedTextWriter;

@@ -5,7 +5,7 @@
 // to decide.
 #include <cstdio>
 
-#include "app/program.h"
+#include "app/core/program.h"
 #include "cards/decision_timing.h"
 #include "cards/random.h"
 #include "koikoi/com_levels.h"

@@ -24,8 +24,8 @@
 #include <ctime>
 #include <string>
 
-#include "app/program.h"
-#include "app/shell.h"
+#include "app/core/program.h"
+#include "app/core/shell.h"
 #include "cards/random.h"
 #include "koikoi/flow.h"
 #include "koikoi/invariants.h"

@@ -1,6 +1,6 @@
-#include "app/display.h"
+#include "app/display/display.h"
 
-#include "app/program.h"
+#include "app/core/program.h"
 #include "assets/catalogue.h"
 
 using assets::LoadImage;

@@ -1,9 +1,9 @@
-#include "app/records.h"
+#include "app/core/records.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "app/storage.h"
+#include "app/core/storage.h"
 #include "platform/files.h"
 
 int recKoiGamesPlayed = 0, recHanaGamesPlayed = 0;

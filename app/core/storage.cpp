@@ -1,10 +1,10 @@
-#include "app/storage.h"
+#include "app/core/storage.h"
 
 #include <set>
 
-#include "app/records.h"
-#include "app/settings.h"
-#include "app/shell.h"
+#include "app/core/records.h"
+#include "app/core/settings.h"
+#include "app/core/shell.h"
 #include "platform/files.h"
 
 namespace {

@@ -1,7 +1,7 @@
-#include "app/settings.h"
+#include "app/core/settings.h"
 
-#include "app/program.h"
-#include "app/storage.h"
+#include "app/core/program.h"
+#include "app/core/storage.h"
 #include "platform/files.h"
 
 namespace {

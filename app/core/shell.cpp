@@ -1,7 +1,7 @@
-#include "app/shell.h"
+#include "app/core/shell.h"
 
-#include "app/program.h"
-#include "app/records.h"
+#include "app/core/program.h"
+#include "app/core/records.h"
 
 void ShellServices::GameProgressed(bool /*over*/) {
     SaveRecords();
