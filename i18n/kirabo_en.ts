@@ -478,6 +478,29 @@
     </message>
 </context>
 <context>
+    <name>Marks</name>
+    <message>
+        <source>光</source>
+        <translation>Brights</translation>
+    </message>
+    <message>
+        <source>タネ</source>
+        <translation>Animals</translation>
+    </message>
+    <message>
+        <source>タン</source>
+        <translation>Ribbons</translation>
+    </message>
+    <message>
+        <source>カス</source>
+        <translation>Chaff</translation>
+    </message>
+    <message>
+        <source>こいこい</source>
+        <translation>Koi-Koi</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>ゲーム(&amp;G)</source>

@@ -42,8 +42,8 @@ bool HasJapanese(const std::string& text) {
 // A Latin word in a Japanese text, apart from the names and marks the
 // Japanese program has always shown.
 bool HasEnglish(const std::string& text) {
-    static const std::set<std::string> allowed = {"Kirabo", "Ver", "MIT",    "License",
-                                                  "OK",     "COM", "BGM",    "English"};
+    static const std::set<std::string> allowed = {"Kirabo", "Ver", "MIT", "License",
+                                                  "OK",     "COM", "BGM", "English"};
     std::string word;
     for (char c : text + " ") {
         if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
@@ -75,12 +75,12 @@ struct Reader {
             Read(d, number);
             d.End(1);
         });
-        platform::testing::SetMessageBoxHook([this](const std::string& text,
-                                                    const std::string& caption) {
-            texts.push_back(caption);
-            texts.push_back(text);
-            return platform::BoxAnswer::No;
-        });
+        platform::testing::SetMessageBoxHook(
+            [this](const std::string& text, const std::string& caption) {
+                texts.push_back(caption);
+                texts.push_back(text);
+                return platform::BoxAnswer::No;
+            });
     }
 
     void Read(platform::Dialog& d, int number) {
@@ -103,8 +103,8 @@ struct Reader {
                 const bool overlap = box.left < other.right && other.left < box.right &&
                                      box.top < other.bottom && other.top < box.bottom;
                 if (overlap && !same)
-                    crowded.push_back(where + ": \"" + text + "\" runs into \"" +
-                                      boxes[j].first + "\"");
+                    crowded.push_back(where + ": \"" + text + "\" runs into \"" + boxes[j].first +
+                                      "\"");
             }
         }
     }
@@ -153,8 +153,8 @@ class TranslationWalkTest : public ::testing::Test {
         Reader reader;
         std::vector<std::string> texts = platform::MenuTexts();
         reader.Watch();
-        for (int command : {cmd::Records, cmd::About, cmd::Exit, cmd::KoiKoiYaku,
-                            cmd::HanaAwaseYaku})
+        for (int command :
+             {cmd::Records, cmd::About, cmd::Exit, cmd::KoiKoiYaku, cmd::HanaAwaseYaku})
             platform::SendCommand(command);
         platform::testing::SetDialogHook([&](platform::Dialog& d, int number) {
             if (number != 168) return;
@@ -215,8 +215,8 @@ TEST_F(TranslationWalkTest, EnglishShowsNoJapaneseAndJapaneseNoEnglish) {
             if (t.find(text) != std::string::npos) return true;
         return false;
     };
-    for (const char* text : {"Inoshikachō  5 mon", "Akatan  6 mon", "Gokō  15 mon",
-                             "Your yaku", "COM's yaku", "Month 1", "Matsu-Kiri-Bōzu  20 points",
+    for (const char* text : {"Inoshikachō  5 mon", "Akatan  6 mon", "Gokō  15 mon", "Your yaku",
+                             "COM's yaku", "Month 1", "Matsu-Kiri-Bōzu  20 points",
                              "Omote-Sugawara  30 points", "-88 points", "Hand 1", "COM 2"})
         EXPECT_TRUE(shown(text)) << text;
 
