@@ -3,9 +3,11 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "app/display.h"
 #include "app/games.h"
 #include "app/preferences.h"
 #include "app/program.h"
+#include "assets/catalogue.h"
 #include "assets/menu.h"
 #include "platform/window.h"
 
@@ -61,6 +63,9 @@ void ChooseLanguage(int choice) {
     languageChoice = choice;
     SavePreferences();
     ApplyLanguage();
+    // The table's lettering is drawn again in the language chosen.
+    assets::ForgetLetteredImages();
+    homePageLabel = &assets::LoadImage(assets::TableImage(301, resolution));
     if (gameState != -1) RebuildGameTable();
     platform::RepaintWindow({0, 0, ClientWidth[resolution], ClientHeight[resolution]});
 }

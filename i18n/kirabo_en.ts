@@ -778,4 +778,47 @@ The file is left as it is and never overwritten. You can go on playing, but noth
         <translation>---</translation>
     </message>
 </context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>文</source>
+        <translation>mon</translation>
+    </message>
+    <message>
+        <source>点</source>
+        <translation>pts</translation>
+    </message>
+    <message>
+        <source>親</source>
+        <translation>Dealer</translation>
+    </message>
+    <message>
+        <source>子</source>
+        <translation>Non-dealer</translation>
+    </message>
+    <message>
+        <source>あなた</source>
+        <translation>You</translation>
+    </message>
+    <message>
+        <source>Kirabo ホームページ</source>
+        <translation>Kirabo Home Page</translation>
+    </message>
+    <message>
+        <source>あなたの勝ち</source>
+        <translation>You Win!</translation>
+    </message>
+    <message>
+        <source>あなたの負け</source>
+        <translation>You Lose</translation>
+    </message>
+    <message>
+        <source>引き分け</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>花札 こいこい・花合わせ</source>
+        <translation>Hanafuda: Koi-Koi and Hana-awase</translation>
+    </message>
+</context>
 </TS>

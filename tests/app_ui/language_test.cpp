@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QString>
 #include <set>
 
+#include "app/display.h"
 #include "app/games.h"
 #include "app/preferences.h"
 #include "app/program.h"
@@ -228,12 +230,18 @@ TEST_F(LanguageTest, SwitchingDuringAGameKeepsTheGameAndDrawsTheTableAgain) {
     ASSERT_EQ(gameState, 0);
     for (int i = 0; i < 3 && gameState != -1; ++i) StepCurrentGame();
     const int state = gameState, sub = subState;
+    RebuildGameTable();
+    const QImage japanese = tableBase.Image().copy();
     platform::SendCommand(cmd::LanguageAutomatic + 2);
     EXPECT_EQ(gameState, state);
     EXPECT_EQ(subState, sub);
     EXPECT_EQ(platform::CurrentLanguage(), Language::English);
+    // The table is drawn again with its lettering (names, plates, marks) in
+    // English, and back in Japanese exactly as it was.
+    EXPECT_NE(tableBase.Image(), japanese);
     platform::SendCommand(cmd::LanguageAutomatic);
     EXPECT_EQ(gameState, state);
+    EXPECT_EQ(tableBase.Image(), japanese);
     ReleaseCurrentGame();
     gameState = -1;
 }
