@@ -9,6 +9,7 @@
 #include "app/program.h"
 #include "assets/catalogue.h"
 #include "assets/menu.h"
+#include "platform/help_window.h"
 #include "platform/window.h"
 
 namespace {
@@ -67,5 +68,12 @@ void ChooseLanguage(int choice) {
     assets::ForgetLetteredImages();
     homePageLabel = &assets::LoadImage(assets::TableImage(301, resolution));
     if (gameState != -1) RebuildGameTable();
+    // An open help window shows its page again in the new language.
+    if (platform::HelpWindowOpen()) {
+        const std::string page = platform::HelpWindowPage();
+        CloseHelp();
+        ShowHelpTopics();
+        platform::ShowHelpPage(page);
+    }
     platform::RepaintWindow({0, 0, ClientWidth[resolution], ClientHeight[resolution]});
 }

@@ -13,7 +13,8 @@ add_library(kirabo_app STATIC
   ${app_dir}/startup.cpp ${app_dir}/window_shell.cpp ${app_dir}/resume.cpp
   ${app_dir}/help/help.cpp ${app_dir}/help/help_book.cpp ${app_dir}/help/help_intro.cpp
   ${app_dir}/help/help_cards.cpp ${app_dir}/help/help_koikoi.cpp ${app_dir}/help/help_hanaawase.cpp
-  ${app_dir}/help/help_controls.cpp ${app_dir}/help/help_credits.cpp)
+  ${app_dir}/help/help_controls.cpp ${app_dir}/help/help_credits.cpp
+  ${app_dir}/help/help_english_games.cpp ${app_dir}/help/help_english_program.cpp)
 target_link_libraries(kirabo_app PUBLIC kirabo_display kirabo_shell_core kirabo_assets kirabo_platform_qt kirabo_cards)
 # Each game's table, when built in, brings its front end.
 if(TARGET kirabo_koikoi_ui)

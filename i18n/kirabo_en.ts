@@ -301,6 +301,10 @@
         <source>検索</source>
         <translation>Search</translation>
     </message>
+    <message>
+        <source>Kirabo ヘルプ (kirabohelp)</source>
+        <translation>Kirabo Help</translation>
+    </message>
 </context>
 <context>
     <name>KoiKoi</name>

@@ -16,6 +16,7 @@
 #include "assets/dialogs.h"
 #include "assets/menu.h"
 #include "platform/dialog.h"
+#include "platform/help_window.h"
 #include "platform/window.h"
 #include "tests/app/data_dir.h"
 
@@ -244,4 +245,17 @@ TEST_F(LanguageTest, SwitchingDuringAGameKeepsTheGameAndDrawsTheTableAgain) {
     EXPECT_EQ(tableBase.Image(), japanese);
     ReleaseCurrentGame();
     gameState = -1;
+}
+
+TEST_F(LanguageTest, AnOpenHelpWindowTurnsToTheNewLanguageOnTheSamePage) {
+    ShowHelpTopics();
+    ASSERT_TRUE(platform::ShowHelpPage("koikoi-yaku"));
+    platform::SendCommand(cmd::LanguageAutomatic + 2);
+    EXPECT_TRUE(platform::HelpWindowOpen());
+    EXPECT_EQ(platform::HelpWindowPage(), "koikoi-yaku");
+    EXPECT_EQ(platform::SearchHelp("").front(), "Welcome");
+    platform::SendCommand(cmd::LanguageAutomatic + 1);
+    EXPECT_EQ(platform::HelpWindowPage(), "koikoi-yaku");
+    EXPECT_EQ(platform::SearchHelp("").front(), "はじめに");
+    CloseHelp();
 }
