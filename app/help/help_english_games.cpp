@@ -12,10 +12,18 @@
 namespace {
 
 const char* const MonthNames[12] = {
-    "January – Pine",       "February – Plum Blossom", "March – Cherry Blossom",
-    "April – Wisteria",     "May – Iris",              "June – Peony",
-    "July – Bush Clover",   "August – Pampas Grass",   "September – Chrysanthemum",
-    "October – Maple",      "November – Willow",       "December – Paulownia",
+    "January – Pine",
+    "February – Plum Blossom",
+    "March – Cherry Blossom",
+    "April – Wisteria",
+    "May – Iris",
+    "June – Peony",
+    "July – Bush Clover",
+    "August – Pampas Grass",
+    "September – Chrysanthemum",
+    "October – Maple",
+    "November – Willow",
+    "December – Paulownia",
 };
 
 const char* KindName(int card) {
