@@ -4,9 +4,12 @@
 #include <string_view>
 
 #include "app/core/program.h"
+#include "app/display/display.h"
 #include "app/games.h"
 #include "app/preferences.h"
+#include "assets/catalogue.h"
 #include "assets/menu.h"
+#include "platform/help_window.h"
 #include "platform/window.h"
 
 namespace {
@@ -61,6 +64,16 @@ void ChooseLanguage(int choice) {
     languageChoice = choice;
     SavePreferences();
     ApplyLanguage();
+    // The table's lettering is drawn again in the language chosen.
+    assets::ForgetLetteredImages();
+    homePageLabel = &assets::LoadImage(assets::TableImage(301, resolution));
     if (gameState != -1) RebuildGameTable();
+    // An open help window shows its page again in the new language.
+    if (platform::HelpWindowOpen()) {
+        const std::string page = platform::HelpWindowPage();
+        CloseHelp();
+        ShowHelpTopics();
+        platform::ShowHelpPage(page);
+    }
     platform::RepaintWindow({0, 0, ClientWidth[resolution], ClientHeight[resolution]});
 }

@@ -8,6 +8,7 @@
 #include "app/core/records.h"
 #include "assets/dialogs.h"
 #include "platform/i18n.h"
+#include "table/dialog_text.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ constexpr int DashColumn = 27;
 struct Cells {
     platform::Surface& face;
     void Text(int column, int row, const std::string& text) {
+        table::testing::ReportWrittenText(text, column * charWidth, row * charHeight);
         platform::TextOut(face, column * charWidth, row * charHeight, text,
                           platform::GetSysColor(platform::SysColor::WindowText),
                           platform::GetSysColor(platform::SysColor::BtnFace));

@@ -6,6 +6,7 @@
 #include "app/music.h"
 #include "assets/menu.h"
 #include "platform/dialog.h"
+#include "platform/i18n.h"
 #include "platform/window.h"
 
 namespace {
@@ -30,16 +31,19 @@ void OfferKeptGame() {
     if (load == KeptGameLoad::None) return;
     if (load == KeptGameLoad::Damaged) {
         before.Restore();
-        platform::MessageBox("前回の対局のデータが壊れていたため、続きから再開できません。",
-                             "Kirabo", platform::BoxButtons::Ok, platform::BoxIcon::Hand);
+        platform::MessageBox(
+            platform::Tr("Messages",
+                         "前回の対局のデータが壊れていたため、続きから再開できません。"),
+            "Kirabo", platform::BoxButtons::Ok, platform::BoxIcon::Hand);
         return;
     }
     if (load == KeptGameLoad::Over) {
         before.Restore();
         return;
     }
-    auto answer = platform::MessageBox("前回の対局を続けますか？", "Kirabo",
-                                       platform::BoxButtons::YesNo, platform::BoxIcon::Question);
+    auto answer =
+        platform::MessageBox(platform::Tr("Messages", "前回の対局を続けますか？"), "Kirabo",
+                             platform::BoxButtons::YesNo, platform::BoxIcon::Question);
     if (answer != platform::BoxAnswer::Yes) {
         ReleaseCurrentGame();
         gameState = -1;
@@ -58,7 +62,8 @@ void OfferKeptGame() {
 
 bool MayDiscardKeptGame() {
     if (gameState == -1 || !KeptGameExists()) return true;
-    return platform::MessageBox("対局中のゲームは破棄されます。新しいゲームを始めますか？",
-                                "Kirabo", platform::BoxButtons::YesNo,
-                                platform::BoxIcon::Question) == platform::BoxAnswer::Yes;
+    return platform::MessageBox(
+               platform::Tr("Messages", "対局中のゲームは破棄されます。新しいゲームを始めますか？"),
+               "Kirabo", platform::BoxButtons::YesNo,
+               platform::BoxIcon::Question) == platform::BoxAnswer::Yes;
 }

@@ -31,6 +31,12 @@ void KeepOnlyImagesFor(int resolution, int backgroundChoice) {
     malloc_trim(0);
 }
 
+void ForgetLetteredImages() {
+    static const int Lettered[] = {301, 400, 500, 600, 601, 703, 704, 705, 713, 714, 715};
+    for (int r = 0; r < 3; ++r)
+        for (int base : Lettered) cache.erase(TableImage(base, r));
+}
+
 size_t KeptImageCount() {
     return cache.size();
 }

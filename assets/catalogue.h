@@ -29,6 +29,10 @@ const platform::Surface& LoadImage(int number);
 // reference to any of them is no longer valid.
 void KeepOnlyImagesFor(int resolution, int backgroundChoice);
 size_t KeptImageCount();
+// Lets go of the table images lettered in a language (names, plates, units,
+// banners, the home-page label) so that they are drawn again in the
+// language now chosen: a reference to any of them is no longer valid.
+void ForgetLetteredImages();
 platform::Surface SmallIcon();
 
 // Every image number: the title, the icon and all three table sets.

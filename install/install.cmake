@@ -45,5 +45,5 @@ endif()
 # loads the fonts it draws with and the soundfont that voices the music.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "timgm6mb-soundfont, fonts-ipafont-gothic, fonts-ipafont-mincho, fonts-aoyagi-kouzan-t")
+  "timgm6mb-soundfont, fonts-ipafont-gothic, fonts-ipafont-mincho, fonts-aoyagi-kouzan-t, fonts-dejavu-core")
 include(CPack)

@@ -6,7 +6,7 @@ KIRABO_PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev qt6-tools-dev qt6-l10n-tools
   libsdl2-mixer-dev timgm6mb-soundfont
-  fonts-ipafont-gothic fonts-ipafont-mincho fonts-aoyagi-kouzan-t
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-aoyagi-kouzan-t fonts-dejavu-core
 )
 # What the tests, the sanitizer build and the benchmarks need besides.
 KIRABO_TEST_PACKAGES=(

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/i18n.h"
 #include "platform/input_hold.h"
 #include "platform/marks.h"
 
@@ -19,7 +20,8 @@ constexpr platform::Color Vermilion = platform::Rgb(204, 44, 32);
 // 光 / タネ / タン / カス each in a tint that says the kind at a glance.
 constexpr platform::Color KindInk[4] = {platform::Rgb(255, 214, 90), platform::Rgb(150, 220, 140),
                                         platform::Rgb(255, 150, 140), platform::Rgb(200, 200, 210)};
-const char* const KindName[4] = {"光", "タネ", "タン", "カス"};
+const char* const KindName[4] = {TrNoop("Marks", "光"), TrNoop("Marks", "タネ"),
+                                 TrNoop("Marks", "タン"), TrNoop("Marks", "カス")};
 
 std::function<void(int)> holdObserver;
 platform::Surface panelWithoutMarks;
@@ -47,12 +49,13 @@ platform::Rect DrawKindCounts(platform::Surface* surface, int x, int y, const in
     const int gap = th / 2;
     // Every entry takes the width of the widest, so the columns line up.
     int cell = 0, lineHeight = 0;
-    std::string entries[4];
+    std::string entries[4], names[4];
     for (int k = 0; k < 4; ++k) {
+        names[k] = platform::Tr("Marks", KindName[k]);
         char number[8];
         std::snprintf(number, sizeof number, "%d", std::clamp(counts[k], 0, 99));
         entries[k] = number;
-        const platform::Size name = platform::MarkTextExtent(KindName[k], th);
+        const platform::Size name = platform::MarkTextExtent(names[k], th);
         const platform::Size wide = platform::MarkTextExtent("88", th, true);
         cell = std::max(cell, name.width + th / 4 + wide.width);
         lineHeight = std::max(lineHeight, std::max(name.height, wide.height));
@@ -65,8 +68,8 @@ platform::Rect DrawKindCounts(platform::Surface* surface, int x, int y, const in
     for (int k = 0; k < 4; ++k) {
         const int cx = x + pad + (k % columns) * (cell + gap);
         const int cy = y + pad - 1 + (k / columns) * lineHeight;
-        platform::MarkText(*surface, cx, cy, KindName[k], th, KindInk[k]);
-        const platform::Size name = platform::MarkTextExtent(KindName[k], th);
+        platform::MarkText(*surface, cx, cy, names[k], th, KindInk[k]);
+        const platform::Size name = platform::MarkTextExtent(names[k], th);
         const platform::Size number = platform::MarkTextExtent(entries[k], th, true);
         // Numbers end at the cell's right edge.
         platform::MarkText(*surface, cx + std::max(name.width + th / 4, cell - number.width), cy,
@@ -78,7 +81,7 @@ platform::Rect DrawKindCounts(platform::Surface* surface, int x, int y, const in
 platform::Rect DrawKoiKoiBadge(platform::Surface* surface, int x, int y, int calls,
                                int resolution) {
     const int th = MarkTextHeight(resolution), pad = Pad(resolution);
-    std::string text = "こいこい";
+    std::string text = platform::Tr("Marks", "こいこい");
     if (calls > 1) text += "×" + std::to_string(std::min(calls, 9));
     const platform::Size size = platform::MarkTextExtent(text, th, true);
     const platform::Rect r = {x, y, x + size.width + 2 * pad + 2, y + size.height + 2 * pad - 2};

@@ -1,5 +1,6 @@
-// kirabo-assets --out DIR: writes every numbered image of the three sets as
-// DIR/<number>.png and the sound effects as DIR/<number>.wav.
+// kirabo-assets [--english] --out DIR: writes every numbered image of the
+// three sets as DIR/<number>.png and the sound effects as DIR/<number>.wav,
+// lettered in Japanese or with --english in English.
 #include <QDir>
 #include <QImage>
 #include <cstdio>
@@ -10,16 +11,21 @@
 #include "assets/catalogue.h"
 #include "assets/sounds/sounds.h"
 #include "platform/event_loop.h"
+#include "platform/i18n.h"
 
 int main(int argc, char** argv) {
     std::string out;
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::strcmp(argv[i], "--out") == 0) out = argv[i + 1];
+    bool english = false;
+    for (int i = 1; i < argc; ++i) {
+        if (i + 1 < argc && std::strcmp(argv[i], "--out") == 0) out = argv[i + 1];
+        if (std::strcmp(argv[i], "--english") == 0) english = true;
+    }
     if (out.empty()) {
-        std::fprintf(stderr, "usage: kirabo-assets --out DIR\n");
+        std::fprintf(stderr, "usage: kirabo-assets [--english] --out DIR\n");
         return 2;
     }
     platform::InitToolPlatform(argc, argv);
+    if (english) platform::SetLanguage(platform::Language::English);
     if (!QDir().mkpath(QString::fromStdString(out))) {
         std::fprintf(stderr, "kirabo-assets: cannot make %s\n", out.c_str());
         return 1;

@@ -4,6 +4,7 @@
 #include "app/help/help_book.h"
 #include "assets/catalogue.h"
 #include "platform/help_window.h"
+#include "platform/i18n.h"
 
 #ifndef KIRABO_HOME_PAGE
 #define KIRABO_HOME_PAGE ""
@@ -11,11 +12,11 @@
 
 namespace {
 // The help file's name, kept for the window's caption.
-constexpr const char* HelpCaption = "Kirabo ヘルプ (kirabohelp)";
+constexpr const char* HelpCaption = TrNoop("Help", "Kirabo ヘルプ (kirabohelp)");
 }  // namespace
 
 void ShowHelpTopics() {
-    platform::ShowHelpWindow(HelpCaption, BuildHelpBook(),
+    platform::ShowHelpWindow(platform::Tr("Help", HelpCaption), BuildHelpBook(),
                              [](int number) { return assets::LoadImage(number); });
 }
 

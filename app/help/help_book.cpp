@@ -2,6 +2,7 @@
 
 #include "assets/catalogue.h"
 #include "cards/cards.h"
+#include "platform/i18n.h"
 
 std::string CardImage(int card) {
     return "<img src=\"image:" + std::to_string(assets::TableImage(card, 0)) + "\">";
@@ -42,6 +43,19 @@ const char* CardName(int card) {
 }
 
 std::vector<platform::HelpPage> BuildHelpBook() {
+    if (platform::CurrentLanguage() == platform::Language::English)
+        return {
+            {"intro", "Welcome", HelpIntroPageEnglish()},
+            {"cards", "The Hanafuda Cards", HelpCardsPageEnglish()},
+            {"koikoi", "Playing Koi-Koi", HelpKoiKoiPageEnglish()},
+            {"koikoi-yaku", "Koi-Koi Yaku", HelpKoiKoiYakuPageEnglish()},
+            {"hanaawase", "Playing Hana-awase", HelpHanaAwasePageEnglish()},
+            {"hanaawase-yaku", "Hana-awase Yaku", HelpHanaAwaseYakuPageEnglish()},
+            {"controls", "Controls", HelpControlsPageEnglish()},
+            {"menu", "Menus and Options", HelpMenuPageEnglish()},
+            {"files", "Where Settings and Records Are Kept", HelpFilesPageEnglish()},
+            {"credits", "Licence and Credits", HelpCreditsPageEnglish()},
+        };
     return {
         {"intro", "はじめに", HelpIntroPage()},
         {"cards", "花札の札", HelpCardsPage()},

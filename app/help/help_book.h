@@ -6,6 +6,8 @@
 
 #include "platform/help_window.h"
 
+// In the language chosen: the English pages are written apart, as a
+// translated book is, with the same ids.
 std::vector<platform::HelpPage> BuildHelpBook();
 
 // Each page's parts, one file a subject.
@@ -19,6 +21,16 @@ std::string HelpControlsPage();
 std::string HelpMenuPage();
 std::string HelpFilesPage();
 std::string HelpCreditsPage();
+std::string HelpIntroPageEnglish();
+std::string HelpCardsPageEnglish();
+std::string HelpKoiKoiPageEnglish();
+std::string HelpKoiKoiYakuPageEnglish();
+std::string HelpHanaAwasePageEnglish();
+std::string HelpHanaAwaseYakuPageEnglish();
+std::string HelpControlsPageEnglish();
+std::string HelpMenuPageEnglish();
+std::string HelpFilesPageEnglish();
+std::string HelpCreditsPageEnglish();
 
 // A card's picture for a help page: <img src="image:N"> of the 640x480 set.
 std::string CardImage(int card);

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "platform/i18n.h"
+
 namespace assets::art {
 namespace {
 
@@ -45,6 +47,22 @@ QFont MinchoFont(int pixels) {
     return FirstInstalled(
         QStringList{QStringLiteral("IPAMincho"), QStringLiteral("IPAPMincho")} + JapaneseFallbacks,
         pixels, QFont::Normal);
+}
+
+QFont DisplayFont(int pixels) {
+    QFont font =
+        FirstInstalled(QStringList{QStringLiteral("DejaVu Serif"), QStringLiteral("DejaVu Sans")},
+                       pixels, QFont::Bold);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
+bool LetteredInEnglish() {
+    return platform::CurrentLanguage() == platform::Language::English;
+}
+
+QString Lettering(const char* text) {
+    return QString::fromStdString(platform::Tr("Table", text));
 }
 
 }  // namespace assets::art

@@ -1,10 +1,14 @@
 #include "assets/art/panel_art.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStringList>
+#include <algorithm>
 
 #include "assets/art/fonts.h"
 #include "assets/art/sprite.h"
+#include "platform/i18n.h"
 
 namespace assets::art {
 namespace {
@@ -41,6 +45,28 @@ Sprite Glyph(QSize cell, const QString& text, QFont font, const Ink& ink, bool a
     });
 }
 
+// "Dealer" on one line, "Non-dealer" on two (broken after its hyphen), as
+// large as the disc allows.
+void EnglishSeal(QPainter& p, const QRectF& disc, const QString& text, const QColor& ink) {
+    const qsizetype hyphen = text.indexOf('-');
+    const QStringList lines =
+        hyphen < 0 ? QStringList{text} : QStringList{text.left(hyphen + 1), text.mid(hyphen + 1)};
+    const qreal room = disc.width() * 0.84;
+    QFont font = DisplayFont(static_cast<int>(disc.height() * 0.3));
+    for (const QString& line : lines) {
+        QPainterPath probe;
+        probe.addText(0, 0, font, line);
+        if (probe.boundingRect().width() > room)
+            font.setPixelSize(std::max(
+                6, static_cast<int>(font.pixelSize() * room / probe.boundingRect().width())));
+    }
+    const qreal lineHeight = QFontMetricsF(font).capHeight() * 1.5;
+    const qreal top = disc.center().y() - lineHeight * lines.size() / 2;
+    for (int i = 0; i < lines.size(); ++i)
+        OutlinedText(p, QRectF(disc.left(), top + i * lineHeight, disc.width(), lineHeight),
+                     lines[i], font, ink, Qt::transparent, 0);
+}
+
 }  // namespace
 
 QImage DigitSheet(QSize size, int game, int digitWidth) {
@@ -50,7 +76,8 @@ QImage DigitSheet(QSize size, int game, int digitWidth) {
     for (int d = 0; d < 10; ++d) glyphs << QString::number(d);
     if (game == 1) glyphs << QStringLiteral("−") << QStringLiteral("+");
     int unitX = glyphs.size() * digitWidth;
-    QString unit = game == 0 ? QStringLiteral("文") : QStringLiteral("点");
+    // The unit's cell is one kanji wide: English takes the short forms.
+    QString unit = game == 0 ? Lettering(TrNoop("Table", "文")) : Lettering(TrNoop("Table", "点"));
     for (int b = 0; b < 3; ++b) {
         const Ink& ink = PanelInk[game][b];
         QFont digits = GothicFont(h * 19 / 20);
@@ -81,11 +108,17 @@ QImage PlateSheet(QSize size, int game) {
             QRectF inner = disc.adjusted(d * 0.08, d * 0.08, -d * 0.08, -d * 0.08);
             p.setBrush(dealer ? QColor(0xC8, 0x24, 0x18) : QColor(0x1A, 0x1C, 0x2A));
             p.drawEllipse(inner);
+            const QColor letters = dealer ? QColor(0xFF, 0xF8, 0xE8) : QColor(0xF2, 0xE6, 0xC4);
+            if (LetteredInEnglish()) {
+                EnglishSeal(
+                    p, inner,
+                    dealer ? Lettering(TrNoop("Table", "親")) : Lettering(TrNoop("Table", "子")),
+                    letters);
+                return;
+            }
             OutlinedText(p, inner.adjusted(0, -d * 0.02, 0, 0),
                          dealer ? QStringLiteral("親") : QStringLiteral("子"),
-                         BrushFont(static_cast<int>(d * 0.62)),
-                         dealer ? QColor(0xFF, 0xF8, 0xE8) : QColor(0xF2, 0xE6, 0xC4),
-                         Qt::transparent, 0);
+                         BrushFont(static_cast<int>(d * 0.62)), letters, Qt::transparent, 0);
         });
         PlaceSprite(sheet, plate, {column * w, 0}, {column * w, h});
     }
@@ -95,7 +128,7 @@ QImage PlateSheet(QSize size, int game) {
 QImage NameSheet(QSize size, int game) {
     QImage sheet = BlankImage(size, Qt::black);
     int w = size.width() / 3, h = size.height() / 4;
-    const QString names[2] = {QStringLiteral("あなた"), QStringLiteral("COM")};
+    const QString names[2] = {Lettering(TrNoop("Table", "あなた")), QStringLiteral("COM")};
     for (int b = 0; b < 3; ++b)
         for (int who = 0; who < 2; ++who) {
             QFont font = GothicFont(h * 17 / 20);

@@ -8,6 +8,7 @@
 
 #include "assets/art/fonts.h"
 #include "assets/art/sprite.h"
+#include "platform/i18n.h"
 
 namespace assets::art {
 namespace {
@@ -69,7 +70,7 @@ QImage HomePageLabel(QSize size) {
     p.setFont(font);
     p.setPen(QColor(0x9C, 0xC8, 0xFF));
     p.drawText(QRect(0, 0, size.width(), size.height()), Qt::AlignCenter,
-               QStringLiteral("Kirabo ホームページ"));
+               Lettering(TrNoop("Table", "Kirabo ホームページ")));
     return image;
 }
 
@@ -95,7 +96,7 @@ struct BannerLook {
 BannerLook LookOf(BannerKind kind) {
     switch (kind) {
         case BannerKind::Win:
-            return {"あなたの勝ち",
+            return {TrNoop("Table", "あなたの勝ち"),
                     QColor(0xB0, 0x1E, 0x16),
                     QColor(0x5E, 0x08, 0x06),
                     QColor(0xE8, 0xC0, 0x5A),
@@ -103,7 +104,7 @@ BannerLook LookOf(BannerKind kind) {
                     QColor(0x2A, 0x06, 0x02),
                     QColor()};
         case BannerKind::Lose:
-            return {"あなたの負け",
+            return {TrNoop("Table", "あなたの負け"),
                     QColor(0x24, 0x30, 0x5C),
                     QColor(0x0C, 0x10, 0x24),
                     QColor(0x9A, 0xA6, 0xC0),
@@ -111,7 +112,7 @@ BannerLook LookOf(BannerKind kind) {
                     QColor(0x04, 0x06, 0x10),
                     QColor()};
         case BannerKind::Draw:
-            return {"引き分け",
+            return {TrNoop("Table", "引き分け"),
                     QColor(0x2C, 0x4A, 0x34),
                     QColor(0x10, 0x1E, 0x14),
                     QColor(0xB8, 0xA8, 0x70),
@@ -119,12 +120,9 @@ BannerLook LookOf(BannerKind kind) {
                     QColor(0x06, 0x0C, 0x08),
                     QColor()};
         case BannerKind::DrawLit:
-            return {"引き分け",
-                    QColor(0x2C, 0x4A, 0x34),
-                    QColor(0x10, 0x1E, 0x14),
-                    QColor(0xF0, 0xD8, 0x80),
-                    QColor(0xFF, 0xF6, 0xC0),
-                    QColor(0x4A, 0x2A, 0x00),
+            return {TrNoop("Table", "引き分け"),  QColor(0x2C, 0x4A, 0x34),
+                    QColor(0x10, 0x1E, 0x14),     QColor(0xF0, 0xD8, 0x80),
+                    QColor(0xFF, 0xF6, 0xC0),     QColor(0x4A, 0x2A, 0x00),
                     QColor(0xFF, 0xC8, 0x40, 110)};
     }
     return {};
@@ -158,8 +156,10 @@ QImage ResultBanner(QSize size, BannerKind kind) {
                            c + QPointF(0, 6 * unit), c + QPointF(-6 * unit, 0)});
         p.drawPolygon(diamond);
     }
-    QString text = QString::fromUtf8(look.text);
-    QFont font = BrushFont(static_cast<int>(size.height() * 0.66));
+    QString text = Lettering(look.text);
+    // The brush hand has no Latin letters: English is in bold capitals.
+    QFont font = LetteredInEnglish() ? DisplayFont(static_cast<int>(size.height() * 0.5))
+                                     : BrushFont(static_cast<int>(size.height() * 0.66));
     QPainterPath probe;
     probe.addText(0, 0, font, text);
     qreal room = size.width() * 0.86;

@@ -8,6 +8,7 @@
 #include "assets/art/card_art.h"
 #include "assets/art/fonts.h"
 #include "assets/art/sprite.h"
+#include "platform/i18n.h"
 
 namespace assets::art {
 
@@ -40,7 +41,9 @@ QImage TitlePicture(QSize size) {
     OutlinedText(p, nameBox, QStringLiteral("Kirabo"), BrushFont(static_cast<int>(64 * unit)),
                  QColor(0xF4, 0xD2, 0x6A), QColor(0x1A, 0x08, 0x04), 2.5 * unit);
     OutlinedText(p, QRectF(0, 84 * unit, size.width(), 26 * unit),
-                 QStringLiteral("花札 こいこい・花合わせ"), BrushFont(static_cast<int>(20 * unit)),
+                 Lettering(TrNoop("Table", "花札 こいこい・花合わせ")),
+                 LetteredInEnglish() ? DisplayFont(static_cast<int>(15 * unit))
+                                     : BrushFont(static_cast<int>(20 * unit)),
                  QColor(0xF0, 0xE6, 0xD0), QColor(0x1A, 0x08, 0x04), 1.5 * unit);
     return image;
 }

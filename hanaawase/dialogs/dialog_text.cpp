@@ -1,10 +1,12 @@
 #include "hanaawase/dialogs/dialog_text.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "app/core/program.h"
 #include "app/display/display.h"
 #include "hanaawase/ui/layout_tables.h"
+#include "platform/i18n.h"
 #include "table/dialog_text.h"
 
 namespace {
@@ -13,7 +15,9 @@ const char* const FullWidthDigits[10] = {"０", "１", "２", "３", "４",
                                          "５", "６", "７", "８", "９"};
 }  // namespace
 
-const char* const HanaPlayerNames[3] = {"あなた", "ＣＯＭ１", "ＣＯＭ２"};
+const char* const HanaPlayerNames[3] = {TrNoop("HanaAwase", "あなた"),
+                                        TrNoop("HanaAwase", "ＣＯＭ１"),
+                                        TrNoop("HanaAwase", "ＣＯＭ２")};
 
 std::string HanaFullWidthNumber(int n) {
     long magnitude = std::labs(static_cast<long>(n));
@@ -26,6 +30,30 @@ std::string HanaFullWidthNumber(int n) {
 
 const char* HanaSignText(int n) {
     return n > 0 ? "＋" : n == 0 ? "±" : "－";
+}
+
+bool HanaInJapanese() {
+    return platform::CurrentLanguage() == platform::Language::Japanese;
+}
+
+std::string HanaNumber(int n) {
+    if (HanaInJapanese()) return HanaFullWidthNumber(n);
+    return std::to_string(
+        std::min(std::labs(static_cast<long>(n)), static_cast<long>(LargestShown)));
+}
+
+std::string HanaPoints(int n) {
+    return HanaInJapanese() ? HanaFullWidthNumber(n) + "点" : HanaNumber(n) + " points";
+}
+
+std::string HanaSignedPoints(int n) {
+    std::string text = n > 0 ? "+" : n == 0 ? "±" : "-";
+    text += HanaPoints(n);
+    return text;
+}
+
+std::string HanaPlayerName(int p) {
+    return platform::Tr("HanaAwase", HanaPlayerNames[p]);
 }
 
 void HanaDialogFace::Text(int column, int line, const std::string& text) const {

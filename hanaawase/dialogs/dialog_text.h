@@ -13,6 +13,17 @@ std::string HanaFullWidthNumber(int n);
 const char* HanaSignText(int n);
 extern const char* const HanaPlayerNames[3];
 
+// In the current language: the magnitude in full-width digits in Japanese,
+// in Arabic numerals in English; with the unit, "２０点" or "20 points"; the
+// player's name.
+std::string HanaNumber(int n);
+std::string HanaPoints(int n);
+// Signed English points, "+120 points", "±0 points", "-88 points".
+std::string HanaSignedPoints(int n);
+std::string HanaPlayerName(int p);
+// Whether the dialogs are in Japanese, laid out as they always were.
+bool HanaInJapanese();
+
 // Text at column c, line r of the dialog's character cells.
 struct HanaDialogFace {
     platform::Surface& face;

@@ -8,6 +8,7 @@
 #include "hanaawase/dialogs/dialogs.h"
 #include "hanaawase/state.h"
 #include "platform/dialog.h"
+#include "platform/i18n.h"
 
 namespace {
 
@@ -43,6 +44,12 @@ void Cell(platform::Surface& surface, int band, int p, const int scores[3]) {
             background);
     }
     const int y = BandTop(band) + 2;
+    if (!HanaInJapanese()) {
+        // "+120 points" whole, ending where the Japanese 「点」 ends.
+        const std::string text = HanaSignedPoints(scores[p]);
+        face.TextAt((33 + 17 * p - platform::ByteLength(text)) * cw + cw / 2, y, text, background);
+        return;
+    }
     face.TextAt((21 + 17 * p) * cw + cw / 2, y, HanaSignText(scores[p]), background);
     const std::string magnitude = HanaFullWidthNumber(scores[p]) + "点";
     face.TextAt((33 + 17 * p - platform::ByteLength(magnitude)) * cw + cw / 2, y, magnitude,
@@ -82,15 +89,28 @@ class ResultsTableProc : public platform::DialogProc {
         HanaDialogFace face{surface};
         const int cw = charWidth, R = Rows();
         const int first = hana.handsCompleted >= R ? hana.handsCompleted - (R - 1) : 0;
-        face.TextAt(24 * cw + cw / 2, BandTop(0) + 2, HanaPlayerNames[0]);
-        face.TextAt(40 * cw + cw / 2, BandTop(0) + 2, HanaPlayerNames[1]);
-        face.TextAt(57 * cw + cw / 2, BandTop(0) + 2, HanaPlayerNames[2]);
+        if (HanaInJapanese()) {
+            face.TextAt(24 * cw + cw / 2, BandTop(0) + 2, HanaPlayerNames[0]);
+            face.TextAt(40 * cw + cw / 2, BandTop(0) + 2, HanaPlayerNames[1]);
+            face.TextAt(57 * cw + cw / 2, BandTop(0) + 2, HanaPlayerNames[2]);
+        } else {
+            // Centred in the players' columns, as the Japanese names are.
+            for (int p = 0; p < 3; ++p) {
+                const std::string name = HanaPlayerName(p);
+                face.TextAt((19 + 17 * p) * cw + (17 - platform::ByteLength(name)) * cw / 2,
+                            BandTop(0) + 2, name);
+            }
+        }
         for (int i = 0; i < R; ++i) {
-            const std::string label = HanaFullWidthNumber(first + i + 1) + "回戦";
+            const std::string label = HanaInJapanese()
+                                          ? HanaFullWidthNumber(first + i + 1) + "回戦"
+                                          : std::string("Hand ") + HanaNumber(first + i + 1);
             face.TextAt((17 - platform::ByteLength(label)) * cw / 2 + 2 * cw, BandTop(i + 1) + 2,
                         label);
         }
-        face.TextAt(8 * cw + cw / 2, BandTop(R + 1) + 2, "合計");
+        const std::string total = platform::Tr("HanaAwase", "合計");
+        face.TextAt((17 - platform::ByteLength(total)) * cw / 2 + 2 * cw, BandTop(R + 1) + 2,
+                    total);
         for (int k = first; k <= hana.handsCompleted; ++k) {
             int scores[3];
             bool played = false;

@@ -10,6 +10,12 @@ namespace koiui {
 // n (0 or more) in kanji: 「〇」, 「十五」, 「二千」; 10000 and above read
 // 「九千九百九十九」.
 std::string NumberToKanji(int n);
+// An amount of mon as the dialogs write it: 「十五文」 in Japanese, "15 mon"
+// in English, where the numbers are Arabic.
+std::string MonText(int n);
+// The label of hand `hand` (1 for the first) in the score table: 「一月」,
+// "Month 1".
+std::string HandLabel(int hand);
 
 // The yaku made by `player`, handScore and yakuMade already formed: 1 for
 // 勝負, 0 for こいこい. comAnswer is the computer's decision, the only button

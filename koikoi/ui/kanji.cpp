@@ -1,4 +1,7 @@
+#include <algorithm>
+
 #include "koikoi/ui/dialogs.h"
+#include "platform/i18n.h"
 
 namespace koiui {
 
@@ -17,6 +20,24 @@ std::string NumberToKanji(int n) {
     if (n % 100 >= 10) text += "十";
     if (n % 10 != 0) text += Digits[n % 10];
     return text;
+}
+
+namespace {
+bool InJapanese() {
+    return platform::CurrentLanguage() == platform::Language::Japanese;
+}
+// Arabic numerals stop where the kanji ones do.
+std::string Arabic(int n) {
+    return std::to_string(std::clamp(n, 0, 9999));
+}
+}  // namespace
+
+std::string MonText(int n) {
+    return InJapanese() ? NumberToKanji(n) + "文" : Arabic(n) + " mon";
+}
+
+std::string HandLabel(int hand) {
+    return InJapanese() ? NumberToKanji(hand) + "月" : "Month " + Arabic(hand);
 }
 
 }  // namespace koiui

@@ -6,6 +6,7 @@
 #include "app/display/display.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/table.h"
+#include "platform/i18n.h"
 #include "table/marks.h"
 
 namespace koiui {
@@ -29,6 +30,11 @@ void Counts(int player, int counts[4]) {
     for (int k = 0; k < 4; ++k) counts[k] = LandedPileCount(player, k);
 }
 
+// The English kinds are too long for one line beside the name.
+bool TwoLines() {
+    return platform::CurrentLanguage() != platform::Language::Japanese;
+}
+
 platform::Rect Placed(platform::Rect r, int x, int centreY) {
     const int w = r.Width(), h = r.Height();
     return {x, centreY - h / 2, x + w, centreY - h / 2 + h};
@@ -46,10 +52,14 @@ platform::Rect NameLabelRect(int player) {
 // start just after its 文.
 platform::Rect KindCountsRect(int player) {
     const int zero[4] = {0, 0, 0, 0};
-    const platform::Rect size = table::DrawKindCounts(nullptr, 0, 0, zero, resolution, false);
+    const platform::Rect size = table::DrawKindCounts(nullptr, 0, 0, zero, resolution, TwoLines());
     const platform::Rect turn = table::TurnMarkRect(NameLabelRect(player), resolution);
     const int centreY = (turn.top + turn.bottom) / 2;
     const int x = player == 0 ? turn.left - Gap - size.Width() : turn.right + Gap;
+    // Two lines are taller than the name: the human's rise from the name's
+    // foot, clear of the hand below.
+    if (TwoLines() && player == 0)
+        return Placed(size, x, turn.bottom - size.Height() + size.Height() / 2);
     return Placed(size, x, centreY);
 }
 
@@ -70,7 +80,7 @@ void DrawTableMarks() {
         int counts[4];
         Counts(p, counts);
         const platform::Rect c = KindCountsRect(p);
-        table::DrawKindCounts(&tableBase, c.left, c.top, counts, r, false);
+        table::DrawKindCounts(&tableBase, c.left, c.top, counts, r, TwoLines());
         if (tableMarks.koiKoiCalls[p] > 0) {
             const platform::Rect b = KoiKoiBadgeRect(p);
             table::DrawKoiKoiBadge(&tableBase, b.left, b.top, tableMarks.koiKoiCalls[p], r);

@@ -5,6 +5,7 @@
 #include "koikoi/state.h"
 #include "koikoi/ui/dialog_conventions.h"
 #include "koikoi/ui/dialogs.h"
+#include "platform/i18n.h"
 
 namespace koiui {
 
@@ -33,12 +34,14 @@ class ScoreTableProc : public platform::DialogProc {
         const int cw = charWidth, ch = charHeight, row = ch + 2;
         const platform::Color highlight = platform::GetSysColor(platform::SysColor::BtnHighlight);
         const auto [rows, first] = ScoreTableShown();
-        WriteText(face, 24 * cw + cw / 2, ch + 2, "あなた");
-        WriteText(face, 41 * cw + cw / 2, ch + 2, "ＣＯＭ");
+        // Centred in their columns, as 「あなた」 at 24.5 cells.
+        WriteCentred(face, HumanColumn * cw, ch + 2, platform::Tr("KoiKoi", "あなた"), FaceColor());
+        WriteCentred(face, ComColumn * cw, ch + 2, platform::Tr("KoiKoi", "ＣＯＭ"), FaceColor());
         for (int i = 0; i < rows; ++i)
-            WriteCentred(face, LabelColumn * cw, ch + row * (i + 1) + 2,
-                         NumberToKanji(first + i + 1) + "月", FaceColor());
-        WriteText(face, 8 * cw + cw / 2, ch + row * (rows + 1) + 2, "合計");
+            WriteCentred(face, LabelColumn * cw, ch + row * (i + 1) + 2, HandLabel(first + i + 1),
+                         FaceColor());
+        WriteCentred(face, LabelColumn * cw, ch + row * (rows + 1) + 2,
+                     platform::Tr("KoiKoi", "合計"), FaceColor());
         for (int p = 0; p < 2; ++p) {
             const int c = (HumanColumn + ColumnCells * p) * cw;
             const std::vector<int>& scores = koi.handScores[p];
@@ -50,9 +53,9 @@ class ScoreTableProc : public platform::DialogProc {
                 if (scores[h] != 0) {
                     platform::FillRect(
                         face, {c, top, c + ColumnCells * cw, ch + row * (rowIndex + 2)}, highlight);
-                    WriteCentred(face, c, top + 2, NumberToKanji(scores[h]) + "文", highlight);
+                    WriteCentred(face, c, top + 2, MonText(scores[h]), highlight);
                 } else {
-                    WriteCentred(face, c, top + 2, "・・・", FaceColor());
+                    WriteCentred(face, c, top + 2, platform::Tr("KoiKoi", "・・・"), FaceColor());
                 }
             }
             // The larger total is highlighted; on a tie neither.
@@ -63,7 +66,7 @@ class ScoreTableProc : public platform::DialogProc {
                 platform::FillRect(face, {c, top, c + ColumnCells * cw, ch + row * (rows + 2)},
                                    highlight);
             }
-            WriteCentred(face, c, top + 2, NumberToKanji(koi.gameTotal[p]) + "文", background);
+            WriteCentred(face, c, top + 2, MonText(koi.gameTotal[p]), background);
         }
         DrawGrid(face, rows);
     }

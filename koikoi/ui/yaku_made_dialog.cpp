@@ -12,6 +12,7 @@
 #include "koikoi/ui/dialog_conventions.h"
 #include "koikoi/ui/dialogs.h"
 #include "koikoi/ui/layout_tables.h"
+#include "platform/i18n.h"
 
 namespace koiui {
 
@@ -19,8 +20,13 @@ namespace {
 
 constexpr int ContinueButton = 1000, StopButton = 1022;
 
-const char* const YakuNames[YakuCount] = {"カス",   "タン",   "タネ", "花見酒", "月見酒", "猪鹿蝶",
-                                          "赤タン", "青タン", "三光", "雨四光", "四光",   "五光"};
+// clang-format off
+const char* const YakuNames[YakuCount] = {
+    TrNoop("KoiKoi", "カス"),   TrNoop("KoiKoi", "タン"),   TrNoop("KoiKoi", "タネ"),
+    TrNoop("KoiKoi", "花見酒"), TrNoop("KoiKoi", "月見酒"), TrNoop("KoiKoi", "猪鹿蝶"),
+    TrNoop("KoiKoi", "赤タン"), TrNoop("KoiKoi", "青タン"), TrNoop("KoiKoi", "三光"),
+    TrNoop("KoiKoi", "雨四光"), TrNoop("KoiKoi", "四光"),   TrNoop("KoiKoi", "五光")};
+// clang-format on
 
 int CountMade(int p) {
     int m = 0;
@@ -126,19 +132,21 @@ constexpr FixedYakuCards FixedCards[] = {
 }  // namespace
 
 std::string YakuEntryText(int p, int yaku) {
-    return std::string(YakuNames[yaku]) + "  " + NumberToKanji(YakuValueOf(p, yaku)) + "文";
+    return platform::Tr("KoiKoi", YakuNames[yaku]) + "  " + MonText(YakuValueOf(p, yaku));
 }
 
 std::string YakuOwnerText(int p) {
-    return p == 0 ? "あなたの役" : "ＣＯＭの役";
+    return platform::Tr("KoiKoi",
+                        p == 0 ? TrNoop("KoiKoi", "あなたの役") : TrNoop("KoiKoi", "ＣＯＭの役"));
 }
 
 std::string OyakenTakerText() {
-    return koi.dealer == 0 ? "親のあなたが三文を取ります" : "親のＣＯＭが三文を取ります";
+    return platform::Tr("KoiKoi", koi.dealer == 0 ? TrNoop("KoiKoi", "親のあなたが三文を取ります")
+                                                  : TrNoop("KoiKoi", "親のＣＯＭが三文を取ります"));
 }
 
 std::string YakuTotalText() {
-    return "合計  " + NumberToKanji(koi.handScore) + "文";
+    return platform::Tr("KoiKoi", "合計") + "  " + MonText(koi.handScore);
 }
 
 int DrawYakuCards(platform::Surface& face, int x, int y, int p, int yaku) {
@@ -197,7 +205,8 @@ int ShowOyakenNotice() {
             d.Invalidate();
         }
         void OnPaint(platform::Dialog&, platform::Surface& face) override {
-            WriteText(face, 4 * charWidth, charHeight, "親権  三文");
+            WriteText(face, 4 * charWidth, charHeight,
+                      platform::Tr("KoiKoi", "親権") + "  " + MonText(3));
             WriteText(face, 4 * charWidth, charHeight + charHeight * 3 / 2, OyakenTakerText());
         }
     } proc;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QString>
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <regex>
@@ -15,6 +17,7 @@
 #include "koikoi/state.h"
 #include "platform/dialog.h"
 #include "platform/help_window.h"
+#include "platform/i18n.h"
 
 namespace {
 
@@ -95,6 +98,53 @@ TEST(Help, WindowShowsEveryPageSearchesAndCloses) {
     EXPECT_EQ(platform::SearchHelp("").size(), BuildHelpBook().size());
     CloseHelp();
     EXPECT_FALSE(platform::HelpWindowOpen());
+}
+
+// The English book: the same pages by the same ids, no Japanese left, and
+// the search finds the words players abroad look for on the right pages.
+TEST(Help, TheEnglishBookHasEveryPageAndItsSearchFindsTheGamesWords) {
+    const auto japanese = BuildHelpBook();
+    platform::SetLanguage(platform::Language::English);
+    const auto english = BuildHelpBook();
+    ASSERT_EQ(english.size(), japanese.size());
+    for (size_t i = 0; i < english.size(); ++i) {
+        EXPECT_EQ(english[i].id, japanese[i].id);
+        EXPECT_NE(english[i].html, japanese[i].html);
+        for (QChar c : QString::fromStdString(english[i].title + english[i].html)) {
+            const char16_t u = c.unicode();
+            EXPECT_FALSE((u >= 0x3000 && u <= 0x30ff) || (u >= 0x4e00 && u <= 0x9fff) ||
+                         (u >= 0xff00 && u <= 0xffef))
+                << english[i].id;
+        }
+        for (const std::string& target : Matches(english[i].html, "href=\"page:([^\"]+)\""))
+            EXPECT_TRUE(std::any_of(english.begin(), english.end(),
+                                    [&](const platform::HelpPage& p) { return p.id == target; }))
+                << english[i].id << " links to " << target;
+    }
+    ShowHelpTopics();
+    auto has = [](const std::vector<std::string>& titles, const char* title) {
+        return std::find(titles.begin(), titles.end(), title) != titles.end();
+    };
+    const std::vector<std::string> yaku = platform::SearchHelp("yaku");
+    EXPECT_TRUE(has(yaku, "Koi-Koi Yaku") && has(yaku, "Hana-awase Yaku")) << yaku.size();
+    const std::vector<std::string> bright = platform::SearchHelp("bright");
+    EXPECT_TRUE(has(bright, "The Hanafuda Cards") && has(bright, "Koi-Koi Yaku") &&
+                has(bright, "Hana-awase Yaku"));
+    const std::vector<std::string> koiKoi = platform::SearchHelp("koi-koi");
+    EXPECT_TRUE(has(koiKoi, "Playing Koi-Koi") && has(koiKoi, "Koi-Koi Yaku"));
+    const std::vector<std::string> ribbon = platform::SearchHelp("ribbon");
+    EXPECT_TRUE(has(ribbon, "The Hanafuda Cards") && has(ribbon, "Koi-Koi Yaku") &&
+                has(ribbon, "Hana-awase Yaku"));
+    EXPECT_FALSE(has(ribbon, "Controls"));
+    // The yaku pages use the glossary's names and the games' values.
+    const std::string koiKoiYaku = english[3].html, hanaYaku = english[5].html;
+    for (const char* text : {"Gokō (\"Five Brights\")</td><td>15 mon",
+                             "Inoshikachō (\"Boar–Deer–Butterfly\")</td><td>5 mon",
+                             "Akatan (\"Red Poetry Ribbons\")</td><td>6 mon"})
+        EXPECT_NE(koiKoiYaku.find(text), std::string::npos) << text;
+    EXPECT_NE(hanaYaku.find("Gokō (\"Five Brights\")</td><td>200 points"), std::string::npos);
+    CloseHelp();
+    platform::SetLanguage(platform::Language::Japanese);
 }
 
 TEST(HomePage, WithNoAddressTheAboutBoxOpens) {

@@ -4,16 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QString>
 #include <set>
 
 #include "app/core/program.h"
+#include "app/display/display.h"
 #include "app/games.h"
 #include "app/preferences.h"
 #include "app/startup.h"
 #include "assets/dialogs.h"
 #include "assets/menu.h"
 #include "platform/dialog.h"
+#include "platform/help_window.h"
 #include "platform/window.h"
 #include "tests/app/data_dir.h"
 
@@ -228,12 +231,31 @@ TEST_F(LanguageTest, SwitchingDuringAGameKeepsTheGameAndDrawsTheTableAgain) {
     ASSERT_EQ(gameState, 0);
     for (int i = 0; i < 3 && gameState != -1; ++i) StepCurrentGame();
     const int state = gameState, sub = subState;
+    RebuildGameTable();
+    const QImage japanese = tableBase.Image().copy();
     platform::SendCommand(cmd::LanguageAutomatic + 2);
     EXPECT_EQ(gameState, state);
     EXPECT_EQ(subState, sub);
     EXPECT_EQ(platform::CurrentLanguage(), Language::English);
+    // The table is drawn again with its lettering (names, plates, marks) in
+    // English, and back in Japanese exactly as it was.
+    EXPECT_NE(tableBase.Image(), japanese);
     platform::SendCommand(cmd::LanguageAutomatic);
     EXPECT_EQ(gameState, state);
+    EXPECT_EQ(tableBase.Image(), japanese);
     ReleaseCurrentGame();
     gameState = -1;
+}
+
+TEST_F(LanguageTest, AnOpenHelpWindowTurnsToTheNewLanguageOnTheSamePage) {
+    ShowHelpTopics();
+    ASSERT_TRUE(platform::ShowHelpPage("koikoi-yaku"));
+    platform::SendCommand(cmd::LanguageAutomatic + 2);
+    EXPECT_TRUE(platform::HelpWindowOpen());
+    EXPECT_EQ(platform::HelpWindowPage(), "koikoi-yaku");
+    EXPECT_EQ(platform::SearchHelp("").front(), "Welcome");
+    platform::SendCommand(cmd::LanguageAutomatic + 1);
+    EXPECT_EQ(platform::HelpWindowPage(), "koikoi-yaku");
+    EXPECT_EQ(platform::SearchHelp("").front(), "はじめに");
+    CloseHelp();
 }

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <iterator>
 #include <set>
+#include <vector>
 
 #include "assets/dialogs.h"
 #include "assets/menu.h"
+#include "platform/i18n.h"
 
 using assets::TableImage;
 
@@ -76,6 +80,29 @@ TEST(Catalogue, TurnedSetsAreTheUprightPicturesTurned) {
         EXPECT_EQ(left.Pixel(y, left.Height() - 1 - x), up.Pixel(x, y));
         EXPECT_EQ(right.Pixel(right.Width() - 1 - y, x), up.Pixel(x, y));
     }
+}
+
+// The lettered pictures (names, plates, units, banners, the home-page
+// label) are drawn again in English once forgotten; the cards stay as they
+// are, and Japanese comes back pixel for pixel.
+TEST(Catalogue, LetteredImagesFollowTheLanguageAndNothingElseChanges) {
+    const int lettered[] = {301, 400, 500, 600, 601, 703, 704, 705, 713, 714, 715};
+    std::vector<QImage> japanese;
+    for (int base : lettered) japanese.push_back(assets::LoadImage(TableImage(base, 0)).Image());
+    const platform::Surface* card = &assets::LoadImage(TableImage(0, 0));
+    platform::SetLanguage(platform::Language::English);
+    assets::ForgetLetteredImages();
+    for (size_t i = 0; i < std::size(lettered); ++i) {
+        const platform::Surface& english = assets::LoadImage(TableImage(lettered[i], 0));
+        EXPECT_EQ(english.Width(), japanese[i].width()) << lettered[i];
+        EXPECT_NE(english.Image(), japanese[i]) << lettered[i];
+    }
+    EXPECT_EQ(&assets::LoadImage(TableImage(0, 0)), card);
+    platform::SetLanguage(platform::Language::Japanese);
+    assets::ForgetLetteredImages();
+    for (size_t i = 0; i < std::size(lettered); ++i)
+        EXPECT_EQ(assets::LoadImage(TableImage(lettered[i], 0)).Image(), japanese[i])
+            << lettered[i];
 }
 
 TEST(Menu, HoldsEveryCommandOnceWithTheScoreTableGreyed) {

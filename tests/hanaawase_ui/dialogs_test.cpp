@@ -11,6 +11,7 @@
 #include "hanaawase/dialogs/yaku_list.h"
 #include "hanaawase/tables.h"
 #include "platform/dialog.h"
+#include "platform/i18n.h"
 #include "platform/window.h"
 #include "solid_table.h"
 
@@ -60,6 +61,18 @@ TEST(HanaFullWidthNumberTest, MagnitudeInFullWidthDigitsCappedAt9999) {
     EXPECT_EQ(HanaSignText(3), std::string("＋"));
     EXPECT_EQ(HanaSignText(0), std::string("±"));
     EXPECT_EQ(HanaSignText(-3), std::string("－"));
+}
+
+TEST(HanaNumbersTest, EnglishPointsInArabicNumeralsJapaneseInFullWidthDigits) {
+    platform::SetLanguage(platform::Language::English);
+    EXPECT_EQ(HanaPoints(120), "120 points");
+    EXPECT_EQ(HanaSignedPoints(-88), "-88 points");
+    EXPECT_EQ(HanaSignedPoints(0), "±0 points");
+    EXPECT_EQ(HanaSignedPoints(12345), "+9999 points");
+    EXPECT_EQ(HanaPlayerName(2), "COM 2");
+    platform::SetLanguage(platform::Language::Japanese);
+    EXPECT_EQ(HanaPoints(120), "１２０点");
+    EXPECT_EQ(HanaPlayerName(2), "ＣＯＭ２");
 }
 
 TEST_F(HanaDialogTest, ScoreSheetFramesEveryBestHandAboveZero) {

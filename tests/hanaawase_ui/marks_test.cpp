@@ -8,6 +8,7 @@
 #include "hanaawase/flow.h"
 #include "hanaawase/ui/window_view.h"
 #include "platform/dialog.h"
+#include "platform/i18n.h"
 #include "solid_table.h"
 #include "table/marks.h"
 #include "tests/app/data_dir.h"
@@ -81,6 +82,25 @@ TEST_P(HanaMarksTest, EveryPlayersCountsFollowTheirCapturedCards) {
         }
         for (int f = 0; f < 12; ++f) EXPECT_FALSE(Meets(c, hanaLayout.fieldSlotRects[f])) << p;
     }
+}
+
+// The English kinds (Brights, Animals, Ribbons, Chaff) are wider than the
+// Japanese ones, and still keep off every card.
+TEST_P(HanaMarksTest, InEnglishTheCountsKeepOffEveryCard) {
+    platform::SetLanguage(platform::Language::English);
+    for (int p = 0; p < 3; ++p) {
+        const platform::Rect c = HanaKindCountsRect(p);
+        EXPECT_GE(c.left, 0);
+        EXPECT_LE(c.right, ClientWidth[R()]);
+        EXPECT_LE(c.bottom, ClientHeight[R()]);
+        for (int q = 0; q < 3; ++q) {
+            EXPECT_FALSE(Meets(c, hanaLayout.pileAreaRects[q])) << p << q;
+            for (const HanaRect& slot : hanaLayout.handSlotRects[q])
+                EXPECT_FALSE(Meets(c, slot)) << p << q;
+        }
+        for (int f = 0; f < 12; ++f) EXPECT_FALSE(Meets(c, hanaLayout.fieldSlotRects[f])) << p;
+    }
+    platform::SetLanguage(platform::Language::Japanese);
 }
 
 TEST_P(HanaMarksTest, TheResultsOpenOverTheFinishedTable) {

@@ -63,7 +63,7 @@ done
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 for p in libqt6widgets6 libqt6svg6 libsdl2-mixer-2.0-0 timgm6mb-soundfont fonts-ipafont-gothic \
-         fonts-ipafont-mincho fonts-aoyagi-kouzan-t; do
+         fonts-ipafont-mincho fonts-aoyagi-kouzan-t fonts-dejavu-core; do
   echo "$depends" | grep -q "\b$p\b" || { echo "the .deb does not need $p"; exit 1; }
 done
 # Nothing only the build needs, nor a plugin the program never loads.

@@ -11,6 +11,7 @@
 #include "koikoi/ui/dialog_conventions.h"
 #include "koikoi/ui/dialogs.h"
 #include "platform/dialog.h"
+#include "platform/i18n.h"
 #include "tests/koikoi_ui/solid_table.h"
 
 using namespace koiui;
@@ -54,6 +55,29 @@ TEST(NumberToKanji, WritesThePlacesAndOmitsTheOnes) {
     EXPECT_EQ(NumberToKanji(1203), "千二百三");
     EXPECT_EQ(NumberToKanji(9999), "九千九百九十九");
     EXPECT_EQ(NumberToKanji(10000), "九千九百九十九");
+}
+
+// English writes amounts in Arabic numerals and names the yaku in rōmaji;
+// Japanese keeps its kanji.
+TEST_F(DialogsTest, EnglishTextsUseArabicNumeralsAndRomaji) {
+    ResetHandState();
+    GiveCards(0, {3, 7, 11, 15, 19, 23, 27, 31, 35, 39, 43, 47, 1, 5, 9});
+    koi.yakuMade[0][YakuKasu] = koi.yakuMade[0][YakuAkatan] = 1;
+    FormHandScore(0);
+    koi.dealer = 1;
+    platform::SetLanguage(platform::Language::English);
+    EXPECT_EQ(MonText(18), "18 mon");
+    EXPECT_EQ(MonText(12345), "9999 mon");
+    EXPECT_EQ(HandLabel(13), "Month 13");
+    EXPECT_EQ(YakuEntryText(0, YakuKasu), "Kasu  3 mon");
+    EXPECT_EQ(YakuEntryText(0, YakuAkatan), "Akatan  6 mon");
+    EXPECT_EQ(YakuTotalText(), "Total  9 mon");
+    EXPECT_EQ(YakuOwnerText(1), "COM's yaku");
+    EXPECT_EQ(OyakenTakerText(), "COM is the dealer and takes 3 mon.");
+    platform::SetLanguage(platform::Language::Japanese);
+    EXPECT_EQ(MonText(18), "十八文");
+    EXPECT_EQ(HandLabel(13), "十三月");
+    EXPECT_EQ(YakuEntryText(0, YakuKasu), "カス  三文");
 }
 
 TEST_F(DialogsTest, YakuDialogGrowsARowPerTwoYakuAndPlacesItsButtons) {

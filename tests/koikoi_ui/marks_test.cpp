@@ -8,6 +8,7 @@
 #include "koikoi/flow.h"
 #include "koikoi/rules.h"
 #include "platform/dialog.h"
+#include "platform/i18n.h"
 #include "table/marks.h"
 #include "tests/app/data_dir.h"
 #include "tests/koikoi_ui/solid_table.h"
@@ -87,6 +88,33 @@ TEST_F(MarksTest, CountsOfEachKindFollowThePilesAfterEveryCapture) {
             EXPECT_LE(c.right, ClientWidth[res]);
         }
     }
+}
+
+// The English kinds (Brights, Animals, Ribbons, Chaff) and badge (Koi-Koi)
+// are wider than the Japanese ones, and still keep off every card.
+TEST_F(MarksTest, InEnglishTheCountsAndTheBadgeKeepOffEveryCard) {
+    platform::SetLanguage(platform::Language::English);
+    for (int res = 0; res < 3; ++res) {
+        UseResolution(res);
+        ResetHandState();
+        NewHandPanel();
+        for (int p = 0; p < 2; ++p) {
+            tableMarks.koiKoiCalls[p] = 3;
+            for (const platform::Rect& c : {KindCountsRect(p), KoiKoiBadgeRect(p)}) {
+                EXPECT_FALSE(Intersects(c, layout.pileAreaRects[p ^ 1])) << res << p;
+                EXPECT_FALSE(Intersects(c, layout.pileAreaRects[p])) << res << p;
+                for (const auto& slot : layout.handSlotRects[p])
+                    EXPECT_FALSE(Intersects(c, slot)) << res << p;
+                for (const auto& slot : layout.fieldSlotRects)
+                    EXPECT_FALSE(Intersects(c, slot)) << res << p;
+                EXPECT_GE(c.left, 0);
+                EXPECT_LE(c.right, ClientWidth[res]);
+            }
+            EXPECT_FALSE(Intersects(KindCountsRect(p), KoiKoiBadgeRect(p))) << res << p;
+            EXPECT_FALSE(Intersects(KindCountsRect(p), NameLabelRect(p))) << res << p;
+        }
+    }
+    platform::SetLanguage(platform::Language::Japanese);
 }
 
 TEST_F(MarksTest, TheKoiKoiBadgeShowsAfterACallUntilTheNextDeal) {
