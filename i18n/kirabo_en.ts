@@ -294,6 +294,14 @@
         <source>役札を表示する場合は、表示したい役をクリックしてください。</source>
         <translation>Click a yaku to see its cards.</translation>
     </message>
+    <message>
+        <source>%1点</source>
+        <translation>%1 points</translation>
+    </message>
+    <message>
+        <source>%1回戦</source>
+        <translation>Hand %1</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -479,6 +487,14 @@
     <message>
         <source>以上の役は、１枚増えるごとに１文増し</source>
         <translation>+1 mon for every further card</translation>
+    </message>
+    <message>
+        <source>%1文</source>
+        <translation>%1 mon</translation>
+    </message>
+    <message>
+        <source>%1月</source>
+        <translation>Month %1</translation>
     </message>
 </context>
 <context>

@@ -36,4 +36,11 @@ std::string Tr(const char* context, const char* text) {
     return QCoreApplication::translate(context, text).toStdString();
 }
 
+std::string WithArg(const std::string& text, const std::string& value) {
+    std::string result = text;
+    const auto at = result.find("%1");
+    if (at != std::string::npos) result.replace(at, 2, value);
+    return result;
+}
+
 }  // namespace platform

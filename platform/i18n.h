@@ -23,4 +23,8 @@ inline std::string Tr(const char* context, const std::string& text) {
     return Tr(context, text.c_str());
 }
 
+// The text with its "%1" replaced by the value: numbers in a translated
+// phrase, such as "%1 mon", keep their place in either language.
+std::string WithArg(const std::string& text, const std::string& value);
+
 }  // namespace platform

@@ -43,7 +43,8 @@ std::string HanaNumber(int n) {
 }
 
 std::string HanaPoints(int n) {
-    return HanaInJapanese() ? HanaFullWidthNumber(n) + "点" : HanaNumber(n) + " points";
+    return HanaInJapanese() ? HanaFullWidthNumber(n) + "点"
+                            : platform::WithArg(platform::Tr("HanaAwase", "%1点"), HanaNumber(n));
 }
 
 std::string HanaSignedPoints(int n) {

@@ -104,7 +104,8 @@ class ResultsTableProc : public platform::DialogProc {
         for (int i = 0; i < R; ++i) {
             const std::string label = HanaInJapanese()
                                           ? HanaFullWidthNumber(first + i + 1) + "回戦"
-                                          : std::string("Hand ") + HanaNumber(first + i + 1);
+                                          : platform::WithArg(platform::Tr("HanaAwase", "%1回戦"),
+                                                              HanaNumber(first + i + 1));
             face.TextAt((17 - platform::ByteLength(label)) * cw / 2 + 2 * cw, BandTop(i + 1) + 2,
                         label);
         }

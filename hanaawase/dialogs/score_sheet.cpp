@@ -102,7 +102,8 @@ class ScoreSheetProc : public platform::DialogProc {
     // start a cell further left.
     static void PaintEnglish(platform::Dialog& d, const HanaDialogFace& face) {
         const int cw = charWidth;
-        const std::string title = std::string("Hand ") + HanaNumber(hana.handsCompleted + 1);
+        const std::string title = platform::WithArg(platform::Tr("HanaAwase", "%1回戦"),
+                                                    HanaNumber(hana.handsCompleted + 1));
         face.TextAt((d.ClientSize().width - platform::ByteLength(title) * cw) / 2, charHeight,
                     title);
         for (int p = 0; p < 3; ++p) {

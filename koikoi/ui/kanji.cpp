@@ -33,11 +33,13 @@ std::string Arabic(int n) {
 }  // namespace
 
 std::string MonText(int n) {
-    return InJapanese() ? NumberToKanji(n) + "文" : Arabic(n) + " mon";
+    return InJapanese() ? NumberToKanji(n) + "文"
+                        : platform::WithArg(platform::Tr("KoiKoi", "%1文"), Arabic(n));
 }
 
 std::string HandLabel(int hand) {
-    return InJapanese() ? NumberToKanji(hand) + "月" : "Month " + Arabic(hand);
+    return InJapanese() ? NumberToKanji(hand) + "月"
+                        : platform::WithArg(platform::Tr("KoiKoi", "%1月"), Arabic(hand));
 }
 
 }  // namespace koiui
