@@ -151,13 +151,6 @@ TEST_F(MainWindowTest, InputIsRecordedAsFlags) {
     EXPECT_EQ(pointerX, 10);
 }
 
-TEST_F(MainWindowTest, HomePageLabelRectanglesPerGameAndResolution) {
-    EXPECT_TRUE(InHomePageLabel(0, 0, 3, 416));
-    EXPECT_FALSE(InHomePageLabel(0, 0, 125, 416));
-    EXPECT_TRUE(InHomePageLabel(1, 2, 15 + 243, 684 + 26));
-    EXPECT_FALSE(InHomePageLabel(1, 2, 15 + 244, 684));
-}
-
 TEST_F(MainWindowTest, QuitAsksAndNoKeepsTheProgramRunning) {
     std::string asked;
     platform::testing::SetMessageBoxHook([&](const std::string& text, const std::string& caption) {

@@ -40,31 +40,6 @@ bool AnyOf(const Surface& s, Cell c, Color colour) {
     return false;
 }
 
-// A glyph drawn with AND then OR: its mask is black and white only, black
-// somewhere, clear along the cell's left and right edges (the glyph stays in
-// its cell), and the picture is black wherever the mask keeps the table.
-void ExpectGlyph(const Surface& sheet, Cell picture, Cell mask, const std::string& what) {
-    bool inked = false;
-    for (int y = 0; y < mask.h; ++y)
-        for (int x = 0; x < mask.w; ++x) {
-            Color m = sheet.Pixel(mask.x + x, mask.y + y);
-            ASSERT_TRUE(m == Black || m == White) << what << " at " << x << "," << y;
-            inked |= m == Black;
-            if (m == White) {
-                ASSERT_EQ(sheet.Pixel(picture.x + x, picture.y + y), Black) << what;
-            }
-        }
-    EXPECT_TRUE(inked) << what << " has no shape";
-    EXPECT_TRUE(AllOf(sheet, {mask.x, mask.y, 1, mask.h}, White)) << what << " left edge";
-    EXPECT_TRUE(AllOf(sheet, {mask.x + mask.w - 1, mask.y, 1, mask.h}, White))
-        << what << " right edge";
-}
-
-const int KoiDigitWidth[3] = {14, 17, 20}, KoiDigitHeight[3] = {18, 22, 27};
-const int KoiMonWidth[3] = {20, 24, 29};
-const int HanaDigitWidth[3] = {12, 15, 19}, HanaDigitHeight[3] = {18, 23, 30};
-const int HanaUnitWidth[3] = {18, 24, 31};
-
 }  // namespace
 
 TEST(Deck, HoldsEveryCardAndTheBack) {
@@ -151,66 +126,6 @@ TEST(GlowStrip, FramesFillExactlyTheRingThatTheMaskClears) {
         Color dim = strip.Pixel(w / 2, my - 1), bright = strip.Pixel(2 * w + w / 2, my - 1);
         EXPECT_GT((bright >> 8) & 0xFF, (dim >> 8) & 0xFF);
     }
-}
-
-TEST(PanelSheets, KoiKoiDigitsAndMonSitInTheirCells) {
-    for (int r = 0; r < 3; ++r) {
-        const Surface& sheet = LoadImage(TableImage(703, r));
-        int w = KoiDigitWidth[r], h = KoiDigitHeight[r];
-        for (int b = 0; b < 3; ++b) {
-            for (int d = 0; d < 10; ++d)
-                ExpectGlyph(sheet, {d * w, 2 * b * h, w, h}, {d * w, (2 * b + 1) * h, w, h},
-                            "digit " + std::to_string(d));
-            ExpectGlyph(sheet, {10 * w, 2 * b * h, KoiMonWidth[r], h},
-                        {10 * w, (2 * b + 1) * h, KoiMonWidth[r], h}, "文");
-        }
-    }
-}
-
-TEST(PanelSheets, HanaAwaseDigitsSignsAndTenSitInTheirCells) {
-    for (int r = 0; r < 3; ++r) {
-        const Surface& sheet = LoadImage(TableImage(713, r));
-        int w = HanaDigitWidth[r], h = HanaDigitHeight[r];
-        for (int b = 0; b < 3; ++b) {
-            for (int i = 0; i < 12; ++i)
-                ExpectGlyph(sheet, {i * w, 2 * b * h, w, h}, {i * w, (2 * b + 1) * h, w, h},
-                            "glyph " + std::to_string(i));
-            ExpectGlyph(sheet, {12 * w, 2 * b * h, HanaUnitWidth[r], h},
-                        {12 * w, (2 * b + 1) * h, HanaUnitWidth[r], h}, "点");
-        }
-        // The minus is one flat stroke: nothing above or below its middle band.
-        Cell minusMask{10 * w, h, w, h / 3};
-        EXPECT_FALSE(AnyOf(sheet, minusMask, Black));
-    }
-}
-
-TEST(PanelSheets, PlatesAndNamesSitInTheirCells) {
-    const int nameWidth[2][3] = {{53, 64, 81}, {51, 65, 84}};
-    const int nameHeight[2][3] = {{18, 22, 27}, {18, 23, 30}};
-    for (int game = 0; game < 2; ++game)
-        for (int r = 0; r < 3; ++r) {
-            const Surface& plates = LoadImage(TableImage(704 + 10 * game, r));
-            int pw = plates.Width() / 6, ph = plates.Height() / 2;
-            for (int column = 0; column < 6; ++column) {
-                ExpectGlyph(plates, {column * pw, 0, pw, ph}, {column * pw, ph, pw, ph},
-                            "plate " + std::to_string(column));
-                EXPECT_EQ(plates.Pixel(column * pw + pw / 2, ph + ph / 2), Black);
-                EXPECT_NE(plates.Pixel(column * pw + pw / 2, ph / 2), Black);
-            }
-            // 親 is on vermilion, 子 on ink: look just below the character.
-            int below = ph / 2 + static_cast<int>(std::min(pw, ph) * 0.92 * 0.36);
-            Color dealer = plates.Pixel(pw / 2, below), other = plates.Pixel(pw + pw / 2, below);
-            EXPECT_GT(dealer & 0xFF, (dealer >> 16) & 0xFF);
-            EXPECT_LT(other & 0xFF, 0x40);
-            const Surface& names = LoadImage(TableImage(705 + 10 * game, r));
-            int nw = nameWidth[game][r], nh = nameHeight[game][r];
-            ASSERT_EQ(names.Width(), 3 * nw);
-            ASSERT_EQ(names.Height(), 4 * nh);
-            for (int b = 0; b < 3; ++b)
-                for (int who = 0; who < 2; ++who)
-                    ExpectGlyph(names, {b * nw, 2 * who * nh, nw, nh},
-                                {b * nw, (2 * who + 1) * nh, nw, nh}, "name");
-        }
 }
 
 TEST(ResultBanners, TheSweepCrossesTheWinBannerAndLeavesItAtBothEnds) {

@@ -58,30 +58,6 @@ TEST(Catalogue, DitherMasksGrowFromAnEighthToAll) {
     EXPECT_DOUBLE_EQ(share[3], 1.0);
 }
 
-TEST(Catalogue, CardFacesDifferFromEachOtherAndFromTheBack) {
-    std::set<std::vector<uint32_t>> seen;
-    for (int card = 0; card <= 48; ++card) {
-        const platform::Surface& face = assets::LoadImage(TableImage(card, 0));
-        std::vector<uint32_t> pixels;
-        for (int y = 0; y < face.Height(); ++y)
-            for (int x = 0; x < face.Width(); ++x) pixels.push_back(face.Pixel(x, y));
-        EXPECT_TRUE(seen.insert(pixels).second) << "card " << card;
-    }
-}
-
-TEST(Catalogue, TurnedSetsAreTheUprightPicturesTurned) {
-    const platform::Surface& up = assets::LoadImage(TableImage(7, 1));
-    const platform::Surface& left = assets::LoadImage(TableImage(107, 1));
-    const platform::Surface& right = assets::LoadImage(TableImage(207, 1));
-    // The top-left corner of the card goes to the bottom-left (anticlockwise)
-    // or the top-right (clockwise).
-    for (int i = 0; i < 20; ++i) {
-        int x = 3 + i, y = 5 + 2 * i;
-        EXPECT_EQ(left.Pixel(y, left.Height() - 1 - x), up.Pixel(x, y));
-        EXPECT_EQ(right.Pixel(right.Width() - 1 - y, x), up.Pixel(x, y));
-    }
-}
-
 // The lettered pictures (names, plates, units, banners, the home-page
 // label) are drawn again in English once forgotten; the cards stay as they
 // are, and Japanese comes back pixel for pixel.

@@ -83,39 +83,6 @@ TEST_P(PerResolution, ThePlatesLieAboveFullPiles) {
         for (int kind = 0; kind < 4; ++kind) hana.capturedCount[p][kind] = 0;
 }
 
-TEST_P(PerResolution, PlatesNamesAndLabel) {
-    const int r = R(), pw = HanaPlateW[r], ph = HanaPlateH[r];
-    const int nw = HanaNameW[r], nh = HanaNameH[r];
-    auto plate = [&](int player, int column) {
-        return GlyphShown(HanaPlateX[r][player], HanaPlateY[r][player], pw, ph, 714, column * pw, 0,
-                          column * pw, ph);
-    };
-    hana.dealer = 1;
-    HanaDrawPanel();
-    EXPECT_TRUE(plate(1, 0));  // 親
-    EXPECT_TRUE(plate(0, 1));  // 子
-    EXPECT_TRUE(plate(2, 1));
-    EXPECT_TRUE(GlyphShown(HanaNameX[r][0], HanaNameY[r][0], nw, nh, 715, 0, 0, 0, nh));
-    for (int p = 1; p < 3; ++p) {
-        EXPECT_TRUE(
-            GlyphShown(HanaNameX[r][p], HanaNameY[r][p], nw, nh, 715, 0, 2 * nh, 0, 3 * nh));
-        EXPECT_TRUE(DigitAt(HanaNameX[r][p] + nw, HanaNameY[r][p], p));
-    }
-    EXPECT_EQ(At(HanaHomeLabel[r][0], HanaHomeLabel[r][1]), LabelColour);
-    EXPECT_EQ(At(HanaHomeLabel[r][0] + HanaHomeLabel[r][2] - 1,
-                 HanaHomeLabel[r][1] + HanaHomeLabel[r][3] - 1),
-              LabelColour);
-    EXPECT_EQ(At(HanaHomeLabel[r][0] + HanaHomeLabel[r][2], HanaHomeLabel[r][1]), TableColour);
-    // The next hand's dealer takes the 親 plate.
-    hana.dealer = 2;
-    HanaDrawPanel();
-    EXPECT_TRUE(plate(2, 0));
-    EXPECT_TRUE(plate(1, 1));
-    // The panel is the table under the cards of every layer.
-    EXPECT_EQ(pileLayer.Pixel(HanaHomeLabel[r][0], HanaHomeLabel[r][1]), LabelColour);
-    EXPECT_EQ(tableBase.Pixel(HanaHomeLabel[r][0], HanaHomeLabel[r][1]), LabelColour);
-}
-
 TEST(HanaOutcomeTest, BannerFollowsTheTotals) {
     const int win[3] = {30, 30, -80}, loss[3] = {30, 31, -80}, draw[3] = {0, 0, 0};
     EXPECT_EQ(HanaGameOutcome(win), HanaOutcome::Win);

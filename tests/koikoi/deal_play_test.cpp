@@ -2,6 +2,7 @@
 
 #include "cards/random.h"
 #include "koikoi_fixture.h"
+#include "tests/cards/golden_decks.h"
 
 namespace {
 
@@ -42,16 +43,18 @@ TEST_F(DealTest, PacketsGoDealerOtherFieldTwiceAndTheRestToTheStock) {
     EXPECT_EQ(koi.stockLeft, 24);
 }
 
-TEST_F(DealTest, ShuffleIsAPermutationFromFortyEightDraws) {
-    SeedRandom(99);
-    int deck[48];
-    ShuffleDeck(deck);
-    int next = Random();
-    SeedRandom(99);
-    for (int i = 0; i < 48; ++i) Random();
-    EXPECT_EQ(Random(), next);
-    std::sort(deck, deck + 48);
-    for (int i = 0; i < 48; ++i) EXPECT_EQ(deck[i], i);
+// The decks for fixed seeds, and the shuffle takes exactly 48 draws.
+TEST_F(DealTest, ShuffleGivesTheGoldenDecksFromFortyEightDraws) {
+    for (const GoldenDeck& g : GoldenDecks) {
+        SeedRandom(g.seed);
+        int deck[48];
+        ShuffleDeck(deck);
+        EXPECT_TRUE(std::equal(deck, deck + 48, g.cards)) << g.seed;
+        const int next = Random();
+        SeedRandom(g.seed);
+        for (int i = 0; i < 48; ++i) Random();
+        EXPECT_EQ(Random(), next);
+    }
 }
 
 TEST_F(DealTest, FieldWithAWholeMonthIsShuffledAgainFromScratch) {

@@ -94,34 +94,6 @@ TEST_F(PanelTest, TheDealerHasTheOyaPlateAndTheFirstBackgroundShiftsThePlatesOut
 
 namespace {
 
-// A clock that, at every pause, notes what the banner's middle rows show
-// whenever that changes.
-class BannerWatch : public platform::Clock {
-  public:
-    explicit BannerWatch(platform::Rect banner) : banner_(banner) {}
-    uint32_t Now() override { return now_; }
-    void Pause() override {
-        now_ += 5;
-        const uint64_t h = Fingerprint(backBuffer, banner_.left, banner_.top);
-        if (seen_.empty() || seen_.back() != h) seen_.push_back(h);
-    }
-    static uint64_t Fingerprint(const platform::Surface& s, int x0, int y0) {
-        uint64_t h = 1469598103934665603ull;
-        for (int dy : {11, 29, 48, 67}) {
-            for (int x = 0; x < 300; ++x) {
-                h ^= s.Pixel(x0 + x, y0 + dy);
-                h *= 1099511628211ull;
-            }
-        }
-        return h;
-    }
-    std::vector<uint64_t> seen_;
-    uint32_t now_ = 0;
-
-  private:
-    platform::Rect banner_;
-};
-
 platform::Rect Centred(int w, int h) {
     const int x = (ClientWidth[0] - w) / 2, y = (ClientHeight[0] - h) / 2;
     return {x, y, x + w, y + h};
@@ -165,64 +137,4 @@ TEST_F(PanelTest, TheBannerFollowsTheTotalsOverTheDarkenedTable) {
         EXPECT_EQ(backBuffer.Pixel(11, 10), TableColour & dim.Pixel(11, 10));
         EXPECT_NE(backBuffer.Pixel(10, 10), backBuffer.Pixel(11, 10));
     }
-}
-
-TEST_F(PanelTest, TheLoseAnimationRunsItsMasksInOrderThreeTimes) {
-    koi.gameTotal[0] = 1;
-    koi.gameTotal[1] = 6;
-    const platform::Rect b = Centred(480, 98);
-    BannerWatch watch(b);
-    platform::SetClock(&watch);
-    PlayGameResult();
-    platform::SetClock(&fast_);
-    // What each mask makes of the banner.
-    const platform::Surface& banner = assets::LoadImage(10500);
-    uint64_t frame[4];
-    for (int k = 0; k < 4; ++k) {
-        platform::Surface s = banner;
-        platform::BitBlt(s, 0, 0, 480, 98, assets::LoadImage(10510 + k), 0, 0,
-                         platform::Rop::SrcAnd);
-        frame[k] = BannerWatch::Fingerprint(s, 0, 0);
-    }
-    std::vector<uint64_t> expected;
-    for (int cycle = 0; cycle < 3; ++cycle)
-        for (int k : {3, 2, 1, 0, 0, 1, 2, 3})
-            if (expected.empty() || expected.back() != frame[k]) expected.push_back(frame[k]);
-    expected.push_back(BannerWatch::Fingerprint(banner, 0, 0));
-    ASSERT_GE(watch.seen_.size(), 2u);
-    std::vector<uint64_t> seen = watch.seen_;
-    seen.push_back(BannerWatch::Fingerprint(backBuffer, b.left, b.top));
-    EXPECT_EQ(seen, expected);
-    EXPECT_NEAR(static_cast<double>(watch.now_), 3 * 8 * 120, 10);
-}
-
-TEST_F(PanelTest, TheDrawBannerAlternatesItsTwoPicturesSixTimes) {
-    koi.gameTotal[0] = koi.gameTotal[1] = 2;
-    const platform::Rect b = Centred(320, 98);
-    BannerWatch watch(b);
-    platform::SetClock(&watch);
-    PlayGameResult();
-    platform::SetClock(&fast_);
-    const uint64_t plain = BannerWatch::Fingerprint(assets::LoadImage(10600), 0, 0);
-    const uint64_t lit = BannerWatch::Fingerprint(assets::LoadImage(10601), 0, 0);
-    std::vector<uint64_t> expected;
-    for (int cycle = 0; cycle < 6; ++cycle) {
-        expected.push_back(plain);
-        expected.push_back(lit);
-    }
-    EXPECT_EQ(watch.seen_, expected);
-    EXPECT_EQ(BannerWatch::Fingerprint(backBuffer, b.left, b.top), plain);
-    EXPECT_NEAR(static_cast<double>(watch.now_), 6 * 2 * 225, 10);
-}
-
-TEST_F(PanelTest, TheWinAnimationSweepsFifteenFramesThreeTimes) {
-    koi.gameTotal[0] = 9;
-    koi.gameTotal[1] = 6;
-    const long before = presentCount;
-    const uint32_t t0 = platform::GetTickCount();
-    PlayGameResult();
-    // The darkened table, 45 frames, the still banner.
-    EXPECT_EQ(presentCount - before, 1 + 45 + 1);
-    EXPECT_NEAR(static_cast<double>(platform::GetTickCount() - t0), 3 * 15 * 60, 5);
-    EXPECT_TRUE(Shows(backBuffer, (632 - 480) / 2, (434 - 98) / 2, assets::LoadImage(10400)));
 }
