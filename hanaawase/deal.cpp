@@ -2,6 +2,7 @@
 
 #include "app/core/program.h"
 #include "app/core/shell.h"
+#include "app/core/sound_effects.h"
 #include "cards/random.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"
@@ -72,7 +73,7 @@ int HanaDeal() {
     for (int p = 0; p < 3; ++p) view.HanaDrawPiles(p);
 
     for (const DealStep& step : DealSteps) {
-        PlaySoundEffect(197);
+        PlaySoundEffect(sfx::DealStep);
         if (step.receiver < 0) {
             view.HanaDealToField();
             for (int i = 0; i < step.count; ++i)

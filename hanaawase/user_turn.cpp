@@ -3,6 +3,7 @@
 // the draw straight through.
 #include "app/core/program.h"
 #include "app/core/shell.h"
+#include "app/core/sound_effects.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/play.h"
 #include "hanaawase/state.h"
@@ -114,7 +115,7 @@ bool ChooseCardInHand() {
         view.HanaPresentField();
     }
     if (soundEffectsOn) {
-        PlaySoundEffect(191);
+        PlaySoundEffect(sfx::Confirm);
         if (!animationOn && hana.matchCount[0][cursorSlot] != 2) HanaWait(300);
     }
     hana.chosenHandSlot = cursorSlot;
@@ -156,7 +157,7 @@ int ChooseBetweenTwo(int handSlot, bool canCancel) {
         redrawRequested = 0;
     }
     if (canCancel && cancelRequested) {
-        PlaySoundEffect(193);
+        PlaySoundEffect(sfx::Cancel);
         view.HanaEraseFieldCursor(Candidate(handSlot, cursorSlot));
         subState = ChooseHandCard;
         cursorSlot = hana.chosenHandSlot;
@@ -195,7 +196,7 @@ bool ChooseFieldForHandCard() {
     hana.chosenFieldSlot = chosen;
     view.HanaEraseFieldCursor(chosen);
     if (soundEffectsOn) {
-        PlaySoundEffect(191);
+        PlaySoundEffect(sfx::Confirm);
         if (!animationOn) HanaWait(300);
     }
     if (animationOn) {
@@ -230,7 +231,7 @@ bool ChooseFieldForDrawnCard() {
     view.HanaDrawStock();
     view.HanaPresentRect(0, 0, WholeWidth() - 1, WholeHeight() - 1);
     if (soundEffectsOn) {
-        PlaySoundEffect(191);
+        PlaySoundEffect(sfx::Confirm);
         if (!animationOn) HanaWait(300);
     }
     hana.chosenFieldSlot = chosen;

@@ -1,5 +1,6 @@
 #include "app/core/program.h"
 #include "app/core/shell.h"
+#include "app/core/sound_effects.h"
 #include "cards/cards.h"
 #include "cards/random.h"
 #include "koikoi/rules.h"
@@ -34,7 +35,7 @@ void PauseAfterPacket() {
 }
 
 void DealPacketToHand(int p, const int* cards) {
-    PlaySoundEffect(197);
+    PlaySoundEffect(sfx::DealStep);
     KoiView().DealToHand(p);
     int first = koi.hands[p][0] == -1 ? 0 : 4;
     for (int i = 0; i < 4; ++i) koi.hands[p][first + i] = cards[i];
@@ -44,7 +45,7 @@ void DealPacketToHand(int p, const int* cards) {
 }
 
 void DealPacketToField(const int* cards) {
-    PlaySoundEffect(197);
+    PlaySoundEffect(sfx::DealStep);
     KoiView().DealToField();
     int first = koi.field[0] == -1 ? 0 : 4;
     for (int i = 0; i < 4; ++i) koi.field[first + i] = cards[i];

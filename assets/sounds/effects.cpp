@@ -120,9 +120,10 @@ struct Recipe {
 };
 
 const Recipe Recipes[] = {
-    {191, Confirm, 0.60, 0.05}, {192, Tick, 0.40, 0.003}, {193, Cancel, 0.50, 0.10},
-    {194, Win, 0.70, 0.40},     {195, Loss, 0.60, 0.40},  {196, Slap, 0.75, 0.05},
-    {197, Shuffle, 0.40, 0.01},
+    {sfx::Confirm, Confirm, 0.60, 0.05},  {sfx::CursorMove, Tick, 0.40, 0.003},
+    {sfx::Cancel, Cancel, 0.50, 0.10},    {sfx::GameWon, Win, 0.70, 0.40},
+    {sfx::GameOver, Loss, 0.60, 0.40},    {sfx::CardOnCard, Slap, 0.75, 0.05},
+    {sfx::DealStep, Shuffle, 0.40, 0.01},
 };
 
 }  // namespace
