@@ -3,7 +3,7 @@
 #include "app/core/program.h"
 #include "app/core/shell.h"
 #include "app/core/sound_effects.h"
-#include "cards/random.h"
+#include "cards/deck.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"
 #include "hanaawase/view.h"
@@ -36,16 +36,6 @@ constexpr int FirstStockPosition = 27;
 
 }  // namespace
 
-void HanaShuffle(int deck[48]) {
-    int remaining[48];
-    for (int i = 0; i < 48; ++i) remaining[i] = i;
-    for (int i = 0; i < 48; ++i) {
-        int r = Random() % (48 - i);
-        deck[i] = remaining[r];
-        for (int j = r; j < 47 - i; ++j) remaining[j] = remaining[j + 1];
-    }
-}
-
 bool HanaFieldHoldsWholeMonth(const int deck[48]) {
     int perMonth[12] = {};
     for (int position : {12, 13, 14, 24, 25, 26}) {
@@ -59,7 +49,7 @@ int HanaDeal() {
     // A field holding a whole month could never be taken and would leave too
     // little room on the table, so such a deck is shuffled again.
     do {
-        HanaShuffle(hana.deck);
+        ShuffleDeck(hana.deck);
     } while (HanaFieldHoldsWholeMonth(hana.deck));
     view.HanaHandDealt();
 

@@ -2,22 +2,11 @@
 #include "app/core/shell.h"
 #include "app/core/sound_effects.h"
 #include "cards/cards.h"
-#include "cards/random.h"
+#include "cards/deck.h"
 #include "koikoi/rules.h"
 #include "koikoi/state.h"
 #include "koikoi/view.h"
 #include "platform/clock.h"
-
-void ShuffleDeck(int deck[48]) {
-    int ordered[CardCount];
-    for (int c = 0; c < CardCount; ++c) ordered[c] = c;
-    for (int i = 0; i < CardCount; ++i) {
-        int left = CardCount - i;
-        int r = Random() % left;
-        deck[i] = ordered[r];
-        for (int j = r; j < left - 1; ++j) ordered[j] = ordered[j + 1];
-    }
-}
 
 bool FieldHoldsWholeMonth(const int deck[48]) {
     int perMonth[12] = {};

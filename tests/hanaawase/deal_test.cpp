@@ -19,7 +19,7 @@ uint32_t SeedWithWholeMonthOnField(uint32_t from) {
     for (uint32_t seed = from;; ++seed) {
         SeedRandom(seed);
         int deck[48];
-        HanaShuffle(deck);
+        ShuffleDeck(deck);
         if (HanaFieldHoldsWholeMonth(deck)) return seed;
     }
 }
@@ -29,7 +29,7 @@ uint32_t SeedWithWholeMonthOnField(uint32_t from) {
 TEST_F(HanaDealTest, ShuffleTakesTheDrawnPlaceAmongTheCardsLeft) {
     SeedRandom(12345);
     int deck[48];
-    HanaShuffle(deck);
+    ShuffleDeck(deck);
     // Replay the draws by hand on the ordered list.
     SeedRandom(12345);
     int left[48], n = 48;
@@ -69,8 +69,8 @@ TEST_F(HanaDealTest, AWholeMonthOnTheFieldIsShuffledAgainFromScratch) {
     uint32_t seed = SeedWithWholeMonthOnField(1);
     SeedRandom(seed);
     int first[48], second[48];
-    HanaShuffle(first);
-    HanaShuffle(second);
+    ShuffleDeck(first);
+    ShuffleDeck(second);
     ASSERT_TRUE(HanaFieldHoldsWholeMonth(first));
 
     SeedRandom(seed);
