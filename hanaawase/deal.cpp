@@ -53,12 +53,11 @@ int HanaDeal() {
     } while (HanaFieldHoldsWholeMonth(hana.deck));
     view.HanaHandDealt();
 
-    int width = ClientWidth[resolution], height = ClientHeight[resolution];
     hana.stockCount = 48;  // the table shows the full stock while dealing
     view.HanaDrawPanel();
-    view.HanaRestoreFromTableBase(0, 0, width, height);
+    view.HanaRestoreTable();
     view.HanaDrawStock();
-    view.HanaPresentRect(0, 0, width - 1, height - 1);
+    view.HanaPresentTable();
     HanaWait(300);
     for (int p = 0; p < 3; ++p) view.HanaDrawPiles(p);
 

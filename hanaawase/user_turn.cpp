@@ -48,13 +48,6 @@ void ResetSelection() {
     redrawRequested = 1;
 }
 
-int WholeWidth() {
-    return ClientWidth[resolution];
-}
-int WholeHeight() {
-    return ClientHeight[resolution];
-}
-
 void StartTurn() {
     hana.tickBase = platform::GetTickCount();
     for (auto& pair : hana.capturePairs) pair[0] = pair[1] = -1;
@@ -227,9 +220,9 @@ bool ChooseFieldForDrawnCard() {
     }
     int chosen = ChooseBetweenTwo(HanaDrawnSlot, false);
     if (chosen < 0) return false;
-    view.HanaRepaintRect(0, 0, WholeWidth(), WholeHeight());
+    view.HanaRepaintTable();
     view.HanaDrawStock();
-    view.HanaPresentRect(0, 0, WholeWidth() - 1, WholeHeight() - 1);
+    view.HanaPresentTable();
     if (soundEffectsOn) {
         PlaySoundEffect(sfx::Confirm);
         if (!animationOn) HanaWait(300);

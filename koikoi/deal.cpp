@@ -54,11 +54,10 @@ int DealHand() {
     } while (FieldHoldsWholeMonth(deck));
 
     KoiKoiView& view = KoiView();
-    int width = ClientWidth[resolution], height = ClientHeight[resolution];
     view.DrawKoiKoiPanel();
-    view.RepaintRect(0, 0, width, height);
+    view.RepaintTable();
     view.DrawStock();
-    view.PresentRect(0, 0, width, height);
+    view.PresentTable();
     platform::WaitMs(300);
     view.DrawPiles(0);
     view.DrawPiles(1);

@@ -117,10 +117,9 @@ FieldChoice ChooseField(int h) {
             view.PresentHand(0);
         }
     } else {
-        int width = ClientWidth[resolution], height = ClientHeight[resolution];
-        view.RepaintRect(0, 0, width, height);
+        view.RepaintTable();
         view.DrawStock();
-        view.PresentRect(0, 0, width, height);
+        view.PresentTable();
         PlaySoundEffect(sfx::Confirm);
         PauseAfterChoice();
         koi.chosenFieldSlot = m[cursorSlot];
