@@ -14,6 +14,6 @@ class AboutDialogProc : public platform::DialogProc {
 
 int ShowAbout() {
     AboutDialogProc proc;
-    platform::DialogBox(assets::DialogTemplateFor(199), proc);
+    platform::DialogBox(assets::DialogTemplateFor(dlg::About), proc);
     return 1;
 }

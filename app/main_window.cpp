@@ -2,8 +2,10 @@
 
 #include "app/core/program.h"
 #include "app/core/shell.h"
+#include "app/core/sound_effects.h"
 #include "app/display/display.h"
 #include "app/games.h"
+#include "assets/menu.h"
 #include "platform/window.h"
 
 namespace {
@@ -45,7 +47,7 @@ void MainWindowHandler::OnMouseMove(int x, int y) {
 void MainWindowHandler::OnLeftButtonDown(int x, int y) {
     SetPointer(x, y);
     if (gameState != -1 && InHomePageLabel(currentGame, resolution, x, y)) {
-        OnCommand(40024);
+        OnCommand(cmd::HomePage);
         return;
     }
     pointerClicked = 1;
@@ -70,7 +72,7 @@ void MainWindowHandler::OnKeyDown(platform::Key key) {
             previousCursorSlot = cursorSlot;
             cursorSlot += key == Key::Left ? -1 : 1;
             redrawRequested = 1;
-            if (subState >= 1 && subState <= 4) PlaySoundEffect(192);
+            if (subState >= 1 && subState <= 4) PlaySoundEffect(sfx::CursorMove);
             break;
         case Key::Other:
             break;

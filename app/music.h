@@ -19,7 +19,7 @@ int MusicStop();
 int MusicPlay();
 // The looping rule: called on the main thread for every end-of-tune notice.
 void OnMusicNotify();
-// Menu items 40012..40015 (choice 0..3), without the check marks.
+// Menu items cmd::Music1 .. cmd::MusicNone (choice 0..3), without the check marks.
 void ChooseMusic(int choice);
 // A new game has been set up (gameState is 0): its tune replaces the title
 // tune at once.
@@ -32,6 +32,6 @@ const char* TuneForSituation();
 // program, then the current folder.
 void SetMusicFolder(const std::string& folder);
 
-// WAVE effect 191..197 at once, cutting off one still playing. The caller
+// Sound effect `number` (sfx::) at once, cutting off one still playing. The caller
 // (PlaySoundEffect) has already checked the option.
 void PlayEffect(int number);

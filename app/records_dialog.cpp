@@ -109,6 +109,6 @@ void RecordsDialogProc::OnPaint(platform::Dialog&, platform::Surface& face) {
 
 int ShowRecords() {
     RecordsDialogProc proc;
-    platform::DialogBox(assets::DialogTemplateFor(206), proc);
+    platform::DialogBox(assets::DialogTemplateFor(dlg::Records), proc);
     return 1;
 }

@@ -99,5 +99,5 @@ void SettingsDialogProc::OnCommand(platform::Dialog& d, int id) {
 
 int ShowSettingsDialog() {
     SettingsDialogProc proc;
-    return platform::DialogBox(assets::DialogTemplateFor(168), proc);
+    return platform::DialogBox(assets::DialogTemplateFor(dlg::GameSettings), proc);
 }

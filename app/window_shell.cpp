@@ -3,6 +3,7 @@
 #include "app/core/program.h"
 #include "app/kept_game.h"
 #include "app/music.h"
+#include "assets/menu.h"
 #include "platform/dialog.h"
 #include "platform/event_loop.h"
 #include "platform/i18n.h"
@@ -18,7 +19,7 @@ void WindowShell::StopMusic() {
     MusicStop();
 }
 void WindowShell::EnableScoreTableMenu(bool enabled) {
-    platform::EnableMenuItem(40005, enabled);
+    platform::EnableMenuItem(cmd::ScoreTable, enabled);
 }
 void WindowShell::InvalidateClient() {
     platform::RepaintWindow({0, 0, ClientWidth[resolution], ClientHeight[resolution]});

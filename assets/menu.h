@@ -12,19 +12,30 @@ constexpr int Exit = 40007;
 constexpr int SoundEffects = 40008;
 constexpr int ShowCapturable = 40009;
 constexpr int Animation = 40010;
-constexpr int Music1 = 40012;  // .. 40014, then 40015 none
+// The radio groups are consecutive ids, in the order of their choices.
+constexpr int Music1 = 40012;
+constexpr int Music2 = 40013;
+constexpr int Music3 = 40014;
 constexpr int MusicNone = 40015;
-constexpr int Resolution640 = 40016;  // .. 40018
-constexpr int Background1 = 40019;    // .. 40021
+constexpr int Resolution640 = 40016;
+constexpr int Resolution800 = 40017;
+constexpr int Resolution1024 = 40018;
+constexpr int Background1 = 40019;
+constexpr int Background2 = 40020;
+constexpr int Background3 = 40021;
 constexpr int HelpTopics = 40022;
 constexpr int HomePage = 40024;
 constexpr int About = 40025;
 constexpr int KoiKoiYaku = 40026;
 constexpr int HanaAwaseYaku = 40027;
 // The computer's strength: やさしい, ふつう, つよい (comLevel 0..2).
-constexpr int ComLevelGentle = 40030;  // .. 40032
-// .. 40042: automatic, Japanese, English (the value of languageChoice).
+constexpr int ComLevelGentle = 40030;
+constexpr int ComLevelNormal = 40031;
+constexpr int ComLevelStrong = 40032;
+// The value of languageChoice: automatic, Japanese, English.
 constexpr int LanguageAutomatic = 40040;
+constexpr int LanguageJapanese = 40041;
+constexpr int LanguageEnglish = 40042;
 }  // namespace cmd
 
 namespace assets {

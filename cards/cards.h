@@ -12,10 +12,6 @@ constexpr int NoCard = -1;
 // Card value: 20 (光), 10 (タネ), 5 (タン) or 1 (カス).
 extern const int CardValue[CardCount];
 
-// How much the Koi-Koi computer wants each card: a permutation of 0..47,
-// higher meaning more wanted.
-extern const int CapturePriority[CardCount];
-
 inline int MonthOf(int card) {
     return card / 4;
 }

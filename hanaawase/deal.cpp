@@ -2,7 +2,8 @@
 
 #include "app/core/program.h"
 #include "app/core/shell.h"
-#include "cards/random.h"
+#include "app/core/sound_effects.h"
+#include "cards/deck.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"
 #include "hanaawase/view.h"
@@ -35,16 +36,6 @@ constexpr int FirstStockPosition = 27;
 
 }  // namespace
 
-void HanaShuffle(int deck[48]) {
-    int remaining[48];
-    for (int i = 0; i < 48; ++i) remaining[i] = i;
-    for (int i = 0; i < 48; ++i) {
-        int r = Random() % (48 - i);
-        deck[i] = remaining[r];
-        for (int j = r; j < 47 - i; ++j) remaining[j] = remaining[j + 1];
-    }
-}
-
 bool HanaFieldHoldsWholeMonth(const int deck[48]) {
     int perMonth[12] = {};
     for (int position : {12, 13, 14, 24, 25, 26}) {
@@ -58,21 +49,20 @@ int HanaDeal() {
     // A field holding a whole month could never be taken and would leave too
     // little room on the table, so such a deck is shuffled again.
     do {
-        HanaShuffle(hana.deck);
+        ShuffleDeck(hana.deck);
     } while (HanaFieldHoldsWholeMonth(hana.deck));
     view.HanaHandDealt();
 
-    int width = ClientWidth[resolution], height = ClientHeight[resolution];
     hana.stockCount = 48;  // the table shows the full stock while dealing
     view.HanaDrawPanel();
-    view.HanaRestoreFromTableBase(0, 0, width, height);
+    view.HanaRestoreTable();
     view.HanaDrawStock();
-    view.HanaPresentRect(0, 0, width - 1, height - 1);
+    view.HanaPresentTable();
     HanaWait(300);
     for (int p = 0; p < 3; ++p) view.HanaDrawPiles(p);
 
     for (const DealStep& step : DealSteps) {
-        PlaySoundEffect(197);
+        PlaySoundEffect(sfx::DealStep);
         if (step.receiver < 0) {
             view.HanaDealToField();
             for (int i = 0; i < step.count; ++i)

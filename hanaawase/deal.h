@@ -1,8 +1,7 @@
 // Shuffling and dealing a Hana-awase hand.
 #pragma once
+#include "cards/deck.h"  // ShuffleDeck
 
-// Fills `deck` with the 48 cards in a fresh random order.
-void HanaShuffle(int deck[48]);
 // True when the six cards the deck lays on the field hold a whole month.
 bool HanaFieldHoldsWholeMonth(const int deck[48]);
 // Shuffles (again while the field would hold a whole month) and deals: seven

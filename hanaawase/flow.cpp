@@ -75,7 +75,7 @@ void EndHand() {
     for (int p = 0; p < HanaPlayers; ++p) HanaShowYakuMade(p);
     HanaSettleHand();
     view.HanaDrawPanel();
-    view.HanaPresentRect(0, 0, ClientWidth[resolution] - 1, ClientHeight[resolution] - 1);
+    view.HanaPresentTable();
     RecordHand();
     view.HanaShowResults();
     int next = HanaNextDealer();

@@ -1,6 +1,7 @@
 #include "hanaawase/play.h"
 
 #include "app/core/program.h"
+#include "cards/piles.h"
 #include "hanaawase/com_levels.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"
@@ -147,16 +148,7 @@ void HanaAddCapture(int player, int card) {
 }
 
 void HanaMergeTurnCaptures(int player) {
-    for (int kind = 0; kind < HanaKinds; ++kind) {
-        int* list = hana.captured[player][kind];
-        int turnCount = hana.turnCapturedCount[kind];
-        for (int i = 0; i < turnCount; ++i) {
-            int card = hana.turnCaptured[kind][i];
-            int sorted = hana.capturedCount[player][kind] - turnCount + i;
-            int j = 0;
-            while (j < sorted && list[j] <= card) ++j;
-            for (int k = sorted; k > j; --k) list[k] = list[k - 1];
-            list[j] = card;
-        }
-    }
+    for (int kind = 0; kind < HanaKinds; ++kind)
+        MergeFreshIntoPile(hana.captured[player][kind], hana.capturedCount[player][kind],
+                           hana.turnCaptured[kind], hana.turnCapturedCount[kind]);
 }

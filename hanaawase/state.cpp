@@ -1,21 +1,10 @@
 #include "hanaawase/state.h"
 
-#include <algorithm>
-#include <iterator>
-#include <type_traits>
+#include <vector>
+
+#include "cards/fill.h"
 
 HanaAwaseState hana;
-
-namespace {
-template <typename T, size_t N>
-void FillAll(T (&array)[N], int value) {
-    if constexpr (std::is_array_v<T>) {
-        for (auto& inner : array) FillAll(inner, value);
-    } else {
-        std::fill(std::begin(array), std::end(array), value);
-    }
-}
-}  // namespace
 
 void HanaClearHand() {
     FillAll(hana.hands, -1);

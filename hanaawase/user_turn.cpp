@@ -3,6 +3,7 @@
 // the draw straight through.
 #include "app/core/program.h"
 #include "app/core/shell.h"
+#include "app/core/sound_effects.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/play.h"
 #include "hanaawase/state.h"
@@ -45,13 +46,6 @@ void ResetSelection() {
     cursorSlot = 0;
     previousCursorSlot = 0;
     redrawRequested = 1;
-}
-
-int WholeWidth() {
-    return ClientWidth[resolution];
-}
-int WholeHeight() {
-    return ClientHeight[resolution];
 }
 
 void StartTurn() {
@@ -114,7 +108,7 @@ bool ChooseCardInHand() {
         view.HanaPresentField();
     }
     if (soundEffectsOn) {
-        PlaySoundEffect(191);
+        PlaySoundEffect(sfx::Confirm);
         if (!animationOn && hana.matchCount[0][cursorSlot] != 2) HanaWait(300);
     }
     hana.chosenHandSlot = cursorSlot;
@@ -156,7 +150,7 @@ int ChooseBetweenTwo(int handSlot, bool canCancel) {
         redrawRequested = 0;
     }
     if (canCancel && cancelRequested) {
-        PlaySoundEffect(193);
+        PlaySoundEffect(sfx::Cancel);
         view.HanaEraseFieldCursor(Candidate(handSlot, cursorSlot));
         subState = ChooseHandCard;
         cursorSlot = hana.chosenHandSlot;
@@ -195,7 +189,7 @@ bool ChooseFieldForHandCard() {
     hana.chosenFieldSlot = chosen;
     view.HanaEraseFieldCursor(chosen);
     if (soundEffectsOn) {
-        PlaySoundEffect(191);
+        PlaySoundEffect(sfx::Confirm);
         if (!animationOn) HanaWait(300);
     }
     if (animationOn) {
@@ -226,11 +220,11 @@ bool ChooseFieldForDrawnCard() {
     }
     int chosen = ChooseBetweenTwo(HanaDrawnSlot, false);
     if (chosen < 0) return false;
-    view.HanaRepaintRect(0, 0, WholeWidth(), WholeHeight());
+    view.HanaRepaintTable();
     view.HanaDrawStock();
-    view.HanaPresentRect(0, 0, WholeWidth() - 1, WholeHeight() - 1);
+    view.HanaPresentTable();
     if (soundEffectsOn) {
-        PlaySoundEffect(191);
+        PlaySoundEffect(sfx::Confirm);
         if (!animationOn) HanaWait(300);
     }
     hana.chosenFieldSlot = chosen;

@@ -1,13 +1,14 @@
 #include "hanaawase/view.h"
 
+#include "cards/installed.h"
+
 namespace {
-HanaView headlessView;
-HanaView* currentView = &headlessView;
+Installed<HanaView> view;
 }  // namespace
 
-void SetHanaView(HanaView* view) {
-    currentView = view ? view : &headlessView;
+void SetHanaView(HanaView* installed) {
+    view.Install(installed);
 }
 HanaView& CurrentHanaView() {
-    return *currentView;
+    return *view;
 }

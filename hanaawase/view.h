@@ -12,10 +12,11 @@ class HanaView {
     // Table set-up and layers.
     virtual void HanaBuildLayout() {}
     virtual void HanaDrawPanel() {}
-    virtual void HanaRestoreFromTableBase(int /*x*/, int /*y*/, int /*w*/, int /*h*/) {}
-    virtual void HanaRepaintRect(int /*x*/, int /*y*/, int /*w*/, int /*h*/) {}
-    // Both ends included.
-    virtual void HanaPresentRect(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/) {}
+    // The whole table: set back to the table base, painted again from its
+    // layers, and shown.
+    virtual void HanaRestoreTable() {}
+    virtual void HanaRepaintTable() {}
+    virtual void HanaPresentTable() {}
 
     // Hands, field, stock and piles.
     virtual void HanaDrawHand(int /*player*/) {}

@@ -2,6 +2,7 @@
 // cards to take, and whether to stop. Deterministic rules over the reach
 // state and the completion estimates, with one coin toss.
 #pragma once
+#include "cards/cards.h"
 #include "koikoi/card_sets.h"
 
 constexpr int ComPlayer = 1;
@@ -19,6 +20,9 @@ int EstimateYakuChancesOfBoth(int first);
 int EstimateYakuChancesOfBoth(int first, CardSet fieldCards, CardSet capturedCards);
 int ComDecidesToStop(int p);
 
+// How much the computer wants each card: a permutation of 0..47, higher
+// meaning more wanted.
+extern const int CapturePriority[CardCount];
 // By yaku index.
 extern const int ChanceDivisor[12];
 // The cards of 花見酒/月見酒, 猪鹿蝶, 赤タン, 青タン and the lights.

@@ -1,22 +1,12 @@
 #include "app/core/program.h"
 #include "app/core/shell.h"
+#include "app/core/sound_effects.h"
 #include "cards/cards.h"
-#include "cards/random.h"
+#include "cards/deck.h"
 #include "koikoi/rules.h"
 #include "koikoi/state.h"
 #include "koikoi/view.h"
 #include "platform/clock.h"
-
-void ShuffleDeck(int deck[48]) {
-    int ordered[CardCount];
-    for (int c = 0; c < CardCount; ++c) ordered[c] = c;
-    for (int i = 0; i < CardCount; ++i) {
-        int left = CardCount - i;
-        int r = Random() % left;
-        deck[i] = ordered[r];
-        for (int j = r; j < left - 1; ++j) ordered[j] = ordered[j + 1];
-    }
-}
 
 bool FieldHoldsWholeMonth(const int deck[48]) {
     int perMonth[12] = {};
@@ -34,7 +24,7 @@ void PauseAfterPacket() {
 }
 
 void DealPacketToHand(int p, const int* cards) {
-    PlaySoundEffect(197);
+    PlaySoundEffect(sfx::DealStep);
     KoiView().DealToHand(p);
     int first = koi.hands[p][0] == -1 ? 0 : 4;
     for (int i = 0; i < 4; ++i) koi.hands[p][first + i] = cards[i];
@@ -44,7 +34,7 @@ void DealPacketToHand(int p, const int* cards) {
 }
 
 void DealPacketToField(const int* cards) {
-    PlaySoundEffect(197);
+    PlaySoundEffect(sfx::DealStep);
     KoiView().DealToField();
     int first = koi.field[0] == -1 ? 0 : 4;
     for (int i = 0; i < 4; ++i) koi.field[first + i] = cards[i];
@@ -64,11 +54,10 @@ int DealHand() {
     } while (FieldHoldsWholeMonth(deck));
 
     KoiKoiView& view = KoiView();
-    int width = ClientWidth[resolution], height = ClientHeight[resolution];
     view.DrawKoiKoiPanel();
-    view.RepaintRect(0, 0, width, height);
+    view.RepaintTable();
     view.DrawStock();
-    view.PresentRect(0, 0, width, height);
+    view.PresentTable();
     platform::WaitMs(300);
     view.DrawPiles(0);
     view.DrawPiles(1);

@@ -91,9 +91,8 @@ void EndHand() {
             koi.handScores[0][k] = koi.handScores[1][k] = 0;
         }
     }
-    int width = ClientWidth[resolution], height = ClientHeight[resolution];
     view.DrawKoiKoiPanel();
-    view.PresentRect(0, 0, width, height);
+    view.PresentTable();
     view.ShowScoreTable();
     // Whoever stopped deals the next hand; otherwise the dealer keeps it.
     if (stopped) koi.dealer = koi.yakuAnnounced[1];

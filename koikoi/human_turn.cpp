@@ -5,6 +5,7 @@
 #include "app/core/program.h"
 #include "app/core/records.h"
 #include "app/core/shell.h"
+#include "app/core/sound_effects.h"
 #include "koikoi/flow.h"
 #include "koikoi/rules.h"
 #include "koikoi/state.h"
@@ -74,7 +75,7 @@ bool ChooseHand() {
         view.PresentField();
         view.PresentHand(0);
     }
-    PlaySoundEffect(191);
+    PlaySoundEffect(sfx::Confirm);
     if (koi.matchCount[0][cursorSlot] != 2) PauseAfterChoice();
     koi.selectedHandSlot = cursorSlot;
     ResetCursor();
@@ -93,7 +94,7 @@ FieldChoice ChooseField(int h) {
     KoiKoiView& view = KoiView();
     view.ChooseFieldCard(h);
     if (subState == 2 && cancelRequested) {
-        PlaySoundEffect(193);
+        PlaySoundEffect(sfx::Cancel);
         view.EraseFieldCursor(m[cursorSlot]);
         subState = 1;
         cursorSlot = koi.selectedHandSlot;
@@ -109,18 +110,17 @@ FieldChoice ChooseField(int h) {
         koi.chosenFieldSlot = m[cursorSlot];
         view.EraseFieldCursor(koi.chosenFieldSlot);
         view.PresentField();
-        PlaySoundEffect(191);
+        PlaySoundEffect(sfx::Confirm);
         PauseAfterChoice();
         if (animationOn) {
             view.EraseHandCursor(h);
             view.PresentHand(0);
         }
     } else {
-        int width = ClientWidth[resolution], height = ClientHeight[resolution];
-        view.RepaintRect(0, 0, width, height);
+        view.RepaintTable();
         view.DrawStock();
-        view.PresentRect(0, 0, width, height);
-        PlaySoundEffect(191);
+        view.PresentTable();
+        PlaySoundEffect(sfx::Confirm);
         PauseAfterChoice();
         koi.chosenFieldSlot = m[cursorSlot];
     }

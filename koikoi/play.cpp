@@ -1,5 +1,6 @@
 #include "app/core/program.h"
 #include "cards/cards.h"
+#include "cards/piles.h"
 #include "koikoi/card_sets.h"
 #include "koikoi/com.h"
 #include "koikoi/com_levels.h"
@@ -116,18 +117,9 @@ int PlayCard(int p, int handSlot) {
 }
 
 int MergeTurnCaptures(int p) {
-    for (int k = 0; k < 4; ++k) {
-        int* pile = koi.piles[p][k];
-        int fresh = koi.turnCaptureCount[k];
-        for (int i = 0; i < fresh; ++i) {
-            int t = koi.turnCaptures[k][i];
-            int sorted = koi.pileCount[p][k] - fresh + i;
-            int q = 0;
-            while (q < sorted && pile[q] <= t) ++q;
-            for (int j = sorted; j > q; --j) pile[j] = pile[j - 1];
-            pile[q] = t;
-        }
-    }
+    for (int k = 0; k < 4; ++k)
+        MergeFreshIntoPile(koi.piles[p][k], koi.pileCount[p][k], koi.turnCaptures[k],
+                           koi.turnCaptureCount[k]);
     return 1;
 }
 

@@ -2,12 +2,11 @@
 // reach state that notices yaku card by card, and scoring. All operations
 // work on `koi` and return 1 unless they return a slot.
 #pragma once
+#include "cards/deck.h"  // ShuffleDeck
 
 // Shuffles (again, while the eight field cards hold a whole month) and deals
 // 8 + 8 cards and 8 field cards, then fills the stock.
 int DealHand();
-// The 48 draws of one shuffle into deck[0..47].
-void ShuffleDeck(int deck[48]);
 // Whether the field cards of this deck, D[8..11] and D[20..23], hold all
 // four cards of one month.
 bool FieldHoldsWholeMonth(const int deck[48]);

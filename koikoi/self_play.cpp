@@ -3,21 +3,20 @@
 #include "app/core/program.h"
 #include "koikoi/state.h"
 
+namespace {
+HumanWait Waiting() {
+    if (gameState == 7) return HumanWait::Result;
+    if (gameState != 3) return HumanWait::Nothing;
+    if (subState == 1) return HumanWait::HandCard;
+    if ((subState == 2 && koi.matchCount[0][koi.selectedHandSlot] == 2) ||
+        (subState == 4 && koi.matchCount[0][DrawnSlot] == 2))
+        return HumanWait::OneOfTwoMatches;
+    return HumanWait::Nothing;
+}
+}  // namespace
+
 void ChooseForHuman(SelfPlayPolicy policy) {
-    bool first = policy == SelfPlayPolicy::First;
-    if (gameState == 7) {
-        choiceConfirmed = 1;
-        return;
-    }
-    if (gameState != 3) return;
-    if (subState == 1) {
-        cursorSlot = first ? 0 : koi.handCount[0] - 1;
-        choiceConfirmed = 1;
-    } else if ((subState == 2 && koi.matchCount[0][koi.selectedHandSlot] == 2) ||
-               (subState == 4 && koi.matchCount[0][DrawnSlot] == 2)) {
-        cursorSlot = first ? 0 : 1;
-        choiceConfirmed = 1;
-    }
+    AnswerWait(policy, Waiting(), koi.handCount[0]);
 }
 
 int AnswerForHuman(SelfPlayPolicy policy) {

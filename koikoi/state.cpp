@@ -1,20 +1,8 @@
 #include "koikoi/state.h"
 
-#include <algorithm>
-#include <type_traits>
+#include "cards/fill.h"
 
 KoiKoiState koi;
-
-namespace {
-template <typename T, size_t N>
-void FillAll(T (&array)[N], int value) {
-    if constexpr (std::is_array_v<T>) {
-        for (auto& inner : array) FillAll(inner, value);
-    } else {
-        std::fill(array, array + N, value);
-    }
-}
-}  // namespace
 
 void ResetHandState() {
     FillAll(koi.hands, -1);

@@ -1,13 +1,14 @@
 #include "koikoi/view.h"
 
+#include "cards/installed.h"
+
 namespace {
-KoiKoiView headlessView;
-KoiKoiView* currentView = &headlessView;
+Installed<KoiKoiView> view;
 }  // namespace
 
-void SetKoiKoiView(KoiKoiView* view) {
-    currentView = view ? view : &headlessView;
+void SetKoiKoiView(KoiKoiView* installed) {
+    view.Install(installed);
 }
 KoiKoiView& KoiView() {
-    return *currentView;
+    return *view;
 }

@@ -17,8 +17,9 @@ class KoiKoiView {
     virtual void BuildKoiKoiLayout() {}
     // The status panel; also resets the table picture to the empty table.
     virtual void DrawKoiKoiPanel() {}
-    virtual void RepaintRect(int /*x*/, int /*y*/, int /*width*/, int /*height*/) {}
-    virtual void PresentRect(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/) {}
+    // The whole table: painted again from its layers, and shown.
+    virtual void RepaintTable() {}
+    virtual void PresentTable() {}
     virtual void DrawStock() {}
     virtual void DrawHand(int /*player*/) {}
     virtual void PresentHand(int /*player*/) {}

@@ -1,5 +1,6 @@
 #include "table/banner_animation.h"
 
+#include "app/core/sound_effects.h"
 #include "assets/catalogue.h"
 #include "platform/clock.h"
 #include "table/frame_pacing.h"
@@ -8,16 +9,16 @@ namespace table {
 
 namespace {
 
-constexpr int DimMask = 302, WinGlint = 410, WinGlintFrames = 15, LoseMasks = 510, DrawStill = 600,
-              DrawLit = 601;
+constexpr int DimMask = 302, WinBanner = 400, WinGlint = 410, LoseBanner = 500, WinGlintFrames = 15,
+              LoseMasks = 510, DrawStill = 600, DrawLit = 601;
 
 // clang-format off
 // One row per result: the banner, its sound, its frames' raster operation,
 // the order of the frames in one cycle, the period and the number of cycles.
 const BannerAnimation Animations[] = {
-    /* Win  */ {400, 194, platform::Rop::SrcPaint, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}, 60, 3},
-    /* Lose */ {500, 195, platform::Rop::SrcAnd,   {3, 2, 1, 0, 0, 1, 2, 3},                          120, 3},
-    /* Draw */ {600, 195, platform::Rop::SrcCopy,  {0, 1},                                            225, 6},
+    /* Win  */ {WinBanner,  sfx::GameWon,  platform::Rop::SrcPaint, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}, 60, 3},
+    /* Lose */ {LoseBanner, sfx::GameOver, platform::Rop::SrcAnd,   {3, 2, 1, 0, 0, 1, 2, 3},                          120, 3},
+    /* Draw */ {DrawStill,  sfx::GameOver, platform::Rop::SrcCopy,  {0, 1},                                            225, 6},
 };
 // clang-format on
 

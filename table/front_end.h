@@ -11,7 +11,7 @@ struct GameFrontEnd {
     void (*redraw)();                          // the table again, without the glows
     void (*rebuild)();                         // the table on a new background or size
     void (*relayout)();                        // the layout tables for a new resolution
-    void (*showScoreTable)();                  // menu 40005 during a game
+    void (*showScoreTable)();                  // cmd::ScoreTable during a game
     void (*showYakuList)();                    // the game's yaku list from the Help menu
 };
 

@@ -2,18 +2,18 @@
 
 #include "app/core/program.h"
 #include "app/core/records.h"
+#include "cards/installed.h"
 
 void ShellServices::GameProgressed(bool /*over*/) {
     SaveRecords();
 }
 
 namespace {
-ShellServices silentShell;
-ShellServices* currentShell = &silentShell;
+Installed<ShellServices> currentShell;
 }  // namespace
 
 void InstallShell(ShellServices* services) {
-    currentShell = services ? services : &silentShell;
+    currentShell.Install(services);
 }
 ShellServices& Shell() {
     return *currentShell;

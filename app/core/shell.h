@@ -32,7 +32,7 @@ class ShellServices {
 void InstallShell(ShellServices* services);
 ShellServices& Shell();
 
-// Plays WAVE effect 191..197 at once, cutting off one still playing; nothing
+// Plays a sound effect (sfx::) at once, cutting off one still playing; nothing
 // while the sound-effects option is off.
 void PlaySoundEffect(int number);
 // Music for the situation: the title tune with no game, else the chosen tune.

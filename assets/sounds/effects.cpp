@@ -35,26 +35,26 @@ struct Pluck {
     double gain;
 };
 
-// 191: two quick rising chime notes, E6 then B6.
+// sfx::Confirm: two quick rising chime notes, E6 then B6.
 void Confirm(Voice& v) {
     AddStruckTone(v, 0.000, NoteHz(88), 0.8, 0.003, Chime);
     AddStruckTone(v, 0.070, NoteHz(95), 1.0, 0.003, Chime);
 }
 
-// 192: a click of a few milliseconds, like a fingernail on a wooden box.
+// sfx::CursorMove: a click of a few milliseconds, like a fingernail on a wooden box.
 void Tick(Voice& v) {
     AddNoise(v, {0.0, 0.0004, 0.0025, 1800, 9000, 1.0}, 192);
     AddStruckTone(v, 0.0, 3200, 0.5, 0.0004, {{1.0f, 1.0f, 0.003f}});
 }
 
-// 193: three soft notes stepping down, A5 E5 B4.
+// sfx::Cancel: three soft notes stepping down, A5 E5 B4.
 void Cancel(Voice& v) {
     AddStruckTone(v, 0.00, NoteHz(81), 0.7, 0.015, Soft);
     AddStruckTone(v, 0.17, NoteHz(76), 0.8, 0.015, Soft);
     AddStruckTone(v, 0.34, NoteHz(71), 1.0, 0.015, Soft);
 }
 
-// 194: a koto phrase climbing the D yo scale over shamisen-like low plucks
+// sfx::GameWon: a koto phrase climbing the D yo scale over shamisen-like low plucks
 // and taiko, ending on a ringing chord and a sparkle of chimes.
 const Pluck WinMelody[] = {
     {0.00, 74, 0.8}, {0.15, 76, 0.7}, {0.30, 79, 0.8}, {0.45, 81, 0.7}, {0.60, 83, 0.9},
@@ -81,7 +81,7 @@ void Win(Voice& v) {
         AddStruckTone(v, p.start, NoteHz(p.note), p.gain, 0.002, Chime);
 }
 
-// 195: slow, dull plucks falling through E miyako-bushi to a low E and a
+// sfx::GameOver: slow, dull plucks falling through E miyako-bushi to a low E and a
 // temple bowl.
 const Pluck LossMelody[] = {
     {0.00, 71, 0.7}, {0.38, 69, 0.7}, {0.76, 65, 0.8}, {1.25, 64, 0.9}, {1.25, 52, 0.7},
@@ -92,7 +92,7 @@ void Loss(Voice& v) {
     AddStruckTone(v, 1.25, NoteHz(64), 0.35, 0.004, Bowl);
 }
 
-// 196: the sharp crack of card stock, a short hollow body under it and a
+// sfx::CardOnCard: the sharp crack of card stock, a short hollow body under it and a
 // little room after.
 void Slap(Voice& v) {
     AddNoise(v, {0.0, 0.0003, 0.010, 700, 6000, 1.0}, 196);
@@ -100,7 +100,7 @@ void Slap(Voice& v) {
     AddNoise(v, {0.004, 0.002, 0.045, 300, 3000, 0.12}, 1960);
 }
 
-// 197: a riffle of cards, a dozen small clicks crowding together and fading.
+// sfx::DealStep: a riffle of cards, a dozen small clicks crowding together and fading.
 void Shuffle(Voice& v) {
     uint32_t jitter = 197;
     double t = 0.002;
@@ -120,9 +120,10 @@ struct Recipe {
 };
 
 const Recipe Recipes[] = {
-    {191, Confirm, 0.60, 0.05}, {192, Tick, 0.40, 0.003}, {193, Cancel, 0.50, 0.10},
-    {194, Win, 0.70, 0.40},     {195, Loss, 0.60, 0.40},  {196, Slap, 0.75, 0.05},
-    {197, Shuffle, 0.40, 0.01},
+    {sfx::Confirm, Confirm, 0.60, 0.05},  {sfx::CursorMove, Tick, 0.40, 0.003},
+    {sfx::Cancel, Cancel, 0.50, 0.10},    {sfx::GameWon, Win, 0.70, 0.40},
+    {sfx::GameOver, Loss, 0.60, 0.40},    {sfx::CardOnCard, Slap, 0.75, 0.05},
+    {sfx::DealStep, Shuffle, 0.40, 0.01},
 };
 
 }  // namespace

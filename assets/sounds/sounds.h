@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "app/core/sound_effects.h"
+
 // Every effect is PCM, mono, 16 bits, at its own rate and length.
 struct EffectFormat {
     int number;
@@ -12,17 +14,13 @@ struct EffectFormat {
 };
 
 constexpr EffectFormat EffectFormats[] = {
-    {191, 22050, 668},   // confirming a choice
-    {192, 44100, 21},    // the cursor moves
-    {193, 22050, 966},   // cancelling the choice of a field card
-    {194, 22050, 5541},  // the game is won
-    {195, 22050, 3141},  // the game is over otherwise
-    {196, 22050, 427},   // a card lands on a card
-    {197, 44100, 140},   // one step of the deal
+    {sfx::Confirm, 22050, 668},  {sfx::CursorMove, 44100, 21}, {sfx::Cancel, 22050, 966},
+    {sfx::GameWon, 22050, 5541}, {sfx::GameOver, 22050, 3141}, {sfx::CardOnCard, 22050, 427},
+    {sfx::DealStep, 44100, 140},
 };
 
-constexpr int FirstEffect = 191;
-constexpr int LastEffect = 197;
+constexpr int FirstEffect = sfx::First;
+constexpr int LastEffect = sfx::Last;
 
 // Null for a number that is not an effect.
 const EffectFormat* FindEffectFormat(int number);

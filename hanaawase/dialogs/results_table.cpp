@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int SixHandsTemplate = 209, TwelveHandsTemplate = 210;
 // The table shows at most this many hands: an unlimited game its last ones.
 constexpr int MaxRows = 12;
 
@@ -133,7 +132,8 @@ class ResultsTableProc : public platform::DialogProc {
 
 int HanaShowResults() {
     ResultsTableProc proc;
-    platform::DialogBox(
-        assets::DialogTemplateFor(handsOption == 0 ? SixHandsTemplate : TwelveHandsTemplate), proc);
+    platform::DialogBox(assets::DialogTemplateFor(handsOption == 0 ? dlg::HanaResultsSixHands
+                                                                   : dlg::HanaResultsTwelveHands),
+                        proc);
     return 1;
 }

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int ScoreSheetTemplate = 218;
-
 // Player p's numbers end at column 26 + 16p; the sign stands at 16 + 16p.
 int NumberEnd(int p) {
     return 26 + 16 * p;
@@ -137,6 +135,6 @@ class ScoreSheetProc : public platform::DialogProc {
 
 int HanaShowScoreSheet() {
     ScoreSheetProc proc;
-    platform::DialogBox(assets::DialogTemplateFor(ScoreSheetTemplate), proc);
+    platform::DialogBox(assets::DialogTemplateFor(dlg::HanaScoreSheet), proc);
     return 1;
 }

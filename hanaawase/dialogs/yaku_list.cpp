@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int YakuListTemplate = 216, YakuCardsTemplate = 214;
 constexpr platform::Color NameBlue = 0xff0000;
 constexpr platform::Color NameViolet = 0xff00c0;
 
@@ -222,7 +221,7 @@ int HanaYakuListHighlighted() {
 int HanaShowYakuList() {
     YakuListProc proc;
     openList = &proc;
-    platform::DialogBox(assets::DialogTemplateFor(YakuListTemplate), proc);
+    platform::DialogBox(assets::DialogTemplateFor(dlg::HanaYakuList), proc);
     openList = nullptr;
     return 1;
 }
@@ -230,6 +229,6 @@ int HanaShowYakuList() {
 int HanaShowYakuCards(int index) {
     if (index < 0 || index >= HanaYakuListSize) return 1;
     YakuCardsProc proc(index);
-    platform::DialogBox(assets::DialogTemplateFor(YakuCardsTemplate), proc);
+    platform::DialogBox(assets::DialogTemplateFor(dlg::YakuCards), proc);
     return 1;
 }

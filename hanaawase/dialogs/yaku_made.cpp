@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int YakuMadeTemplate = 212;
 constexpr int OkButton = 1024;
 constexpr int RibbonKind = 2;
 
@@ -143,6 +142,6 @@ class YakuMadeProc : public platform::DialogProc {
 
 int HanaShowYakuMadeDialog(int player) {
     YakuMadeProc proc(player);
-    platform::DialogBox(assets::DialogTemplateFor(YakuMadeTemplate), proc);
+    platform::DialogBox(assets::DialogTemplateFor(dlg::HanaYakuMade), proc);
     return 1;
 }

@@ -9,6 +9,7 @@
 
 #include "app/core/program.h"
 #include "app/core/shell.h"
+#include "app/core/sound_effects.h"
 #include "app/display/display.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"
@@ -124,7 +125,7 @@ int HanaFlyToField(int player, int slot, int place, int card) {
     HanaShowHand(player);
     HanaPresentHand(player);
     HanaFlyCards(&sx, &sy, &tx, &ty, &card, 1, 200);
-    if (capture) PlaySoundEffect(196);
+    if (capture) PlaySoundEffect(sfx::CardOnCard);
     return 1;
 }
 

@@ -28,14 +28,15 @@ void HanaWindowView::HanaDrawPanel() {
         ::HanaRepaintRect(0, 0, ClientWidth[resolution], ClientHeight[resolution]);
     }
 }
-void HanaWindowView::HanaRestoreFromTableBase(int x, int y, int w, int h) {
-    ::HanaRestoreFromTableBase(x, y, w, h);
+void HanaWindowView::HanaRestoreTable() {
+    ::HanaRestoreFromTableBase(0, 0, ClientWidth[resolution], ClientHeight[resolution]);
 }
-void HanaWindowView::HanaRepaintRect(int x, int y, int w, int h) {
-    ::HanaRepaintRect(x, y, w, h);
+void HanaWindowView::HanaRepaintTable() {
+    ::HanaRepaintRect(0, 0, ClientWidth[resolution], ClientHeight[resolution]);
 }
-void HanaWindowView::HanaPresentRect(int left, int top, int right, int bottom) {
-    ::HanaPresentRect(left, top, right, bottom);
+void HanaWindowView::HanaPresentTable() {
+    // Both ends included.
+    ::HanaPresentRect(0, 0, ClientWidth[resolution] - 1, ClientHeight[resolution] - 1);
 }
 void HanaWindowView::HanaDrawHand(int player) {
     ::HanaDrawHand(player);

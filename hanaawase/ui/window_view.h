@@ -7,9 +7,9 @@ class HanaWindowView : public HanaView {
   public:
     void HanaBuildLayout() override;
     void HanaDrawPanel() override;
-    void HanaRestoreFromTableBase(int x, int y, int w, int h) override;
-    void HanaRepaintRect(int x, int y, int w, int h) override;
-    void HanaPresentRect(int left, int top, int right, int bottom) override;
+    void HanaRestoreTable() override;
+    void HanaRepaintTable() override;
+    void HanaPresentTable() override;
     void HanaDrawHand(int player) override;
     void HanaShowHand(int player) override;
     void HanaPresentHand(int player) override;

@@ -4,6 +4,7 @@
 
 #include "app/core/program.h"
 #include "app/core/shell.h"
+#include "app/core/sound_effects.h"
 #include "app/display/display.h"
 #include "cards/cards.h"
 #include "koikoi/state.h"
@@ -93,7 +94,7 @@ int FlyToField(int player, int fromSlot, int fieldSlot, int card) {
     int tx = FieldX(r, fieldSlot), ty = FieldY(r, fieldSlot);
     if (capture) tx += PairOffset[r], ty += PairOffset[r];
     FlyCards(&sx, &sy, &tx, &ty, &card, 1, MoveSteps);
-    if (capture) PlaySoundEffect(196);
+    if (capture) PlaySoundEffect(sfx::CardOnCard);
     return 1;
 }
 

@@ -110,7 +110,10 @@ ScoreTableRows ScoreTableShown() {
 
 int ShowScoreTable() {
     ScoreTableProc proc;
-    return platform::DialogBox(assets::DialogTemplateFor(handsOption == 0 ? 1204 : 208), proc);
+    return platform::DialogBox(
+        assets::DialogTemplateFor(handsOption == 0 ? dlg::KoiKoiScoreTableSixHands
+                                                   : dlg::KoiKoiScoreTable),
+        proc);
 }
 
 }  // namespace koiui

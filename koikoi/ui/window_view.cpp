@@ -25,11 +25,11 @@ void KoiKoiWindowView::DrawKoiKoiPanel() {
         koiui::RepaintRect(0, 0, ClientWidth[resolution], ClientHeight[resolution]);
     }
 }
-void KoiKoiWindowView::RepaintRect(int x, int y, int width, int height) {
-    koiui::RepaintRect(x, y, width, height);
+void KoiKoiWindowView::RepaintTable() {
+    koiui::RepaintRect(0, 0, ClientWidth[resolution], ClientHeight[resolution]);
 }
-void KoiKoiWindowView::PresentRect(int left, int top, int right, int bottom) {
-    koiui::PresentRect(left, top, right, bottom);
+void KoiKoiWindowView::PresentTable() {
+    koiui::PresentRect(0, 0, ClientWidth[resolution], ClientHeight[resolution]);
 }
 void KoiKoiWindowView::DrawStock() {
     koiui::DrawStock();

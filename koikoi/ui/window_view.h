@@ -7,8 +7,8 @@ class KoiKoiWindowView : public KoiKoiView {
   public:
     void BuildKoiKoiLayout() override;
     void DrawKoiKoiPanel() override;
-    void RepaintRect(int x, int y, int width, int height) override;
-    void PresentRect(int left, int top, int right, int bottom) override;
+    void RepaintTable() override;
+    void PresentTable() override;
     void DrawStock() override;
     void DrawHand(int player) override;
     void PresentHand(int player) override;

@@ -186,7 +186,7 @@ int DrawYakuCards(platform::Surface& face, int x, int y, int p, int yaku) {
 
 int YakuMadeDialog(int player, int comAnswer) {
     YakuMadeProc proc(player, comAnswer);
-    return platform::DialogBox(assets::DialogTemplateFor(211), proc);
+    return platform::DialogBox(assets::DialogTemplateFor(dlg::KoiKoiYakuMade), proc);
 }
 
 int ShowOyakenNotice() {
@@ -210,7 +210,7 @@ int ShowOyakenNotice() {
             WriteText(face, 4 * charWidth, charHeight + charHeight * 3 / 2, OyakenTakerText());
         }
     } proc;
-    return platform::DialogBox(assets::DialogTemplateFor(213), proc);
+    return platform::DialogBox(assets::DialogTemplateFor(dlg::OyakenNotice), proc);
 }
 
 }  // namespace koiui

@@ -213,12 +213,12 @@ class ReferenceProc : public platform::DialogProc {
 int ShowYakuCards(int entry) {
     if (entry < 0 || entry >= EntryCount) return 1;
     CardsProc proc(entry);
-    return platform::DialogBox(assets::DialogTemplateFor(214), proc);
+    return platform::DialogBox(assets::DialogTemplateFor(dlg::YakuCards), proc);
 }
 
 int ShowYakuReference() {
     ReferenceProc proc;
-    return platform::DialogBox(assets::DialogTemplateFor(215), proc);
+    return platform::DialogBox(assets::DialogTemplateFor(dlg::KoiKoiYakuList), proc);
 }
 
 }  // namespace koiui

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <vector>
-
 #include "cards/random.h"
 
 TEST(CardModel, MonthsHoldTwentyFourChaffTenRibbonsNineAnimalsFiveLights) {
@@ -24,15 +21,6 @@ TEST(CardModel, MonthTestComparesQuarters) {
     EXPECT_FALSE(IsSameMonth(39, 40));
     EXPECT_TRUE(IsSameMonth(0, 3));
     EXPECT_EQ(MonthOf(47), 11);
-}
-
-TEST(CardModel, CapturePriorityIsAPermutationWithTheMoonOnTop) {
-    std::vector<int> p(CapturePriority, CapturePriority + CardCount);
-    std::sort(p.begin(), p.end());
-    for (int i = 0; i < CardCount; ++i) EXPECT_EQ(p[i], i);
-    EXPECT_EQ(CapturePriority[28], 47);
-    EXPECT_EQ(CapturePriority[14], 0);
-    EXPECT_EQ(CapturePriority[43], 6);
 }
 
 TEST(Random, KnownSeedGivesTheClassicSequence) {

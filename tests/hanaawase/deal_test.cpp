@@ -20,7 +20,7 @@ uint32_t SeedWithWholeMonthOnField(uint32_t from) {
     for (uint32_t seed = from;; ++seed) {
         SeedRandom(seed);
         int deck[48];
-        HanaShuffle(deck);
+        ShuffleDeck(deck);
         if (HanaFieldHoldsWholeMonth(deck)) return seed;
     }
 }
@@ -31,7 +31,7 @@ TEST_F(HanaDealTest, ShuffleGivesTheGoldenDecks) {
     for (const GoldenDeck& g : GoldenDecks) {
         SeedRandom(g.seed);
         int deck[48];
-        HanaShuffle(deck);
+        ShuffleDeck(deck);
         EXPECT_TRUE(std::equal(deck, deck + 48, g.cards)) << g.seed;
     }
 }
@@ -63,8 +63,8 @@ TEST_F(HanaDealTest, AWholeMonthOnTheFieldIsShuffledAgainFromScratch) {
     uint32_t seed = SeedWithWholeMonthOnField(1);
     SeedRandom(seed);
     int first[48], second[48];
-    HanaShuffle(first);
-    HanaShuffle(second);
+    ShuffleDeck(first);
+    ShuffleDeck(second);
     ASSERT_TRUE(HanaFieldHoldsWholeMonth(first));
 
     SeedRandom(seed);

@@ -1,11 +1,23 @@
 #include "koikoi/com.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "cards/random.h"
 #include "koikoi_fixture.h"
 
 namespace {
 
 class ComTest : public KoiKoiTest {};
+
+TEST(ComTables, CapturePriorityIsAPermutationWithTheMoonOnTop) {
+    std::vector<int> p(CapturePriority, CapturePriority + CardCount);
+    std::sort(p.begin(), p.end());
+    for (int i = 0; i < CardCount; ++i) EXPECT_EQ(p[i], i);
+    EXPECT_EQ(CapturePriority[28], 47);
+    EXPECT_EQ(CapturePriority[14], 0);
+    EXPECT_EQ(CapturePriority[43], 6);
+}
 
 TEST_F(ComTest, AkatanShortOfAStockCardWithSixInHandIsCappedAtOneHundred) {
     SetStock({9});

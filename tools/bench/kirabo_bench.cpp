@@ -16,6 +16,7 @@
 #include "app/games.h"
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "assets/menu.h"
 #include "platform/dialog.h"
 #include "platform/event_loop.h"
 #include "platform/window.h"
@@ -98,14 +99,14 @@ int main(int argc, char** argv) {
     platform::ProcessPendingEvents();
     double startup = MsSince(start);
 
-    double idle800 = ChangeResolution(40017);
-    double idle1024 = ChangeResolution(40018);
-    double idle640 = ChangeResolution(40016);
+    double idle800 = ChangeResolution(cmd::Resolution800);
+    double idle1024 = ChangeResolution(cmd::Resolution1024);
+    double idle640 = ChangeResolution(cmd::Resolution640);
 
     animationOn = 1;
     soundEffectsOn = 0;
     double koiCpu = IdleChoiceCpu(0, 5);
-    double inGame1024 = ChangeResolution(40018);
+    double inGame1024 = ChangeResolution(cmd::Resolution1024);
     long rssKoi = ResidentKb();
     double hanaCpu = IdleChoiceCpu(1, 5);
     long rssHana = ResidentKb();

@@ -24,6 +24,7 @@
 #include "hanaawase/flow.h"
 #include "hanaawase/invariants.h"
 #include "hanaawase/saved_game.h"
+#include "hanaawase/self_play.h"
 #include "hanaawase/state.h"
 #include "hanaawase/view.h"
 #include "platform/clock.h"
@@ -184,21 +185,6 @@ int TurnStarting() {
     return -1;
 }
 
-// The user's side: sets the cursor and confirms whenever the turn waits.
-void ActForUser(bool first) {
-    if (gameState == HanaUserTurn) {
-        if (subState == 1) {
-            cursorSlot = first ? 0 : hana.handCount[0] - 1;
-            choiceConfirmed = 1;
-        } else if (subState == 2 || subState == 4) {
-            cursorSlot = first ? 0 : 1;
-            choiceConfirmed = 1;
-        }
-    } else if (gameState == HanaFinalWait) {
-        pointerClicked = 1;
-    }
-}
-
 }  // namespace
 
 int RunHanaAwaseSim(int argc, char** argv) {
@@ -253,7 +239,7 @@ int RunHanaAwaseSim(int argc, char** argv) {
                 std::fflush(stdout);
                 return kept ? 0 : 1;
             }
-            ActForUser(options.humanFirst);
+            HanaChooseForUser(options.humanFirst ? SelfPlayPolicy::First : SelfPlayPolicy::Last);
             HanaAwaseStep();
             if (options.check && view.fault.empty() && TurnStarting() >= 0)
                 view.fault = HanaCheckBetweenTurns(TurnStarting());
