@@ -11,6 +11,13 @@ namespace assets {
 namespace {
 
 std::map<int, platform::Surface> cache;
+double imageRatio = 1.0;
+
+void GiveBackFreedMemory() {
+    art::ForgetMadeCards();
+    // Give the freed pictures back to the system, not only to the heap.
+    malloc_trim(0);
+}
 
 bool IsBackground(int base) {
     return (base >= 700 && base <= 702) || (base >= 710 && base <= 712);
@@ -26,9 +33,18 @@ void KeepOnlyImagesFor(int resolution, int backgroundChoice) {
                                   (IsBackground(base) && base % 10 != backgroundChoice));
         it = unneeded ? cache.erase(it) : std::next(it);
     }
-    art::ForgetMadeCards();
-    // Give the freed pictures back to the system, not only to the heap.
-    malloc_trim(0);
+    GiveBackFreedMemory();
+}
+
+void SetImageRatio(double ratio) {
+    if (!(ratio > 0) || ratio == imageRatio) return;
+    imageRatio = ratio;
+    cache.clear();
+    GiveBackFreedMemory();
+}
+
+double ImageRatio() {
+    return imageRatio;
 }
 
 size_t KeptImageCount() {
@@ -41,11 +57,12 @@ const platform::Surface& LoadImage(int number) {
     platform::Size size = ImageSize(number);
     platform::Surface image;
     if (number == TitleImage)
-        image = RenderTitle(size);
+        image = RenderTitle(size, imageRatio);
     else if (number == IconImage)
         image = RenderIcon(size.width);
     else if (IsImageNumber(number))
-        image = RenderTableImage((number - 10000) % 1000, (number - 10000) / 1000, size);
+        image =
+            RenderTableImage((number - 10000) % 1000, (number - 10000) / 1000, size, imageRatio);
     return cache.emplace(number, std::move(image)).first->second;
 }
 

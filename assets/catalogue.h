@@ -23,8 +23,14 @@ platform::Size ImageSize(int number);
 // True for the 1-bit images, which hold only black and white.
 bool IsMaskImage(int number);
 
-// Renders the image once and keeps it.
+// Renders the image once and keeps it. Its size is logical; it is drawn at
+// the current image ratio.
 const platform::Surface& LoadImage(int number);
+// Device pixels to a logical pixel for the images made from now on (1 until
+// set). A new ratio lets go of every image made at the old one: a reference
+// to any of them is no longer valid.
+void SetImageRatio(double ratio);
+double ImageRatio();
 // Lets go of the table images of the other sizes and backgrounds: a
 // reference to any of them is no longer valid.
 void KeepOnlyImagesFor(int resolution, int backgroundChoice);

@@ -1,8 +1,11 @@
-// kirabo-assets --out DIR: writes every numbered image of the three sets as
-// DIR/<number>.png (and the sound effects as DIR/<number>.wav when built in).
+// kirabo-assets --out DIR [--ratio R]: writes every numbered image of the
+// three sets as DIR/<number>.png (and the sound effects as DIR/<number>.wav
+// when built in). With a ratio the images are drawn for a screen of that
+// many device pixels to a pixel (2 for a doubled desktop), R times larger.
 #include <QDir>
 #include <QImage>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -17,13 +20,17 @@
 
 int main(int argc, char** argv) {
     std::string out;
-    for (int i = 1; i + 1 < argc; ++i)
+    double ratio = 1.0;
+    for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--out") == 0) out = argv[i + 1];
-    if (out.empty()) {
-        std::fprintf(stderr, "usage: kirabo-assets --out DIR\n");
+        if (std::strcmp(argv[i], "--ratio") == 0) ratio = std::atof(argv[i + 1]);
+    }
+    if (out.empty() || !(ratio >= 0.5 && ratio <= 8)) {
+        std::fprintf(stderr, "usage: kirabo-assets --out DIR [--ratio 0.5..8]\n");
         return 2;
     }
     platform::InitToolPlatform(argc, argv);
+    assets::SetImageRatio(ratio);
     if (!QDir().mkpath(QString::fromStdString(out))) {
         std::fprintf(stderr, "kirabo-assets: cannot make %s\n", out.c_str());
         return 1;

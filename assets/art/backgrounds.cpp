@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "assets/art/device.h"
+
 namespace assets::art {
 namespace {
 
@@ -89,11 +91,18 @@ int Clamp255(float v) {
 }
 
 // The ground: the base colour with fine grain, broad mottling and darker
-// edges. Wood adds long grain lines running across the table.
-void Ground(QImage& image, const Palette& palette, int choice, uint32_t seed) {
+// edges. Wood adds long grain lines running across the table. `logicalWidth`
+// sets the size of the features, so a larger ratio only adds detail.
+void Ground(QImage& image, int logicalWidth, double ratio, const Palette& palette, int choice,
+            uint32_t seed) {
     int w = image.width(), h = image.height();
-    ValueNoise broad(w, h, std::max(8, w / 10), seed);
-    ValueNoise grain(w, 3 * h, std::max(4, w / 60), seed + 7);  // read stretched, too
+    auto device = [ratio](int cell) {
+        return ratio == 1.0 ? cell : std::max(1, static_cast<int>(std::lround(cell * ratio)));
+    };
+    ValueNoise broad(w, h, device(std::max(8, logicalWidth / 10)), seed);
+    // read stretched, too
+    ValueNoise grain(w, 3 * h, device(std::max(4, logicalWidth / 60)), seed + 7);
+    const float toLogical = static_cast<float>(1.0 / ratio);
     float r0 = palette.base.red(), g0 = palette.base.green(), b0 = palette.base.blue();
     float cx = w / 2.0f, cy = h / 2.0f;
     for (int y = 0; y < h; ++y) {
@@ -108,7 +117,7 @@ void Ground(QImage& image, const Palette& palette, int choice, uint32_t seed) {
             } else if (choice == 1) {
                 // lacquered wood: bands bent by the noise, with a gloss across the top
                 float bend = grain.At(x / 3, y) * 6.0f + broad.At(x, y) * 3.0f;
-                float ring = std::sin(y * 0.16f + bend);
+                float ring = std::sin((ratio == 1.0 ? y : y * toLogical) * 0.16f + bend);
                 shade += 0.07f * ring * ring * ring + 0.10f * std::exp(-dy * dy * 12.0f) * 0.6f;
                 fine *= 0.35f;
             } else {
@@ -197,16 +206,18 @@ QImage WeaveTile(int step, const QPen& pen) {
 }
 
 // Felt carries a faint weave, wood is left plain, washi a printed pattern.
-void Pattern(QPainter& p, QSize size, int game, int choice, const Palette& palette, qreal scale) {
+// `scale` is device pixels to a pixel of the 632-wide table.
+void Pattern(QPainter& p, QSize size, int game, int choice, const Palette& palette, qreal scale,
+             double ratio) {
     QImage tile;
     if (choice == 0) {
         QColor weave = palette.pattern;
         weave.setAlphaF(0.25);
-        tile = WeaveTile(std::max(4, static_cast<int>(std::lround(6 * scale))), QPen(weave, 1));
+        tile = WeaveTile(std::max(4, static_cast<int>(std::lround(6 * scale))), QPen(weave, ratio));
     } else if (choice == 2) {
         QColor line = palette.pattern;
         line.setAlphaF(0.55);
-        QPen pen(line, std::max(1.0, 1.2 * scale));
+        QPen pen(line, std::max(ratio, 1.2 * scale));
         tile = game == 0 ? WaveTile(static_cast<int>(std::lround(22 * scale)), pen)
                          : HempLeafTile(2 * static_cast<int>(std::lround(15 * scale)), pen);
     }
@@ -215,11 +226,12 @@ void Pattern(QPainter& p, QSize size, int game, int choice, const Palette& palet
 
 }  // namespace
 
-QImage TableBackground(QSize size, int game, int choice) {
+QImage TableBackground(QSize size, int game, int choice, double ratio) {
     const Palette& palette = Palettes[game][choice];
-    QImage image(size, QImage::Format_RGB32);
-    Ground(image, palette, choice, 17u + 5u * game + choice);
-    qreal sx = size.width() / 632.0, sy = size.height() / 434.0;
+    QImage image(DeviceSize(size, ratio), QImage::Format_RGB32);
+    Ground(image, size.width(), ratio, palette, choice, 17u + 5u * game + choice);
+    // Device pixels to a pixel of the 632 x 434 table the areas are given on.
+    qreal sx = size.width() * ratio / 632.0, sy = size.height() * ratio / 434.0;
     QPainterPath quiet;
     for (const Area& a : QuietAreas[game])
         quiet.addRoundedRect(
@@ -231,7 +243,7 @@ QImage TableBackground(QSize size, int game, int choice) {
     QImage ground = image.copy();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    Pattern(p, size, game, choice, palette, sx);
+    Pattern(p, image.size(), game, choice, palette, sx, ratio);
     p.setClipPath(quiet);
     p.drawImage(0, 0, ground);
     p.setClipping(false);
@@ -239,10 +251,12 @@ QImage TableBackground(QSize size, int game, int choice) {
     // a fine edge line.
     QColor tray = palette.tray;
     tray.setAlpha(150);
-    p.setPen(QPen(palette.trayLine, std::max(1.0, sx)));
+    p.setPen(QPen(palette.trayLine, std::max(ratio, sx)));
     p.setBrush(tray);
     p.setOpacity(0.9);
     p.drawPath(quiet);
+    p.end();
+    image.setDevicePixelRatio(ratio);
     return image;
 }
 

@@ -4,7 +4,9 @@
 #include <QSvgRenderer>
 #include <QTransform>
 #include <map>
-#include <utility>
+#include <tuple>
+
+#include "assets/art/device.h"
 
 namespace assets::art {
 namespace {
@@ -16,9 +18,9 @@ QSvgRenderer& Deck() {
 
 // A crisp dark border, whole pixels wide, drawn over the vector picture so
 // every size gets the same clean edge.
-void Border(QImage& image) {
+void Border(QImage& image, QSize logical, double ratio) {
     QPainter p(&image);
-    int width = image.width() >= 70 ? 2 : 1;
+    int width = Device(logical.width() >= 70 ? 2 : 1, ratio);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x2A, 0x1C, 0x14));
     QRegion frame(0, 0, image.width(), image.height());
@@ -27,11 +29,12 @@ void Border(QImage& image) {
     p.drawRect(image.rect());
 }
 
-QImage Render(int card, QSize size) {
-    QImage image(size, QImage::Format_RGB32);
+QImage Render(int card, QSize size, double ratio) {
+    QImage image(DeviceSize(size, ratio), QImage::Format_RGB32);
     image.fill(QColor(0xF3, 0xE9, 0xD2));
     {
         QPainter p(&image);
+        UseLogicalUnits(p, ratio);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
         // A card's drawing is in its own units, the card being 0..CardUnits; the
@@ -40,12 +43,13 @@ QImage Render(int card, QSize size) {
         QString id = CardElementId(card);
         QRectF bounds = Deck().boundsOnElement(id);
         qreal sx = size.width() / CardUnits.width(), sy = size.height() / CardUnits.height();
-        p.setClipRect(image.rect());
+        p.setClipRect(QRectF(0, 0, image.width() / ratio, image.height() / ratio));
         Deck().render(
             &p, id,
             QRectF(bounds.x() * sx, bounds.y() * sy, bounds.width() * sx, bounds.height() * sy));
     }
-    Border(image);
+    Border(image, size, ratio);
+    image.setDevicePixelRatio(ratio);
     return image;
 }
 
@@ -58,23 +62,25 @@ QString CardElementId(int card) {
 
 namespace {
 // Both turned sets are made from the upright picture of the same size.
-std::map<std::pair<int, std::pair<int, int>>, QImage> made;
+std::map<std::tuple<int, int, int, double>, QImage> made;
 }  // namespace
 
 void ForgetMadeCards() {
     made.clear();
 }
 
-QImage UprightCard(int card, QSize size) {
-    auto key = std::make_pair(card, std::make_pair(size.width(), size.height()));
+QImage UprightCard(int card, QSize size, double ratio) {
+    auto key = std::make_tuple(card, size.width(), size.height(), ratio);
     auto it = made.find(key);
-    if (it == made.end()) it = made.emplace(key, Render(card, size)).first;
+    if (it == made.end()) it = made.emplace(key, Render(card, size, ratio)).first;
     return it->second;
 }
 
-QImage TurnedCard(int card, QSize size, bool anticlockwise) {
-    QImage upright = UprightCard(card, size.transposed());
-    return upright.transformed(QTransform().rotate(anticlockwise ? -90 : 90));
+QImage TurnedCard(int card, QSize size, bool anticlockwise, double ratio) {
+    QImage upright = UprightCard(card, size.transposed(), ratio);
+    QImage turned = upright.transformed(QTransform().rotate(anticlockwise ? -90 : 90));
+    turned.setDevicePixelRatio(ratio);
+    return turned;
 }
 
 }  // namespace assets::art
