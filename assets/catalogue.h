@@ -31,9 +31,13 @@ const platform::Surface& LoadImage(int number);
 // to any of them is no longer valid.
 void SetImageRatio(double ratio);
 double ImageRatio();
-// Lets go of the table images of the other sizes and backgrounds: a
-// reference to any of them is no longer valid.
-void KeepOnlyImagesFor(int resolution, int backgroundChoice);
+// Draws the 48 faces and the back of a resolution, several at once, so that
+// loading them next is quick.
+void PrepareCardImages(int resolution);
+// Lets go of the table images of the other sizes and backgrounds, and of the
+// turned card sets unless `turnedCards`: a reference to any of them is no
+// longer valid.
+void KeepOnlyImagesFor(int resolution, int backgroundChoice, bool turnedCards = true);
 size_t KeptImageCount();
 platform::Surface SmallIcon();
 

@@ -25,6 +25,8 @@ constexpr int HanaAwaseYaku = 40027;
 constexpr int ComLevelGentle = 40030;  // .. 40032
 // .. 40042: automatic, Japanese, English (the value of languageChoice).
 constexpr int LanguageAutomatic = 40040;
+// Full screen on and off (F11; Esc leaves it).
+constexpr int FullScreen = 40050;
 }  // namespace cmd
 
 namespace assets {

@@ -3,16 +3,22 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTransform>
+#include <algorithm>
+#include <atomic>
 #include <map>
+#include <mutex>
+#include <thread>
 #include <tuple>
+#include <vector>
 
 #include "assets/art/device.h"
 
 namespace assets::art {
 namespace {
 
+// One renderer for each thread that draws cards: a renderer is not shared.
 QSvgRenderer& Deck() {
-    static QSvgRenderer deck(QStringLiteral(":/kirabo/cards/deck.svg"));
+    thread_local QSvgRenderer deck(QStringLiteral(":/kirabo/cards/deck.svg"));
     return deck;
 }
 
@@ -62,18 +68,39 @@ QString CardElementId(int card) {
 
 namespace {
 // Both turned sets are made from the upright picture of the same size.
-std::map<std::tuple<int, int, int, double>, QImage> made;
+using Key = std::tuple<int, int, int, double>;
+std::map<Key, QImage> made;
+std::mutex madeLock;
 }  // namespace
 
 void ForgetMadeCards() {
+    std::lock_guard<std::mutex> hold(madeLock);
     made.clear();
 }
 
 QImage UprightCard(int card, QSize size, double ratio) {
-    auto key = std::make_tuple(card, size.width(), size.height(), ratio);
-    auto it = made.find(key);
-    if (it == made.end()) it = made.emplace(key, Render(card, size, ratio)).first;
-    return it->second;
+    const Key key = std::make_tuple(card, size.width(), size.height(), ratio);
+    {
+        std::lock_guard<std::mutex> hold(madeLock);
+        auto it = made.find(key);
+        if (it != made.end()) return it->second;
+    }
+    QImage image = Render(card, size, ratio);
+    std::lock_guard<std::mutex> hold(madeLock);
+    return made.emplace(key, std::move(image)).first->second;
+}
+
+void PrepareUprightCards(QSize size, double ratio) {
+    // The deck is drawn by a few threads at once, each card once.
+    const int threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4);
+    std::atomic<int> next{0};
+    auto work = [&] {
+        for (int card = next++; card <= BackImage; card = next++) UprightCard(card, size, ratio);
+    };
+    std::vector<std::thread> workers;
+    for (int t = 1; t < threads; ++t) workers.emplace_back(work);
+    work();
+    for (std::thread& worker : workers) worker.join();
 }
 
 QImage TurnedCard(int card, QSize size, bool anticlockwise, double ratio) {

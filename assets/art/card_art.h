@@ -10,6 +10,9 @@ inline const QSizeF CardUnits(100, 165);
 
 // Card 0-47 or the back (48), upright, `size` logical pixels at `ratio`.
 QImage UprightCard(int card, QSize size, double ratio = 1.0);
+// Draws all 49 upright pictures of a size, several at once, and keeps them
+// for UprightCard.
+void PrepareUprightCards(QSize size, double ratio);
 // Lets go of the upright pictures kept for the turned sets.
 void ForgetMadeCards();
 // The upright picture turned a quarter: anticlockwise the top points left.
