@@ -37,9 +37,10 @@ struct MainWindowState {
     std::map<int, QAction*> actions;
     // Every menu entry with its source text, to show it again in another language.
     std::vector<std::pair<QAction*, std::string>> menuTexts;
-    // What the window shows, at the ratio it was drawn at, and the table's
-    // size in table pixels.
-    Surface screen;
+    // The picture last presented: the window paints from it, at the ratio
+    // it was drawn at. The program's table surfaces live as long as it does.
+    const Surface* shown = nullptr;
+    // The table's size in table pixels.
     int tableWidth = 0, tableHeight = 0;
     bool inPaint = false;
     bool presentsHeld = false;
@@ -154,12 +155,13 @@ class TableWidget : public QWidget {
                         std::max(v.widgetHeight, v.top + v.height));
         for (const QRect& margin : (QRegion(all) - QRegion(table)))
             p.fillRect(margin, state.surround);
-        const QImage& shown = state.screen.Image();
-        if (shown.isNull()) return;
+        if (!state.shown || state.shown->IsEmpty()) return;
+        const QImage& shown = state.shown->Image();
         // The same pixels without the ratio, so the painter takes them as they are.
         const QImage pixels(shown.constBits(), shown.width(), shown.height(), shown.bytesPerLine(),
                             shown.format());
-        if (state.screen.Ratio() == v.ratio) {
+        if (state.shown->Ratio() == v.ratio && state.shown->Width() == state.tableWidth &&
+            state.shown->Height() == state.tableHeight) {
             p.drawImage(table.topLeft(), pixels);
         } else {
             // Until the pictures are drawn again at the new ratio.
@@ -228,7 +230,7 @@ void CheckRatio() {
     const double ratio = state.table->CurrentView().ratio;
     if (ratio == state.reportedRatio) return;
     state.reportedRatio = ratio;
-    if (ratio != state.screen.Ratio()) state.handler->OnPixelRatioChange();
+    if (!state.shown || ratio != state.shown->Ratio()) state.handler->OnPixelRatioChange();
 }
 
 class MainWindow : public QMainWindow {
@@ -307,7 +309,7 @@ bool CreateMainWindow(const std::string& caption, const std::vector<MenuItem>& m
         QObject::connect(screen, &QScreen::geometryChanged, state.window,
                          [] { PlaceMainWindow(state.tableWidth, state.tableHeight); });
     }
-    state.screen = Surface(clientWidth, clientHeight, Black, ScreenPixelRatio());
+    state.shown = nullptr;
     state.reportedRatio = 0;
     PlaceMainWindow(clientWidth, clientHeight);
     if (state.fullScreen)
@@ -385,14 +387,8 @@ double TablePixelRatio(int tableWidth, int tableHeight) {
 
 void PlaceMainWindow(int clientWidth, int clientHeight) {
     if (!state.window) return;
-    if (state.tableWidth != clientWidth || state.tableHeight != clientHeight) {
-        // Keep what is shown, scaled, until the table is drawn at its new size.
-        Surface bigger(clientWidth, clientHeight, Black, state.screen.Ratio());
-        BitBlt(bigger, 0, 0, clientWidth, clientHeight, state.screen, 0, 0);
-        state.screen = bigger;
-        state.tableWidth = clientWidth;
-        state.tableHeight = clientHeight;
-    }
+    state.tableWidth = clientWidth;
+    state.tableHeight = clientHeight;
     state.table->setMinimumSize(clientWidth, clientHeight);
     const Qt::WindowStates s = state.window->windowState();
     if (s & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
@@ -462,18 +458,9 @@ void GiveMainWindowFocus() {
 }
 
 void PresentRect(const Surface& source, const Rect& r) {
-    if (source.Ratio() != state.screen.Ratio() && !source.IsEmpty()) {
-        // The table is drawn at a new ratio: what is shown is kept, roughly
-        // scaled, until the rest of the table arrives.
-        Surface rescaled(state.tableWidth, state.tableHeight, Black, source.Ratio());
-        const QImage& old = state.screen.Image();
-        if (!old.isNull())
-            rescaled.Image() =
-                old.scaled(rescaled.Image().size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        rescaled.Image().setDevicePixelRatio(source.Ratio());
-        state.screen = rescaled;
-    }
-    BitBlt(state.screen, r.left, r.top, r.Width(), r.Height(), source, r.left, r.top);
+    // The window paints at once, from the source itself: the pixels it
+    // takes are those presented. Qt's own copy of the window is the screen.
+    state.shown = &source;
     if (state.table && !state.inPaint && !state.presentsHeld)
         state.table->repaint(state.table->WidgetRect(r));
 }
@@ -495,7 +482,8 @@ void RepaintWindow(const Rect& r) {
 }
 
 const Surface& ScreenImage() {
-    return state.screen;
+    static const Surface none;
+    return state.shown ? *state.shown : none;
 }
 
 void CheckMenuItem(int id, bool checked) {

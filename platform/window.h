@@ -72,9 +72,9 @@ void SetSurround(const Surface& background);
 bool MainWindowHasFocus();
 void GiveMainWindowFocus();
 
-// Copies a rectangle of `source` to the window and shows it at once, so cards
-// moving inside one step of a game are seen. A source of another ratio than
-// what the window shows makes that ratio the window's.
+// Shows a rectangle of `source` in the window at once, so cards moving
+// inside one step of a game are seen. The window paints from `source`, which
+// must live as long as the window shows it (the program's table surfaces).
 void PresentRect(const Surface& source, const Rect& r);
 // While held, presented rectangles reach what the window shows but the
 // window is painted only when the hold ends: a table drawn again whole
@@ -82,7 +82,7 @@ void PresentRect(const Surface& source, const Rect& r);
 void HoldPresents(bool hold);
 // Paint the rectangle again (through the handler's OnPaint) now.
 void RepaintWindow(const Rect& r);
-// What the window shows: the last presented pixels (tests look at it).
+// The picture the window shows, last presented (tests look at it).
 const Surface& ScreenImage();
 
 void CheckMenuItem(int id, bool checked);

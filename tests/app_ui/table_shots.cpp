@@ -106,6 +106,7 @@ void PlayKoiKoi() {
             const int f = koi.matchSlots[0][h][1];
             input.OnLeftButtonDown(koiui::FieldX(r, f) + 5, koiui::FieldY(r, f) + 5);
         } else if (gameState == 7) {
+            Shot("7-result-banner");
             input.OnLeftButtonDown(ClientWidth[r] / 2, ClientHeight[r] / 2);
         }
     }
@@ -149,6 +150,7 @@ void PlayHanaAwase() {
             centre(HanaFieldX[r][place], HanaFieldY[r][place]);
             centre(HanaFieldX[r][place], HanaFieldY[r][place]);
         } else if (gameState == HanaFinalWait) {
+            Shot("7-result-banner");
             input.OnLeftButtonDown(300, 300);
         }
     }
