@@ -41,6 +41,7 @@ void SyncMenuChecks() {
     CheckRadio(cmd::Background1, 3, backgroundChoice);
     CheckRadio(cmd::ComLevelGentle, 3, comLevel);
     CheckRadio(cmd::LanguageAutomatic, 3, languageChoice);
+    platform::CheckMenuItem(cmd::FullScreen, platform::IsFullScreen());
     platform::EnableMenuItem(cmd::ScoreTable, gameState != -1);
 }
 
@@ -51,6 +52,8 @@ int NewGame() {
     const int runningGame = currentGame;
     if (MayDiscardKeptGame() && ShowSettingsDialog() == 1) {
         if (wasRunning) ReleaseGame(runningGame);
+        // The other game: its own table, and the turned cards only Hana-awase lays.
+        if (currentGame != runningGame) LoadResolutionImages();
         DiscardKeptGame();
         gameState = 0;
         subState = 0;
@@ -111,6 +114,9 @@ void MainWindowHandler::OnCommand(int id) {
             return;
         case cmd::HanaAwaseYaku:
             ShowHanaYakuList();
+            return;
+        case cmd::FullScreen:
+            ChooseFullScreen(!platform::IsFullScreen());
             return;
     }
     if (id >= cmd::Music1 && id <= cmd::MusicNone) {

@@ -2,6 +2,10 @@
 #include "app/core/program.h"
 #include "app/display/display.h"
 #include "app/games.h"
+#include "app/preferences.h"
+#include "app/startup.h"
+#include "assets/catalogue.h"
+#include "assets/menu.h"
 #include "platform/window.h"
 
 namespace {
@@ -12,14 +16,17 @@ platform::Rect ClientRect() {
 
 int ChangeResolution() {
     LoadResolutionImages();
+    // The table drawn again appears in one paint.
+    platform::HoldPresents(true);
     if (gameState == -1) {
         platform::PlaceMainWindow(ClientWidth[resolution], ClientHeight[resolution]);
         platform::PresentRect(pristineBackground, ClientRect());
-        return 1;
+    } else {
+        RelayoutGame();
+        platform::PlaceMainWindow(ClientWidth[resolution], ClientHeight[resolution]);
+        RebuildGameTable();
     }
-    RelayoutGame();
-    platform::PlaceMainWindow(ClientWidth[resolution], ClientHeight[resolution]);
-    RebuildGameTable();
+    platform::HoldPresents(false);
     return 1;
 }
 
@@ -27,4 +34,40 @@ int ChangeBackground() {
     LoadBackgroundSurfaces();
     platform::RepaintWindow(ClientRect());
     return 1;
+}
+
+namespace {
+bool ratioChangePending = false;
+}  // namespace
+
+void ChooseFullScreen(bool on) {
+    fullScreenOn = on ? 1 : 0;
+    platform::CheckMenuItem(cmd::FullScreen, on);
+    SavePreferences();
+    platform::SetFullScreen(on);
+    // The window's new size comes from the desktop later; the pictures for
+    // it are made now.
+    ChangePixelRatio();
+}
+
+void ChangePixelRatio() {
+    if (InsideGameStep()) {
+        ratioChangePending = true;
+        return;
+    }
+    ratioChangePending = false;
+    const double ratio =
+        platform::TablePixelRatio(ClientWidth[resolution], ClientHeight[resolution]);
+    if (ratio == assets::ImageRatio()) return;
+    platform::HoldPresents(true);
+    LoadResolutionImages();
+    if (gameState == -1)
+        platform::PresentRect(pristineBackground, ClientRect());
+    else
+        RebuildGameTable();
+    platform::HoldPresents(false);
+}
+
+void ApplyPendingPixelRatio() {
+    if (ratioChangePending) ChangePixelRatio();
 }

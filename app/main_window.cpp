@@ -65,7 +65,11 @@ void MainWindowHandler::OnKeyDown(platform::Key key) {
             choiceConfirmed = 1;
             break;
         case Key::Escape:
-            if (subState == 2) cancelRequested = 1;
+            // Going back from the choice of a table card comes first.
+            if (subState == 2)
+                cancelRequested = 1;
+            else if (platform::IsFullScreen())
+                ChooseFullScreen(false);
             break;
         case Key::Left:
         case Key::Right:
@@ -81,4 +85,8 @@ void MainWindowHandler::OnKeyDown(platform::Key key) {
 
 void MainWindowHandler::OnCloseRequest() {
     AskToQuit();
+}
+
+void MainWindowHandler::OnPixelRatioChange() {
+    ChangePixelRatio();
 }

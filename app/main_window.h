@@ -12,6 +12,7 @@ class MainWindowHandler : public platform::WindowHandler {
     void OnKeyDown(platform::Key key) override;
     void OnCommand(int id) override;
     void OnCloseRequest() override;
+    void OnPixelRatioChange() override;
 };
 
 // Sets every check mark from the options.

@@ -21,6 +21,7 @@ struct Preference {
 const Preference Preferences[] = {
     {"computer/level", &comLevel, 1, 0, 2},
     {"language/choice", &languageChoice, 0, 0, 2},
+    {"display/fullscreen", &fullScreenOn, 0, 0, 1},
 };
 
 std::string preferencesPath;

@@ -58,9 +58,14 @@ void StepGuarded() {
     inStep = true;
     StepCurrentGame();
     inStep = false;
+    ApplyPendingPixelRatio();
 }
 
 }  // namespace
+
+bool InsideGameStep() {
+    return inStep;
+}
 
 void MeasureCharacterCell() {
     platform::Size zero = platform::TextExtent("0");
@@ -101,6 +106,8 @@ bool InitApplication() {
     ApplyLanguage();
 
     uint32_t titleShown = platform::GetTickCount();
+    platform::SetFullScreen(fullScreenOn != 0);
+    assets::SetImageRatio(platform::ScreenPixelRatio());
     platform::ShowTitleWindow("Kirabo", assets::LoadImage(assets::TitleImage));
     LoadResolutionImages();
     // The title stays long enough to be seen, however fast the images are made.

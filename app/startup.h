@@ -11,3 +11,6 @@ void ShutdownApplication();
 
 // charWidth x charHeight: the extent of "0" in the main window's font.
 void MeasureCharacterCell();
+
+// Whether a game's step function is running now (its pictures are in use).
+bool InsideGameStep();

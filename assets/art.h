@@ -5,9 +5,10 @@
 
 namespace assets {
 
-// Table image `base` of set `resolution` (0..2) at `size`.
-platform::Surface RenderTableImage(int base, int resolution, platform::Size size);
-platform::Surface RenderTitle(platform::Size size);
+// Table image `base` of set `resolution` (0..2) at logical `size`, drawn at
+// `ratio` device pixels to a logical one.
+platform::Surface RenderTableImage(int base, int resolution, platform::Size size, double ratio);
+platform::Surface RenderTitle(platform::Size size, double ratio);
 platform::Surface RenderIcon(int pixels);
 
 }  // namespace assets

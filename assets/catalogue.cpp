@@ -2,6 +2,8 @@
 
 #include <malloc.h>
 
+#include <QImage>
+#include <QTransform>
 #include <map>
 
 #include "assets/art.h"
@@ -11,24 +13,62 @@ namespace assets {
 namespace {
 
 std::map<int, platform::Surface> cache;
+double imageRatio = 1.0;
+
+void GiveBackFreedMemory() {
+    art::ForgetMadeCards();
+    // Give the freed pictures back to the system, not only to the heap.
+    malloc_trim(0);
+}
 
 bool IsBackground(int base) {
     return (base >= 700 && base <= 702) || (base >= 710 && base <= 712);
 }
 
+bool IsTurnedCard(int base) {
+    return (base >= 100 && base <= 148) || (base >= 200 && base <= 248);
+}
+
+// A turned card is its upright picture turned a quarter: anticlockwise for
+// the 100s, clockwise for the 200s.
+platform::Surface Turned(int number, platform::Size size) {
+    const int base = (number - 10000) % 1000, resolution = (number - 10000) / 1000;
+    const platform::Surface& upright = LoadImage(TableImage(base % 100, resolution));
+    return platform::Surface(
+        upright.Image().transformed(QTransform().rotate(base < 200 ? -90 : 90)), size, imageRatio);
+}
+
 }  // namespace
 
-void KeepOnlyImagesFor(int resolution, int backgroundChoice) {
+void KeepOnlyImagesFor(int resolution, int backgroundChoice, bool turnedCards) {
     for (auto it = cache.begin(); it != cache.end();) {
         int base = (it->first - 10000) % 1000;
         bool table = IsImageNumber(it->first) && it->first >= 10000;
         bool unneeded = table && ((it->first - 10000) / 1000 != resolution ||
-                                  (IsBackground(base) && base % 10 != backgroundChoice));
+                                  (IsBackground(base) && base % 10 != backgroundChoice) ||
+                                  (IsTurnedCard(base) && !turnedCards));
         it = unneeded ? cache.erase(it) : std::next(it);
     }
-    art::ForgetMadeCards();
-    // Give the freed pictures back to the system, not only to the heap.
-    malloc_trim(0);
+    GiveBackFreedMemory();
+}
+
+void SetImageRatio(double ratio) {
+    if (!(ratio > 0) || ratio == imageRatio) return;
+    imageRatio = ratio;
+    cache.clear();
+    GiveBackFreedMemory();
+}
+
+double ImageRatio() {
+    return imageRatio;
+}
+
+void PrepareCardImages(int resolution) {
+    bool made = true;
+    for (int card = 0; card <= 48; ++card) made = made && cache.count(TableImage(card, resolution));
+    if (made) return;
+    const platform::Size size = ImageSize(TableImage(0, resolution));
+    art::PrepareUprightCards(QSize(size.width, size.height), imageRatio);
 }
 
 void ForgetLetteredImages() {
@@ -47,11 +87,14 @@ const platform::Surface& LoadImage(int number) {
     platform::Size size = ImageSize(number);
     platform::Surface image;
     if (number == TitleImage)
-        image = RenderTitle(size);
+        image = RenderTitle(size, imageRatio);
     else if (number == IconImage)
         image = RenderIcon(size.width);
+    else if (IsTurnedCard((number - 10000) % 1000) && IsImageNumber(number))
+        image = Turned(number, size);
     else if (IsImageNumber(number))
-        image = RenderTableImage((number - 10000) % 1000, (number - 10000) / 1000, size);
+        image =
+            RenderTableImage((number - 10000) % 1000, (number - 10000) / 1000, size, imageRatio);
     return cache.emplace(number, std::move(image)).first->second;
 }
 

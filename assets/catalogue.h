@@ -23,11 +23,21 @@ platform::Size ImageSize(int number);
 // True for the 1-bit images, which hold only black and white.
 bool IsMaskImage(int number);
 
-// Renders the image once and keeps it.
+// Renders the image once and keeps it. Its size is logical; it is drawn at
+// the current image ratio.
 const platform::Surface& LoadImage(int number);
-// Lets go of the table images of the other sizes and backgrounds: a
-// reference to any of them is no longer valid.
-void KeepOnlyImagesFor(int resolution, int backgroundChoice);
+// Device pixels to a logical pixel for the images made from now on (1 until
+// set). A new ratio lets go of every image made at the old one: a reference
+// to any of them is no longer valid.
+void SetImageRatio(double ratio);
+double ImageRatio();
+// Draws the 48 faces and the back of a resolution, several at once, so that
+// loading them next is quick.
+void PrepareCardImages(int resolution);
+// Lets go of the table images of the other sizes and backgrounds, and of the
+// turned card sets unless `turnedCards`: a reference to any of them is no
+// longer valid.
+void KeepOnlyImagesFor(int resolution, int backgroundChoice, bool turnedCards = true);
 size_t KeptImageCount();
 // Lets go of the table images lettered in a language (names, plates, units,
 // banners, the home-page label) so that they are drawn again in the

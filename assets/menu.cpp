@@ -18,6 +18,10 @@ MenuItem Item(int id, const char* text, bool checkable = false, bool grayed = fa
 MenuItem Check(int id, const char* text) {
     return Item(id, text, true);
 }
+MenuItem WithKey(MenuItem item, const char* key) {
+    item.shortcut = key;
+    return item;
+}
 MenuItem Separator() {
     MenuItem m;
     m.kind = MenuItem::Separator;
@@ -57,6 +61,7 @@ const std::vector<MenuItem>& MainMenu() {
                         {Check(cmd::Resolution640, TrNoop("Menu", "640x480(&1)")),
                          Check(cmd::Resolution800, TrNoop("Menu", "800x600(&2)")),
                          Check(cmd::Resolution1024, TrNoop("Menu", "1024x768(&3)"))}),
+                  WithKey(Check(cmd::FullScreen, TrNoop("Menu", "全画面表示(&F)")), "F11"),
                   Popup(TrNoop("Menu", "背景(&B)"),
                         {Check(cmd::Background1, TrNoop("Menu", "背景1(&1)")),
                          Check(cmd::Background2, TrNoop("Menu", "背景2(&2)")),

@@ -36,6 +36,8 @@ constexpr int ComLevelStrong = 40032;
 constexpr int LanguageAutomatic = 40040;
 constexpr int LanguageJapanese = 40041;
 constexpr int LanguageEnglish = 40042;
+// Full screen on and off (F11; Esc leaves it).
+constexpr int FullScreen = 40050;
 }  // namespace cmd
 
 namespace assets {

@@ -670,6 +670,10 @@
         <source>つよい(&amp;3)</source>
         <translation>&amp;Strong</translation>
     </message>
+    <message>
+        <source>全画面表示(&amp;F)</source>
+        <translation>&amp;Full Screen</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>

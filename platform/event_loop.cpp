@@ -1,6 +1,7 @@
 #include "platform/event_loop.h"
 
 #include <fcntl.h>
+#include <malloc.h>
 #include <unistd.h>
 
 #include <QAbstractEventDispatcher>
@@ -40,6 +41,10 @@ extern "C" const char* __lsan_default_suppressions() {
 
 void InitPlatform(int& argc, char** argv) {
     if (application) return;
+    // Pictures come and go whole at every change of size or screen: each one
+    // gets pages of its own, given back to the system when it goes, instead
+    // of a heap that only grows.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     application = new QApplication(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     // Ties the window to its launcher: docks group it under the entry's icon.

@@ -2,6 +2,14 @@
 //
 // A Surface is a 32-bit RGB picture. Colours are COLORREF values, 0x00BBGGRR,
 // so the tables can name them as the drawing code always has (0xff0000 blue).
+//
+// Every surface has a logical size, the pixels the layout tables count, and a
+// ratio of device pixels to logical ones: the screen's, times the table's
+// scale. Its picture holds DeviceEdge(width) x DeviceEdge(height) pixels, so a
+// table drawn at ratio 2 has four pixels where the layout counts one, each
+// drawn for itself. All coordinates below are logical; logical pixel x covers
+// the device columns DeviceEdge(x) .. DeviceEdge(x + 1) - 1 of every surface of
+// the same ratio, so pictures copied between surfaces meet exactly.
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -36,30 +44,52 @@ enum class Rop { SrcCopy, SrcAnd, SrcPaint };
 // HALFTONE scales smoothly; the other two pick the nearest pixel.
 enum class StretchMode { ColorOnColor, Halftone, BlackOnWhite };
 
+// Where logical edge `logical` falls in device pixels: the nearest whole pixel.
+int DeviceEdge(int logical, double ratio);
+// The logical pixel that device pixel `device` lies in.
+int LogicalPixelAt(int device, double ratio);
+
 class Surface {
   public:
     Surface();
-    Surface(int width, int height, Color fill = Black);
+    Surface(int width, int height, Color fill = Black, double ratio = 1.0);
+    // A picture in device pixels: its ratio is the image's device pixel
+    // ratio, its logical size the image's size divided by it.
     explicit Surface(const QImage& image);
+    // A picture drawn at `ratio` for a logical size.
+    Surface(const QImage& image, Size logical, double ratio);
     Surface(const Surface& other);
     Surface& operator=(const Surface& other);
     Surface(Surface&&) noexcept;
     Surface& operator=(Surface&&) noexcept;
     ~Surface();
 
-    int Width() const;
+    int Width() const;  // logical
     int Height() const;
+    double Ratio() const;
     bool IsEmpty() const;
+    // The first device pixel of logical pixel (x, y); setting one sets all
+    // the device pixels it covers.
     Color Pixel(int x, int y) const;
     void SetPixel(int x, int y, Color c);
 
+    // The device pixels, with the surface's ratio as the image's device
+    // pixel ratio: a QPainter on it draws in logical coordinates.
     QImage& Image();
     const QImage& Image() const;
 
   private:
     std::unique_ptr<QImage> image_;
+    int width_ = 0, height_ = 0;
+    double ratio_ = 1.0;
 };
 
+// Between surfaces of one ratio the copy is pixel for pixel. Where the
+// rectangle covers one device column or row more in `dst` than in `src` (a
+// fractional ratio), the source's last one is repeated, so a copy never
+// reads outside its source rectangle and a mask and its picture stay in step.
+// Between different ratios the source is scaled: smoothly for a copy, to the
+// nearest pixel for AND and OR, which keeps masks black and white.
 void BitBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy,
             Rop rop = Rop::SrcCopy);
 void StretchBlt(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx, int sy,

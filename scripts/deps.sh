@@ -13,7 +13,7 @@ KIRABO_TEST_PACKAGES=(
   ccache git libfluidsynth-dev
   libgtest-dev googletest
   clang libclang-rt-14-dev clang-format
-  xvfb xauth x11-utils desktop-file-utils appstream dpkg-dev file lintian
+  xvfb xauth x11-utils openbox desktop-file-utils appstream dpkg-dev file lintian
 )
 
 # kirabo_install_deps [PACKAGE...]: the game's packages and those given.

@@ -24,7 +24,8 @@ const char* const KindName[4] = {TrNoop("Marks", "光"), TrNoop("Marks", "タネ
                                  TrNoop("Marks", "タン"), TrNoop("Marks", "カス")};
 
 std::function<void(int)> holdObserver;
-platform::Surface panelWithoutMarks;
+// The mark areas of the panel as painted, each with its place.
+std::vector<std::pair<platform::Rect, platform::Surface>> panelWithoutMarks;
 
 int Pad(int resolution) {
     return 3 + resolution;
@@ -135,16 +136,26 @@ void HoldComputerPlay(int player, uint32_t ms) {
     platform::HoldUnlessInput(ms);
 }
 
-void KeepPanelWithoutMarks(const platform::Surface& tableBase) {
-    panelWithoutMarks = tableBase;
+void KeepPanelWithoutMarks(const platform::Surface& tableBase,
+                           const std::vector<platform::Rect>& areas) {
+    panelWithoutMarks.clear();
+    for (const platform::Rect& a : areas) {
+        platform::Surface kept(a.Width(), a.Height(), platform::Black, tableBase.Ratio());
+        platform::BitBlt(kept, 0, 0, a.Width(), a.Height(), tableBase, a.left, a.top);
+        panelWithoutMarks.emplace_back(a, std::move(kept));
+    }
 }
 
 void RestorePanelWithoutMarks(platform::Surface& tableBase, const platform::Rect& r) {
-    if (panelWithoutMarks.Width() != tableBase.Width() ||
-        panelWithoutMarks.Height() != tableBase.Height())
-        return;
-    platform::BitBlt(tableBase, r.left, r.top, r.Width(), r.Height(), panelWithoutMarks, r.left,
-                     r.top);
+    for (const auto& [area, kept] : panelWithoutMarks) {
+        // Kept from a table of another size or ratio: nothing to restore.
+        if (kept.Ratio() != tableBase.Ratio()) continue;
+        const int left = std::max(area.left, r.left), top = std::max(area.top, r.top);
+        const int right = std::min(area.right, r.right), bottom = std::min(area.bottom, r.bottom);
+        if (left >= right || top >= bottom) continue;
+        platform::BitBlt(tableBase, left, top, right - left, bottom - top, kept, left - area.left,
+                         top - area.top);
+    }
 }
 
 void SetHoldObserver(std::function<void(int player)> observer) {

@@ -6,6 +6,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "platform/surface.h"
 
@@ -50,8 +51,9 @@ uint32_t TurnHoldMs(bool animation, int computers);
 void HoldComputerPlay(int player, uint32_t ms);
 // The marks live in the table's base picture, so every repaint restores
 // them. The panel as painted, before any mark, is kept so that a changed
-// mark can be wiped from its place.
-void KeepPanelWithoutMarks(const platform::Surface& tableBase);
+// mark can be wiped from its place: only `areas`, where marks are drawn.
+void KeepPanelWithoutMarks(const platform::Surface& tableBase,
+                           const std::vector<platform::Rect>& areas);
 void RestorePanelWithoutMarks(platform::Surface& tableBase, const platform::Rect& r);
 
 // Tests and screenshots watch the holds.

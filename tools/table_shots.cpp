@@ -3,8 +3,10 @@
 // a computer's play is on show, in the yaku dialogs, after a こいこい, over
 // the end-of-hand score tables, and while the drawn card chooses between two
 // field cards, before and after a change of background rebuilds the table.
-//   table_shots OUTDIR koikoi|hanaawase RESOLUTION(0-2) BACKGROUND(0-2) SEED
-// Run under xvfb-run; every picture is the main window with its dialogs.
+//   table_shots OUTDIR koikoi|hanaawase RESOLUTION(0-2) BACKGROUND(0-2) SEED [fullscreen]
+// Run under xvfb-run; every picture is the main window with its dialogs, in
+// the screen's device pixels (QT_SCALE_FACTOR=2 gives pictures twice as wide),
+// or the whole screen in full screen.
 #include <unistd.h>
 
 #include <cstdio>
@@ -58,10 +60,16 @@ void Shot(const std::string& name) {
         usleep(30000);
     }
     const platform::Rect f = platform::MainWindowFrame();
+    const double k = platform::ScreenPixelRatio();
+    auto device = [k](int v) { return static_cast<int>(v * k + 0.5); };
     const std::string path = outDir + "/" + prefix + "-" + name + ".png";
     char command[512];
-    std::snprintf(command, sizeof command, "import -window root -crop %dx%d+%d+%d +repage %s",
-                  f.Width(), f.Height(), f.left, f.top, path.c_str());
+    if (platform::IsFullScreen())
+        std::snprintf(command, sizeof command, "import -window root %s", path.c_str());
+    else
+        std::snprintf(command, sizeof command, "import -window root -crop %dx%d+%d+%d +repage %s",
+                      device(f.Width()), device(f.Height()), device(f.left), device(f.top),
+                      path.c_str());
     if (std::system(command) != 0) std::fprintf(stderr, "import failed: %s\n", path.c_str());
     std::printf("%s\n", path.c_str());
     std::fflush(stdout);
@@ -119,6 +127,7 @@ void PlayKoiKoi() {
             const int f = koi.matchSlots[0][h][1];
             input.OnLeftButtonDown(koiui::FieldX(r, f) + 5, koiui::FieldY(r, f) + 5);
         } else if (gameState == 7) {
+            Shot("7-result-banner");
             input.OnLeftButtonDown(ClientWidth[r] / 2, ClientHeight[r] / 2);
         }
     }
@@ -167,6 +176,7 @@ void PlayHanaAwase() {
             centre(HanaFieldX[r][place], HanaFieldY[r][place]);
             centre(HanaFieldX[r][place], HanaFieldY[r][place]);
         } else if (gameState == HanaFinalWait) {
+            Shot("7-result-banner");
             input.OnLeftButtonDown(300, 300);
         }
     }
@@ -175,10 +185,12 @@ void PlayHanaAwase() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 6) {
-        std::fprintf(stderr, "usage: table_shots OUTDIR koikoi|hanaawase RES BG SEED\n");
+    if (argc != 6 && argc != 7) {
+        std::fprintf(stderr,
+                     "usage: table_shots OUTDIR koikoi|hanaawase RES BG SEED [fullscreen]\n");
         return 2;
     }
+    const bool fullScreen = argc == 7 && std::string(argv[6]) == "fullscreen";
     outDir = argv[1];
     const bool koiKoi = std::string(argv[2]) == "koikoi";
     const int res = std::atoi(argv[3]), bg = std::atoi(argv[4]);
@@ -193,6 +205,7 @@ int main(int argc, char** argv) {
     std::string settings =
         std::string(koiKoi ? "0" : "1") + std::to_string(res) + std::to_string(bg) + "3110011";
     data.Write("settei.dat", settings);
+    if (fullScreen) data.Write("kirabo.ini", "[display]\nfullscreen=1\n");
     platform::InitPlatform(argc, argv);
     if (!InitApplication()) return 1;
     platform::FakeClock clock(0, 2);

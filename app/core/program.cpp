@@ -24,6 +24,7 @@ int oyakenOption = 0;
 
 int comLevel = 1;
 int languageChoice = 0;
+int fullScreenOn = 0;
 
 int suppressMusicNotify = 0;
 

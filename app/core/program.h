@@ -30,6 +30,7 @@ extern int oyakenOption;  // 親権: 0 off, 1 on
 // Preferences beyond the ten settings, kept in kirabo.ini (preferences.h).
 extern int comLevel;        // computer players: 0 gentle, 1 normal (the default), 2 strong
 extern int languageChoice;  // 0 the locale's (the default), 1 Japanese, 2 English
+extern int fullScreenOn;    // 0 in a window (the default), 1 full screen
 
 // Set while the program itself stops and restarts the music, so that the
 // stop's end-of-tune notice does not start the old tune again.

@@ -16,12 +16,22 @@ extern const platform::Surface* homePageLabel;
 extern platform::Surface pristineBackground, tableBase, pileLayer, backBuffer;
 
 // Loads the card sets, the glow strip, the label and the four surfaces for
-// `resolution`, `backgroundChoice` and `currentGame`.
+// `resolution`, `backgroundChoice` and `currentGame`, drawn at the ratio the
+// window shows the table at; what is already made is kept. The turned sets
+// are loaded for Hana-awase only.
 int LoadResolutionImages();
-// Reloads the four surfaces from the background of `currentGame`.
+// Reloads the four surfaces from the background of `currentGame`, and lets
+// go of the turned card sets unless it is Hana-awase.
 void LoadBackgroundSurfaces();
 
 // The menu's changes (display_options.cpp): reload and re-centre the window,
 // rebuilding a running game's table.
 int ChangeResolution();
 int ChangeBackground();
+// Full screen on or off, kept in the preferences.
+void ChooseFullScreen(bool on);
+// The window shows the table at another ratio: the images are made again
+// for it and the table drawn again. Inside a game's step this waits until the
+// step is over (its pictures are in use); ApplyPendingPixelRatio then does it.
+void ChangePixelRatio();
+void ApplyPendingPixelRatio();

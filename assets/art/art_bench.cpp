@@ -1,4 +1,5 @@
-// kirabo-art-bench [resolution...]: how long the art takes to draw.
+// kirabo-art-bench [--ratio R] [resolution...]: how long the art takes to
+// draw, at R device pixels to a table pixel (1 unless given).
 //
 // For each resolution given (all three by default), in this order, prints the
 // time to draw what the main window needs to show a table at that resolution
@@ -10,6 +11,7 @@
 #include <QElapsedTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "assets/catalogue.h"
@@ -39,7 +41,14 @@ int main(int argc, char** argv) {
     sinceStart.start();
     platform::InitToolPlatform(argc, argv);
     std::vector<int> resolutions;
-    for (int i = 1; i < argc; ++i) resolutions.push_back(std::atoi(argv[i]));
+    double ratio = 1.0;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--ratio" && i + 1 < argc)
+            ratio = std::atof(argv[++i]);
+        else
+            resolutions.push_back(std::atoi(argv[i]));
+    }
+    if (ratio >= 0.5 && ratio <= 8) assets::SetImageRatio(ratio);
     if (resolutions.empty()) resolutions = {0, 1, 2};
     static const char* const Names[3] = {"640x480", "800x600", "1024x768"};
     bool first = true;

@@ -5,7 +5,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <functional>
+#include <thread>
 #include <vector>
+
+#include "assets/art/device.h"
 
 namespace assets::art {
 namespace {
@@ -45,21 +49,43 @@ class ValueNoise {
                 (Hash(uint32_t(i % columns_), uint32_t(i / columns_), seed) & 0xFFFF) / 32767.5f -
                 1.0f;
     }
-    float At(int x, int y) const {
-        int cx = x / cell_, cy = y / cell_;
-        float fx = float(x % cell_) / cell_, fy = float(y % cell_) / cell_;
-        fx = fx * fx * (3 - 2 * fx);
-        fy = fy * fy * (3 - 2 * fy);
-        const float* row = &values_[cy * columns_ + cx];
-        float top = row[0] + (row[1] - row[0]) * fx;
-        float bottom = row[columns_] + (row[columns_ + 1] - row[columns_]) * fx;
-        return top + (bottom - top) * fy;
+    // Where coordinate v lies among the noise's cells: the cell and the
+    // eased fraction across it. Worked out once per row and column.
+    struct Place {
+        int cell;
+        float t;
+    };
+    Place PlaceOf(int v) const {
+        float f = float(v % cell_) / cell_;
+        return {v / cell_, f * f * (3 - 2 * f)};
+    }
+    float At(Place x, Place y) const {
+        const float* row = &values_[y.cell * columns_ + x.cell];
+        float top = row[0] + (row[1] - row[0]) * x.t;
+        float bottom = row[columns_] + (row[columns_ + 1] - row[columns_]) * x.t;
+        return top + (bottom - top) * y.t;
     }
 
   private:
     int cell_, columns_;
     std::vector<float> values_;
 };
+
+// Runs rows(first, last) over [0, height) in a few threads: the rows of a
+// picture are independent.
+void InRowBands(int height, const std::function<void(int, int)>& rows) {
+    const int threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4);
+    if (threads == 1 || height < 64) {
+        rows(0, height);
+        return;
+    }
+    std::vector<std::thread> workers;
+    const int band = (height + threads - 1) / threads;
+    for (int t = 1; t < threads; ++t)
+        workers.emplace_back(rows, std::min(height, t * band), std::min(height, (t + 1) * band));
+    rows(0, std::min(height, band));
+    for (std::thread& worker : workers) worker.join();
+}
 
 struct Palette {
     QColor base;
@@ -89,37 +115,62 @@ int Clamp255(float v) {
 }
 
 // The ground: the base colour with fine grain, broad mottling and darker
-// edges. Wood adds long grain lines running across the table.
-void Ground(QImage& image, const Palette& palette, int choice, uint32_t seed) {
+// edges. Wood adds long grain lines running across the table. `logicalWidth`
+// sets the size of the features, so a larger ratio only adds detail.
+void Ground(QImage& image, int logicalWidth, double ratio, const Palette& palette, int choice,
+            uint32_t seed) {
     int w = image.width(), h = image.height();
-    ValueNoise broad(w, h, std::max(8, w / 10), seed);
-    ValueNoise grain(w, 3 * h, std::max(4, w / 60), seed + 7);  // read stretched, too
+    auto device = [ratio](int cell) {
+        return ratio == 1.0 ? cell : std::max(1, static_cast<int>(std::lround(cell * ratio)));
+    };
+    ValueNoise broad(w, h, device(std::max(8, logicalWidth / 10)), seed);
+    // read stretched, too
+    ValueNoise grain(w, 3 * h, device(std::max(4, logicalWidth / 60)), seed + 7);
+    const float toLogical = static_cast<float>(1.0 / ratio);
     float r0 = palette.base.red(), g0 = palette.base.green(), b0 = palette.base.blue();
     float cx = w / 2.0f, cy = h / 2.0f;
-    for (int y = 0; y < h; ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        float dy = (y - cy) / cy;
-        for (int x = 0; x < w; ++x) {
-            float dx = (x - cx) / cx;
-            float shade = 1.0f - 0.16f * (dx * dx + dy * dy) + 0.05f * broad.At(x, y);
-            float fine = int(Hash(x, y, seed) & 15) - 7.5f;
-            if (choice == 0) {
-                fine *= 0.9f;  // felt: close, even fuzz
-            } else if (choice == 1) {
-                // lacquered wood: bands bent by the noise, with a gloss across the top
-                float bend = grain.At(x / 3, y) * 6.0f + broad.At(x, y) * 3.0f;
-                float ring = std::sin(y * 0.16f + bend);
-                shade += 0.07f * ring * ring * ring + 0.10f * std::exp(-dy * dy * 12.0f) * 0.6f;
-                fine *= 0.35f;
-            } else {
-                fine *= 0.6f;  // washi: soft fibres
-                float fibre = grain.At(x, y * 3);
-                shade += 0.04f * fibre;
-            }
-            line[x] = qRgb(Clamp255(r0 * shade + fine), Clamp255(g0 * shade + fine),
-                           Clamp255(b0 * shade + fine));
-        }
+    // What depends on the column alone.
+    std::vector<float> dxSquared(w);
+    std::vector<ValueNoise::Place> broadX(w), grainX(w), grainThirdX(w);
+    for (int x = 0; x < w; ++x) {
+        float dx = (x - cx) / cx;
+        dxSquared[x] = dx * dx;
+        broadX[x] = broad.PlaceOf(x);
+        grainX[x] = grain.PlaceOf(x);
+        grainThirdX[x] = grain.PlaceOf(x / 3);
     }
+    uchar* bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    InRowBands(h, [&](int first, int last) {
+        for (int y = first; y < last; ++y) {
+            QRgb* line = reinterpret_cast<QRgb*>(bits + y * stride);
+            float dy = (y - cy) / cy;
+            const ValueNoise::Place broadY = broad.PlaceOf(y), grainY = grain.PlaceOf(y),
+                                    grainThirdY = grain.PlaceOf(y * 3);
+            const float gloss = 0.10f * std::exp(-dy * dy * 12.0f) * 0.6f;
+            const float rings = (ratio == 1.0 ? y : y * toLogical) * 0.16f;
+            for (int x = 0; x < w; ++x) {
+                const float mottle = broad.At(broadX[x], broadY);
+                float shade = 1.0f - 0.16f * (dxSquared[x] + dy * dy) + 0.05f * mottle;
+                float fine = int(Hash(x, y, seed) & 15) - 7.5f;
+                if (choice == 0) {
+                    fine *= 0.9f;  // felt: close, even fuzz
+                } else if (choice == 1) {
+                    // lacquered wood: bands bent by the noise, with a gloss across the top
+                    float bend = grain.At(grainThirdX[x], grainY) * 6.0f + mottle * 3.0f;
+                    float ring = std::sin(rings + bend);
+                    shade += 0.07f * ring * ring * ring + gloss;
+                    fine *= 0.35f;
+                } else {
+                    fine *= 0.6f;  // washi: soft fibres
+                    float fibre = grain.At(grainX[x], grainThirdY);
+                    shade += 0.04f * fibre;
+                }
+                line[x] = qRgb(Clamp255(r0 * shade + fine), Clamp255(g0 * shade + fine),
+                               Clamp255(b0 * shade + fine));
+            }
+        }
+    });
 }
 
 // The printed patterns are drawn once on a small tile that repeats without a
@@ -197,16 +248,18 @@ QImage WeaveTile(int step, const QPen& pen) {
 }
 
 // Felt carries a faint weave, wood is left plain, washi a printed pattern.
-void Pattern(QPainter& p, QSize size, int game, int choice, const Palette& palette, qreal scale) {
+// `scale` is device pixels to a pixel of the 632-wide table.
+void Pattern(QPainter& p, QSize size, int game, int choice, const Palette& palette, qreal scale,
+             double ratio) {
     QImage tile;
     if (choice == 0) {
         QColor weave = palette.pattern;
         weave.setAlphaF(0.25);
-        tile = WeaveTile(std::max(4, static_cast<int>(std::lround(6 * scale))), QPen(weave, 1));
+        tile = WeaveTile(std::max(4, static_cast<int>(std::lround(6 * scale))), QPen(weave, ratio));
     } else if (choice == 2) {
         QColor line = palette.pattern;
         line.setAlphaF(0.55);
-        QPen pen(line, std::max(1.0, 1.2 * scale));
+        QPen pen(line, std::max(ratio, 1.2 * scale));
         tile = game == 0 ? WaveTile(static_cast<int>(std::lround(22 * scale)), pen)
                          : HempLeafTile(2 * static_cast<int>(std::lround(15 * scale)), pen);
     }
@@ -215,11 +268,12 @@ void Pattern(QPainter& p, QSize size, int game, int choice, const Palette& palet
 
 }  // namespace
 
-QImage TableBackground(QSize size, int game, int choice) {
+QImage TableBackground(QSize size, int game, int choice, double ratio) {
     const Palette& palette = Palettes[game][choice];
-    QImage image(size, QImage::Format_RGB32);
-    Ground(image, palette, choice, 17u + 5u * game + choice);
-    qreal sx = size.width() / 632.0, sy = size.height() / 434.0;
+    QImage image(DeviceSize(size, ratio), QImage::Format_RGB32);
+    Ground(image, size.width(), ratio, palette, choice, 17u + 5u * game + choice);
+    // Device pixels to a pixel of the 632 x 434 table the areas are given on.
+    qreal sx = size.width() * ratio / 632.0, sy = size.height() * ratio / 434.0;
     QPainterPath quiet;
     for (const Area& a : QuietAreas[game])
         quiet.addRoundedRect(
@@ -231,7 +285,7 @@ QImage TableBackground(QSize size, int game, int choice) {
     QImage ground = image.copy();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    Pattern(p, size, game, choice, palette, sx);
+    Pattern(p, image.size(), game, choice, palette, sx, ratio);
     p.setClipPath(quiet);
     p.drawImage(0, 0, ground);
     p.setClipping(false);
@@ -239,10 +293,12 @@ QImage TableBackground(QSize size, int game, int choice) {
     // a fine edge line.
     QColor tray = palette.tray;
     tray.setAlpha(150);
-    p.setPen(QPen(palette.trayLine, std::max(1.0, sx)));
+    p.setPen(QPen(palette.trayLine, std::max(ratio, sx)));
     p.setBrush(tray);
     p.setOpacity(0.9);
     p.drawPath(quiet);
+    p.end();
+    image.setDevicePixelRatio(ratio);
     return image;
 }
 

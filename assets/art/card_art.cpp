@@ -3,22 +3,30 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTransform>
+#include <algorithm>
+#include <atomic>
 #include <map>
-#include <utility>
+#include <mutex>
+#include <thread>
+#include <tuple>
+#include <vector>
+
+#include "assets/art/device.h"
 
 namespace assets::art {
 namespace {
 
+// One renderer for each thread that draws cards: a renderer is not shared.
 QSvgRenderer& Deck() {
-    static QSvgRenderer deck(QStringLiteral(":/kirabo/cards/deck.svg"));
+    thread_local QSvgRenderer deck(QStringLiteral(":/kirabo/cards/deck.svg"));
     return deck;
 }
 
 // A crisp dark border, whole pixels wide, drawn over the vector picture so
 // every size gets the same clean edge.
-void Border(QImage& image) {
+void Border(QImage& image, QSize logical, double ratio) {
     QPainter p(&image);
-    int width = image.width() >= 70 ? 2 : 1;
+    int width = Device(logical.width() >= 70 ? 2 : 1, ratio);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x2A, 0x1C, 0x14));
     QRegion frame(0, 0, image.width(), image.height());
@@ -27,11 +35,12 @@ void Border(QImage& image) {
     p.drawRect(image.rect());
 }
 
-QImage Render(int card, QSize size) {
-    QImage image(size, QImage::Format_RGB32);
+QImage Render(int card, QSize size, double ratio) {
+    QImage image(DeviceSize(size, ratio), QImage::Format_RGB32);
     image.fill(QColor(0xF3, 0xE9, 0xD2));
     {
         QPainter p(&image);
+        UseLogicalUnits(p, ratio);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
         // A card's drawing is in its own units, the card being 0..CardUnits; the
@@ -40,12 +49,13 @@ QImage Render(int card, QSize size) {
         QString id = CardElementId(card);
         QRectF bounds = Deck().boundsOnElement(id);
         qreal sx = size.width() / CardUnits.width(), sy = size.height() / CardUnits.height();
-        p.setClipRect(image.rect());
+        p.setClipRect(QRectF(0, 0, image.width() / ratio, image.height() / ratio));
         Deck().render(
             &p, id,
             QRectF(bounds.x() * sx, bounds.y() * sy, bounds.width() * sx, bounds.height() * sy));
     }
-    Border(image);
+    Border(image, size, ratio);
+    image.setDevicePixelRatio(ratio);
     return image;
 }
 
@@ -58,23 +68,46 @@ QString CardElementId(int card) {
 
 namespace {
 // Both turned sets are made from the upright picture of the same size.
-std::map<std::pair<int, std::pair<int, int>>, QImage> made;
+using Key = std::tuple<int, int, int, double>;
+std::map<Key, QImage> made;
+std::mutex madeLock;
 }  // namespace
 
 void ForgetMadeCards() {
+    std::lock_guard<std::mutex> hold(madeLock);
     made.clear();
 }
 
-QImage UprightCard(int card, QSize size) {
-    auto key = std::make_pair(card, std::make_pair(size.width(), size.height()));
-    auto it = made.find(key);
-    if (it == made.end()) it = made.emplace(key, Render(card, size)).first;
-    return it->second;
+QImage UprightCard(int card, QSize size, double ratio) {
+    const Key key = std::make_tuple(card, size.width(), size.height(), ratio);
+    {
+        std::lock_guard<std::mutex> hold(madeLock);
+        auto it = made.find(key);
+        if (it != made.end()) return it->second;
+    }
+    QImage image = Render(card, size, ratio);
+    std::lock_guard<std::mutex> hold(madeLock);
+    return made.emplace(key, std::move(image)).first->second;
 }
 
-QImage TurnedCard(int card, QSize size, bool anticlockwise) {
-    QImage upright = UprightCard(card, size.transposed());
-    return upright.transformed(QTransform().rotate(anticlockwise ? -90 : 90));
+void PrepareUprightCards(QSize size, double ratio) {
+    // The deck is drawn by a few threads at once, each card once.
+    const int threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4);
+    std::atomic<int> next{0};
+    auto work = [&] {
+        for (int card = next++; card <= BackImage; card = next++) UprightCard(card, size, ratio);
+    };
+    std::vector<std::thread> workers;
+    for (int t = 1; t < threads; ++t) workers.emplace_back(work);
+    work();
+    for (std::thread& worker : workers) worker.join();
+}
+
+QImage TurnedCard(int card, QSize size, bool anticlockwise, double ratio) {
+    QImage upright = UprightCard(card, size.transposed(), ratio);
+    QImage turned = upright.transformed(QTransform().rotate(anticlockwise ? -90 : 90));
+    turned.setDevicePixelRatio(ratio);
+    return turned;
 }
 
 }  // namespace assets::art

@@ -8,13 +8,16 @@ constexpr int BackImage = 48;
 // Every card of the deck source is drawn in a box of these units.
 inline const QSizeF CardUnits(100, 165);
 
-// Card 0-47 or the back (48), upright, `size` pixels.
-QImage UprightCard(int card, QSize size);
+// Card 0-47 or the back (48), upright, `size` logical pixels at `ratio`.
+QImage UprightCard(int card, QSize size, double ratio = 1.0);
+// Draws all 49 upright pictures of a size, several at once, and keeps them
+// for UprightCard.
+void PrepareUprightCards(QSize size, double ratio);
 // Lets go of the upright pictures kept for the turned sets.
 void ForgetMadeCards();
 // The upright picture turned a quarter: anticlockwise the top points left.
 // `size` is the turned size (wider than high).
-QImage TurnedCard(int card, QSize size, bool anticlockwise);
+QImage TurnedCard(int card, QSize size, bool anticlockwise, double ratio = 1.0);
 
 // The deck source's element id of a card ("card07", "back").
 QString CardElementId(int card);

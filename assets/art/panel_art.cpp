@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "assets/art/device.h"
 #include "assets/art/fonts.h"
 #include "assets/art/sprite.h"
 #include "platform/i18n.h"
@@ -30,7 +31,8 @@ const Ink PanelInk[2][3] = {
 
 // The glyph, outlined, made small enough to keep a clear column at each side
 // of its cell, so neighbouring glyphs never touch.
-Sprite Glyph(QSize cell, const QString& text, QFont font, const Ink& ink, bool alignRight = false) {
+Sprite Glyph(QSize cell, double ratio, const QString& text, QFont font, const Ink& ink,
+             bool alignRight = false) {
     qreal outline = std::max(1.0, cell.height() / 14.0);
     for (;;) {
         QPainterPath probe;
@@ -39,7 +41,7 @@ Sprite Glyph(QSize cell, const QString& text, QFont font, const Ink& ink, bool a
             break;
         font.setPixelSize(font.pixelSize() - 1);
     }
-    return MakeSprite(cell, [&](QPainter& p) {
+    return MakeSprite(cell, ratio, [&](QPainter& p) {
         OutlinedText(p, QRectF(0, 0, cell.width(), cell.height()), text, font, ink.fill,
                      ink.outline, outline, alignRight);
     });
@@ -69,8 +71,8 @@ void EnglishSeal(QPainter& p, const QRectF& disc, const QString& text, const QCo
 
 }  // namespace
 
-QImage DigitSheet(QSize size, int game, int digitWidth) {
-    QImage sheet = BlankImage(size, Qt::black);
+QImage DigitSheet(QSize size, int game, int digitWidth, double ratio) {
+    QImage sheet = BlankImage(DeviceSize(size, ratio), Qt::black);
     int h = size.height() / 6;
     QStringList glyphs;
     for (int d = 0; d < 10; ++d) glyphs << QString::number(d);
@@ -82,24 +84,26 @@ QImage DigitSheet(QSize size, int game, int digitWidth) {
         const Ink& ink = PanelInk[game][b];
         QFont digits = GothicFont(h * 19 / 20);
         for (int i = 0; i < glyphs.size(); ++i)
-            PlaceSprite(sheet, Glyph({digitWidth, h}, glyphs[i], digits, ink),
-                        {i * digitWidth, 2 * b * h}, {i * digitWidth, (2 * b + 1) * h});
+            PlaceSprite(sheet, Glyph({digitWidth, h}, ratio, glyphs[i], digits, ink),
+                        {i * digitWidth, 2 * b * h}, {i * digitWidth, (2 * b + 1) * h},
+                        {digitWidth, h}, ratio);
         QSize unitCell(size.width() - unitX, h);
-        PlaceSprite(sheet, Glyph(unitCell, unit, GothicFont(h * 17 / 20), ink), {unitX, 2 * b * h},
-                    {unitX, (2 * b + 1) * h});
+        PlaceSprite(sheet, Glyph(unitCell, ratio, unit, GothicFont(h * 17 / 20), ink),
+                    {unitX, 2 * b * h}, {unitX, (2 * b + 1) * h}, unitCell, ratio);
     }
+    sheet.setDevicePixelRatio(ratio);
     return sheet;
 }
 
 // A round seal: 親 in white on vermilion, 子 in cream on ink, each with a rim
 // in the background's panel colour.
-QImage PlateSheet(QSize size, int game) {
-    QImage sheet = BlankImage(size, Qt::black);
+QImage PlateSheet(QSize size, int game, double ratio) {
+    QImage sheet = BlankImage(DeviceSize(size, ratio), Qt::black);
     int w = size.width() / 6, h = size.height() / 2;
     for (int column = 0; column < 6; ++column) {
         bool dealer = column % 2 == 0;
         const Ink& ink = PanelInk[game][column / 2];
-        Sprite plate = MakeSprite({w, h}, [&](QPainter& p) {
+        Sprite plate = MakeSprite({w, h}, ratio, [&](QPainter& p) {
             qreal d = std::min(w, h) * 0.92;
             QRectF disc((w - d) / 2, (h - d) / 2, d, d);
             p.setPen(QPen(ink.outline, d / 28));
@@ -120,13 +124,14 @@ QImage PlateSheet(QSize size, int game) {
                          dealer ? QStringLiteral("親") : QStringLiteral("子"),
                          BrushFont(static_cast<int>(d * 0.62)), letters, Qt::transparent, 0);
         });
-        PlaceSprite(sheet, plate, {column * w, 0}, {column * w, h});
+        PlaceSprite(sheet, plate, {column * w, 0}, {column * w, h}, {w, h}, ratio);
     }
+    sheet.setDevicePixelRatio(ratio);
     return sheet;
 }
 
-QImage NameSheet(QSize size, int game) {
-    QImage sheet = BlankImage(size, Qt::black);
+QImage NameSheet(QSize size, int game, double ratio) {
+    QImage sheet = BlankImage(DeviceSize(size, ratio), Qt::black);
     int w = size.width() / 3, h = size.height() / 4;
     const QString names[2] = {Lettering(TrNoop("Table", "あなた")), QStringLiteral("COM")};
     for (int b = 0; b < 3; ++b)
@@ -134,9 +139,10 @@ QImage NameSheet(QSize size, int game) {
             QFont font = GothicFont(h * 17 / 20);
             // Hana-awase writes the player's digit right after COM.
             bool right = game == 1 && who == 1;
-            PlaceSprite(sheet, Glyph({w, h}, names[who], font, PanelInk[game][b], right),
-                        {b * w, 2 * who * h}, {b * w, (2 * who + 1) * h});
+            PlaceSprite(sheet, Glyph({w, h}, ratio, names[who], font, PanelInk[game][b], right),
+                        {b * w, 2 * who * h}, {b * w, (2 * who + 1) * h}, {w, h}, ratio);
         }
+    sheet.setDevicePixelRatio(ratio);
     return sheet;
 }
 

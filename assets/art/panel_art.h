@@ -6,8 +6,9 @@
 namespace assets::art {
 
 // game 0 Koi-Koi (digits and 文), 1 Hana-awase (digits, minus, plus and 点).
-QImage DigitSheet(QSize size, int game, int digitWidth);
-QImage PlateSheet(QSize size, int game);
-QImage NameSheet(QSize size, int game);
+// Each is `size` logical pixels drawn at `ratio`.
+QImage DigitSheet(QSize size, int game, int digitWidth, double ratio = 1.0);
+QImage PlateSheet(QSize size, int game, double ratio = 1.0);
+QImage NameSheet(QSize size, int game, double ratio = 1.0);
 
 }  // namespace assets::art

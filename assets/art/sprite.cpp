@@ -2,6 +2,8 @@
 
 #include <QPainterPath>
 
+#include "assets/art/device.h"
+
 namespace assets::art {
 
 QImage BlankImage(QSize size, QColor colour) {
@@ -10,11 +12,13 @@ QImage BlankImage(QSize size, QColor colour) {
     return image;
 }
 
-Sprite MakeSprite(QSize size, const std::function<void(QPainter&)>& paint) {
+Sprite MakeSprite(QSize logical, double ratio, const std::function<void(QPainter&)>& paint) {
+    const QSize size = CellSize(logical, ratio);
     QImage shape(size, QImage::Format_ARGB32);
     shape.fill(Qt::transparent);
     {
         QPainter p(&shape);
+        UseLogicalUnits(p, ratio);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
         paint(p);
@@ -37,11 +41,21 @@ Sprite MakeSprite(QSize size, const std::function<void(QPainter&)>& paint) {
     return sprite;
 }
 
-void PlaceSprite(QImage& sheet, const Sprite& sprite, QPoint pictureAt, QPoint maskAt) {
-    QPainter p(&sheet);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(pictureAt, sprite.picture);
-    p.drawImage(maskAt, sprite.mask);
+void PlaceSprite(QImage& sheet, const Sprite& sprite, QPoint pictureAt, QPoint maskAt, QSize cell,
+                 double ratio) {
+    auto place = [&](QPoint at, const QImage& image) {
+        const QPoint device(Device(at.x(), ratio), Device(at.y(), ratio));
+        {
+            QPainter p(&sheet);
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+            p.drawImage(device, image);
+        }
+        const QSize span(Device(at.x() + cell.width(), ratio) - device.x(),
+                         Device(at.y() + cell.height(), ratio) - device.y());
+        ExtendToCell(sheet, QRect(device, image.size()), span);
+    };
+    place(pictureAt, sprite.picture);
+    place(maskAt, sprite.mask);
 }
 
 void OutlinedText(QPainter& p, const QRectF& box, const QString& text, const QFont& font,

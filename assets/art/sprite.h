@@ -13,12 +13,16 @@ struct Sprite {
     QImage mask;     // black where the shape is, white elsewhere
 };
 
-// `paint` draws the shape on a transparent cell of `size`; every pixel that
-// it covers by at least about a third becomes part of the shape.
-Sprite MakeSprite(QSize size, const std::function<void(QPainter&)>& paint);
+// `paint` draws the shape in logical units on a transparent cell of `size`
+// logical pixels at `ratio` (in CellSize device pixels); every device pixel
+// that it covers by at least about a third becomes part of the shape.
+Sprite MakeSprite(QSize size, double ratio, const std::function<void(QPainter&)>& paint);
 
-// Copies the sprite's picture to `pictureAt` and its mask to `maskAt` of `sheet`.
-void PlaceSprite(QImage& sheet, const Sprite& sprite, QPoint pictureAt, QPoint maskAt);
+// Copies the sprite's picture to the cell at logical `pictureAt` of `sheet`
+// (in device pixels at `ratio`) and its mask to the cell at `maskAt`; the
+// cells are `cell` logical pixels.
+void PlaceSprite(QImage& sheet, const Sprite& sprite, QPoint pictureAt, QPoint maskAt, QSize cell,
+                 double ratio);
 
 // Writes `text` centred in `box` (or against its right edge) as a filled path
 // with an outline round it.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "assets/art/device.h"
 #include "assets/art/fonts.h"
 #include "assets/art/sprite.h"
 #include "platform/i18n.h"
@@ -34,32 +35,43 @@ int RingDepth(int x, int y, int w, int h, int ring) {
 
 // Cells 0-4 are a warm ring round the card, brightest at the card's edge; the
 // outermost pixels are a 50% dither so the ring fades into the table. Cell 5
-// is the mask: black exactly where some frame puts colour.
-QImage GlowStrip(QSize size) {
-    QImage image = BlankImage(size, Qt::black);
-    int w = size.width() / 6, h = size.height();
-    int ring = (w - w * 49 / 55) / 2;  // the card fills the rest of the cell
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            int depth = RingDepth(x, y, w, h, ring);  // 0 outermost .. ring-1 next to the card
-            bool lit = depth >= 0 && (depth > 0 || (x + y) % 2 == 0);
-            image.setPixel(5 * w + x, y, lit ? BlackPixel : WhitePixel);
-            if (!lit) continue;
-            double inner = ring > 1 ? double(depth) / (ring - 1) : 1.0;
-            for (int cell = 0; cell < 5; ++cell) {
-                double a = GlowPulse[cell];
+// is the mask: black exactly where some frame puts colour. Each cell is drawn
+// in device pixels, the same in all six.
+QImage GlowStrip(QSize size, double ratio) {
+    QImage image = BlankImage(DeviceSize(size, ratio), Qt::black);
+    const int cellW = size.width() / 6;
+    const QSize cell = CellSize({cellW, size.height()}, ratio);
+    const int w = cell.width(), h = cell.height();
+    const int ring = Device((cellW - cellW * 49 / 55) / 2, ratio);  // the card fills the rest
+    for (int c = 0; c < 6; ++c) {
+        const int left = Device(c * cellW, ratio);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                int depth = RingDepth(x, y, w, h, ring);  // 0 outermost .. ring-1 next to the card
+                bool lit = depth >= 0 && (depth > 0 || (x + y) % 2 == 0);
+                if (c == 5) {
+                    image.setPixel(left + x, y, lit ? BlackPixel : WhitePixel);
+                    continue;
+                }
+                if (!lit) continue;
+                double inner = ring > 1 ? double(depth) / (ring - 1) : 1.0;
+                double a = GlowPulse[c];
                 int r = static_cast<int>(255 * (0.75 + 0.25 * a));
                 int g = static_cast<int>((110 + 120 * inner) * a + 20);
                 int b = static_cast<int>((20 + 90 * inner * inner) * a);
-                image.setPixel(cell * w + x, y, qRgb(std::min(r, 255), std::min(g, 255), b));
+                image.setPixel(left + x, y, qRgb(std::min(r, 255), std::min(g, 255), b));
             }
-        }
+        ExtendToCell(image, QRect(left, 0, w, h),
+                     {Device((c + 1) * cellW, ratio) - left, image.height()});
+    }
+    image.setDevicePixelRatio(ratio);
     return image;
 }
 
-QImage HomePageLabel(QSize size) {
-    QImage image = BlankImage(size, QColor(0x1C, 0x16, 0x12));
+QImage HomePageLabel(QSize size, double ratio) {
+    QImage image = BlankImage(DeviceSize(size, ratio), QColor(0x1C, 0x16, 0x12));
     QPainter p(&image);
+    UseLogicalUnits(p, ratio);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(QColor(0x8A, 0x6A, 0x3A));
@@ -71,15 +83,19 @@ QImage HomePageLabel(QSize size) {
     p.setPen(QColor(0x9C, 0xC8, 0xFF));
     p.drawText(QRect(0, 0, size.width(), size.height()), Qt::AlignCenter,
                Lettering(TrNoop("Table", "Kirabo ホームページ")));
+    p.end();
+    image.setDevicePixelRatio(ratio);
     return image;
 }
 
-QImage Checkerboard(QSize size) {
-    QImage image = BlankImage(size, Qt::black);
-    for (int y = 0; y < size.height(); ++y) {
+// Every other device pixel: at any ratio the table shows through evenly.
+QImage Checkerboard(QSize size, double ratio) {
+    QImage image = BlankImage(DeviceSize(size, ratio), Qt::black);
+    for (int y = 0; y < image.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = (y & 1); x < size.width(); x += 2) line[x] = WhitePixel;
+        for (int x = (y & 1); x < image.width(); x += 2) line[x] = WhitePixel;
     }
+    image.setDevicePixelRatio(ratio);
     return image;
 }
 
@@ -130,12 +146,14 @@ BannerLook LookOf(BannerKind kind) {
 
 }  // namespace
 
-QImage ResultBanner(QSize size, BannerKind kind) {
+QImage ResultBanner(QSize size, BannerKind kind, double ratio) {
     BannerLook look = LookOf(kind);
-    QImage image = BlankImage(size, Qt::black);
+    QImage image = BlankImage(DeviceSize(size, ratio), Qt::black);
     QPainter p(&image);
+    UseLogicalUnits(p, ratio);
     p.setRenderHint(QPainter::Antialiasing);
-    QRectF all(0, 0, size.width(), size.height());
+    // The lacquer reaches every device pixel, whatever the rounding.
+    QRectF all(0, 0, image.width() / ratio, image.height() / ratio);
     QLinearGradient lacquer(all.topLeft(), all.bottomLeft());
     lacquer.setColorAt(0, look.top);
     lacquer.setColorAt(0.55, look.top.darker(125));
@@ -170,6 +188,8 @@ QImage ResultBanner(QSize size, BannerKind kind) {
         for (int r = 5; r >= 2; --r)
             OutlinedText(p, box, text, font, look.halo, look.halo, r * unit);
     OutlinedText(p, box, text, font, look.ink, look.outline, 2.2 * unit);
+    p.end();
+    image.setDevicePixelRatio(ratio);
     return image;
 }
 
@@ -177,29 +197,32 @@ QImage ResultBanner(QSize size, BannerKind kind) {
 // wide. The band lies wholly between the first window (which starts a banner
 // width plus two heights in) and the last one (which starts within 14 pixels
 // of the left end), so the shine enters, crosses and leaves the banner.
-QImage SweepStrip(QSize size) {
-    QImage image = BlankImage(size, Qt::black);
-    int h = size.height();
-    int bannerWidth = size.width() / 2 - h;
-    int band = std::max(4, h / 5);
-    for (int y = 0; y < h; ++y) {
+QImage SweepStrip(QSize size, double ratio) {
+    QImage image = BlankImage(DeviceSize(size, ratio), Qt::black);
+    const int h = size.height(), deviceH = image.height();
+    const int bannerWidth = size.width() / 2 - h;
+    const int band = Device(std::max(4, h / 5), ratio);
+    const int start = Device(bannerWidth + 14, ratio);
+    for (int y = 0; y < deviceH; ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        int from = bannerWidth + 14 + (h - 1 - y);
-        for (int x = from; x < from + band && x < size.width(); ++x) line[x] = WhitePixel;
+        int from = start + (deviceH - 1 - y);
+        for (int x = from; x < from + band && x < image.width(); ++x) line[x] = WhitePixel;
     }
+    image.setDevicePixelRatio(ratio);
     return image;
 }
 
 // Ordered (Bayer) dither, so each level is an even scatter of single pixels.
-QImage DitherMask(QSize size, int level) {
+QImage DitherMask(QSize size, int level, double ratio) {
     static const int Bayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
     static const int WhiteBelow[4] = {2, 8, 14, 16};  // of every 16 pixels
-    QImage image = BlankImage(size, Qt::black);
-    for (int y = 0; y < size.height(); ++y) {
+    QImage image = BlankImage(DeviceSize(size, ratio), Qt::black);
+    for (int y = 0; y < image.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < size.width(); ++x)
+        for (int x = 0; x < image.width(); ++x)
             if (Bayer[y & 3][x & 3] < WhiteBelow[level]) line[x] = WhitePixel;
     }
+    image.setDevicePixelRatio(ratio);
     return image;
 }
 

@@ -6,6 +6,7 @@
 #include <QSvgRenderer>
 
 #include "assets/art/card_art.h"
+#include "assets/art/device.h"
 #include "assets/art/fonts.h"
 #include "assets/art/sprite.h"
 #include "platform/i18n.h"
@@ -13,16 +14,17 @@
 namespace assets::art {
 
 // The name in brush letters over a fan of the five 光 cards.
-QImage TitlePicture(QSize size) {
-    QImage image = BlankImage(size, Qt::black);
+QImage TitlePicture(QSize size, double ratio) {
+    QImage image = BlankImage(DeviceSize(size, ratio), Qt::black);
     QPainter p(&image);
+    UseLogicalUnits(p, ratio);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     qreal unit = size.width() / 320.0;
     QRadialGradient glow(QPointF(size.width() / 2.0, size.height() * 0.38), size.width() * 0.7);
     glow.setColorAt(0, QColor(0x5A, 0x18, 0x10));
     glow.setColorAt(1, QColor(0x14, 0x08, 0x06));
-    p.fillRect(image.rect(), glow);
+    p.fillRect(QRectF(0, 0, image.width() / ratio, image.height() / ratio), glow);
     p.setPen(QPen(QColor(0xC8, 0x9A, 0x48), 2 * unit));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(5, 5, size.width() - 10, size.height() - 10));
@@ -34,7 +36,7 @@ QImage TitlePicture(QSize size) {
         p.translate(size.width() / 2.0, size.height() + 62 * unit);
         p.rotate((i - 2) * 15.0);
         p.translate(-card.width() / 2.0, -card.height() - 92 * unit);
-        p.drawImage(0, 0, UprightCard(fan[i], card));
+        p.drawImage(0, 0, UprightCard(fan[i], card, ratio));
         p.restore();
     }
     QRectF nameBox(0, 14 * unit, size.width(), 80 * unit);
@@ -45,6 +47,8 @@ QImage TitlePicture(QSize size) {
                  LetteredInEnglish() ? DisplayFont(static_cast<int>(15 * unit))
                                      : BrushFont(static_cast<int>(20 * unit)),
                  QColor(0xF0, 0xE6, 0xD0), QColor(0x1A, 0x08, 0x04), 1.5 * unit);
+    p.end();
+    image.setDevicePixelRatio(ratio);
     return image;
 }
 

@@ -4,7 +4,7 @@
 
 namespace assets::art {
 
-QImage TitlePicture(QSize size);
+QImage TitlePicture(QSize size, double ratio = 1.0);
 QImage ProgramIcon(int pixels);
 
 }  // namespace assets::art

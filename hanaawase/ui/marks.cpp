@@ -58,7 +58,7 @@ platform::Rect HanaKindCountsRect(int player) {
 }
 
 void HanaDrawTableMarks() {
-    table::KeepPanelWithoutMarks(tableBase);
+    table::KeepPanelWithoutMarks(tableBase, {MarkArea(0), MarkArea(1), MarkArea(2)});
     const int r = resolution;
     for (int p = 0; p < HanaPlayers; ++p) {
         int counts[4];

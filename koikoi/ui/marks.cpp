@@ -74,7 +74,7 @@ platform::Rect KoiKoiBadgeRect(int player) {
 }
 
 void DrawTableMarks() {
-    table::KeepPanelWithoutMarks(tableBase);
+    table::KeepPanelWithoutMarks(tableBase, {MarkStrip(0), MarkStrip(1)});
     const int r = resolution;
     for (int p = 0; p < 2; ++p) {
         int counts[4];

@@ -35,5 +35,6 @@ TEST(Preferences, AForeignFileIsSetAsideWholeAndTheFileIsTheProgramsOwnAfterward
     comLevel = 0;
     SavePreferences();
     EXPECT_EQ(data.Read("kirabo.ini.damaged"), foreign);
-    EXPECT_EQ(data.Read("kirabo.ini"), "[computer]\nlevel=0\n\n[language]\nchoice=0\n");
+    EXPECT_EQ(data.Read("kirabo.ini"),
+              "[computer]\nlevel=0\n\n[language]\nchoice=0\n\n[display]\nfullscreen=0\n");
 }

@@ -99,7 +99,9 @@ TEST(Menu, HoldsEveryCommandOnceWithTheScoreTableGreyed) {
                               // the computer's strength: gentle, normal, strong
                               40030, 40031, 40032,
                               // the language: automatic, Japanese, English
-                              40040, 40041, 40042};
+                              40040, 40041, 40042,
+                              // full screen
+                              40050};
     EXPECT_EQ(ids, expected);
 }
 

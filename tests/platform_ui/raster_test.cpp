@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include "platform/surface.h"
 
 using namespace platform;
@@ -112,4 +114,48 @@ TEST(Text, OpaqueTextFillsItsExtentWithTheBackground) {
     EXPECT_EQ(s.Pixel(5, 5), White);
     EXPECT_EQ(s.Pixel(5 + zero.width - 1, 5 + zero.height - 1), White);
     EXPECT_EQ(s.Pixel(5 + zero.width + 1, 5), Black);
+}
+
+TEST(Raster, AtAFractionalRatioNeighbouringCopiesMeetWithoutGapOrOverlap) {
+    // Logical 0-3, 3-7 and 7-10 at 1.5 device pixels each: 0-5, 5-11, 11-15.
+    Surface dst(10, 2, Black, 1.5);
+    const Color colours[3] = {Red, Blue, Grey};
+    const int edges[4] = {0, 3, 7, 10};
+    for (int i = 0; i < 3; ++i) {
+        const int w = edges[i + 1] - edges[i];
+        Surface piece(w, 2, colours[i], 1.5);
+        BitBlt(dst, edges[i], 0, w, 2, piece, 0, 0);
+    }
+    const QImage& image = dst.Image();
+    ASSERT_EQ(image.width(), 15);
+    for (int x = 0; x < 15; ++x) {
+        const int expected = x < 5 ? 0 : x < 11 ? 1 : 2;
+        EXPECT_EQ(dst.Pixel(LogicalPixelAt(x, 1.5), 0), colours[expected]) << x;
+        EXPECT_EQ(image.pixel(x, 2) & 0xFFFFFF, image.pixel(x, 0) & 0xFFFFFF) << x;
+    }
+}
+
+TEST(Raster, ACopyReadsOnlyItsSourceRectangleAtAnyRatio) {
+    // A sheet of two cells, red and blue, 3 logical pixels each: at 1.5 the
+    // red cell has 5 device columns and the blue one 4. A cell copied where
+    // it covers one column more repeats its own last column, never the
+    // neighbour's.
+    Surface sheet(6, 1, Red, 1.5);
+    FillRect(sheet, {3, 0, 6, 1}, Blue);
+    for (int x = 0; x < 4; ++x) {
+        Surface dst(8, 1, Black, 1.5);
+        BitBlt(dst, x, 0, 3, 1, sheet, 3, 0);
+        for (int px = DeviceEdge(x, 1.5); px < DeviceEdge(x + 3, 1.5); ++px)
+            EXPECT_EQ(dst.Image().pixel(px, 0) & 0xFFFFFF, 0xC8u) << "at " << x << ": " << px;
+    }
+}
+
+TEST(Raster, CopiesBetweenRatiosAreScaledToFit) {
+    Surface dst(4, 2, Black, 2.0);
+    Surface src(2, 1, Red);
+    BitBlt(dst, 1, 0, 2, 1, src, 0, 0);
+    for (int x = 2; x < 6; ++x)
+        for (int y = 0; y < 2; ++y) EXPECT_EQ(dst.Image().pixel(x, y) & 0xFFFFFF, 0xC80000u);
+    EXPECT_EQ(dst.Pixel(0, 0), Black);
+    EXPECT_EQ(dst.Pixel(3, 0), Black);
 }

@@ -2,7 +2,9 @@
 // over the real shell and tables (offscreen or under Xvfb):
 //   start-up to the main window, resolution changes idle and in a game,
 //   CPU while the player chooses in both games, resident memory in a game
-//   at 1024x768.
+//   at 1024x768; then the same in full screen, and the switches to full
+//   screen and back. The ratio the table is drawn at comes first (the
+//   screen's, QT_SCALE_FACTOR=2 for a doubled desktop).
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -16,6 +18,7 @@
 #include "app/games.h"
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "assets/catalogue.h"
 #include "assets/menu.h"
 #include "platform/dialog.h"
 #include "platform/event_loop.h"
@@ -64,6 +67,33 @@ void RunUntil(std::function<bool()> done, int limitMs) {
     platform::RunMainLoop([] { return gameState != -1; }, StepCurrentGame);
 }
 
+// Waits until the window shows the table at the ratio its pictures are
+// drawn at, after the desktop has given it its new size.
+bool Settled(bool fullScreen) {
+    const auto v = platform::testing::CurrentTableView();
+    return platform::IsFullScreen() == fullScreen && v.ratio == assets::ImageRatio() &&
+           platform::ScreenImage().Ratio() == v.ratio;
+}
+
+double SwitchFullScreen(bool on) {
+    auto start = Clock::now();
+    platform::SendCommand(cmd::FullScreen);
+    // The desktop's resize comes back a moment later; the new ratio is
+    // reported once the window has kept its size for 100 ms.
+    double stableSince = -1;
+    while (MsSince(start) < 5000) {
+        platform::ProcessPendingEvents();
+        if (Settled(on)) {
+            if (stableSince < 0) stableSince = MsSince(start);
+            if (MsSince(start) - stableSince >= 100) return stableSince;
+        } else {
+            stableSince = -1;
+        }
+        usleep(1000);
+    }
+    return -1;
+}
+
 double ChangeResolution(int id) {
     auto start = Clock::now();
     platform::SendCommand(id);
@@ -79,8 +109,12 @@ double IdleChoiceCpu(int game, double seconds) {
         d.Click(game ? 1003 : 1002);
         d.Click(1);
     });
+    // The game in progress is given up for the new one.
+    platform::testing::SetMessageBoxHook(
+        [](const std::string&, const std::string&) { return platform::BoxAnswer::Yes; });
     NewGame();
     platform::testing::SetDialogHook(nullptr);
+    platform::testing::SetMessageBoxHook(nullptr);
     // The deal and the computers' turns run first, until the player's hand
     // card is to be chosen (state 3, sub-state 1 in both games).
     RunUntil([] { return gameState == 3 && subState == 1; }, 20000);
@@ -98,6 +132,7 @@ int main(int argc, char** argv) {
     if (!InitApplication()) return 1;
     platform::ProcessPendingEvents();
     double startup = MsSince(start);
+    const double ratio = assets::ImageRatio();
 
     double idle800 = ChangeResolution(cmd::Resolution800);
     double idle1024 = ChangeResolution(cmd::Resolution1024);
@@ -111,6 +146,16 @@ int main(int argc, char** argv) {
     double hanaCpu = IdleChoiceCpu(1, 5);
     long rssHana = ResidentKb();
 
+    // Full screen, in a game of Hana-awase.
+    double toFull = SwitchFullScreen(true);
+    const auto full = platform::testing::CurrentTableView();
+    long rssFullHana = ResidentKb();
+    double fullKoiCpu = IdleChoiceCpu(0, 5);
+    long rssFullKoi = ResidentKb();
+    double fullHanaCpu = IdleChoiceCpu(1, 5);
+    double fromFull = SwitchFullScreen(false);
+
+    std::printf("table_ratio %.4g (device pixels to a table pixel in the window)\n", ratio);
     std::printf("startup_to_main_window_ms %.0f (includes the title's 300 ms)\n", startup);
     std::printf(
         "resolution_change_ms idle 800x600 %.0f, 1024x768 %.0f, 640x480 %.0f; in a game to "
@@ -119,6 +164,14 @@ int main(int argc, char** argv) {
     std::printf("cpu_while_choosing_percent koikoi %.2f hanaawase %.2f\n", koiCpu, hanaCpu);
     std::printf("resident_memory_mb_at_1024x768 koikoi %.1f hanaawase %.1f\n", rssKoi / 1024.0,
                 rssHana / 1024.0);
+    std::printf("full_screen ratio %.4g, table %dx%d device pixels at %d,%d\n", full.ratio,
+                platform::DeviceEdge(ClientWidth[2], full.ratio),
+                platform::DeviceEdge(ClientHeight[2], full.ratio), full.left, full.top);
+    std::printf("full_screen_switch_ms in a game: on %.0f, off %.0f\n", toFull, fromFull);
+    std::printf("full_screen_cpu_while_choosing_percent koikoi %.2f hanaawase %.2f\n", fullKoiCpu,
+                fullHanaCpu);
+    std::printf("full_screen_resident_memory_mb koikoi %.1f hanaawase %.1f\n", rssFullKoi / 1024.0,
+                rssFullHana / 1024.0);
     ReleaseCurrentGame();
     gameState = -1;
     ShutdownApplication();

@@ -1,0 +1,182 @@
+// The window on a screen of twice the pixels (a 3840x2160 screen shown as a
+// 1920x1080 desktop): the table's pictures are drawn at the window's ratio,
+// full screen scales the table to fit and comes back, and the pointer lands
+// on the same table pixels, and so the same cards, at every ratio.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "app/core/program.h"
+#include "app/display/display.h"
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "assets/catalogue.h"
+#include "assets/menu.h"
+#include "koikoi/state.h"
+#include "koikoi/ui/layout_tables.h"
+#include "koikoi/ui/table.h"
+#include "platform/event_loop.h"
+#include "platform/window.h"
+#include "tests/app/data_dir.h"
+
+namespace {
+
+// Started once: the screen is set before the toolkit starts.
+class HiDpiEnvironment : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        const std::string config =
+            std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp") +
+            "/kirabo-hidpi-screen.json";
+        if (FILE* f = std::fopen(config.c_str(), "w")) {
+            std::fputs(
+                "{\"screens\": [{\"name\": \"uhd\", \"x\": 0, \"y\": 0, \"width\": 3840, "
+                "\"height\": 2160, \"logicalDpi\": 96, \"logicalBaseDpi\": 96}]}\n",
+                f);
+            std::fclose(f);
+        }
+        setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).c_str(), 1);
+        setenv("QT_SCALE_FACTOR", "2", 1);
+        static int argc = 1;
+        static char name[] = "kirabo-test";
+        static char* argv[] = {name, nullptr};
+        platform::InitPlatform(argc, argv);
+        std::remove(config.c_str());
+    }
+};
+[[maybe_unused]] auto* const environment =
+    ::testing::AddGlobalTestEnvironment(new HiDpiEnvironment);
+
+// One program, at 1024x768, in a private data folder.
+class HiDpiTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        data_ = new TestDataDir;
+        setenv("XDG_RUNTIME_DIR", data_->root.c_str(), 1);
+        data_->Write("settei.dat", "0203110011");
+        ASSERT_TRUE(InitApplication());
+    }
+    static void TearDownTestSuite() {
+        platform::DestroyMainWindow();
+        platform::ProcessPendingEvents();
+        delete data_;
+        data_ = nullptr;
+    }
+    void SetUp() override { platform::ProcessPendingEvents(); }
+    static TestDataDir* data_;
+};
+TestDataDir* HiDpiTest::data_ = nullptr;
+
+// Lets the window settle into a new size.
+void Settle() {
+    for (int i = 0; i < 20; ++i) platform::ProcessPendingEvents();
+}
+
+// The point of the widget, in its own pixels, at the middle of the device
+// pixels that show table pixel (x, y).
+QPointF WidgetPointOf(int x, int y) {
+    const auto v = platform::testing::CurrentTableView();
+    auto middle = [&](int logical, int origin) {
+        const int from = platform::DeviceEdge(logical, v.ratio);
+        const int to = platform::DeviceEdge(logical + 1, v.ratio);
+        return (origin + (from + to) / 2.0) / v.devicePixelRatio;
+    };
+    return {middle(x, v.left), middle(y, v.top)};
+}
+
+// Clicks every hand place and field place of the 1024x768 table at its
+// corners and middle, and expects the program to see exactly that table
+// pixel, on the card it means at ratio 1.
+void ExpectClicksLandOnTheirCards(const char* how) {
+    using namespace koiui;
+    const int r = resolution;
+    auto click = [&](int x, int y) {
+        const QPointF at = WidgetPointOf(x, y);
+        platform::testing::PressPointer(at.x(), at.y());
+        EXPECT_EQ(pointerX, x) << how;
+        EXPECT_EQ(pointerY, y) << how;
+    };
+    auto corners = [&](int left, int top, auto check) {
+        const int w = CardWidth[r], h = CardHeight[r];
+        for (auto [x, y] : {std::pair{left, top},
+                            {left + w - 1, top + h - 1},
+                            {left + w / 2, top + h / 2},
+                            {left + w - 1, top}}) {
+            click(x, y);
+            check();
+        }
+    };
+    for (int s = 0; s < 8; ++s)
+        corners(HandX[r][0][s], HandY[r][0],
+                [&] { EXPECT_EQ(HandCardAt(pointerX, pointerY), s) << how; });
+    for (int f = 0; f < 16; ++f)
+        corners(FieldX(r, f), FieldY(r, f),
+                [&] { EXPECT_EQ(FieldSlotAt(pointerX, pointerY), f) << how; });
+}
+
+}  // namespace
+
+TEST_F(HiDpiTest, TheTableIsDrawnAtTheWindowsRatioOfTwo) {
+    EXPECT_EQ(platform::ScreenPixelRatio(), 2.0);
+    EXPECT_EQ(assets::ImageRatio(), 2.0);
+    const platform::Surface& shown = platform::ScreenImage();
+    EXPECT_EQ(shown.Ratio(), 2.0);
+    EXPECT_EQ(shown.Width(), 1016);
+    EXPECT_EQ(shown.Image().width(), 2032);
+    EXPECT_EQ(shown.Image().height(), 1444);
+    EXPECT_EQ(faceImages[0]->Image().width(), 160);
+    const auto v = platform::testing::CurrentTableView();
+    EXPECT_EQ(v.left, 0);
+    EXPECT_EQ(v.top, 0);
+    EXPECT_EQ(v.ratio, 2.0);
+}
+
+TEST_F(HiDpiTest, ClicksLandOnTheSameCardsAtRatioTwoAndInFullScreen) {
+    koi.handCount[0] = 8;
+    for (int f = 0; f < koiui::TableFieldSlots; ++f) koi.field[f] = f < 16 ? f : -1;
+    ExpectClicksLandOnTheirCards("at ratio 2");
+
+    platform::SendCommand(cmd::FullScreen);
+    Settle();
+    ASSERT_TRUE(platform::IsFullScreen());
+    ASSERT_GT(platform::testing::CurrentTableView().ratio, 2.0);
+    ExpectClicksLandOnTheirCards("in full screen");
+    // The margins are not the table.
+    platform::testing::PressPointer(2, 540);
+    EXPECT_LT(pointerX, 0);
+
+    platform::SendCommand(cmd::FullScreen);
+    Settle();
+    EXPECT_FALSE(platform::IsFullScreen());
+}
+
+TEST_F(HiDpiTest, FullScreenScalesTheTableToFitDrawnAtItsNewRatioAndEscLeavesIt) {
+    platform::SendCommand(cmd::FullScreen);
+    Settle();
+    ASSERT_TRUE(platform::IsFullScreen());
+    EXPECT_TRUE(platform::IsMenuItemChecked(cmd::FullScreen));
+    const auto v = platform::testing::CurrentTableView();
+    // 1920x1080 logical below the menu bar, 3840x2160 device pixels: the
+    // table's height decides, the sides are margins.
+    EXPECT_GT(v.ratio, 2.5);
+    EXPECT_LE(platform::DeviceEdge(1016, v.ratio), 3840);
+    EXPECT_LE(platform::DeviceEdge(722, v.ratio), 2160);
+    EXPECT_GT(v.left, 100);
+    EXPECT_EQ(assets::ImageRatio(), v.ratio) << "the pictures are drawn for the new size";
+    EXPECT_EQ(platform::ScreenImage().Ratio(), v.ratio);
+    EXPECT_EQ(faceImages[0]->Image().width(), platform::DeviceEdge(80, v.ratio));
+    EXPECT_EQ(fullScreenOn, 1);
+    EXPECT_NE(data_->Read("kirabo.ini").find("fullscreen=1"), std::string::npos);
+
+    MainWindowHandler().OnKeyDown(platform::Key::Escape);
+    Settle();
+    EXPECT_FALSE(platform::IsFullScreen());
+    EXPECT_FALSE(platform::IsMenuItemChecked(cmd::FullScreen));
+    EXPECT_EQ(assets::ImageRatio(), 2.0);
+    EXPECT_EQ(platform::testing::CurrentTableView().ratio, 2.0);
+    EXPECT_NE(data_->Read("kirabo.ini").find("fullscreen=0"), std::string::npos);
+}

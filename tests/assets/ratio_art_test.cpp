@@ -1,0 +1,208 @@
+// The art drawn for screens of more device pixels: each image has the
+// device size of its ratio, is drawn at that size rather than enlarged, and
+// its masks stay black and white and in step with their pictures wherever
+// the tables lay them.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cstdio>
+
+#include "assets/catalogue.h"
+#include "table/glow.h"
+
+using assets::ImageSize;
+using assets::LoadImage;
+using assets::TableImage;
+using platform::Black;
+using platform::Color;
+using platform::DeviceEdge;
+using platform::Surface;
+using platform::White;
+
+namespace {
+
+constexpr double Ratios[] = {1.0, 1.25, 1.5, 1.75, 2.0, 3.0};
+
+class RatioArt : public ::testing::Test {
+  protected:
+    void TearDown() override { assets::SetImageRatio(1.0); }
+};
+
+// The share of the 2x2 blocks of device pixels whose four pixels are alike:
+// all of them in a picture enlarged from one of half the size.
+double AlikeBlocks(const QImage& image) {
+    long alike = 0, blocks = 0;
+    for (int y = 0; y + 1 < image.height(); y += 2)
+        for (int x = 0; x + 1 < image.width(); x += 2) {
+            const QRgb c = image.pixel(x, y);
+            alike += image.pixel(x + 1, y) == c && image.pixel(x, y + 1) == c &&
+                     image.pixel(x + 1, y + 1) == c;
+            ++blocks;
+        }
+    return double(alike) / blocks;
+}
+
+// How much more often a pixel in an even column equals its right neighbour
+// than one in an odd column does: 0 for a picture drawn at its size, the
+// whole share of unlike neighbours for one enlarged from half the size,
+// where every pixel of an even column is copied into the next.
+double PairedColumns(const QImage& image) {
+    long evenAlike = 0, even = 0, oddAlike = 0, odd = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x + 1 < image.width(); ++x) {
+            const bool alike = image.pixel(x, y) == image.pixel(x + 1, y);
+            if (x % 2 == 0)
+                evenAlike += alike, ++even;
+            else
+                oddAlike += alike, ++odd;
+        }
+    return double(evenAlike) / even - double(oddAlike) / odd;
+}
+
+bool BlackOrWhite(QRgb c) {
+    return (c & 0xFFFFFF) == 0 || (c & 0xFFFFFF) == 0xFFFFFF;
+}
+
+}  // namespace
+
+TEST_F(RatioArt, EveryImageHasTheDeviceSizeOfItsRatioAndKeepsItsLogicalSize) {
+    for (double ratio : {1.0, 1.5, 2.0}) {
+        assets::SetImageRatio(ratio);
+        for (int base : {20, 48, 120, 300, 400, 702, 703, 714}) {
+            const int number = TableImage(base, 2);
+            const Surface& image = LoadImage(number);
+            const platform::Size logical = ImageSize(number);
+            EXPECT_EQ(image.Width(), logical.width) << base << " at " << ratio;
+            EXPECT_EQ(image.Height(), logical.height) << base << " at " << ratio;
+            EXPECT_EQ(image.Ratio(), ratio);
+            EXPECT_EQ(image.Image().width(), DeviceEdge(logical.width, ratio)) << base;
+            EXPECT_EQ(image.Image().height(), DeviceEdge(logical.height, ratio)) << base;
+        }
+    }
+}
+
+TEST_F(RatioArt, AtTwiceTheRatioCardsTableAndBannersAreDrawnNotEnlarged) {
+    // A face, the back, two table surfaces, a banner and the name labels.
+    for (int base : {20, 48, 700, 711, 400, 705}) {
+        assets::SetImageRatio(1.0);
+        const QImage once = LoadImage(TableImage(base, 2)).Image();
+        const QImage doubled = once.scaled(once.size() * 2);
+        assets::SetImageRatio(2.0);
+        const QImage twice = LoadImage(TableImage(base, 2)).Image();
+        ASSERT_EQ(twice.size(), doubled.size()) << base;
+        const double drawn = AlikeBlocks(twice), enlarged = AlikeBlocks(doubled);
+        std::printf(
+            "image %d: alike 2x2 blocks %.3f drawn at 2x, %.3f enlarged; paired columns "
+            "%.3f drawn, %.3f enlarged\n",
+            base, drawn, enlarged, PairedColumns(twice), PairedColumns(doubled));
+        EXPECT_EQ(enlarged, 1.0);
+        // The back is mostly one flat colour, alike at any ratio.
+        if (base != 48) {
+            EXPECT_LT(drawn, 0.9) << base;
+        }
+        // Edges drawn on whole logical pixels fall between pairs a little
+        // more often; copying makes every pair alike.
+        EXPECT_LT(PairedColumns(twice), PairedColumns(doubled) / 3) << base;
+    }
+}
+
+TEST_F(RatioArt, MasksAreBlackAndWhiteAtEveryRatio) {
+    for (double ratio : Ratios) {
+        assets::SetImageRatio(ratio);
+        for (int base : {410, 510, 511, 512, 513}) {
+            const QImage& mask = LoadImage(TableImage(base, 1)).Image();
+            for (int y = 0; y < mask.height(); ++y)
+                for (int x = 0; x < mask.width(); ++x)
+                    ASSERT_TRUE(BlackOrWhite(mask.pixel(x, y)))
+                        << base << " at " << ratio << ": " << x << "," << y;
+        }
+        // The glow strip's sixth cell.
+        const Surface& strip = LoadImage(TableImage(300, 1));
+        const int cell = strip.Width() / 6;
+        const QImage& glow = strip.Image();
+        for (int y = 0; y < glow.height(); ++y)
+            for (int x = DeviceEdge(5 * cell, ratio); x < glow.width(); ++x)
+                ASSERT_TRUE(BlackOrWhite(glow.pixel(x, y))) << "glow mask at " << ratio;
+    }
+}
+
+namespace {
+
+// A glyph cell of a panel sheet: the picture at `picture`, its mask at `mask`
+// (logical), both `w` x `h`. In device pixels the mask is black and white and
+// the picture black wherever the mask keeps the table, over every pixel that
+// a copy of the cell reads.
+void ExpectGlyphInStep(const Surface& sheet, QPoint picture, QPoint mask, int w, int h,
+                       const char* what) {
+    const double ratio = sheet.Ratio();
+    const QImage& image = sheet.Image();
+    const int px = DeviceEdge(picture.x(), ratio), py = DeviceEdge(picture.y(), ratio);
+    const int mx = DeviceEdge(mask.x(), ratio), my = DeviceEdge(mask.y(), ratio);
+    const int dw =
+        std::min(DeviceEdge(picture.x() + w, ratio) - px, DeviceEdge(mask.x() + w, ratio) - mx);
+    const int dh =
+        std::min(DeviceEdge(picture.y() + h, ratio) - py, DeviceEdge(mask.y() + h, ratio) - my);
+    bool inked = false;
+    for (int y = 0; y < dh; ++y)
+        for (int x = 0; x < dw; ++x) {
+            const QRgb m = image.pixel(mx + x, my + y);
+            ASSERT_TRUE(BlackOrWhite(m)) << what << " at " << ratio;
+            inked |= (m & 0xFFFFFF) == 0;
+            if ((m & 0xFFFFFF) == 0xFFFFFF) {
+                ASSERT_EQ(image.pixel(px + x, py + y) & 0xFFFFFF, 0u)
+                    << what << " at " << ratio << ": " << x << "," << y;
+            }
+        }
+    EXPECT_TRUE(inked) << what << " at " << ratio;
+}
+
+}  // namespace
+
+TEST_F(RatioArt, PanelGlyphsAndTheirMasksStayInStepAtEveryRatio) {
+    // Koi-Koi at 800x600: digits 17 x 22, names 64 x 22, plates 87 x 74.
+    for (double ratio : Ratios) {
+        assets::SetImageRatio(ratio);
+        const Surface& digits = LoadImage(TableImage(703, 1));
+        const int h = digits.Height() / 6;
+        for (int b = 0; b < 3; ++b)
+            for (int d = 0; d < 10; ++d)
+                ExpectGlyphInStep(digits, {d * 17, 2 * b * h}, {d * 17, (2 * b + 1) * h}, 17, h,
+                                  "digit");
+        const Surface& names = LoadImage(TableImage(705, 1));
+        const int nw = names.Width() / 3, nh = names.Height() / 4;
+        for (int b = 0; b < 3; ++b)
+            for (int who = 0; who < 2; ++who)
+                ExpectGlyphInStep(names, {b * nw, 2 * who * nh}, {b * nw, (2 * who + 1) * nh}, nw,
+                                  nh, "name");
+        const Surface& plates = LoadImage(TableImage(704, 1));
+        const int pw = plates.Width() / 6, ph = plates.Height() / 2;
+        for (int column = 0; column < 6; ++column)
+            ExpectGlyphInStep(plates, {column * pw, 0}, {column * pw, ph}, pw, ph, "plate");
+    }
+}
+
+TEST_F(RatioArt, AGlowLaidAnywhereShowsOnlyTheTableAndGlowColours) {
+    // Wherever a logical position falls between device pixels, the mask and
+    // the frame are read from the same place: no pixel is cleared to black
+    // or coloured outside the ring.
+    constexpr Color Grey = platform::Rgb(0x40, 0x40, 0x40);
+    for (double ratio : Ratios) {
+        assets::SetImageRatio(ratio);
+        const Surface& strip = LoadImage(TableImage(300, 0));
+        const int w = strip.Width() / 6, h = strip.Height();
+        for (int x = 0; x < 4; ++x) {
+            Surface table(w + 8, h + 8, Grey, ratio);
+            table::DrawGlowFrame(table, strip, w, h, x % table::GlowFrames, 2 + x, 3 - x % 2, w, h);
+            const QImage& image = table.Image();
+            int lit = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int px = 0; px < image.width(); ++px) {
+                    const QRgb c = image.pixel(px, y);
+                    if ((c & 0xFFFFFF) == (0x404040)) continue;
+                    ++lit;
+                    ASSERT_GE(qRed(c), 190) << "at ratio " << ratio << ", " << px << "," << y;
+                }
+            EXPECT_GT(lit, 0);
+        }
+    }
+}
