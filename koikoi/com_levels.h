@@ -24,7 +24,7 @@ int GentleChooseFieldCard(const KoiObservation& o, int a, int b);
 
 // つよい: samples the unseen cards into the other hand and the stock, plays
 // every choice out on each sample with a fast policy and takes the choice
-// worth most on average, in 文 and, in the last hand, in games won.
+// worth most 文 on average.
 // StrongChooseCard also tells the field card it means to take (or -1).
 int StrongChooseCard(const KoiObservation& o, ComRandom& rng, int& plannedTarget);
 int StrongChooseFieldCard(const KoiObservation& o, int card, bool drawn, int a, int b,

@@ -1,9 +1,12 @@
 // つよい: look-ahead over sampled deals. The cards the seat cannot see are
 // shuffled into the other hand and the stock, consistently with their
 // counts; each choice is played out on the same samples by a fast greedy
-// policy, and the choice with the best mean outcome is taken. Everything
+// policy (the other player answering こいこい as the specified one tends to),
+// and the choice with the best mean 文 is taken. Everything
 // lives in fixed arrays on the stack: a rollout allocates nothing.
 #include <bit>
+#include <cmath>
+#include <cstdint>
 
 #include "app/core/program.h"
 #include "cards/rollout_search.h"
@@ -29,7 +32,11 @@ constexpr CardSet Hanami = SetOf({8, 32});
 constexpr CardSet Tsukimi = SetOf({28, 32});
 
 // Rollouts per decision, and per choice and round at least and at most.
-constexpr SearchBudget Budget = {4800, 100, 1000};
+constexpr SearchBudget Budget = {9600, 200, 2000};
+// 勝負 or こいこい: rollouts at first, added in steps while the mean of
+// playing on lies within this many standard errors of the score in hand.
+constexpr int AnswerFirst = 2000, AnswerStep = 1000, AnswerMost = 6000;
+constexpr double AnswerMargin = 2.5;
 
 // One hand played out in fixed arrays.
 struct Sim {
@@ -44,7 +51,24 @@ struct Sim {
     int sake;
     int stopper;  // who answered 勝負, -1 none yet
     int stopScore;
+    int seat;  // the player thinking
+    bool lastHand;
+    int total[2];   // the game's scores before this hand
+    uint32_t luck;  // the sample's own coin for the other player's answers
 };
+
+// How often the other player answers こいこい, in 1/256, by the cards left in
+// its hand: the specified player plays on mostly while it holds many. A
+// model that stops at every yaku would make playing on look too risky, and
+// racing for a quick yaku while the other plays on too cheap.
+constexpr int PlayOnOdds[HandSlots] = {0, 26, 82, 138, 164, 210, 210, 230};
+
+bool Coin(Sim& s, int odds) {
+    s.luck ^= s.luck << 13;
+    s.luck ^= s.luck >> 17;
+    s.luck ^= s.luck << 5;
+    return static_cast<int>(s.luck & 255) < odds;
+}
 
 // What taking `taken` is worth to p: the card values and, much more, the 文
 // its yaku grow by. `before` is p's yaku score now.
@@ -128,11 +152,17 @@ void TakeFromHand(Sim& s, int p, int i) {
     s.hand[p][i] = s.hand[p][--s.handCount[p]];
 }
 
-// After p's turn: a yaku made or grown is answered at once by the policy
-// (勝負), except by a player told to play on (`playOn`), who stops next time.
-void EndTurn(Sim& s, int p, bool playOn) {
+// After p's turn: a yaku made or grown is answered at once by the thinking
+// player (勝負). The other plays on as the specified player would: in the
+// last hand while stopping would leave it behind, before that by the odds.
+void EndTurn(Sim& s, int p) {
     int score = YakuScoreOfCards(s.captured[p], s.sake);
     if (score <= s.announced[p]) return;
+    bool playOn = false;
+    if (p != s.seat) {
+        playOn =
+            s.lastHand ? s.total[p] + score <= s.total[p ^ 1] : Coin(s, PlayOnOdds[s.handCount[p]]);
+    }
     if (playOn && s.handCount[p] > 0) {
         s.announced[p] = score;
         return;
@@ -147,7 +177,7 @@ void PolicyTurn(Sim& s, int p) {
     TakeFromHand(s, p, i);
     Land(s, p, card, -1);
     if (s.stockNext < s.stockEnd) Land(s, p, s.stock[s.stockNext++], -1);
-    EndTurn(s, p, false);
+    EndTurn(s, p);
 }
 
 // Plays on from `toMove` until someone stops or both hands are empty.
@@ -159,16 +189,8 @@ void PlayOut(Sim& s, int toMove) {
     }
 }
 
-// The worth to the seat of a hand ending with these scores.
-double WorthOfScores(const KoiObservation& o, int mine, int theirs) {
-    bool lastHand = o.handLimit > 0 && o.handIndex + 1 >= o.handLimit;
-    if (!lastHand) return mine - theirs;
-    int lead = o.gameTotal[o.seat] + mine - o.gameTotal[o.seat ^ 1] - theirs;
-    return 0.25 * (mine - theirs) + (lead > 0 ? 10.0 : lead < 0 ? -10.0 : 0.0);
-}
-
-// What the end of the hand is worth to `seat`: its 文 against the other's,
-// and in the last hand of the game whether the game is won.
+// What the end of the hand is worth to `seat`: its 文 against the other's.
+// In the last hand too: chasing the game's win costs more 文 than it brings.
 double Worth(const KoiObservation& o, const Sim& s) {
     int mine = 0, theirs = 0;
     if (s.stopper == o.seat) {
@@ -178,7 +200,7 @@ double Worth(const KoiObservation& o, const Sim& s) {
     } else if (o.oyakenOption == 1) {
         (o.dealer == o.seat ? mine : theirs) = 3;
     }
-    return WorthOfScores(o, mine, theirs);
+    return mine - theirs;
 }
 
 // One sample: the seat's hand, the field and the piles as seen; the unseen
@@ -188,6 +210,10 @@ void DealSample(const KoiObservation& o, const int* unseen, int unseenCount, Sim
     s.sake = o.sakeOption;
     s.stopper = -1;
     s.stopScore = 0;
+    s.seat = me;
+    s.lastHand = o.handLimit > 0 && o.handIndex + 1 >= o.handLimit;
+    s.total[0] = o.gameTotal[0];
+    s.total[1] = o.gameTotal[1];
     s.handCount[me] = 0;
     for (int card : o.hand)
         if (card >= 0) s.hand[me][s.handCount[me]++] = card;
@@ -252,22 +278,26 @@ double RollOut(const KoiObservation& o, const Sim& base, Phase phase, const Choi
     Land(s, me, c.card, c.target);
     if (phase == Phase::HandCard && s.stockNext < s.stockEnd)
         Land(s, me, s.stock[s.stockNext++], -1);
-    EndTurn(s, me, false);
+    EndTurn(s, me);
     PlayOut(s, me ^ 1);
     return Worth(o, s);
 }
 
+// Deals the next sample of the unseen cards, with its own coin.
+void NewSample(const KoiObservation& o, int* unseen, int unseenCount, ComRandom& rng, Sim& s) {
+    ShuffleCards(unseen, unseenCount, rng);
+    DealSample(o, unseen, unseenCount, s);
+    s.luck = static_cast<uint32_t>(rng.Next() >> 32) | 1u;
+}
+
 int BestChoice(const KoiObservation& o, int cardInPlay, Phase phase, const Choice* choices,
-               int count, ComRandom& rng, double* meanOut = nullptr) {
+               int count, ComRandom& rng) {
     int unseen[CardCount];
     int unseenCount = UnseenCards(o, cardInPlay, unseen);
     Sim base;
-    auto newSample = [&] {
-        ShuffleCards(unseen, unseenCount, rng);
-        DealSample(o, unseen, unseenCount, base);
-    };
+    auto newSample = [&] { NewSample(o, unseen, unseenCount, rng, base); };
     auto play = [&](int k) { return RollOut(o, base, phase, choices[k]); };
-    return BestByHalving(count, Budget, newSample, play, meanOut);
+    return BestByHalving(count, Budget, newSample, play);
 }
 
 int MatchingFieldCards(const KoiObservation& o, int card, int* matches) {
@@ -340,8 +370,25 @@ int StrongDecidesToStop(const KoiObservation& o, ComRandom& rng) {
     int cards = 0;
     for (int card : o.hand) cards += card >= 0;
     if (cards == 0) return 1;
-    Choice playOn = {-1, -1};
-    double onWorth = 0;
-    BestChoice(o, -1, Phase::Answer, &playOn, 1, rng, &onWorth);
-    return onWorth > WorthOfScores(o, score, 0) ? 0 : 1;
+    // A close answer gets more samples: it is the costliest choice to get wrong.
+    int unseen[CardCount];
+    int unseenCount = UnseenCards(o, -1, unseen);
+    Sim base;
+    const Choice playOn = {-1, -1};
+    double sum = 0, squares = 0;
+    int n = 0;
+    while (n < AnswerMost) {
+        NewSample(o, unseen, unseenCount, rng, base);
+        double w = RollOut(o, base, Phase::Answer, playOn);
+        sum += w;
+        squares += w * w;
+        ++n;
+        if (n >= AnswerFirst && (n - AnswerFirst) % AnswerStep == 0) {
+            double mean = sum / n;
+            double variance = squares / n - mean * mean;
+            double error = variance > 0 ? std::sqrt(variance / n) : 0.0;
+            if (std::fabs(mean - score) > AnswerMargin * error) break;
+        }
+    }
+    return sum / n > score ? 0 : 1;
 }

@@ -119,6 +119,25 @@ TEST_F(KoiKoiLevels, ThinkingNeverDrawsFromTheGamesGenerator) {
     }
 }
 
+// The last hand, level scores: the strong player's five タン (1 文) win the
+// game if it stops now, and its last two cards can hardly add more.
+TEST_F(KoiKoiLevels, StrongBanksTheWinOfTheLastHand) {
+    handsOption = 1;
+    koi.handIndex = 11;
+    koi.gameTotal[0] = koi.gameTotal[1] = 10;
+    GiveCards(1, {13, 17, 21, 25, 37, 2, 3, 6, 7, 10, 11, 14});
+    GiveCards(0, {4, 12, 16, 29, 1, 5, 15, 18, 19, 22, 23, 26});
+    SetField({9, 20, 27, 30, 31, 34, 35, 38});
+    SetHand(1, {0, 39});
+    SetHand(0, {8, 24});
+    SetStock({28, 32, 33, 36, 40, 41, 42, 43, 44, 45, 46, 47});
+    ASSERT_EQ(YakuScoreOfCards(ObserveKoiKoi(1).captured[1], sakeOption), 1);
+    for (uint64_t seed : {1u, 2u, 3u}) {
+        ComRandomOf(1).Seed(seed);
+        EXPECT_EQ(StrongDecidesToStop(ObserveKoiKoi(1), ComRandomOf(1)), 1) << "seed " << seed;
+    }
+}
+
 TEST_F(KoiKoiLevels, GentleTakesTheMostValuableCardAndStopsAtOnce) {
     SetHand(1, {2, 10, 45});  // 松 カス, 桜 カス, 桐 カス
     SetField({3, 8, 47});     // 松 カス, 桜に幕, 桐 カス
