@@ -5,7 +5,6 @@
 // and the choice with the best mean 文 is taken. Everything
 // lives in fixed arrays on the stack: a rollout allocates nothing.
 #include <bit>
-#include <cmath>
 #include <cstdint>
 
 #include "app/core/program.h"
@@ -32,11 +31,7 @@ constexpr CardSet Hanami = SetOf({8, 32});
 constexpr CardSet Tsukimi = SetOf({28, 32});
 
 // Rollouts per decision, and per choice and round at least and at most.
-constexpr SearchBudget Budget = {9600, 200, 2000};
-// 勝負 or こいこい: rollouts at first, added in steps while the mean of
-// playing on lies within this many standard errors of the score in hand.
-constexpr int AnswerFirst = 2000, AnswerStep = 1000, AnswerMost = 6000;
-constexpr double AnswerMargin = 2.5;
+constexpr SearchBudget Budget = {4800, 100, 1000};
 
 // One hand played out in fixed arrays.
 struct Sim {
@@ -283,21 +278,18 @@ double RollOut(const KoiObservation& o, const Sim& base, Phase phase, const Choi
     return Worth(o, s);
 }
 
-// Deals the next sample of the unseen cards, with its own coin.
-void NewSample(const KoiObservation& o, int* unseen, int unseenCount, ComRandom& rng, Sim& s) {
-    ShuffleCards(unseen, unseenCount, rng);
-    DealSample(o, unseen, unseenCount, s);
-    s.luck = static_cast<uint32_t>(rng.Next() >> 32) | 1u;
-}
-
 int BestChoice(const KoiObservation& o, int cardInPlay, Phase phase, const Choice* choices,
-               int count, ComRandom& rng) {
+               int count, ComRandom& rng, double* meanOut = nullptr) {
     int unseen[CardCount];
     int unseenCount = UnseenCards(o, cardInPlay, unseen);
     Sim base;
-    auto newSample = [&] { NewSample(o, unseen, unseenCount, rng, base); };
+    auto newSample = [&] {
+        ShuffleCards(unseen, unseenCount, rng);
+        DealSample(o, unseen, unseenCount, base);
+        base.luck = static_cast<uint32_t>(rng.Next() >> 32) | 1u;
+    };
     auto play = [&](int k) { return RollOut(o, base, phase, choices[k]); };
-    return BestByHalving(count, Budget, newSample, play);
+    return BestByHalving(count, Budget, newSample, play, meanOut);
 }
 
 int MatchingFieldCards(const KoiObservation& o, int card, int* matches) {
@@ -370,25 +362,8 @@ int StrongDecidesToStop(const KoiObservation& o, ComRandom& rng) {
     int cards = 0;
     for (int card : o.hand) cards += card >= 0;
     if (cards == 0) return 1;
-    // A close answer gets more samples: it is the costliest choice to get wrong.
-    int unseen[CardCount];
-    int unseenCount = UnseenCards(o, -1, unseen);
-    Sim base;
-    const Choice playOn = {-1, -1};
-    double sum = 0, squares = 0;
-    int n = 0;
-    while (n < AnswerMost) {
-        NewSample(o, unseen, unseenCount, rng, base);
-        double w = RollOut(o, base, Phase::Answer, playOn);
-        sum += w;
-        squares += w * w;
-        ++n;
-        if (n >= AnswerFirst && (n - AnswerFirst) % AnswerStep == 0) {
-            double mean = sum / n;
-            double variance = squares / n - mean * mean;
-            double error = variance > 0 ? std::sqrt(variance / n) : 0.0;
-            if (std::fabs(mean - score) > AnswerMargin * error) break;
-        }
-    }
-    return sum / n > score ? 0 : 1;
+    Choice playOn = {-1, -1};
+    double onWorth = 0;
+    BestChoice(o, -1, Phase::Answer, &playOn, 1, rng, &onWorth);
+    return onWorth > score ? 0 : 1;
 }
