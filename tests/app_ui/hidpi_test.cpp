@@ -17,10 +17,12 @@
 #include "app/program.h"
 #include "app/startup.h"
 #include "assets/catalogue.h"
+#include "assets/dialogs.h"
 #include "assets/menu.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/layout_tables.h"
 #include "koikoi/ui/table.h"
+#include "platform/dialog.h"
 #include "platform/event_loop.h"
 #include "platform/window.h"
 #include "tests/app/data_dir.h"
@@ -204,4 +206,25 @@ TEST_F(HiDpiTest, MovedToAScreenOfAnotherRatioTheTableIsDrawnAgainForIt) {
     Settle();
     EXPECT_EQ(assets::ImageRatio(), 2.0);
     EXPECT_EQ(faceImages[0]->Image().width(), 160);
+}
+
+TEST_F(HiDpiTest, PaintedDialogsAreDrawnAtTheirScreensRatio) {
+    // The score table's face, say: what the procedure paints on is made
+    // for the dialog's screen, so its lettering and cards are not enlarged.
+    struct Proc : platform::DialogProc {
+        double ratio = 0;
+        int width = 0;
+        void OnPaint(platform::Dialog&, platform::Surface& face) override {
+            ratio = face.Ratio();
+            width = face.Width();
+        }
+    } proc;
+    platform::testing::SetDialogHook([](platform::Dialog& d, int) {
+        d.Snapshot();
+        d.End(1);
+    });
+    platform::DialogBox(assets::DialogTemplateFor(208), proc);
+    platform::testing::SetDialogHook(nullptr);
+    EXPECT_EQ(proc.ratio, 2.0);
+    EXPECT_GT(proc.width, 0);
 }
