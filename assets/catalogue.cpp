@@ -40,13 +40,15 @@ platform::Surface Turned(int number, platform::Size size) {
 
 }  // namespace
 
-void KeepOnlyImagesFor(int resolution, int backgroundChoice, bool turnedCards) {
+void KeepOnlyImagesFor(int resolution, int backgroundChoice, int game) {
     for (auto it = cache.begin(); it != cache.end();) {
         int base = (it->first - 10000) % 1000;
         bool table = IsImageNumber(it->first) && it->first >= 10000;
-        bool unneeded = table && ((it->first - 10000) / 1000 != resolution ||
+        // The 700s are Koi-Koi's table and panel, the 710s Hana-awase's.
+        bool otherGame = base >= 700 && base <= 715 && (base - 700) / 10 != game;
+        bool unneeded = table && ((it->first - 10000) / 1000 != resolution || otherGame ||
                                   (IsBackground(base) && base % 10 != backgroundChoice) ||
-                                  (IsTurnedCard(base) && !turnedCards));
+                                  (IsTurnedCard(base) && game != 1));
         it = unneeded ? cache.erase(it) : std::next(it);
     }
     GiveBackFreedMemory();

@@ -34,10 +34,10 @@ double ImageRatio();
 // Draws the 48 faces and the back of a resolution, several at once, so that
 // loading them next is quick.
 void PrepareCardImages(int resolution);
-// Lets go of the table images of the other sizes and backgrounds, and of the
-// turned card sets unless `turnedCards`: a reference to any of them is no
-// longer valid.
-void KeepOnlyImagesFor(int resolution, int backgroundChoice, bool turnedCards = true);
+// Lets go of the table images of the other sizes, backgrounds and game
+// (0 Koi-Koi, 1 Hana-awase, whose alone are the turned card sets): a
+// reference to any of them is no longer valid.
+void KeepOnlyImagesFor(int resolution, int backgroundChoice, int game);
 size_t KeptImageCount();
 // Lets go of the table images lettered in a language (names, plates, units,
 // banners, the home-page label) so that they are drawn again in the

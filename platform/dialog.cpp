@@ -167,7 +167,8 @@ class TemplateDialog : public QDialog, public Dialog {
 
   protected:
     void paintEvent(QPaintEvent*) override {
-        Surface face(width(), height(), GetSysColor(SysColor::BtnFace));
+        // Drawn for the dialog's screen, laid out in its logical pixels.
+        Surface face(width(), height(), GetSysColor(SysColor::BtnFace), devicePixelRatioF());
         proc_.OnPaint(*this, face);
         QPainter p(this);
         p.drawImage(0, 0, face.Image());

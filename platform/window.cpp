@@ -145,7 +145,8 @@ class TableWidget : public QWidget {
         if (state.handler && wanted.left < wanted.right && wanted.top < wanted.bottom)
             state.handler->OnPaint(wanted);
         state.inPaint = false;
-        if (v.ratio != state.reportedRatio && state.handler) ScheduleRatioCheck(0);
+        if (state.shown && v.ratio != state.shown->Ratio() && v.ratio != state.reportedRatio)
+            ScheduleRatioCheck(0);
 
         QPainter p(this);
         // Device pixels from here on: the table is copied pixel for pixel.
@@ -228,9 +229,13 @@ class TableWidget : public QWidget {
 void CheckRatio() {
     if (!state.table || !state.handler) return;
     const double ratio = state.table->CurrentView().ratio;
-    if (ratio == state.reportedRatio) return;
+    if (state.shown && ratio == state.shown->Ratio()) {
+        state.reportedRatio = ratio;
+        return;
+    }
+    if (ratio == state.reportedRatio) return;  // told already
     state.reportedRatio = ratio;
-    if (!state.shown || ratio != state.shown->Ratio()) state.handler->OnPixelRatioChange();
+    state.handler->OnPixelRatioChange();
 }
 
 class MainWindow : public QMainWindow {
@@ -320,7 +325,6 @@ bool CreateMainWindow(const std::string& caption, const std::vector<MenuItem>& m
     if (QWindow* w = state.window->windowHandle())
         QObject::connect(w, &QWindow::screenChanged, state.window,
                          [] { state.table->ScheduleRatioCheck(0); });
-    state.reportedRatio = state.table->CurrentView().ratio;
     state.table->setFocus();
     return true;
 }

@@ -18,14 +18,13 @@ void LoadBackgroundSurfaces() {
     // Only what the table shows now stays in memory: the turned card sets
     // only while Hana-awase, the one game that lays cards sideways, is chosen.
     const bool turned = currentGame == 1;
-    assets::KeepOnlyImagesFor(resolution, backgroundChoice, turned);
-    for (int i = 0; i < 49; ++i) {
-        if (!turned) {
-            anticlockwiseImages[i] = clockwiseImages[i] = nullptr;
-        } else if (!anticlockwiseImages[i] || !clockwiseImages[i]) {
-            anticlockwiseImages[i] = &LoadImage(TableImage(100 + i, resolution));
-            clockwiseImages[i] = &LoadImage(TableImage(200 + i, resolution));
-        }
+    assets::KeepOnlyImagesFor(resolution, backgroundChoice, turned ? 1 : 0);
+    if (!turned)
+        for (int i = 0; i < 49; ++i) anticlockwiseImages[i] = clockwiseImages[i] = nullptr;
+    // The backs of the side players' hands now; the faces when first laid.
+    if (turned) {
+        AnticlockwiseImage(48);
+        ClockwiseImage(48);
     }
     const platform::Surface& background =
         LoadImage(TableImage(700 + 10 * (currentGame ? 1 : 0) + backgroundChoice, resolution));
@@ -34,6 +33,18 @@ void LoadBackgroundSurfaces() {
     backBuffer = background;
     pileLayer = background;
     platform::SetSurround(background);
+}
+
+const platform::Surface& AnticlockwiseImage(int card) {
+    if (!anticlockwiseImages[card])
+        anticlockwiseImages[card] = &LoadImage(TableImage(100 + card, resolution));
+    return *anticlockwiseImages[card];
+}
+
+const platform::Surface& ClockwiseImage(int card) {
+    if (!clockwiseImages[card])
+        clockwiseImages[card] = &LoadImage(TableImage(200 + card, resolution));
+    return *clockwiseImages[card];
 }
 
 int LoadResolutionImages() {

@@ -4,11 +4,17 @@
 #include "platform/surface.h"
 
 // Card sets of the current resolution: 48 faces in card order, then the back.
+// A turned card stays null until AnticlockwiseImage or ClockwiseImage makes it.
 extern const platform::Surface* faceImages[49];
 extern const platform::Surface* anticlockwiseImages[49];
 extern const platform::Surface* clockwiseImages[49];
 extern const platform::Surface* glowStrip;
 extern const platform::Surface* homePageLabel;
+
+// A card of the turned sets, made when it is first asked for: Hana-awase
+// lays only some of the faces sideways, in the side players' piles.
+const platform::Surface& AnticlockwiseImage(int card);
+const platform::Surface& ClockwiseImage(int card);
 
 // Client-size pictures shared by both games' tables and the shell: the
 // background as loaded, background and panel, with the piles, and the

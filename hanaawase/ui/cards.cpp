@@ -47,7 +47,7 @@ void PileArea(int player, int& x, int& y, int& w, int& h) {
 int HanaDrawCard(int x, int y, int image) {
     const int r = resolution;
     if (image == HanaTurnedBack)
-        BitBlt(backBuffer, x, y, CardHeight[r], CardWidth[r], *anticlockwiseImages[48], 0, 0);
+        BitBlt(backBuffer, x, y, CardHeight[r], CardWidth[r], AnticlockwiseImage(48), 0, 0);
     else if (image >= 0 && image <= 48)
         BitBlt(backBuffer, x, y, CardWidth[r], CardHeight[r], *faceImages[image], 0, 0);
     return 1;
@@ -56,8 +56,8 @@ int HanaDrawCard(int x, int y, int image) {
 int HanaDrawPileCard(int orientation, int x, int y, int card) {
     const int r = resolution, pw = HanaPileCardWidth[r], ph = HanaPileCardHeight[r];
     const platform::Surface* source = orientation == 0   ? faceImages[card]
-                                      : orientation == 1 ? anticlockwiseImages[card]
-                                                         : clockwiseImages[card];
+                                      : orientation == 1 ? &AnticlockwiseImage(card)
+                                                         : &ClockwiseImage(card);
     int w = orientation == 0 ? pw : ph, h = orientation == 0 ? ph : pw;
     StretchBlt(pileLayer, x, y, w, h, *source, 0, 0, source->Width(), source->Height(),
                platform::Rop::SrcCopy, StretchMode::Halftone);
@@ -87,7 +87,7 @@ int HanaDrawHand(int player) {
         if (player == 0)
             BitBlt(pileLayer, X[slot], Y[slot], w, h, *faceImages[card], 0, 0);
         else
-            BitBlt(pileLayer, X[slot], Y[slot], h, w, *anticlockwiseImages[48], 0, 0);
+            BitBlt(pileLayer, X[slot], Y[slot], h, w, AnticlockwiseImage(48), 0, 0);
     }
     return 1;
 }

@@ -1,10 +1,12 @@
 // The window on a screen of twice the pixels (a 3840x2160 screen shown as a
 // 1920x1080 desktop): the table's pictures are drawn at the window's ratio,
 // full screen scales the table to fit and comes back, and the pointer lands
-// on the same table pixels, and so the same cards, at every ratio.
+// on the same table pixels, and so the same cards, at every ratio. Beside
+// it lies a plain 1920x1080 screen, where the window is drawn at ratio 1.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QWidget>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -15,10 +17,12 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "assets/catalogue.h"
+#include "assets/dialogs.h"
 #include "assets/menu.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/layout_tables.h"
 #include "koikoi/ui/table.h"
+#include "platform/dialog.h"
 #include "platform/event_loop.h"
 #include "platform/window.h"
 #include "tests/app/data_dir.h"
@@ -35,12 +39,15 @@ class HiDpiEnvironment : public ::testing::Environment {
         if (FILE* f = std::fopen(config.c_str(), "w")) {
             std::fputs(
                 "{\"screens\": [{\"name\": \"uhd\", \"x\": 0, \"y\": 0, \"width\": 3840, "
-                "\"height\": 2160, \"logicalDpi\": 96, \"logicalBaseDpi\": 96}]}\n",
+                "\"height\": 2160, \"logicalDpi\": 96, \"logicalBaseDpi\": 96}, "
+                "{\"name\": \"hd\", \"x\": 3840, \"y\": 0, \"width\": 1920, "
+                "\"height\": 1080, \"logicalDpi\": 96, \"logicalBaseDpi\": 96}]}\n",
                 f);
             std::fclose(f);
         }
         setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).c_str(), 1);
-        setenv("QT_SCALE_FACTOR", "2", 1);
+        // The first screen shown at twice its pixels, the second as it is.
+        setenv("QT_SCREEN_SCALE_FACTORS", "uhd=2;hd=1", 1);
         static int argc = 1;
         static char name[] = "kirabo-test";
         static char* argv[] = {name, nullptr};
@@ -50,6 +57,11 @@ class HiDpiEnvironment : public ::testing::Environment {
 };
 [[maybe_unused]] auto* const environment =
     ::testing::AddGlobalTestEnvironment(new HiDpiEnvironment);
+
+// Lets the window settle into a new size or screen.
+void Settle() {
+    for (int i = 0; i < 20; ++i) platform::ProcessPendingEvents();
+}
 
 // One program, at 1024x768, in a private data folder.
 class HiDpiTest : public ::testing::Test {
@@ -66,15 +78,12 @@ class HiDpiTest : public ::testing::Test {
         delete data_;
         data_ = nullptr;
     }
-    void SetUp() override { platform::ProcessPendingEvents(); }
+    // The desktop's primary screen is the plain one: the window, placed on
+    // the other, is drawn again for it as soon as it is shown.
+    void SetUp() override { Settle(); }
     static TestDataDir* data_;
 };
 TestDataDir* HiDpiTest::data_ = nullptr;
-
-// Lets the window settle into a new size.
-void Settle() {
-    for (int i = 0; i < 20; ++i) platform::ProcessPendingEvents();
-}
 
 // The point of the widget, in its own pixels, at the middle of the device
 // pixels that show table pixel (x, y).
@@ -179,4 +188,43 @@ TEST_F(HiDpiTest, FullScreenScalesTheTableToFitDrawnAtItsNewRatioAndEscLeavesIt)
     EXPECT_EQ(assets::ImageRatio(), 2.0);
     EXPECT_EQ(platform::testing::CurrentTableView().ratio, 2.0);
     EXPECT_NE(data_->Read("kirabo.ini").find("fullscreen=0"), std::string::npos);
+}
+
+TEST_F(HiDpiTest, MovedToAScreenOfAnotherRatioTheTableIsDrawnAgainForIt) {
+    ASSERT_EQ(assets::ImageRatio(), 2.0);
+    QWidget* window = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowTitle() == "Kirabo") window = w;
+    ASSERT_NE(window, nullptr);
+    window->move(3840 + 100, 50);
+    Settle();
+    EXPECT_EQ(platform::testing::CurrentTableView().devicePixelRatio, 1.0);
+    EXPECT_EQ(assets::ImageRatio(), 1.0);
+    EXPECT_EQ(platform::ScreenImage().Ratio(), 1.0);
+    EXPECT_EQ(faceImages[0]->Image().width(), 80);
+    window->move(100, 50);
+    Settle();
+    EXPECT_EQ(assets::ImageRatio(), 2.0);
+    EXPECT_EQ(faceImages[0]->Image().width(), 160);
+}
+
+TEST_F(HiDpiTest, PaintedDialogsAreDrawnAtTheirScreensRatio) {
+    // The score table's face, say: what the procedure paints on is made
+    // for the dialog's screen, so its lettering and cards are not enlarged.
+    struct Proc : platform::DialogProc {
+        double ratio = 0;
+        int width = 0;
+        void OnPaint(platform::Dialog&, platform::Surface& face) override {
+            ratio = face.Ratio();
+            width = face.Width();
+        }
+    } proc;
+    platform::testing::SetDialogHook([](platform::Dialog& d, int) {
+        d.Snapshot();
+        d.End(1);
+    });
+    platform::DialogBox(assets::DialogTemplateFor(208), proc);
+    platform::testing::SetDialogHook(nullptr);
+    EXPECT_EQ(proc.ratio, 2.0);
+    EXPECT_GT(proc.width, 0);
 }
