@@ -21,14 +21,8 @@ class MarksTest : public SolidTable {
   protected:
     void SetUp() override {
         SolidTable::SetUp();
-        label_ = platform::Surface(HomeLabelWidth[2], HomeLabelHeight[2], platform::Rgb(1, 2, 3));
-        homePageLabel = &label_;
+        UseHomeLabel(2);
     }
-    void TearDown() override {
-        homePageLabel = nullptr;
-        SolidTable::TearDown();
-    }
-    platform::Surface label_;
 
     // The counts as they must read, drawn on the bare table.
     static bool CountsRead(int player, const int (&expected)[4]) {

@@ -14,12 +14,10 @@ class PanelTest : public SolidTable {
   protected:
     void SetUp() override {
         SolidTable::SetUp();
-        label_ = platform::Surface(HomeLabelWidth[0], HomeLabelHeight[0], platform::Rgb(1, 2, 3));
-        homePageLabel = &label_;
+        UseHomeLabel(0);
         backgroundChoice = 1;
     }
     void TearDown() override {
-        homePageLabel = nullptr;
         backgroundChoice = 0;
         SolidTable::TearDown();
     }
@@ -45,7 +43,6 @@ class PanelTest : public SolidTable {
                 if (layer.Pixel(x + i, y + j) != glyph.Pixel(i, j)) return false;
         return true;
     }
-    platform::Surface label_;
 };
 
 }  // namespace
@@ -53,8 +50,7 @@ class PanelTest : public SolidTable {
 TEST_F(PanelTest, TotalsAreRightAlignedAgainstMonAndStopAtFourDigits) {
     for (int res = 0; res < 3; ++res) {
         UseResolution(res);
-        label_ =
-            platform::Surface(HomeLabelWidth[res], HomeLabelHeight[res], platform::Rgb(1, 2, 3));
+        UseHomeLabel(res);
         koi.gameTotal[0] = 0;
         koi.gameTotal[1] = 12345;
         DrawKoiKoiPanel();

@@ -41,10 +41,20 @@ class SolidTable : public KoiKoiTest {
         UseResolution(0);
     }
     void TearDown() override {
+        homePageLabel = nullptr;
         KoiKoiTest::TearDown();
         for (auto& f : faceImages) f = nullptr;
         glowStrip = nullptr;
     }
+
+    // The home-page label of the resolution, in a colour of its own, where the
+    // panel looks for it.
+    void UseHomeLabel(int res) {
+        label_ = platform::Surface(koiui::HomeLabelWidth[res], koiui::HomeLabelHeight[res],
+                                   platform::Rgb(1, 2, 3));
+        homePageLabel = &label_;
+    }
+    platform::Surface label_;
 
     void UseResolution(int res) {
         using namespace koiui;

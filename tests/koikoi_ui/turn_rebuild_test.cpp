@@ -19,11 +19,9 @@ class TurnRebuildTest : public SolidTable {
   protected:
     void SetUp() override {
         SolidTable::SetUp();
-        label_ = platform::Surface(HomeLabelWidth[2], HomeLabelHeight[2], platform::Rgb(1, 2, 3));
-        homePageLabel = &label_;
+        UseHomeLabel(2);
     }
     void TearDown() override {
-        homePageLabel = nullptr;
         ClearTableMarks();
         SolidTable::TearDown();
     }
@@ -119,8 +117,6 @@ class TurnRebuildTest : public SolidTable {
                     if (At(x, y) == gold) return true;
         return false;
     }
-
-    platform::Surface label_;
 };
 
 }  // namespace
