@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QTransform>
 #include <map>
+#include <thread>
+#include <utility>
 
 #include "assets/art.h"
 #include "assets/art/card_art.h"
@@ -65,12 +67,26 @@ double ImageRatio() {
     return imageRatio;
 }
 
-void PrepareCardImages(int resolution) {
+void PrepareTableImages(int resolution, const std::vector<int>& otherBases) {
+    // The backgrounds and sheets are drawn while the cards are: each alone
+    // leaves a core idle for part of its time.
+    std::vector<std::pair<int, platform::Surface>> others;
+    for (int base : otherBases)
+        if (!IsTurnedCard(base) && !cache.count(TableImage(base, resolution)))
+            others.emplace_back(TableImage(base, resolution), platform::Surface());
+    std::thread drawer([&others, resolution, ratio = imageRatio] {
+        for (auto& [number, image] : others)
+            image = RenderTableImage(number - TableImage(0, resolution), resolution,
+                                     ImageSize(number), ratio);
+    });
     bool made = true;
     for (int card = 0; card <= 48; ++card) made = made && cache.count(TableImage(card, resolution));
-    if (made) return;
-    const platform::Size size = ImageSize(TableImage(0, resolution));
-    art::PrepareUprightCards(QSize(size.width, size.height), imageRatio);
+    if (!made) {
+        const platform::Size size = ImageSize(TableImage(0, resolution));
+        art::PrepareUprightCards(QSize(size.width, size.height), imageRatio);
+    }
+    drawer.join();
+    for (auto& [number, image] : others) cache.emplace(number, std::move(image));
 }
 
 void ForgetLetteredImages() {

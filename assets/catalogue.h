@@ -31,9 +31,10 @@ const platform::Surface& LoadImage(int number);
 // to any of them is no longer valid.
 void SetImageRatio(double ratio);
 double ImageRatio();
-// Draws the 48 faces and the back of a resolution, several at once, so that
-// loading them next is quick.
-void PrepareCardImages(int resolution);
+// Draws the 48 faces and the back of a resolution, several at once, and
+// meanwhile, in a thread of their own, the other table images of the given
+// bases (none of them a turned card), so that loading them next is quick.
+void PrepareTableImages(int resolution, const std::vector<int>& otherBases = {});
 // Lets go of the table images of the other sizes, backgrounds and game
 // (0 Koi-Koi, 1 Hana-awase, whose alone are the turned card sets): a
 // reference to any of them is no longer valid.

@@ -45,43 +45,50 @@ int MarkTextHeight(int resolution) {
 }
 
 platform::Rect DrawKindCounts(platform::Surface* surface, int x, int y, const int counts[4],
-                              int resolution, bool twoLines) {
-    const int th = MarkTextHeight(resolution), pad = Pad(resolution);
+                              int resolution, bool twoLines, int textHeight) {
+    const int th = textHeight > 0 ? textHeight : MarkTextHeight(resolution), pad = Pad(resolution);
     const int gap = th / 2;
-    // Every entry takes the width of the widest, so the columns line up.
-    int cell = 0, lineHeight = 0;
+    // In two lines every entry takes the width of the widest, so that the
+    // columns line up; in one line each its own, numbers kept two digits wide.
+    int cells[4], widest = 0, lineHeight = 0;
     std::string entries[4], names[4];
+    const platform::Size wide = platform::MarkTextExtent("88", th, true);
     for (int k = 0; k < 4; ++k) {
         names[k] = platform::Tr("Marks", KindName[k]);
         char number[8];
         std::snprintf(number, sizeof number, "%d", std::clamp(counts[k], 0, 99));
         entries[k] = number;
         const platform::Size name = platform::MarkTextExtent(names[k], th);
-        const platform::Size wide = platform::MarkTextExtent("88", th, true);
-        cell = std::max(cell, name.width + th / 4 + wide.width);
+        cells[k] = name.width + th / 4 + wide.width;
+        widest = std::max(widest, cells[k]);
         lineHeight = std::max(lineHeight, std::max(name.height, wide.height));
     }
+    if (twoLines)
+        for (int& cell : cells) cell = widest;
     const int columns = twoLines ? 2 : 4, lines = twoLines ? 2 : 1;
-    const platform::Rect r = {x, y, x + 2 * pad + columns * cell + (columns - 1) * gap,
-                              y + 2 * pad - 2 + lines * lineHeight};
+    int width = (columns - 1) * gap;
+    for (int k = 0; k < columns; ++k) width += cells[k];
+    const platform::Rect r = {x, y, x + 2 * pad + width, y + 2 * pad - 2 + lines * lineHeight};
     if (!surface) return r;
     platform::FillRoundRect(*surface, r, pad + 1, Plate, PlateAlpha);
+    int cx = x + pad;
     for (int k = 0; k < 4; ++k) {
-        const int cx = x + pad + (k % columns) * (cell + gap);
+        if (k % columns == 0) cx = x + pad;
         const int cy = y + pad - 1 + (k / columns) * lineHeight;
         platform::MarkText(*surface, cx, cy, names[k], th, KindInk[k]);
         const platform::Size name = platform::MarkTextExtent(names[k], th);
         const platform::Size number = platform::MarkTextExtent(entries[k], th, true);
         // Numbers end at the cell's right edge.
-        platform::MarkText(*surface, cx + std::max(name.width + th / 4, cell - number.width), cy,
-                           entries[k], th, Ink, true);
+        platform::MarkText(*surface, cx + std::max(name.width + th / 4, cells[k] - number.width),
+                           cy, entries[k], th, Ink, true);
+        cx += cells[k] + gap;
     }
     return r;
 }
 
-platform::Rect DrawKoiKoiBadge(platform::Surface* surface, int x, int y, int calls,
-                               int resolution) {
-    const int th = MarkTextHeight(resolution), pad = Pad(resolution);
+platform::Rect DrawKoiKoiBadge(platform::Surface* surface, int x, int y, int calls, int resolution,
+                               int textHeight) {
+    const int th = textHeight > 0 ? textHeight : MarkTextHeight(resolution), pad = Pad(resolution);
     std::string text = platform::Tr("Marks", "こいこい");
     if (calls > 1) text += "×" + std::to_string(std::min(calls, 9));
     const platform::Size size = platform::MarkTextExtent(text, th, true);

@@ -20,14 +20,16 @@ platform::Color PlayerMarkColor(int player, int players);
 int MarkTextHeight(int resolution);
 
 // The four counts of captured cards, 光 / タネ / タン / カス, on a dark plate:
-// in one line, or in two lines of two for a narrow place. Returns the
-// rectangle drawn; with `surface` null only measures it.
+// in one line, or in two lines of two for a narrow place, lettered
+// `textHeight` high (0: the resolution's height). Returns the rectangle
+// drawn; with `surface` null only measures it.
 platform::Rect DrawKindCounts(platform::Surface* surface, int x, int y, const int counts[4],
-                              int resolution, bool twoLines);
+                              int resolution, bool twoLines, int textHeight = 0);
 
 // The badge of a player who has called こいこい, with the number of calls
 // when more than one. Returns the rectangle drawn (null surface: measure).
-platform::Rect DrawKoiKoiBadge(platform::Surface* surface, int x, int y, int calls, int resolution);
+platform::Rect DrawKoiKoiBadge(platform::Surface* surface, int x, int y, int calls, int resolution,
+                               int textHeight = 0);
 
 // Whose turn it is: a frame in the player's colour round the name label and
 // a pointer before it. `around` is the label's rectangle; the mark reaches

@@ -51,7 +51,10 @@ int LoadResolutionImages() {
     // The pictures are made for the ratio the window shows this table at.
     assets::SetImageRatio(
         platform::TablePixelRatio(ClientWidth[resolution], ClientHeight[resolution]));
-    assets::PrepareCardImages(resolution);
+    const int sheets = currentGame ? 713 : 703;
+    assets::PrepareTableImages(
+        resolution, {300, 301, 700 + 10 * (currentGame ? 1 : 0) + backgroundChoice, sheets,
+                     sheets + 1, sheets + 2});
     for (int i = 0; i < 49; ++i) {
         faceImages[i] = &LoadImage(TableImage(i, resolution));
         // Made again below for Hana-awase: those of before may be gone.

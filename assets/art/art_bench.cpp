@@ -26,14 +26,6 @@ double Draw(const std::vector<int>& numbers) {
     return timer.nsecsElapsed() / 1e6;
 }
 
-std::vector<int> TableNeeds(int r) {
-    std::vector<int> numbers;
-    for (int set : {0, 100, 200})
-        for (int card = 0; card <= 48; ++card) numbers.push_back(assets::TableImage(set + card, r));
-    for (int base : {300, 301, 700, 703, 704, 705}) numbers.push_back(assets::TableImage(base, r));
-    return numbers;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -55,7 +47,29 @@ int main(int argc, char** argv) {
     for (int r : resolutions) {
         if (r < 0 || r > 2) continue;
         double once = first ? Draw({assets::TitleImage, assets::IconImage}) : 0;
-        double table = Draw(TableNeeds(r));
+        // As the window prepares a table of Koi-Koi on felt: the cards and
+        // the rest side by side. Then each kind alone, afresh.
+        QElapsedTimer together;
+        together.start();
+        assets::PrepareTableImages(r, {300, 301, 700, 703, 704, 705});
+        const double tTogether = together.nsecsElapsed() / 1e6;
+        assets::SetImageRatio(ratio * 1.001);
+        assets::SetImageRatio(ratio);
+        std::vector<int> faces, turned, background, panels, strips;
+        for (int card = 0; card <= 48; ++card) faces.push_back(assets::TableImage(card, r));
+        for (int set : {100, 200})
+            for (int card = 0; card <= 48; ++card)
+                turned.push_back(assets::TableImage(set + card, r));
+        double tFaces = Draw(faces), tTurned = Draw(turned);
+        double tStrips = Draw({assets::TableImage(300, r), assets::TableImage(301, r)});
+        double tBackground = Draw({assets::TableImage(700, r)});
+        double tPanels = Draw(
+            {assets::TableImage(703, r), assets::TableImage(704, r), assets::TableImage(705, r)});
+        double table = tFaces + tTurned + tStrips + tBackground + tPanels;
+        std::printf(
+            "          prepared together %.0f ms; alone: faces %.0f, turned %.0f, glow and label "
+            "%.0f, background %.0f, panels %.0f ms\n",
+            tTogether, tFaces, tTurned, tStrips, tBackground, tPanels);
         std::vector<int> rest;
         for (int number : assets::AllImageNumbers())
             if (number >= assets::TableImage(0, r) && number < assets::TableImage(1000, r))

@@ -22,17 +22,35 @@ constexpr int Gap = 4;
 // computer's. Neither reaches a card place or a pile.
 platform::Rect MarkStrip(int player) {
     const platform::Rect turn = table::TurnMarkRect(NameLabelRect(player), resolution);
-    if (player == 0) return {0, turn.top, turn.right, turn.bottom};
-    return {turn.left, turn.top, ClientWidth[resolution], turn.bottom};
+    if (player == 1) return {turn.left, turn.top, ClientWidth[resolution], turn.bottom};
+    const platform::Rect counts = KindCountsRect(0);
+    return {0, std::min(turn.top, counts.top), turn.right, std::max(turn.bottom, counts.bottom)};
 }
 
 void Counts(int player, int counts[4]) {
     for (int k = 0; k < 4; ++k) counts[k] = LandedPileCount(player, k);
 }
 
-// The English kinds are too long for one line beside the name.
-bool TwoLines() {
-    return platform::CurrentLanguage() != platform::Language::Japanese;
+// The computer's English kinds are too long for one line beside its name.
+bool TwoLines(int player) {
+    return player == 1 && platform::CurrentLanguage() != platform::Language::Japanese;
+}
+
+// The human's counts and badge share one line left of the name, between the
+// field and the glow of the cursor's raised card: as large as that line
+// lets both be.
+int TextHeight(int player) {
+    const int r = resolution;
+    int th = table::MarkTextHeight(r);
+    if (player == 1) return th;
+    const int zero[4] = {0, 0, 0, 0};
+    const int room = table::TurnMarkRect(NameLabelRect(0), r).left - 2 * Gap;
+    for (; th > 8; --th) {
+        const int counts = table::DrawKindCounts(nullptr, 0, 0, zero, r, false, th).Width();
+        const int badge = table::DrawKoiKoiBadge(nullptr, 0, 0, 9, r, th).Width();
+        if (counts + Gap + badge <= room) break;
+    }
+    return th;
 }
 
 platform::Rect Placed(platform::Rect r, int x, int centreY) {
@@ -48,24 +66,24 @@ platform::Rect NameLabelRect(int player) {
             NameY[r][player] + NameHeight[r]};
 }
 
-// The human's counts end just before the frame of the turn; the computer's
-// start just after its 文.
+// The human's counts end just before the frame of the turn, their foot
+// above the glow of a raised hand card; the computer's start just after its
+// 文.
 platform::Rect KindCountsRect(int player) {
-    const int zero[4] = {0, 0, 0, 0};
-    const platform::Rect size = table::DrawKindCounts(nullptr, 0, 0, zero, resolution, TwoLines());
-    const platform::Rect turn = table::TurnMarkRect(NameLabelRect(player), resolution);
-    const int centreY = (turn.top + turn.bottom) / 2;
-    const int x = player == 0 ? turn.left - Gap - size.Width() : turn.right + Gap;
-    // Two lines are taller than the name: the human's rise from the name's
-    // foot, clear of the hand below.
-    if (TwoLines() && player == 0)
-        return Placed(size, x, turn.bottom - size.Height() + size.Height() / 2);
-    return Placed(size, x, centreY);
+    const int r = resolution, zero[4] = {0, 0, 0, 0};
+    const platform::Rect size =
+        table::DrawKindCounts(nullptr, 0, 0, zero, r, TwoLines(player), TextHeight(player));
+    const platform::Rect turn = table::TurnMarkRect(NameLabelRect(player), r);
+    if (player == 1) return Placed(size, turn.right + Gap, (turn.top + turn.bottom) / 2);
+    const int glowTop = HandY[r][0] - (CursorGlowHeight[r] - CardHeight[r]) / 2;
+    const int bottom = std::min((turn.top + turn.bottom + size.Height()) / 2, glowTop - 1);
+    return {turn.left - Gap - size.Width(), bottom - size.Height(), turn.left - Gap, bottom};
 }
 
 platform::Rect KoiKoiBadgeRect(int player) {
     const int calls = std::max(1, tableMarks.koiKoiCalls[player]);
-    const platform::Rect size = table::DrawKoiKoiBadge(nullptr, 0, 0, calls, resolution);
+    const platform::Rect size =
+        table::DrawKoiKoiBadge(nullptr, 0, 0, calls, resolution, TextHeight(player));
     const platform::Rect counts = KindCountsRect(player);
     const int centreY = (counts.top + counts.bottom) / 2;
     int x = player == 0 ? counts.left - Gap - size.Width() : counts.right + Gap;
@@ -80,10 +98,11 @@ void DrawTableMarks() {
         int counts[4];
         Counts(p, counts);
         const platform::Rect c = KindCountsRect(p);
-        table::DrawKindCounts(&tableBase, c.left, c.top, counts, r, TwoLines());
+        table::DrawKindCounts(&tableBase, c.left, c.top, counts, r, TwoLines(p), TextHeight(p));
         if (tableMarks.koiKoiCalls[p] > 0) {
             const platform::Rect b = KoiKoiBadgeRect(p);
-            table::DrawKoiKoiBadge(&tableBase, b.left, b.top, tableMarks.koiKoiCalls[p], r);
+            table::DrawKoiKoiBadge(&tableBase, b.left, b.top, tableMarks.koiKoiCalls[p], r,
+                                   TextHeight(p));
         }
     }
     if (tableMarks.humanChoosing)

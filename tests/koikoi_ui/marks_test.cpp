@@ -84,28 +84,42 @@ TEST_F(MarksTest, CountsOfEachKindFollowThePilesAfterEveryCapture) {
     }
 }
 
-// The English kinds (Brights, Animals, Ribbons, Chaff) and badge (Koi-Koi)
-// are wider than the Japanese ones, and still keep off every card.
-TEST_F(MarksTest, InEnglishTheCountsAndTheBadgeKeepOffEveryCard) {
-    platform::SetLanguage(platform::Language::English);
-    for (int res = 0; res < 3; ++res) {
-        UseResolution(res);
-        ResetHandState();
-        NewHandPanel();
-        for (int p = 0; p < 2; ++p) {
-            tableMarks.koiKoiCalls[p] = 3;
-            for (const platform::Rect& c : {KindCountsRect(p), KoiKoiBadgeRect(p)}) {
-                EXPECT_FALSE(Intersects(c, layout.pileAreaRects[p ^ 1])) << res << p;
-                EXPECT_FALSE(Intersects(c, layout.pileAreaRects[p])) << res << p;
-                for (const auto& slot : layout.handSlotRects[p])
-                    EXPECT_FALSE(Intersects(c, slot)) << res << p;
-                for (const auto& slot : layout.fieldSlotRects)
-                    EXPECT_FALSE(Intersects(c, slot)) << res << p;
-                EXPECT_GE(c.left, 0);
-                EXPECT_LE(c.right, ClientWidth[res]);
+// In either language the counts and the badge keep off every card, the
+// raised card and glow of the cursor, the home-page label and each other;
+// the English kinds (Brights, Animals, Ribbons, Chaff) and badge (Koi-Koi)
+// are the wider.
+TEST_F(MarksTest, TheCountsAndTheBadgeKeepOffEveryCardAndTheCursor) {
+    for (auto language : {platform::Language::Japanese, platform::Language::English}) {
+        platform::SetLanguage(language);
+        for (int res = 0; res < 3; ++res) {
+            UseResolution(res);
+            ResetHandState();
+            NewHandPanel();
+            const int rise = (CursorGlowHeight[res] - CardHeight[res]) / 2,
+                      spread = (CursorGlowWidth[res] - CardWidth[res]) / 2;
+            const platform::Rect label = {HomeLabelX, HomeLabelY[res],
+                                          HomeLabelX + HomeLabelWidth[res],
+                                          HomeLabelY[res] + HomeLabelHeight[res]};
+            for (int p = 0; p < 2; ++p) {
+                tableMarks.koiKoiCalls[p] = 3;
+                for (const platform::Rect& c : {KindCountsRect(p), KoiKoiBadgeRect(p)}) {
+                    EXPECT_FALSE(Intersects(c, layout.pileAreaRects[p ^ 1])) << res << p;
+                    EXPECT_FALSE(Intersects(c, layout.pileAreaRects[p])) << res << p;
+                    for (const auto& slot : layout.handSlotRects[p]) {
+                        const platform::Rect raised = {slot.left - spread, slot.top - rise,
+                                                       slot.right + spread, slot.bottom + rise};
+                        EXPECT_FALSE(Intersects(c, p == 0 ? raised : slot)) << res << p;
+                    }
+                    for (const auto& slot : layout.fieldSlotRects)
+                        EXPECT_FALSE(Intersects(c, slot)) << res << p;
+                    EXPECT_FALSE(Intersects(c, label)) << res << p;
+                    EXPECT_GE(c.left, 0);
+                    EXPECT_LE(c.right, ClientWidth[res]);
+                    EXPECT_LE(c.bottom, ClientHeight[res]);
+                }
+                EXPECT_FALSE(Intersects(KindCountsRect(p), KoiKoiBadgeRect(p))) << res << p;
+                EXPECT_FALSE(Intersects(KindCountsRect(p), NameLabelRect(p))) << res << p;
             }
-            EXPECT_FALSE(Intersects(KindCountsRect(p), KoiKoiBadgeRect(p))) << res << p;
-            EXPECT_FALSE(Intersects(KindCountsRect(p), NameLabelRect(p))) << res << p;
         }
     }
     platform::SetLanguage(platform::Language::Japanese);
