@@ -109,8 +109,8 @@ TEST_F(ChoiceTest, ArrowKeysWrapAroundTheHandAndTheTwoMatches) {
 
 // Several keys between two steps: one card stays raised, whatever the keys.
 TEST_F(ChoiceTest, ABurstOfArrowKeysLeavesOneRaisedCard) {
-    for (auto burst : {std::initializer_list<int>{1, 1, 1}, {-1, -1, 1, 1}, {1, -1, 1, -1},
-                       {-1, -1, -1, -1}}) {
+    for (auto burst :
+         {std::initializer_list<int>{1, 1, 1}, {-1, -1, 1, 1}, {1, -1, 1, -1}, {-1, -1, -1, -1}}) {
         Keys(burst);
         EXPECT_EQ(view_.raisedHand, std::set<int>{cursorSlot});
     }

@@ -42,19 +42,22 @@ constexpr int Stop = 1022, Continue = 1000;
 }  // namespace
 
 TEST(NumberToKanji, WritesThePlacesAndOmitsTheOnes) {
-    EXPECT_EQ(NumberToKanji(0), "〇");
-    EXPECT_EQ(NumberToKanji(1), "一");
-    EXPECT_EQ(NumberToKanji(10), "十");
-    EXPECT_EQ(NumberToKanji(15), "十五");
-    EXPECT_EQ(NumberToKanji(20), "二十");
-    EXPECT_EQ(NumberToKanji(100), "百");
-    EXPECT_EQ(NumberToKanji(110), "百十");
-    EXPECT_EQ(NumberToKanji(999), "九百九十九");
-    EXPECT_EQ(NumberToKanji(1000), "千");
-    EXPECT_EQ(NumberToKanji(2000), "二千");
-    EXPECT_EQ(NumberToKanji(1203), "千二百三");
-    EXPECT_EQ(NumberToKanji(9999), "九千九百九十九");
-    EXPECT_EQ(NumberToKanji(10000), "九千九百九十九");
+    const std::pair<int, const char*> cases[] = {
+        {0, "〇"},
+        {1, "一"},
+        {10, "十"},
+        {15, "十五"},
+        {20, "二十"},
+        {100, "百"},
+        {110, "百十"},
+        {999, "九百九十九"},
+        {1000, "千"},
+        {2000, "二千"},
+        {1203, "千二百三"},
+        {9999, "九千九百九十九"},
+        {10000, "九千九百九十九"},
+    };
+    for (const auto& [n, kanji] : cases) EXPECT_EQ(NumberToKanji(n), kanji) << n;
 }
 
 // English writes amounts in Arabic numerals and names the yaku in rōmaji;
@@ -101,20 +104,14 @@ TEST_F(DialogsTest, YakuDialogNamesEachYakuWithItsValueAndEscDoesNotEndIt) {
     EXPECT_EQ(result, 0);  // こいこい, chosen by the keys
 }
 
-TEST_F(DialogsTest, ThreeYakuMakeTwoRowsAndAnEmptyHandCannotPlayOn) {
-    GiveCards(0, {20, 24, 36, 4, 12, 16});
-    koi.yakuMade[0][YakuTane] = koi.yakuMade[0][YakuInoshikacho] = 1;
-    koi.yakuMade[0][YakuTan] = 1;
-    GiveCards(0, {1, 5, 9, 13, 17});
+TEST_F(DialogsTest, AnEmptyHandCannotPlayOn) {
+    GiveCards(0, {20, 24, 36});
+    koi.yakuMade[0][YakuInoshikacho] = 1;
     koi.handCount[0] = 0;
     FormHandScore(0);
-    EXPECT_EQ(YakuEntryText(0, YakuTan), "タン  一文");
     int result = -1;
     WithDialog([&] { result = YakuMadeDialog(0, -1); },
                [&](platform::Dialog& d, int) {
-                   const int bh = d.ItemRect(Stop).Height() - 1;
-                   EXPECT_EQ(d.ClientSize().height,
-                             2 * (CardHeight[0] + 2 * charHeight) + 6 * charHeight + bh);
                    EXPECT_FALSE(d.IsItemEnabled(Continue));
                    d.Click(Continue);  // disabled: nothing happens
                    d.SendKey(platform::DialogKey::Enter);

@@ -71,43 +71,35 @@ TEST_F(MarksTest, CountsOfEachKindFollowThePilesAfterEveryCapture) {
         EXPECT_TRUE(CountsRead(0, {2, 1, 0, 3})) << res;
         DrawKoiKoiPanel();
         EXPECT_TRUE(CountsRead(1, {0, 0, 2, 0})) << res;
-        // Neither count touches a card place or a pile.
-        for (int p = 0; p < 2; ++p) {
-            const platform::Rect c = KindCountsRect(p);
-            EXPECT_FALSE(Intersects(c, layout.pileAreaRects[p ^ 1]));
-            EXPECT_FALSE(Intersects(c, layout.pileAreaRects[p]));
-            for (const auto& slot : layout.handSlotRects[p]) EXPECT_FALSE(Intersects(c, slot));
-            for (const auto& slot : layout.fieldSlotRects) EXPECT_FALSE(Intersects(c, slot));
-            EXPECT_GE(c.left, 0);
-            EXPECT_LE(c.right, ClientWidth[res]);
-        }
     }
 }
 
-// The English kinds (Brights, Animals, Ribbons, Chaff) and badge (Koi-Koi)
-// are wider than the Japanese ones, and still keep off every card.
-TEST_F(MarksTest, InEnglishTheCountsAndTheBadgeKeepOffEveryCard) {
-    platform::SetLanguage(platform::Language::English);
-    for (int res = 0; res < 3; ++res) {
-        UseResolution(res);
-        ResetHandState();
-        NewHandPanel();
-        for (int p = 0; p < 2; ++p) {
-            tableMarks.koiKoiCalls[p] = 3;
-            for (const platform::Rect& c : {KindCountsRect(p), KoiKoiBadgeRect(p)}) {
-                EXPECT_FALSE(Intersects(c, layout.pileAreaRects[p ^ 1])) << res << p;
-                EXPECT_FALSE(Intersects(c, layout.pileAreaRects[p])) << res << p;
-                for (const auto& slot : layout.handSlotRects[p])
-                    EXPECT_FALSE(Intersects(c, slot)) << res << p;
-                for (const auto& slot : layout.fieldSlotRects)
-                    EXPECT_FALSE(Intersects(c, slot)) << res << p;
-                EXPECT_GE(c.left, 0);
-                EXPECT_LE(c.right, ClientWidth[res]);
+// The counts and the badge keep off every card, also in English, whose
+// kinds (Brights, Animals, Ribbons, Chaff) and badge (Koi-Koi) are wider.
+TEST_F(MarksTest, TheCountsAndTheBadgeKeepOffEveryCard) {
+    for (int lang = 0; lang < 2; ++lang)
+        for (int res = 0; res < 3; ++res) {
+            platform::SetLanguage(lang ? platform::Language::English
+                                       : platform::Language::Japanese);
+            UseResolution(res);
+            ResetHandState();
+            NewHandPanel();
+            for (int p = 0; p < 2; ++p) {
+                tableMarks.koiKoiCalls[p] = 3;
+                for (const platform::Rect& c : {KindCountsRect(p), KoiKoiBadgeRect(p)}) {
+                    EXPECT_FALSE(Intersects(c, layout.pileAreaRects[p ^ 1])) << res << p;
+                    EXPECT_FALSE(Intersects(c, layout.pileAreaRects[p])) << res << p;
+                    for (const auto& slot : layout.handSlotRects[p])
+                        EXPECT_FALSE(Intersects(c, slot)) << res << p;
+                    for (const auto& slot : layout.fieldSlotRects)
+                        EXPECT_FALSE(Intersects(c, slot)) << res << p;
+                    EXPECT_GE(c.left, 0);
+                    EXPECT_LE(c.right, ClientWidth[res]);
+                }
+                EXPECT_FALSE(Intersects(KindCountsRect(p), KoiKoiBadgeRect(p))) << res << p;
+                EXPECT_FALSE(Intersects(KindCountsRect(p), NameLabelRect(p))) << res << p;
             }
-            EXPECT_FALSE(Intersects(KindCountsRect(p), KoiKoiBadgeRect(p))) << res << p;
-            EXPECT_FALSE(Intersects(KindCountsRect(p), NameLabelRect(p))) << res << p;
         }
-    }
     platform::SetLanguage(platform::Language::Japanese);
 }
 
