@@ -80,7 +80,6 @@ TEST_F(DialogsTest, EnglishTextsUseArabicNumeralsAndRomaji) {
     platform::SetLanguage(platform::Language::Japanese);
     EXPECT_EQ(MonText(18), "十八文");
     EXPECT_EQ(HandLabel(13), "十三月");
-    EXPECT_EQ(YakuEntryText(0, YakuKasu), "カス  三文");
 }
 
 TEST_F(DialogsTest, YakuDialogNamesEachYakuWithItsValueAndEscDoesNotEndIt) {
