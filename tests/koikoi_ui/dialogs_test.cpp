@@ -42,22 +42,11 @@ constexpr int Stop = 1022, Continue = 1000;
 }  // namespace
 
 TEST(NumberToKanji, WritesThePlacesAndOmitsTheOnes) {
-    const std::pair<int, const char*> cases[] = {
-        {0, "〇"},
-        {1, "一"},
-        {10, "十"},
-        {15, "十五"},
-        {20, "二十"},
-        {100, "百"},
-        {110, "百十"},
-        {999, "九百九十九"},
-        {1000, "千"},
-        {2000, "二千"},
-        {1203, "千二百三"},
-        {9999, "九千九百九十九"},
-        {10000, "九千九百九十九"},
-    };
-    for (const auto& [n, kanji] : cases) EXPECT_EQ(NumberToKanji(n), kanji) << n;
+    const int numbers[] = {0, 1, 10, 15, 20, 100, 110, 999, 1000, 2000, 1203, 9999, 10000};
+    const char* kanji[] = {
+        "〇", "一",   "十",       "十五",           "二十",          "百", "百十", "九百九十九",
+        "千", "二千", "千二百三", "九千九百九十九", "九千九百九十九"};
+    for (int i = 0; i < 13; ++i) EXPECT_EQ(NumberToKanji(numbers[i]), kanji[i]) << numbers[i];
 }
 
 // English writes amounts in Arabic numerals and names the yaku in rōmaji;
