@@ -149,13 +149,6 @@ TEST_F(ComTest, AfterItsFirstTurnOneCoinTossMayMakeItPlayOn) {
     EXPECT_EQ(Random(), next) << "exactly one draw";
 }
 
-TEST_F(ComTest, StopsWhenTheHumanHoldsEightKasu) {
-    SetHand(1, {0, 4, 8, 12, 16});
-    GiveCards(0, {2, 3, 6, 7, 10, 11, 14, 15});
-    koi.handScore = 1;
-    EXPECT_EQ(ComDecidesToStop(1), 1);
-}
-
 // The human is one タン short with three left in the stock: 100 - 30 = 70
 // with a full hand, 61 with seven cards. The computer could complete its
 // 猪鹿蝶 at once (24 lies on the field and it holds 26), so only the human's
