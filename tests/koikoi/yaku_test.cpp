@@ -73,21 +73,6 @@ TEST_F(YakuTest, ThreeLightsWithTheWillowGiveNoSankoAndAFourthGivesAmeshiko) {
     EXPECT_EQ(koi.handScore, 8);
 }
 
-TEST_F(YakuTest, FourLightsWithoutTheWillowScoreShikoAloneThenTheWillowGoko) {
-    SetStock({28, 44, 40});
-    GiveCards(0, {0, 8});
-    Capture(0, 28);
-    EXPECT_EQ(Made(0), (std::vector<int>{YakuSanko}));
-    Capture(0, 44);
-    FormHandScore(0);
-    EXPECT_EQ(Made(0), (std::vector<int>{YakuShiko}));
-    EXPECT_EQ(koi.handScore, 10);
-    Capture(0, 40);
-    FormHandScore(0);
-    EXPECT_EQ(Made(0), (std::vector<int>{YakuGoko}));
-    EXPECT_EQ(koi.handScore, 15);
-}
-
 // After こいこい the lights already made stay made; a larger light yaku made
 // later must still push the smaller one out of the score.
 TEST_F(YakuTest, ALargerLightYakuMadeAfterKoiKoiReplacesTheSmallerOne) {
