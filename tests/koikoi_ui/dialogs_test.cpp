@@ -93,10 +93,7 @@ TEST_F(DialogsTest, YakuDialogNamesEachYakuWithItsValueAndEscDoesNotEndIt) {
 }
 
 TEST_F(DialogsTest, AnEmptyHandCannotPlayOn) {
-    GiveCards(0, {20, 24, 36});
-    koi.yakuMade[0][YakuInoshikacho] = 1;
-    koi.handCount[0] = 0;
-    FormHandScore(0);
+    MakeInoshikacho(0, 0);
     int result = -1;
     WithDialog([&] { result = YakuMadeDialog(0, -1); },
                [&](platform::Dialog& d, int) {
@@ -125,10 +122,7 @@ TEST_F(DialogsTest, EnterAndSpacePressTheButtonDrawnAsChosen) {
         {{K::Left, K::Left, K::Enter}, 1},
         {{K::Left, K::Right, K::Right, K::Enter}, 0},
     };
-    GiveCards(0, {20, 24, 36});
-    koi.yakuMade[0][YakuInoshikacho] = 1;
-    koi.handCount[0] = 4;
-    FormHandScore(0);
+    MakeInoshikacho(0, 4);
     for (const Case& c : cases) {
         int result = -1;
         WithDialog([&] { result = YakuMadeDialog(0, -1); },
@@ -148,10 +142,7 @@ TEST_F(DialogsTest, EnterAndSpacePressTheButtonDrawnAsChosen) {
 }
 
 TEST_F(DialogsTest, TheComputersAnnouncementLeavesOnlyItsChoiceEnabled) {
-    GiveCards(1, {20, 24, 36});
-    koi.yakuMade[1][YakuInoshikacho] = 1;
-    koi.handCount[1] = 4;
-    FormHandScore(1);
+    MakeInoshikacho(1, 4);
     for (int answer : {0, 1}) {
         int result = -1;
         WithDialog([&] { result = YakuMadeDialog(1, answer); },
@@ -188,10 +179,7 @@ bool FirstLineReads(platform::Dialog& d, const std::string& text) {
 TEST_F(DialogsTest, TheYakuDialogSaysWhoseYakuItShows) {
     for (int player : {0, 1}) {
         ResetHandState();
-        GiveCards(player, {20, 24, 36});
-        koi.yakuMade[player][YakuInoshikacho] = 1;
-        koi.handCount[player] = 4;
-        FormHandScore(player);
+        MakeInoshikacho(player, 4);
         bool own = false, other = true;
         WithDialog([&] { YakuMadeDialog(player, player == 1 ? 1 : -1); },
                    [&](platform::Dialog& d, int) {

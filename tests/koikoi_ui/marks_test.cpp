@@ -109,10 +109,7 @@ TEST_F(MarksTest, TheKoiKoiBadgeShowsAfterACallUntilTheNextDeal) {
         NewHandPanel();
         const platform::Rect badge = KoiKoiBadgeRect(player);
         EXPECT_TRUE(Bare(badge));
-        GiveCards(player, {20, 24, 36});
-        koi.yakuMade[player][YakuInoshikacho] = 1;
-        koi.handCount[player] = 4;
-        FormHandScore(player);
+        MakeInoshikacho(player, 4);
         platform::testing::SetDialogHook([](platform::Dialog& d, int) { d.Click(1000); });
         EXPECT_EQ(TheKoiKoiWindowView().YakuMadeDialog(player, player == 1 ? 0 : -1), 0);
         EXPECT_FALSE(Bare(badge)) << player;
