@@ -59,6 +59,48 @@ void SetUpTurn() {
     ComputeMatches(0);
 }
 
+// The hand slot the engine last had drawn raised. Several arrow keys
+// between two steps move the cursor more than once while only the last move
+// is remembered, so the card to lower is the one drawn raised.
+int raisedHandSlot = -1;
+
+void RaiseHandCursor(KoiKoiView& view, int slot) {
+    raisedHandSlot = slot;
+    view.DrawHandCursor(slot);
+}
+
+// The pointer over a hand card moves the cursor there; a click anywhere on
+// the hand confirms the card under the cursor, which hovering has already
+// put there.
+void TakeHandInput(KoiKoiView& view) {
+    if (pointerMoved) {
+        const int s = view.HandCardAt(pointerX, pointerY);
+        if (s != -1 && s != cursorSlot) {
+            previousCursorSlot = cursorSlot;
+            cursorSlot = s;
+            redrawRequested = 1;
+        }
+        pointerMoved = 0;
+    }
+    if (redrawRequested) {
+        view.EraseHandCursor(previousCursorSlot);
+        if (raisedHandSlot != previousCursorSlot) view.EraseHandCursor(raisedHandSlot);
+        if (showCapturableOn) {
+            view.DrawField();
+            view.GlowCapturingHandCards();
+            view.GlowCapturableFieldCards(cursorSlot);
+        }
+        RaiseHandCursor(view, cursorSlot);
+        view.PresentField();
+        view.PresentHand(0);
+        redrawRequested = 0;
+    }
+    if (pointerClicked) {
+        if (view.HandCardAt(pointerX, pointerY) != -1) choiceConfirmed = 1;
+        pointerClicked = 0;
+    }
+}
+
 // Sub-state 1. Returns whether the choice was made.
 bool ChooseHand() {
     // The arrow keys step the cursor past either end of the hand.
@@ -66,11 +108,12 @@ bool ChooseHand() {
     if (cursorSlot < 0) cursorSlot = koi.handCount[0] - 1;
     CountTicks();
     KoiKoiView& view = KoiView();
-    view.ChooseHandCard();
+    view.ShowHumanChoosing();
+    TakeHandInput(view);
     if (!choiceConfirmed) return false;
     if (showCapturableOn) {
         view.DrawHand(0);
-        view.DrawHandCursor(cursorSlot);
+        RaiseHandCursor(view, cursorSlot);
         view.DrawField();
         view.PresentField();
         view.PresentHand(0);
@@ -85,14 +128,47 @@ bool ChooseHand() {
 
 enum class FieldChoice { Waiting, Cancelled, Made };
 
-// Sub-states 2 and 4: one of the two matches of hand slot h.
+// The pointer over the other match moves the cursor there; a click on the
+// match under the cursor confirms it.
+void TakeFieldInput(KoiKoiView& view, int h) {
+    const int* m = koi.matchSlots[0][h];
+    if (pointerMoved) {
+        if (view.FieldSlotAt(pointerX, pointerY) == m[(cursorSlot ^ 1) & 1]) {
+            previousCursorSlot = cursorSlot;
+            cursorSlot ^= 1;
+            redrawRequested = 1;
+        }
+        pointerMoved = 0;
+    }
+    if (redrawRequested) {
+        if (cursorSlot > 1) cursorSlot = 0;
+        if (cursorSlot < 0) cursorSlot = 1;
+        if (previousCursorSlot == 0 || previousCursorSlot == 1)
+            view.EraseFieldCursor(m[previousCursorSlot]);
+        if (showCapturableOn) {
+            view.DrawField();
+            view.GlowCapturableFieldCards(h);
+        }
+        view.DrawFieldCursor(m[cursorSlot]);
+        view.PresentField();
+        redrawRequested = 0;
+    }
+    if (pointerClicked) {
+        if (view.FieldSlotAt(pointerX, pointerY) == m[cursorSlot]) choiceConfirmed = 1;
+        pointerClicked = 0;
+    }
+}
+
+// Sub-states 2 and 4: one of the two matches of hand slot h (8 = the drawn
+// card); cursorSlot 0 is the lower field slot, 1 the other.
 FieldChoice ChooseField(int h) {
     const int* m = koi.matchSlots[0][h];
     if (cursorSlot > 1) cursorSlot = 0;
     if (cursorSlot < 0) cursorSlot = 1;
     CountTicks();
     KoiKoiView& view = KoiView();
-    view.ChooseFieldCard(h);
+    view.ShowHumanChoosing();
+    TakeFieldInput(view, h);
     if (subState == 2 && cancelRequested) {
         PlaySoundEffect(sfx::Cancel);
         view.EraseFieldCursor(m[cursorSlot]);

@@ -5,7 +5,8 @@
 // by tests and kirabo-sim. The window installs a subclass that draws. The
 // flow never waits for the view to change game state: the human's choices
 // arrive only through the shared input values (cursorSlot, choiceConfirmed,
-// cancelRequested and the pointer flags), and the computer's answers are
+// cancelRequested and the pointer flags), which the flow turns into the
+// choice itself with the view's hit tests, and the computer's answers are
 // decided by the engine before a dialog shows them.
 #pragma once
 
@@ -26,9 +27,16 @@ class KoiKoiView {
     virtual void DrawField() {}
     virtual void PresentField() {}
     virtual void DrawPiles(int /*player*/) {}
+    // The cursor: the card raised (with its glow while the glows are on),
+    // and the card lowered again. Slots out of range draw nothing.
     virtual void DrawHandCursor(int /*handSlot*/) {}
     virtual void EraseHandCursor(int /*handSlot*/) {}
+    virtual void DrawFieldCursor(int /*fieldSlot*/) {}
     virtual void EraseFieldCursor(int /*fieldSlot*/) {}
+    // The glows round the hand cards that can capture, and round the field
+    // cards hand slot handSlot (8 = the drawn card) can take.
+    virtual void GlowCapturingHandCards() {}
+    virtual void GlowCapturableFieldCards(int /*handSlot*/) {}
 
     // Flights. DealToHand and DealToField run before the flow stores the
     // four cards: slots 0..3 when the first slot is still empty, else 4..7.
@@ -44,15 +52,13 @@ class KoiKoiView {
     // clears capturePairs afterwards and files the cards.
     virtual void FlyCapturesToPiles(int /*player*/) {}
 
-    // The human's choices, one tick each while the flow waits. They turn
-    // pointer moves and clicks into cursorSlot and choiceConfirmed and redraw
-    // the cursor and glows when redrawRequested is set; the flow has already
-    // wrapped the cursor, and it takes the choice itself once confirmed.
+    // The human's choices. Hit tests answer the human's hand slot or the
+    // field slot under a point, -1 for none.
+    virtual int HandCardAt(int /*x*/, int /*y*/) { return -1; }
+    virtual int FieldSlotAt(int /*x*/, int /*y*/) { return -1; }
     virtual bool MainWindowHasFocus() { return false; }
-    virtual void ChooseHandCard() {}
-    // Between the two matches of hand slot handSlot (8 = the drawn card);
-    // cursorSlot 0 is the lower field slot, 1 the other.
-    virtual void ChooseFieldCard(int /*handSlot*/) {}
+    // Told on every tick while a choice of the human's waits.
+    virtual void ShowHumanChoosing() {}
 
     // The yaku-made dialog for `player`, with handScore and yakuMade already
     // formed. comAnswer is the computer's decision (1 勝負, 0 こいこい) when

@@ -1,6 +1,5 @@
-// The human's choice of cards: hit tests, the glows that pulse around cards
-// that can capture or be captured, the raised cursor card, and one tick of
-// each choice while the flow waits.
+// What the human's choice of cards shows: hit tests, the glows that pulse
+// around cards that can capture or be captured, and the raised cursor card.
 #include "app/core/program.h"
 #include "app/display/display.h"
 #include "koikoi/state.h"
@@ -89,15 +88,9 @@ int GlowCapturableFieldCards(int handSlot) {
     return 1;
 }
 
-// The hand slot last drawn raised. Several arrow keys between two steps
-// move the cursor more than once while only the last move is remembered,
-// so the card to lower is the one drawn raised.
-int raisedHandSlot = -1;
-
 int DrawHandCursor(int slot) {
     const int r = resolution;
     if (slot < 0 || slot >= 8 || koi.hands[0][slot] == -1) return 1;
-    raisedHandSlot = slot;
     const int x = HandX[r][0][slot], y = HandY[r][0];
     if (choiceConfirmed && showCapturableOn) EraseHandCursor(slot);
     RaiseAt(x, y, koi.hands[0][slot]);
@@ -126,71 +119,6 @@ int EraseFieldCursor(int fieldSlot) {
     const int r = resolution;
     if (!IsFieldSlot(fieldSlot)) return 1;
     RepaintCursorAt(FieldX(r, fieldSlot), FieldY(r, fieldSlot));
-    return 1;
-}
-
-// The flow has wrapped the cursor and counts the glow's ticks; it takes the
-// choice once it is confirmed.
-int ChooseHandCard() {
-    if (pointerMoved) {
-        const int s = HandCardAt(pointerX, pointerY);
-        if (s != -1 && s != cursorSlot) {
-            previousCursorSlot = cursorSlot;
-            cursorSlot = s;
-            redrawRequested = 1;
-        }
-        pointerMoved = 0;
-    }
-    if (redrawRequested) {
-        EraseHandCursor(previousCursorSlot);
-        if (raisedHandSlot != previousCursorSlot) EraseHandCursor(raisedHandSlot);
-        if (showCapturableOn) {
-            DrawField();
-            GlowCapturingHandCards();
-            GlowCapturableFieldCards(cursorSlot);
-        }
-        DrawHandCursor(cursorSlot);
-        PresentField();
-        PresentHand(0);
-        redrawRequested = 0;
-    }
-    // A click anywhere on the hand confirms the card under the cursor, which
-    // hovering has already put there.
-    if (pointerClicked) {
-        if (HandCardAt(pointerX, pointerY) != -1) choiceConfirmed = 1;
-        pointerClicked = 0;
-    }
-    return 1;
-}
-
-int ChooseFieldCard(int handSlot) {
-    if (handSlot < 0 || handSlot > 8 || koi.matchCount[0][handSlot] != 2) return 1;
-    const int* m = koi.matchSlots[0][handSlot];
-    if (pointerMoved) {
-        if (FieldSlotAt(pointerX, pointerY) == m[(cursorSlot ^ 1) & 1]) {
-            previousCursorSlot = cursorSlot;
-            cursorSlot ^= 1;
-            redrawRequested = 1;
-        }
-        pointerMoved = 0;
-    }
-    if (redrawRequested) {
-        if (cursorSlot > 1) cursorSlot = 0;
-        if (cursorSlot < 0) cursorSlot = 1;
-        if (previousCursorSlot == 0 || previousCursorSlot == 1)
-            EraseFieldCursor(m[previousCursorSlot]);
-        if (showCapturableOn) {
-            DrawField();
-            GlowCapturableFieldCards(handSlot);
-        }
-        DrawFieldCursor(m[cursorSlot]);
-        PresentField();
-        redrawRequested = 0;
-    }
-    if (pointerClicked) {
-        if (FieldSlotAt(pointerX, pointerY) == m[cursorSlot]) choiceConfirmed = 1;
-        pointerClicked = 0;
-    }
     return 1;
 }
 

@@ -62,8 +62,7 @@ int FlyToField(int player, int fromSlot, int fieldSlot, int card);
 int FlyCapturesToPiles(int player);
 int FlipStockCard();
 
-// The human's choices: hit tests (-1 for none), cursor and glow, one tick
-// of each choice.
+// The human's choices: hit tests (-1 for none), cursor and glow.
 int HandCardAt(int x, int y);
 int FieldSlotAt(int x, int y);
 int GlowCapturingHandCards();
@@ -72,8 +71,6 @@ int DrawHandCursor(int slot);
 int DrawFieldCursor(int fieldSlot);
 int EraseHandCursor(int slot);
 int EraseFieldCursor(int fieldSlot);
-int ChooseHandCard();
-int ChooseFieldCard(int handSlot);
 
 // Status panel and the end of the game.
 int DrawKoiKoiPanel();

@@ -56,8 +56,17 @@ void KoiKoiWindowView::DrawHandCursor(int handSlot) {
 void KoiKoiWindowView::EraseHandCursor(int handSlot) {
     koiui::EraseHandCursor(handSlot);
 }
+void KoiKoiWindowView::DrawFieldCursor(int fieldSlot) {
+    koiui::DrawFieldCursor(fieldSlot);
+}
 void KoiKoiWindowView::EraseFieldCursor(int fieldSlot) {
     koiui::EraseFieldCursor(fieldSlot);
+}
+void KoiKoiWindowView::GlowCapturingHandCards() {
+    koiui::GlowCapturingHandCards();
+}
+void KoiKoiWindowView::GlowCapturableFieldCards(int handSlot) {
+    koiui::GlowCapturableFieldCards(handSlot);
 }
 void KoiKoiWindowView::DealToHand(int player) {
     koiui::DealToHand(player);
@@ -78,18 +87,14 @@ void KoiKoiWindowView::FlyCapturesToPiles(int player) {
     comSlotCount_ = 0;
     koiui::FlyCapturesToPiles(player);
 }
+int KoiKoiWindowView::HandCardAt(int x, int y) {
+    return koiui::HandCardAt(x, y);
+}
+int KoiKoiWindowView::FieldSlotAt(int x, int y) {
+    return koiui::FieldSlotAt(x, y);
+}
 bool KoiKoiWindowView::MainWindowHasFocus() {
     return platform::MainWindowHasFocus();
-}
-void KoiKoiWindowView::ChooseHandCard() {
-    BeginHumanChoice();
-    koiui::ChooseHandCard();
-}
-void KoiKoiWindowView::ChooseFieldCard(int handSlot) {
-    // The hand card's flight ended the frame; the drawn card's choice
-    // brings it back.
-    BeginHumanChoice();
-    koiui::ChooseFieldCard(handSlot);
 }
 int KoiKoiWindowView::YakuMadeDialog(int player, int comAnswer) {
     const int answer = koiui::YakuMadeDialog(player, comAnswer);
@@ -109,7 +114,9 @@ void KoiKoiWindowView::PlayGameResult() {
     koiui::PlayGameResult();
 }
 
-void KoiKoiWindowView::BeginHumanChoice() {
+// The hand card's flight ends the frame; the drawn card's choice brings it
+// back.
+void KoiKoiWindowView::ShowHumanChoosing() {
     if (koiui::tableMarks.humanChoosing) return;
     koiui::tableMarks.humanChoosing = true;
     koiui::UpdateTableMarks();

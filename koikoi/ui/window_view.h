@@ -17,15 +17,19 @@ class KoiKoiWindowView : public KoiKoiView {
     void DrawPiles(int player) override;
     void DrawHandCursor(int handSlot) override;
     void EraseHandCursor(int handSlot) override;
+    void DrawFieldCursor(int fieldSlot) override;
     void EraseFieldCursor(int fieldSlot) override;
+    void GlowCapturingHandCards() override;
+    void GlowCapturableFieldCards(int handSlot) override;
     void DealToHand(int player) override;
     void DealToField() override;
     void FlyToField(int player, int fromSlot, int fieldSlot, int card) override;
     void FlipStockCard() override;
     void FlyCapturesToPiles(int player) override;
+    int HandCardAt(int x, int y) override;
+    int FieldSlotAt(int x, int y) override;
     bool MainWindowHasFocus() override;
-    void ChooseHandCard() override;
-    void ChooseFieldCard(int handSlot) override;
+    void ShowHumanChoosing() override;
     int YakuMadeDialog(int player, int comAnswer) override;
     void ShowOyakenNotice() override;
     void ShowScoreTable() override;
@@ -33,7 +37,6 @@ class KoiKoiWindowView : public KoiKoiView {
 
   private:
     // The frame of the human's turn shows while a choice waits.
-    void BeginHumanChoice();
     void EndHumanChoice();
     // The field slots the computer's cards went to in its current turn.
     int comSlots_[4] = {};

@@ -10,38 +10,6 @@ namespace {
 
 class ComTest : public KoiKoiTest {};
 
-TEST(ComTables, CapturePriorityIsAPermutationWithTheMoonOnTop) {
-    std::vector<int> p(CapturePriority, CapturePriority + CardCount);
-    std::sort(p.begin(), p.end());
-    for (int i = 0; i < CardCount; ++i) EXPECT_EQ(p[i], i);
-    EXPECT_EQ(CapturePriority[28], 47);
-    EXPECT_EQ(CapturePriority[14], 0);
-    EXPECT_EQ(CapturePriority[43], 6);
-}
-
-TEST_F(ComTest, AkatanShortOfAStockCardWithSixInHandIsCappedAtOneHundred) {
-    SetStock({9});
-    SetHand(1, {12, 16, 20, 24, 32, 36});
-    GiveCards(1, {1, 5});
-    EstimateYakuChances(1);
-    // 100 - 10 = 90; 90 * 5 / 3 = 150; 150 * 6 / 8 = 112; capped.
-    EXPECT_EQ(koi.yakuChance[1][YakuAkatan], 100);
-    SetHand(1, {12, 16, 20, 24});
-    EstimateYakuChances(1);
-    EXPECT_EQ(koi.yakuChance[1][YakuAkatan], 150 * 4 / 8);
-}
-
-TEST_F(ComTest, KasuShortOfFiveStockCardsWithFourInHandIsTwentyFive) {
-    SetStock({22, 26, 30, 34, 38, 39});
-    SetHand(1, {0, 4, 8, 12});
-    GiveCards(1, {2, 3, 6, 7, 10, 11, 14, 15, 18});
-    EstimateYakuChances(1);
-    // Only the first five reach cards are rated: 100 - 50 = 50; 50 * 5 / 5;
-    // 50 * 4 / 8.
-    EXPECT_EQ(koi.yakuChance[1][YakuKasu], 25);
-    EXPECT_EQ(koi.liveReachCardCount[1][YakuKasu], 5);
-}
-
 TEST_F(ComTest, ReachCardThePlayerCanTakeAtOnceCostsNothing) {
     SetField({9});
     SetStock({});
@@ -50,12 +18,6 @@ TEST_F(ComTest, ReachCardThePlayerCanTakeAtOnceCostsNothing) {
     EstimateYakuChances(1);
     EXPECT_EQ(koi.yakuChance[1][YakuAkatan], 100);
     EXPECT_EQ(koi.liveReachCardCount[1][YakuAkatan], 0);
-}
-
-TEST_F(ComTest, WithNothingToTakeAWholeMonthInHandLosesItsLastCard) {
-    SetField({45, 46});
-    SetHand(1, {0, 13, 1, 2, 21, 3});
-    EXPECT_EQ(ChooseComCard(), 5);
 }
 
 TEST_F(ComTest, TakesTheTanRatherThanTheKasuOfTheSameMonth) {
@@ -69,24 +31,54 @@ TEST_F(ComTest, TakesTheTanRatherThanTheKasuOfTheSameMonth) {
     EXPECT_EQ(koi.piles[1][PileTan][0], 13);
 }
 
-TEST_F(ComTest, SakeCupComesFirstOnlyWhenTheSakeYakuArePlayed) {
-    SetField({0, 32});
-    SetHand(1, {1, 33});
-    sakeOption = 1;
-    EXPECT_EQ(ChooseComCard(), 1);
-    sakeOption = 0;
-    EXPECT_EQ(ChooseComCard(), 0) << "the light comes first without sake yaku";
-}
-
-TEST_F(ComTest, BetweenCupAndAotanRibbonTheCupWinsOnlyWithSakeYaku) {
-    SetField({33, 32});
-    SetHand(0, {});
-    SetHand(1, {35});
-    GiveCards(0, {21, 37});
-    sakeOption = 2;
-    EXPECT_EQ(ChooseComFieldCard(1, 0, 1), 1);
-    sakeOption = 0;
-    EXPECT_EQ(ChooseComFieldCard(1, 0, 1), 0) << "denies the human's 青タン";
+// The hand card the computer plays, and of two matches the one it takes
+// (0 the first, 1 the second).
+TEST_F(ComTest, ChoosesItsCardAndItsMatchByItsRules) {
+    const struct {
+        const char* why;
+        int sake;
+        std::initializer_list<int> field, hand, humanHas, comHas;
+        int card, match;
+    } cases[] = {
+        {"nothing to take: a whole month in hand loses its last card",
+         1,
+         {45, 46},
+         {0, 13, 1, 2, 21, 3},
+         {},
+         {},
+         5,
+         -1},
+        {"the sake cup first with sake yaku", 1, {0, 32}, {1, 33}, {}, {}, 1, -1},
+        {"the light first without them", 0, {0, 32}, {1, 33}, {}, {}, 0, -1},
+        {"two of a month gone: the later of the other two goes",
+         1,
+         {44},
+         {14, 0, 15, 4},
+         {12},
+         {13},
+         2,
+         -1},
+        {"two cards taking one field card: the earlier", 1, {12}, {14, 15}, {}, {}, 0, -1},
+        {"the cup over the 青タン ribbon with sake yaku", 2, {33, 32}, {35}, {21, 37}, {}, -1, 1},
+        {"without them it denies the human's 青タン", 0, {33, 32}, {35}, {21, 37}, {}, -1, 0},
+        {"two of equal value: the first match", 1, {14, 15}, {12}, {}, {}, -1, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        ResetHandState();
+        sakeOption = c.sake;
+        SetField(c.field);
+        SetHand(0, {});
+        SetHand(1, c.hand);
+        GiveCards(0, c.humanHas);
+        GiveCards(1, c.comHas);
+        if (c.card != -1) {
+            EXPECT_EQ(ChooseComCard(), c.card);
+        }
+        if (c.match != -1) {
+            EXPECT_EQ(ChooseComFieldCard(1, 0, 1), c.match);
+        }
+    }
 }
 
 TEST_F(ComTest, CompletesItsOwnYakuBeforeDenyingTheHumans) {
@@ -102,14 +94,6 @@ TEST_F(ComTest, CompletesItsOwnYakuBeforeDenyingTheHumans) {
     EXPECT_EQ(ChooseComCard(), 0) << "with nothing of its own, it denies the human";
 }
 
-TEST_F(ComTest, WithTwoOfAMonthGoneItThrowsAwayTheLaterOfTheOtherTwo) {
-    SetField({44});
-    SetHand(1, {14, 0, 15, 4});
-    GiveCards(0, {12});
-    GiveCards(1, {13});
-    EXPECT_EQ(ChooseComCard(), 2);
-}
-
 TEST_F(ComTest, TakesTheKasuItsKasuWantOverATanThatCompletesNothing) {
     sakeOption = 0;
     SetField({21, 23});
@@ -120,19 +104,6 @@ TEST_F(ComTest, TakesTheKasuItsKasuWantOverATanThatCompletesNothing) {
     EXPECT_EQ(ChooseComFieldCard(1, 0, 1), 1);
     GiveCards(1, {33, 37});
     EXPECT_EQ(ChooseComFieldCard(1, 0, 1), 0) << "21 completes 青タン";
-}
-
-TEST_F(ComTest, OfTwoFieldCardsOfEqualValueItTakesTheFirstMatch) {
-    SetField({14, 15});
-    SetHand(1, {12});
-    EXPECT_EQ(ChooseComFieldCard(1, 0, 1), 0);
-    EXPECT_EQ(ChooseComFieldCard(1, 1, 0), 1);
-}
-
-TEST_F(ComTest, OfTwoHandCardsTakingTheSameFieldCardItPlaysTheEarlier) {
-    SetField({12});
-    SetHand(1, {14, 15});
-    EXPECT_EQ(ChooseComCard(), 0);
 }
 
 // Both players are one カス short and the 藤 and 菖蒲 カス in play are the
@@ -176,13 +147,6 @@ TEST_F(ComTest, AfterItsFirstTurnOneCoinTossMayMakeItPlayOn) {
     koi.handScore = 1;
     EXPECT_EQ(ComDecidesToStop(1), 0);
     EXPECT_EQ(Random(), next) << "exactly one draw";
-}
-
-TEST_F(ComTest, StopsWhenTheHumanHoldsEightKasu) {
-    SetHand(1, {0, 4, 8, 12, 16});
-    GiveCards(0, {2, 3, 6, 7, 10, 11, 14, 15});
-    koi.handScore = 1;
-    EXPECT_EQ(ComDecidesToStop(1), 1);
 }
 
 // The human is one タン short with three left in the stock: 100 - 30 = 70

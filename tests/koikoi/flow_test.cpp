@@ -35,25 +35,6 @@ class CountingView : public KoiKoiView {
     void ShowOyakenNotice() override { ++oyakenNotices; }
 };
 
-TEST_F(FlowTest, SixHandGameEndsAfterTheSixthHandWithIndexFive) {
-    handsOption = 0;
-    int hands = 0;
-    bool sawResult = false;
-    PlayWholeGame(true, [&](int before) {
-        hands += before == 5;
-        if (before == 6) {
-            sawResult = true;
-            EXPECT_EQ(koi.handIndex, 5);
-            EXPECT_EQ(koi.handScores[0].size(), 6u);
-            EXPECT_EQ(gameState, 7);
-        }
-    });
-    EXPECT_TRUE(sawResult);
-    EXPECT_EQ(hands, 6);
-    EXPECT_EQ(recKoiHandsPlayed, 6);
-    EXPECT_EQ(recKoiGamesPlayed, 1);
-}
-
 TEST_F(FlowTest, UnlimitedGameNeverEndsByItself) {
     handsOption = 2;
     gameState = 0;
@@ -66,40 +47,33 @@ TEST_F(FlowTest, UnlimitedGameNeverEndsByItself) {
     ReleaseKoiKoiGame();
 }
 
-TEST_F(FlowTest, WithOyakenTheDealerTakesThreeWhenNobodyStopsAndKeepsTheDeal) {
-    handsOption = 0;
-    oyakenOption = 1;
-    CountingView view;
-    view.nobodyStops = true;
-    SetKoiKoiView(&view);
-    int firstDealer = -1;
-    int totals[2] = {};
-    PlayWholeGame(true, [&](int before) {
-        if (before == 1) firstDealer = koi.dealer;
-        if (before == 5) {
-            EXPECT_EQ(koi.dealer, firstDealer);
-            EXPECT_EQ(koi.handScores[firstDealer][koi.handIndex - 1], 3);
-            EXPECT_EQ(koi.handScores[firstDealer ^ 1][koi.handIndex - 1], 0);
-        }
-        if (before == 6) totals[0] = koi.gameTotal[0], totals[1] = koi.gameTotal[1];
-    });
-    EXPECT_EQ(view.oyakenNotices, 6);
-    EXPECT_EQ(totals[firstDealer], 18);
-    EXPECT_EQ(totals[firstDealer ^ 1], 0);
-    EXPECT_EQ(recKoiTotalMon, firstDealer == 0 ? 18 : 0);
-}
-
-TEST_F(FlowTest, WithoutOyakenAHandNobodyStopsScoresNothing) {
+// When nobody stops, with 親権 the dealer takes three 文 and keeps the deal;
+// without it the hand scores nothing.
+TEST_F(FlowTest, AHandNobodyStopsScoresOnlyTheOyaken) {
     handsOption = 0;
     CountingView view;
     view.nobodyStops = true;
     SetKoiKoiView(&view);
-    PlayWholeGame(true, [&](int before) {
-        if (before == 6) {
-            EXPECT_EQ(koi.gameTotal[0] + koi.gameTotal[1], 0);
-        }
-    });
-    EXPECT_EQ(view.oyakenNotices, 0);
+    for (int oyaken : {1, 0}) {
+        oyakenOption = oyaken;
+        ClearRecords();
+        view.oyakenNotices = 0;
+        int firstDealer = -1;
+        int totals[2] = {};
+        PlayWholeGame(true, [&](int before) {
+            if (before == 1) firstDealer = koi.dealer;
+            if (before == 5) {
+                EXPECT_EQ(koi.dealer, firstDealer);
+                EXPECT_EQ(koi.handScores[firstDealer][koi.handIndex - 1], 3 * oyaken);
+                EXPECT_EQ(koi.handScores[firstDealer ^ 1][koi.handIndex - 1], 0);
+            }
+            if (before == 6) totals[0] = koi.gameTotal[0], totals[1] = koi.gameTotal[1];
+        });
+        EXPECT_EQ(view.oyakenNotices, 6 * oyaken);
+        EXPECT_EQ(totals[firstDealer], 18 * oyaken);
+        EXPECT_EQ(totals[firstDealer ^ 1], 0);
+        EXPECT_EQ(recKoiTotalMon, firstDealer == 0 ? 18 * oyaken : 0);
+    }
 }
 
 TEST_F(FlowTest, WhoeverStopsWinsTheHandAndDealsTheNext) {
@@ -125,16 +99,25 @@ TEST_F(FlowTest, WhoeverStopsWinsTheHandAndDealsTheNext) {
     EXPECT_GT(stopsSeen[1], 0) << "pick a seed where the computer stops";
 }
 
-TEST_F(FlowTest, RecordsCountTheHumansHandsStopsAndGame) {
+// A six-hand game ends after the sixth hand; the records count the human's
+// hands, stops and game.
+TEST_F(FlowTest, SixHandGameEndsAfterTheSixthHandAndIsRecorded) {
+    handsOption = 0;
     CountingView view;
     SetKoiKoiView(&view);
-    int totals[2] = {};
-    PlayWholeGame(true, [&](int before) {
-        if (before == 6) totals[0] = koi.gameTotal[0], totals[1] = koi.gameTotal[1];
+    int totals[2] = {}, hands = 0;
+    PlayWholeGame(false, [&](int before) {
+        hands += before == 5;
+        if (before != 6) return;
+        totals[0] = koi.gameTotal[0], totals[1] = koi.gameTotal[1];
+        EXPECT_EQ(koi.handIndex, 5);
+        EXPECT_EQ(koi.handScores[0].size(), 6u);
+        EXPECT_EQ(gameState, 7);
     });
+    EXPECT_EQ(hands, 6);
     EXPECT_EQ(recKoiGamesPlayed, 1);
     EXPECT_EQ(recKoiGamesWon, totals[0] > totals[1] ? 1 : 0);
-    EXPECT_EQ(recKoiHandsPlayed, 12);
+    EXPECT_EQ(recKoiHandsPlayed, 6);
     EXPECT_EQ(recKoiHandsWon, view.humanStops);
     EXPECT_EQ(recKoiTotalMon, totals[0]);
     EXPECT_EQ(recKoiBestHand, view.bestHumanStop);
@@ -154,63 +137,6 @@ TEST_F(FlowTest, AGameIsWonOnlyWithTheLargerTotalAndADrawIsNotWon) {
         EXPECT_EQ(recKoiGamesPlayed, 1);
         EXPECT_EQ(recKoiGamesWon, c.won);
     }
-}
-
-// A human turn from its set-up, with the card in slot 0 matching two.
-class HumanTurnTest : public KoiKoiTest {
-  protected:
-    void SetUp() override {
-        KoiKoiTest::SetUp();
-        SetField({10, 30, 11});
-        SetHand(0, {9, 44});
-        SetHand(1, {40, 41});
-        SetStock({47, 0});
-        gameState = 3;
-        subState = 0;
-        KoiKoiStep();
-    }
-};
-
-TEST_F(HumanTurnTest, CancelBetweenTwoMatchesReturnsToTheHandWithTheCursorOnTheCard) {
-    ASSERT_EQ(subState, 1);
-    cursorSlot = 0;
-    choiceConfirmed = 1;
-    KoiKoiStep();
-    ASSERT_EQ(subState, 2);
-    cancelRequested = 1;
-    KoiKoiStep();
-    EXPECT_EQ(subState, 1);
-    EXPECT_EQ(cursorSlot, 0);
-    EXPECT_EQ(cancelRequested, 0);
-    EXPECT_EQ(koi.handCount[0], 2) << "nothing played";
-}
-
-TEST_F(HumanTurnTest, SecondMatchIsTakenAndTheDrawnCardFinishesTheTurn) {
-    cursorSlot = 0;
-    choiceConfirmed = 1;
-    KoiKoiStep();
-    cursorSlot = 1;
-    choiceConfirmed = 1;
-    KoiKoiStep();  // plays 9 onto 11, draws 47, which matches nothing
-    EXPECT_EQ(subState, 5);
-    EXPECT_EQ(koi.field[2], -1);
-    EXPECT_EQ(koi.field[0], 10);
-    KoiKoiStep();
-    EXPECT_EQ(gameState, 4);
-    EXPECT_EQ(koi.field[3], 47) << "the slot emptied this turn stays free";
-    EXPECT_EQ(koi.hands[0][0], 44);
-    EXPECT_EQ(koi.hands[0][DrawnSlot], -1);
-    EXPECT_EQ(koi.pileCount[0][PileKasu], 1);
-    EXPECT_EQ(koi.pileCount[0][PileTan], 1);
-}
-
-TEST_F(HumanTurnTest, ArrowKeysWrapTheCursorAroundTheHand) {
-    cursorSlot = -1;
-    KoiKoiStep();
-    EXPECT_EQ(cursorSlot, 1);
-    cursorSlot = 2;
-    KoiKoiStep();
-    EXPECT_EQ(cursorSlot, 0);
 }
 
 }  // namespace

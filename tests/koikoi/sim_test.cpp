@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <map>
-#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -41,90 +39,6 @@ std::vector<std::string> Words(const std::string& line) {
     std::istringstream in(line);
     for (std::string w; in >> w;) words.push_back(w);
     return words;
-}
-
-bool IsNumber(const std::string& w, int low, int high) {
-    if (w.empty() || w.size() > 3 || w.find_first_not_of("0123456789") != std::string::npos)
-        return false;
-    int v = std::stoi(w);
-    return v >= low && v <= high;
-}
-
-bool IsCard(const std::string& w) {
-    return IsNumber(w, 0, 47);
-}
-bool IsPlayer(const std::string& w) {
-    return w == "0" || w == "1";
-}
-bool IsMon(const std::string& w) {
-    return IsNumber(w, 0, 999);
-}
-
-// Whether the line has one of the trace's shapes; `kind` gets its first word.
-bool WellFormed(const std::string& line, std::string& kind) {
-    if (line.empty() || line.front() == ' ' || line.back() == ' ' ||
-        line.find("  ") != std::string::npos)
-        return false;
-    std::vector<std::string> w = Words(line);
-    kind = w[0];
-    size_t n = w.size();
-    if (kind == "game")
-        return n == 4 && IsNumber(w[1], 1, 999) && w[2] == "dealer" && IsPlayer(w[3]);
-    if (kind == "hand") {
-        if (n != 53 || !IsNumber(w[1], 0, 11) || w[2] != "dealer" || !IsPlayer(w[3]) ||
-            w[4] != "deck")
-            return false;
-        std::set<std::string> deck(w.begin() + 5, w.end());
-        return deck.size() == 48 && std::all_of(w.begin() + 5, w.end(), IsCard);
-    }
-    if (kind == "play") {
-        if (n < 6 || !IsPlayer(w[1]) || (w[2] != "hand" && w[2] != "draw") || !IsCard(w[3]) ||
-            w[4] != "take")
-            return false;
-        if (n == 6 && w[5] == "-") return true;
-        return n <= 8 && std::all_of(w.begin() + 5, w.end(), IsCard);
-    }
-    if (kind == "yaku") {
-        if (n < 6 || !IsPlayer(w[1]) || w[n - 3] != "score" || !IsMon(w[n - 2]) ||
-            (w[n - 1] != "stop" && w[n - 1] != "koikoi"))
-            return false;
-        for (size_t i = 2; i + 3 < n; ++i)
-            if (!IsNumber(w[i], 0, 11) || (i > 2 && std::stoi(w[i]) <= std::stoi(w[i - 1])))
-                return false;
-        return true;
-    }
-    if (kind == "oyaken") return n == 2 && IsPlayer(w[1]);
-    if (kind == "end")
-        return n == 10 && IsNumber(w[1], 0, 11) && w[2] == "scores" && IsMon(w[3]) && IsMon(w[4]) &&
-               w[5] == "totals" && IsMon(w[6]) && IsMon(w[7]) && w[8] == "dealer" && IsPlayer(w[9]);
-    if (kind == "over") return n == 4 && w[1] == "totals" && IsMon(w[2]) && IsMon(w[3]);
-    return false;
-}
-
-TEST(KoiKoiSim, TraceOfASixHandGameHasOneWellFormedLinePerEvent) {
-    SimRun run = RunSim("--seed 7 --hands 6 --oyaken 1 --human last --trace");
-    ASSERT_EQ(run.status, 0);
-    ASSERT_FALSE(run.out.empty());
-    EXPECT_EQ(run.out.back(), '\n');
-    std::vector<std::string> lines = Lines(run.out);
-    ASSERT_GE(lines.size(), 3u);
-    std::map<std::string, int> count;
-    for (const std::string& line : lines) {
-        std::string kind;
-        EXPECT_TRUE(WellFormed(line, kind)) << line;
-        ++count[kind];
-    }
-    EXPECT_EQ(lines.front().rfind("game 1 dealer ", 0), 0u);
-    EXPECT_EQ(lines.back().rfind("over totals ", 0), 0u);
-    EXPECT_EQ(count["game"], 1);
-    EXPECT_EQ(count["hand"], 6);
-    EXPECT_EQ(count["end"], 6);
-    EXPECT_EQ(count["over"], 1);
-    EXPECT_GT(count["play"], 6 * 2);
-}
-
-TEST(KoiKoiSim, SameSeedGivesTheSameTrace) {
-    EXPECT_EQ(RunSim("--seed 3 --games 2 --trace").out, RunSim("--seed 3 --games 2 --trace").out);
 }
 
 TEST(KoiKoiSim, WithoutTraceOneSummaryLineWithTheSpeed) {

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "koikoi_fixture.h"
 
 namespace {
@@ -71,21 +73,6 @@ TEST_F(YakuTest, ThreeLightsWithTheWillowGiveNoSankoAndAFourthGivesAmeshiko) {
     EXPECT_EQ(koi.handScore, 8);
 }
 
-TEST_F(YakuTest, FourLightsWithoutTheWillowScoreShikoAloneThenTheWillowGoko) {
-    SetStock({28, 44, 40});
-    GiveCards(0, {0, 8});
-    Capture(0, 28);
-    EXPECT_EQ(Made(0), (std::vector<int>{YakuSanko}));
-    Capture(0, 44);
-    FormHandScore(0);
-    EXPECT_EQ(Made(0), (std::vector<int>{YakuShiko}));
-    EXPECT_EQ(koi.handScore, 10);
-    Capture(0, 40);
-    FormHandScore(0);
-    EXPECT_EQ(Made(0), (std::vector<int>{YakuGoko}));
-    EXPECT_EQ(koi.handScore, 15);
-}
-
 // After こいこい the lights already made stay made; a larger light yaku made
 // later must still push the smaller one out of the score.
 TEST_F(YakuTest, ALargerLightYakuMadeAfterKoiKoiReplacesTheSmallerOne) {
@@ -121,34 +108,30 @@ TEST_F(YakuTest, ALargerLightYakuMadeAfterKoiKoiReplacesTheSmallerOne) {
     }
 }
 
-TEST_F(YakuTest, InoshikachoAndTwoMoreTaneScoreSix) {
-    SetStock({36, 4});
-    GiveCards(0, {20, 24, 12});
-    Capture(0, 36);
-    Capture(0, 4);
-    FormHandScore(0);
-    EXPECT_EQ(Made(0), (std::vector<int>{YakuTane, YakuInoshikacho}));
-    EXPECT_EQ(koi.handScore, 5 + 1);
-}
-
-TEST_F(YakuTest, InoshikachoSixTaneAndAkatanScoreThirteen) {
-    SetStock({36, 9});
-    GiveCards(0, {24, 20, 4, 12, 16, 1, 5});
-    Capture(0, 36);
-    Capture(0, 9);
-    FormHandScore(0);
-    EXPECT_EQ(Made(0), (std::vector<int>{YakuTane, YakuInoshikacho, YakuAkatan}));
-    EXPECT_EQ(koi.handScore, 13);
-}
-
-TEST_F(YakuTest, BothSakeYakuWithThreeMonScoreThreePlusThree) {
-    sakeOption = 1;
-    SetStock({32});
-    GiveCards(0, {8, 28});
-    Capture(0, 32);
-    FormHandScore(0);
-    EXPECT_EQ(Made(0), (std::vector<int>{YakuHanamizake, YakuTsukimizake}));
-    EXPECT_EQ(koi.handScore, 6);
+// Captures that complete several yaku at once, all shown and scored together.
+TEST_F(YakuTest, YakuMadeTogetherAreAllScored) {
+    const struct {
+        std::vector<int> held, taken;
+        std::vector<int> made;
+        int score;
+    } cases[] = {
+        {{20, 24, 12}, {36, 4}, {YakuTane, YakuInoshikacho}, 5 + 1},
+        {{24, 20, 4, 12, 16, 1, 5}, {36, 9}, {YakuTane, YakuInoshikacho, YakuAkatan}, 13},
+        {{8, 28}, {32}, {YakuHanamizake, YakuTsukimizake}, 3 + 3},
+        {{1, 5, 13, 17}, {9}, {YakuTan, YakuAkatan}, 1 + 6},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "taking " << c.taken[0]);
+        ResetHandState();
+        sakeOption = 1;
+        koi.stockLeft = static_cast<int>(c.taken.size());
+        std::copy(c.taken.begin(), c.taken.end(), koi.stock + StockSize - koi.stockLeft);
+        for (int card : c.held) GiveCards(0, {card});
+        for (int card : c.taken) Capture(0, card);
+        FormHandScore(0);
+        EXPECT_EQ(Made(0), c.made);
+        EXPECT_EQ(koi.handScore, c.score);
+    }
 }
 
 TEST_F(YakuTest, WithoutSakeYakuTheCupMakesNothing) {
@@ -159,26 +142,6 @@ TEST_F(YakuTest, WithoutSakeYakuTheCupMakesNothing) {
     Capture(0, 32);
     EXPECT_FALSE(koi.yakuAnnounced[0]);
     EXPECT_EQ(YakuValueOf(0, YakuHanamizake), 0);
-}
-
-TEST_F(YakuTest, OneCaptureCompletesSeveralYakuShownTogether) {
-    SetStock({9});
-    GiveCards(1, {1, 5, 13, 17});
-    Capture(1, 9);
-    EXPECT_EQ(Made(1), (std::vector<int>{YakuTan, YakuAkatan}));
-    FormHandScore(1);
-    EXPECT_EQ(koi.handScore, 1 + 6);
-}
-
-TEST_F(YakuTest, ReachListsKeepTheirOldCardsWhenNoFlagIsSet) {
-    SetStock({9, 33});
-    GiveCards(0, {1, 5});
-    ASSERT_EQ(ReachList(0, YakuAkatan), (std::vector<int>{9}));
-    // With no reach flag left at all, the old list is kept as it was.
-    koi.pileCount[0][PileTan] = 0;
-    UpdateReach(0);
-    EXPECT_FALSE(koi.yakuReach[0][YakuAkatan]);
-    EXPECT_EQ(ReachList(0, YakuAkatan), (std::vector<int>{9}));
 }
 
 TEST_F(YakuTest, ReachCardsAreGatheredFieldStockThenBothHands) {

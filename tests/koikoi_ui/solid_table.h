@@ -83,6 +83,15 @@ class SolidTable : public KoiKoiTest {
         backBuffer = platform::Surface(cw, ch, TableColour);
     }
 
+    // Player p has made 猪鹿蝶 and holds `handCount` cards: the yaku-made
+    // dialog is ready to open.
+    static void MakeInoshikacho(int p, int handCount) {
+        GiveCards(p, {20, 24, 36});
+        koi.yakuMade[p][YakuInoshikacho] = 1;
+        koi.handCount[p] = handCount;
+        FormHandScore(p);
+    }
+
     static platform::Color At(int x, int y) { return backBuffer.Pixel(x, y); }
     static void RepaintAll() {
         koiui::RepaintRect(0, 0, ClientWidth[resolution], ClientHeight[resolution]);

@@ -158,19 +158,6 @@ TEST_F(WindowGameTest, AWholeGameOfSixHandsIsPlayedWithClicksAndKeysAtEachResolu
     platform::SendCommand(40016);
 }
 
-TEST_F(WindowGameTest, AGameWithoutAnimationEndsTheSameWay) {
-    platform::SendCommand(40010);
-    ASSERT_EQ(animationOn, 0);
-    const int gamesBefore = recKoiGamesPlayed;
-    AnswerDialogs();
-    NewGame();
-    PlayToTheEnd(0);
-    EXPECT_EQ(gameState, -1);
-    EXPECT_EQ(recKoiGamesPlayed, gamesBefore + 1);
-    EXPECT_EQ(bannersSeen_, 1);
-    platform::SendCommand(40010);
-}
-
 TEST_F(WindowGameTest, TheScoreTableAndYakuListOpenFromTheMenuDuringAGame) {
     AnswerDialogs();
     NewGame();

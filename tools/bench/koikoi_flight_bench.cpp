@@ -1,7 +1,7 @@
 // Counts the frames a 200-step card flight shows in the real window with
 // the real clock, at 1024x768, in the window or full screen. Run under
 // xvfb-run (with QT_SCALE_FACTOR=2 for a doubled desktop):
-//   xvfb-run -a build/tests/koikoi_ui/koikoi_flight_bench [fullscreen]
+//   xvfb-run -a build/koikoi-flight-bench [fullscreen]
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
