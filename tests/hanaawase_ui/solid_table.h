@@ -101,6 +101,14 @@ inline platform::Color At(int x, int y) {
     return backBuffer.Pixel(x, y);
 }
 
+// How many pixels of the back buffer show the colour.
+inline int Count(platform::Color c) {
+    int n = 0;
+    for (int y = 0; y < backBuffer.Height(); ++y)
+        for (int x = 0; x < backBuffer.Width(); ++x) n += backBuffer.Pixel(x, y) == c;
+    return n;
+}
+
 // Resolutions as test parameters.
 class PerResolution : public ::testing::TestWithParam<int> {
   protected:
