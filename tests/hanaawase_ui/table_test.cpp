@@ -28,16 +28,13 @@ void DrawWholeTable() {
     HanaDrawStock();
 }
 
-// True when the w x h block at (x, y) shows exactly the sheet's glyph at
-// (px, py) with its mask at (mx, my), laid on the plain table; sheet -1: the
-// plain table.
-bool GlyphShown(int x, int y, int w, int h, int sheet, int px = 0, int py = 0, int mx = 0,
-                int my = 0) {
+// True when the w wide block at (x, y) shows exactly the digit sheet's cell
+// (0..9 digits, 10 minus, 11 plus, 12 the unit; -1 the plain table).
+bool DigitShown(int x, int y, int w, int cell) {
+    const int dw = HanaDigitW[resolution], h = HanaDigitH[resolution];
     platform::Surface expected(w, h, TableColour);
-    if (sheet >= 0) {
-        const platform::Surface& s = assets::LoadImage(assets::TableImage(sheet, resolution));
-        platform::DrawMasked(expected, 0, 0, w, h, s, px, py, s, mx, my);
-    }
+    const platform::Surface& s = assets::LoadImage(assets::TableImage(713, resolution));
+    if (cell >= 0) platform::DrawMasked(expected, 0, 0, w, h, s, cell * dw, 0, s, cell * dw, h);
     for (int j = 0; j < h; ++j)
         for (int i = 0; i < w; ++i)
             if (At(x + i, y + j) != expected.Pixel(i, j)) return false;
@@ -170,45 +167,19 @@ TEST_P(PerResolution, AFlightTakesItsStepsInMillisecondsAndLandsOnItsPlace) {
     InstallShell(nullptr);
 }
 
-TEST_P(PerResolution, CapturesFlyToTheirPlacesInThePiles) {
-    const int r = R();
-    SetHand(2, {0, 4, 8, 12, 16, 20, 24});
-    // This turn 2 took 3 on place 0; the chaff pile held 6 and 7 before.
-    hana.capturePairs[0][0] = 2;
-    hana.capturePairs[0][1] = 3;
-    hana.firstCaptureSlot = 0;
-    GiveCaptured(2, {6, 7, 2, 3});
-    hana.turnCaptured[3][0] = 2;
-    hana.turnCaptured[3][1] = 3;
-    hana.turnCapturedCount[3] = 2;
-    HanaFlyCapturesToPiles(2);
-    for (auto& pair : hana.capturePairs) EXPECT_EQ(pair[0], -1);
-    // The full-size cards are gone again; the caller draws the piles.
-    HanaDrawPiles(2);
-    int x, y;
-    HanaPilePosition(2, 3, 1, 4, x, y);
-    EXPECT_EQ(At(x + 1, y + 1), ClockwiseColour(3));
-    EXPECT_EQ(At(HanaFieldX[r][0] + 1, HanaFieldY[r][0] + 1), TableColour);
-}
-
 TEST_P(PerResolution, TotalsAreSignedRightAlignedAndCappedAt9999) {
-    const int r = R(), w = HanaDigitW[r], h = HanaDigitH[r];
+    const int r = R(), w = HanaDigitW[r];
     const int totals[3] = {-25, 0, 12000};
-    // The digit-sheet cells from the right (10 minus, 11 plus, -1 the table).
+    // The cells from the unit leftwards.
     const std::vector<int> cells[3] = {{5, 2, 10, -1}, {0, -1}, {9, 9, 9, 9, 11}};
     std::copy(totals, totals + 3, hana.totalScore);
     HanaDrawPanel();
     for (int p = 0; p < 3; ++p) {
         const int right = HanaScoreRightX[r][p], y = HanaScoreY[r][p];
-        for (int i = 0; i < static_cast<int>(cells[p].size()); ++i) {
-            const int cell = cells[p][i], x = right - (i + 1) * w;
-            EXPECT_TRUE(GlyphShown(x, y, w, h, cell < 0 ? -1 : 713, cell * w, 0, cell * w, h))
-                << p << " " << i;
-        }
+        EXPECT_TRUE(DigitShown(right, y, HanaUnitW[r], 12)) << p;
+        for (int i = 0; i < static_cast<int>(cells[p].size()); ++i)
+            EXPECT_TRUE(DigitShown(right - (i + 1) * w, y, w, cells[p][i])) << p << " " << i;
     }
-    // The unit 点 follows.
-    EXPECT_TRUE(GlyphShown(HanaScoreRightX[r][0], HanaScoreY[r][0], HanaUnitW[r], h, 713, 12 * w, 0,
-                           12 * w, h));
 }
 
 // However many cards the piles hold, the 親 and 子 plates lie above them.
