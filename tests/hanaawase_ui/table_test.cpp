@@ -96,6 +96,7 @@ TEST_P(PerResolution, HitTestsAnswerForCardsOnly) {
         const int x = HanaHandX[r][0][slot], y = HanaHandY[r][0][slot];
         EXPECT_EQ(HanaHandCardAt(x, y), slot);
         EXPECT_EQ(HanaHandCardAt(x + w - 1, y + h - 1), slot);
+        EXPECT_NE(HanaHandCardAt(x + w, y + 1), slot);
     }
     EXPECT_EQ(HanaHandCardAt(HanaHandX[r][0][4] + 5, HanaHandY[r][0][4] + 5), -1);
     EXPECT_EQ(HanaHandCardAt(HanaHandX[r][0][0] - 1, HanaHandY[r][0][0]), -1);
@@ -104,6 +105,9 @@ TEST_P(PerResolution, HitTestsAnswerForCardsOnly) {
         const int x = HanaFieldX[r][place], y = HanaFieldY[r][place];
         EXPECT_EQ(HanaFieldSlotAt(x, y), place);
         EXPECT_EQ(HanaFieldSlotAt(x + w - 1, y + h - 1), place);
+        // Neighbours may share a border: the box ends with the card.
+        EXPECT_NE(HanaFieldSlotAt(x + w, y + 1), place);
+        EXPECT_NE(HanaFieldSlotAt(x + 1, y + h), place);
     }
     // The extra places no longer answer for the table's corner.
     EXPECT_EQ(HanaFieldSlotAt(0, 0), -1);
