@@ -222,7 +222,7 @@ TEST(HanaOutcomeTest, TheBannerFollowsTheTotals) {
         {{0, 0, 0}, HanaOutcome::Draw},    {{0, -4, -20}, HanaOutcome::Win},
         {{-3, -5, -9}, HanaOutcome::Win},  {{-2, -2, -9}, HanaOutcome::Draw},
         {{0, 0, -10}, HanaOutcome::Draw},  {{0, -10, 0}, HanaOutcome::Draw},
-        {{-7, -7, -7}, HanaOutcome::Draw},
+        {{-7, -7, -7}, HanaOutcome::Draw}, {{30, -80, 31}, HanaOutcome::Loss},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(HanaGameOutcome(c.totals), c.outcome) << c.totals[0] << " " << c.totals[1];
