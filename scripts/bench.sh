@@ -30,7 +30,7 @@ for scale in 1 2; do
   echo "== Window program at ratio $scale (kirabo-bench, under Xvfb 3840x2160)"
   xvfb "$scale" ./build/kirabo-bench
   echo "== Frames per 200 ms flight at 1024x768, ratio $scale"
-  for bench in build/koikoi-flight-bench build/tests/hanaawase_ui/hana-flight-bench; do
+  for bench in build/koikoi-flight-bench build/hana-flight-bench; do
     [ -x "$bench" ] && xvfb "$scale" "$bench" | tail -n 3
   done
   if [ -x build/koikoi-flight-bench ]; then

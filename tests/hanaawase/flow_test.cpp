@@ -28,8 +28,9 @@ class PointerView : public HanaView {
     int HanaFieldSlotAt(int, int) override { return fieldSlot; }
 };
 
-// The user is to play: a hand card of 桜 with two 桜 cards on the field.
-void SetUpUsersTurnWithTwoMatches() {
+// The user is to play: a hand card of 桜 with two 桜 cards on the field;
+// the turn has started.
+void StartUsersTurnWithTwoMatches() {
     SetHand(0, {2, 10, 20});
     SetHand(1, {3, 21, 22});
     SetHand(2, {4, 23, 24});
@@ -38,52 +39,39 @@ void SetUpUsersTurnWithTwoMatches() {
     hana.dealer = 0;
     gameState = HanaUserTurn;
     subState = 0;
+    HanaAwaseStep();
+    ASSERT_EQ(subState, 1);
 }
 
 }  // namespace
 
-TEST_F(HanaFlowTest, ASixHandGameEndsAfterHandFive) {
-    UserPolicy policy;
-    int lastHandSeen = -1;
-    PlayGame(
-        policy, [&] { return gameState == HanaFinalWait; },
-        [&] { lastHandSeen = std::max(lastHandSeen, hana.handsCompleted); });
-    EXPECT_EQ(gameState, HanaFinalWait);
-    EXPECT_EQ(hana.handsCompleted, 5);
-    EXPECT_EQ(lastHandSeen, 6);
-    EXPECT_EQ(hana.scoreHistory[0].size(), 6u);
-}
-
-TEST_F(HanaFlowTest, ATwelveHandGameEndsAfterHandEleven) {
-    handsOption = 1;
-    UserPolicy policy{UserPolicy::Last};
-    PlayGame(policy, [&] { return gameState == HanaFinalWait; });
-    EXPECT_EQ(hana.handsCompleted, 11);
-    EXPECT_EQ(hana.scoreHistory[2].size(), 12u);
-}
-
-TEST_F(HanaFlowTest, AnUnlimitedGameGoesOnPastTwelveHands) {
-    handsOption = 2;
-    UserPolicy policy;
-    bool ended = false;
-    PlayGame(
-        policy, [&] { return hana.handsCompleted == 14 || gameState == HanaGameEnd; },
-        [&] { ended = ended || gameState == HanaGameEnd; });
-    EXPECT_FALSE(ended);
-    EXPECT_NE(gameState, HanaGameEnd);
-    EXPECT_EQ(hana.handsCompleted, 14);
-}
-
-TEST_F(HanaFlowTest, RecordsCountTheUsersHandsAndTheGame) {
-    UserPolicy policy{UserPolicy::AtRandom, 5};
-    std::vector<int> mine, com1, com2;
-    int totals[3] = {};
-    PlayGame(policy, nullptr, [&] {
-        if (gameState == HanaFinalWait && mine.empty()) {
-            mine = hana.scoreHistory[0], com1 = hana.scoreHistory[1], com2 = hana.scoreHistory[2];
-            std::copy(hana.totalScore, hana.totalScore + 3, totals);
+TEST_F(HanaFlowTest, AGameLastsSixOrTwelveHandsOrGoesOn) {
+    const struct {
+        int option, lastHand;  // -1: no end
+    } cases[] = {{0, 5}, {1, 11}, {2, -1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.option);
+        HanaTableTest fresh;
+        handsOption = c.option;
+        UserPolicy policy{c.option == 1 ? UserPolicy::Last : UserPolicy::First};
+        PlayGame(policy, [] { return gameState == HanaFinalWait || hana.handsCompleted == 19; });
+        if (c.lastHand < 0) {
+            EXPECT_EQ(hana.handsCompleted, 19);
+            EXPECT_LT(gameState, HanaHandEnd);
+            continue;
         }
-    });
+        EXPECT_EQ(gameState, HanaFinalWait);
+        EXPECT_EQ(hana.handsCompleted, c.lastHand);
+        EXPECT_EQ(hana.scoreHistory[2].size(), c.lastHand + 1u);
+    }
+}
+
+TEST_F(HanaFlowTest, RecordsCountTheUsersHandsAndTheGameWhichEndsOnAClick) {
+    UserPolicy policy{UserPolicy::AtRandom, 5};
+    PlayGame(policy, [] { return gameState == HanaFinalWait; });
+    const std::vector<int> mine = hana.scoreHistory[0], com1 = hana.scoreHistory[1],
+                           com2 = hana.scoreHistory[2];
+    const int* totals = hana.totalScore;
     ASSERT_EQ(mine.size(), 6u);
     int won = 0, best = NoHanaBestHand, sum = 0;
     for (size_t k = 0; k < mine.size(); ++k) {
@@ -99,7 +87,11 @@ TEST_F(HanaFlowTest, RecordsCountTheUsersHandsAndTheGame) {
     EXPECT_EQ(recHanaGamesPlayed, 1);
     EXPECT_EQ(recHanaGamesWon, totals[0] > totals[1] && totals[0] > totals[2] ? 1 : 0);
     EXPECT_EQ(recKoiHandsPlayed, 0);
-    // The game is released once the user clicks the result away.
+    // The result stays up until the user clicks it away; then the game is released.
+    for (int i = 0; i < 3; ++i) HanaAwaseStep();
+    EXPECT_EQ(gameState, HanaFinalWait);
+    choiceConfirmed = 1;
+    HanaAwaseStep();
     EXPECT_EQ(gameState, -1);
     EXPECT_TRUE(hana.scoreHistory[0].empty());
 }
@@ -135,20 +127,8 @@ TEST_F(HanaFlowTest, AHandIsWonOnlyWithAtLeastOnePointAndNoOneAhead) {
     }
 }
 
-TEST_F(HanaFlowTest, TheGameOnlyEndsWhenTheUserClicks) {
-    UserPolicy policy;
-    PlayGame(policy, [&] { return gameState == HanaFinalWait; });
-    for (int i = 0; i < 3; ++i) HanaAwaseStep();
-    EXPECT_EQ(gameState, HanaFinalWait);
-    choiceConfirmed = 1;
-    HanaAwaseStep();
-    EXPECT_EQ(gameState, -1);
-}
-
 TEST_F(HanaFlowTest, ACardMatchingTwoWaitsForTheChoiceAndCanBeTakenBack) {
-    SetUpUsersTurnWithTwoMatches();
-    HanaAwaseStep();  // turn start
-    ASSERT_EQ(subState, 1);
+    StartUsersTurnWithTwoMatches();
     cursorSlot = 1;  // the 桜 chaff
     choiceConfirmed = 1;
     HanaAwaseStep();
@@ -165,6 +145,10 @@ TEST_F(HanaFlowTest, ACardMatchingTwoWaitsForTheChoiceAndCanBeTakenBack) {
     choiceConfirmed = 1;
     HanaAwaseStep();
     ASSERT_EQ(subState, 2);
+    cursorSlot = 2;  // past the second candidate: back to the first
+    redrawRequested = 1;
+    HanaAwaseStep();
+    EXPECT_EQ(cursorSlot, 0);
     cursorSlot = 1;  // the second candidate: 9 at field slot 2
     choiceConfirmed = 1;
     HanaAwaseStep();
@@ -174,8 +158,7 @@ TEST_F(HanaFlowTest, ACardMatchingTwoWaitsForTheChoiceAndCanBeTakenBack) {
 }
 
 TEST_F(HanaFlowTest, ACardWithoutTwoMatchesGoesOnWithoutAChoice) {
-    SetUpUsersTurnWithTwoMatches();
-    HanaAwaseStep();
+    StartUsersTurnWithTwoMatches();
     cursorSlot = 2;  // 牡丹: nothing to take, laid down
     choiceConfirmed = 1;
     HanaAwaseStep();
@@ -193,8 +176,7 @@ TEST_F(HanaFlowTest, ACardWithoutTwoMatchesGoesOnWithoutAChoice) {
 TEST_F(HanaFlowTest, ClicksOutsideTheHandOrOnTheOtherCandidateAreIgnored) {
     PointerView view;
     SetHanaView(&view);
-    SetUpUsersTurnWithTwoMatches();
-    HanaAwaseStep();
+    StartUsersTurnWithTwoMatches();
     pointerClicked = 1;  // nothing under the pointer
     HanaAwaseStep();
     EXPECT_EQ(subState, 1);
@@ -219,15 +201,14 @@ TEST_F(HanaFlowTest, ClicksOutsideTheHandOrOnTheOtherCandidateAreIgnored) {
 }
 
 TEST_F(HanaFlowTest, TheCursorWrapsAroundTheHand) {
-    SetUpUsersTurnWithTwoMatches();
-    HanaAwaseStep();
-    cursorSlot = -1;
-    redrawRequested = 1;
-    HanaAwaseStep();
-    EXPECT_EQ(cursorSlot, 2);
-    cursorSlot = 3;
-    HanaAwaseStep();
-    EXPECT_EQ(cursorSlot, 0);
+    StartUsersTurnWithTwoMatches();
+    const int wraps[][2] = {{-1, 2}, {3, 0}};
+    for (const auto& w : wraps) {
+        cursorSlot = w[0];
+        redrawRequested = 1;
+        HanaAwaseStep();
+        EXPECT_EQ(cursorSlot, w[1]) << w[0];
+    }
 }
 
 TEST_F(HanaFlowTest, AnUnknownStateIsLeftAlone) {
@@ -242,15 +223,16 @@ TEST_F(HanaFlowTest, InputGivenBeforeTheTurnBeginsIsDropped) {
     PointerView view;
     SetHanaView(&view);
     for (bool enter : {false, true}) {
-        SetUpUsersTurnWithTwoMatches();
+        SetHand(0, {2, 10, 20});
+        SetField({8, 30, 9});
+        gameState = HanaUserTurn;
+        subState = 0;
         hana.chosenHandSlot = -1;
         view.handSlot = 1;
         pointerMoved = 1;
         pointerClicked = enter ? 0 : 1;
         choiceConfirmed = enter ? 1 : 0;
-        HanaAwaseStep();  // the turn starts
-        HanaAwaseStep();
-        HanaAwaseStep();
+        for (int i = 0; i < 3; ++i) HanaAwaseStep();  // the turn starts, then waits
         EXPECT_EQ(gameState, HanaUserTurn) << enter;
         EXPECT_EQ(subState, 1) << enter;
         EXPECT_EQ(hana.chosenHandSlot, -1) << enter;

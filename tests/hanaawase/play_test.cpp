@@ -2,28 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include "cards/random.h"
-#include "hanaawase/deal.h"
-#include "hanaawase/invariants.h"
 #include "table_setup.h"
 
-namespace {
-
-class HanaPlayTest : public ::testing::Test {
-  protected:
-    HanaTableTest table;
-};
-
-}  // namespace
+using HanaPlayTest = HanaTest;
 
 TEST_F(HanaPlayTest, MatchesListEveryFieldCardOfTheMonthInSlotOrder) {
     SetHand(0, {4, 40, 20});
     SetField({41, 6, -1, 7, 43});
     HanaFindMatches(0);
     EXPECT_EQ(hana.matchCount[0][0], 2);
-    EXPECT_EQ(hana.matchSlots[0][0][0], 1);
-    EXPECT_EQ(hana.matchSlots[0][0][1], 3);
-    EXPECT_EQ(hana.matchSlots[0][0][2], -1);
+    EXPECT_EQ(std::vector<int>(hana.matchSlots[0][0], hana.matchSlots[0][0] + 3),
+              (std::vector<int>{1, 3, -1}));
     EXPECT_EQ(hana.matchCount[0][1], 2);
     EXPECT_EQ(hana.matchCount[0][2], 0);
     EXPECT_EQ(hana.matchCount[0][5], 0);
@@ -36,14 +25,12 @@ TEST_F(HanaPlayTest, ACardTakesAllThreeOfItsMonthFromTheField) {
     HanaPlayCard(1, 0);
     for (int card : {12, 13, 14, 15}) EXPECT_TRUE(HasCaptured(1, card)) << card;
     EXPECT_EQ(hana.field[1], 30);
-    EXPECT_EQ(hana.capturePairs[0][0], 12);
-    EXPECT_EQ(hana.capturePairs[0][1], 13);
-    EXPECT_EQ(hana.capturePairs[2][1], 14);
-    EXPECT_EQ(hana.capturePairs[3][1], 15);
+    EXPECT_EQ((std::vector<int>{hana.capturePairs[0][0], hana.capturePairs[0][1],
+                                hana.capturePairs[2][1], hana.capturePairs[3][1]}),
+              (std::vector<int>{12, 13, 14, 15}));
     EXPECT_EQ(hana.firstCaptureSlot, 0);
     EXPECT_EQ(hana.handCount[1], 1);
-    EXPECT_EQ(hana.hands[1][0], 2);
-    EXPECT_EQ(hana.hands[1][1], -1);
+    EXPECT_EQ(std::vector<int>(hana.hands[1], hana.hands[1] + 2), (std::vector<int>{2, -1}));
     // Taking the whole month in one move makes 藤シマ.
     EXPECT_TRUE(hana.madeYaku[1][FujiShima]);
 }
@@ -100,8 +87,8 @@ TEST_F(HanaPlayTest, ClosingAHandMovesTheLaterCardsDown) {
     hana.hands[0][1] = -1;
     hana.handCount[0] = 4;
     HanaRemoveHandSlot(0, 1);
-    const int expected[8] = {1, 3, 4, 5, -1, -1, -1, -1};
-    for (int slot = 0; slot < 8; ++slot) EXPECT_EQ(hana.hands[0][slot], expected[slot]);
+    EXPECT_EQ(std::vector<int>(hana.hands[0], hana.hands[0] + 8),
+              (std::vector<int>{1, 3, 4, 5, -1, -1, -1, -1}));
 }
 
 TEST_F(HanaPlayTest, TurnCapturesAreSortedIntoTheLists) {
@@ -110,17 +97,6 @@ TEST_F(HanaPlayTest, TurnCapturesAreSortedIntoTheLists) {
     HanaAddCapture(0, 6);
     HanaMergeTurnCaptures(0);
     ASSERT_EQ(hana.capturedCount[0][3], 4);
-    const int expected[4] = {2, 6, 7, 11};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(hana.captured[0][3][i], expected[i]);
-}
-
-TEST_F(HanaPlayTest, AfterATurnEveryCardIsInOnePlace) {
-    SeedRandom(99);
-    HanaDeal();
-    HanaFindMatches(1);
-    HanaPlayCard(1, 0);
-    HanaDrawAndPlay(1);
-    HanaMergeTurnCaptures(1);
-    for (int& count : hana.turnCapturedCount) count = 0;
-    EXPECT_EQ(HanaCheckBetweenTurns(2), "");
+    EXPECT_EQ(std::vector<int>(hana.captured[0][3], hana.captured[0][3] + 4),
+              (std::vector<int>{2, 6, 7, 11}));
 }

@@ -2,16 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "table_setup.h"
 
-namespace {
-
-class HanaSettlementTest : public ::testing::Test {
-  protected:
-    HanaTableTest table;
-};
-
-}  // namespace
+using HanaSettlementTest = HanaTest;
 
 TEST_F(HanaSettlementTest, EachYakuIsPaidByBothOthersAroundTheBaseOf88) {
     // 100, 50 and 114 card points.
@@ -24,12 +19,10 @@ TEST_F(HanaSettlementTest, EachYakuIsPaidByBothOthersAroundTheBaseOf88) {
     hana.madeYaku[1][Akatan] = 1;
     hana.totalScore[2] = 5;
     HanaSettleHand();
-    EXPECT_EQ(hana.cardPoints[0], 100);
-    EXPECT_EQ(hana.cardPoints[1], 50);
-    EXPECT_EQ(hana.cardPoints[2], 114);
-    EXPECT_EQ(hana.handScore[0], 12);
-    EXPECT_EQ(hana.handScore[1], 22);
-    EXPECT_EQ(hana.handScore[2], -34);
+    EXPECT_EQ(std::vector<int>(hana.cardPoints, hana.cardPoints + 3),
+              (std::vector<int>{100, 50, 114}));
+    EXPECT_EQ(std::vector<int>(hana.handScore, hana.handScore + 3),
+              (std::vector<int>{12, 22, -34}));
     EXPECT_EQ(hana.scoreHistory[0][0], 12);
     EXPECT_EQ(hana.scoreHistory[2][0], -34);
     EXPECT_EQ(hana.totalScore[2], -29);
@@ -43,22 +36,19 @@ TEST_F(HanaSettlementTest, CardsLeftOnTheFieldLowerTheSumOfTheScores) {
     EXPECT_EQ(hana.handScore[0] + hana.handScore[1] + hana.handScore[2], 27 + 16 - 264);
 }
 
-TEST_F(HanaSettlementTest, TheFirstTopScorerFromTheDealerOnTakesTheDeal) {
-    hana.dealer = 1;
-    hana.handScore[0] = 10, hana.handScore[1] = 10, hana.handScore[2] = -20;
-    EXPECT_EQ(HanaNextDealer(), 1);
-    hana.dealer = 2;
-    EXPECT_EQ(HanaNextDealer(), 0);
-    hana.dealer = 0;
-    hana.handScore[0] = 3, hana.handScore[1] = 40, hana.handScore[2] = 40;
-    EXPECT_EQ(HanaNextDealer(), 1);
-}
-
-TEST_F(HanaSettlementTest, TheDealerKeepsTheDealWhenEveryScoreIsNegative) {
-    hana.dealer = 2;
-    hana.handScore[0] = -1, hana.handScore[1] = -2, hana.handScore[2] = -3;
-    EXPECT_EQ(HanaNextDealer(), 2);
-    // A top score of exactly 0 still counts.
-    hana.handScore[1] = 0;
-    EXPECT_EQ(HanaNextDealer(), 1);
+// The first top scorer from the dealer on takes the deal; the dealer keeps it
+// when every score is negative.
+TEST_F(HanaSettlementTest, TheNextDealer) {
+    const struct {
+        int dealer, scores[3], next;
+    } cases[] = {
+        {1, {10, 10, -20}, 1}, {2, {10, 10, -20}, 0}, {0, {3, 40, 40}, 1},
+        {2, {-1, -2, -3}, 2},  {2, {-1, 0, -3}, 1},  // a top score of exactly 0 still counts
+    };
+    for (const auto& c : cases) {
+        hana.dealer = c.dealer;
+        std::copy(c.scores, c.scores + 3, hana.handScore);
+        EXPECT_EQ(HanaNextDealer(), c.next)
+            << c.dealer << ": " << c.scores[0] << " " << c.scores[1];
+    }
 }

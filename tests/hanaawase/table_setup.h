@@ -1,8 +1,10 @@
 // Builds Hana-awase situations for tests: an empty table, cards placed in
 // hands, on the field, in the stock and in the captured lists.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <algorithm>
-#include <initializer_list>
+#include <vector>
 
 #include "app/core/program.h"
 #include "hanaawase/state.h"
@@ -37,7 +39,13 @@ class HanaTableTest {
     platform::FakeClock clock_;
 };
 
-inline void SetHand(int player, std::initializer_list<int> cards) {
+// The fixture of tests that start from a clean hand.
+class HanaTest : public ::testing::Test {
+  protected:
+    HanaTableTest table;
+};
+
+inline void SetHand(int player, const std::vector<int>& cards) {
     int slot = 0;
     for (int& card : hana.hands[player]) card = -1;
     for (int card : cards) hana.hands[player][slot++] = card;
@@ -45,14 +53,14 @@ inline void SetHand(int player, std::initializer_list<int> cards) {
 }
 
 // Lays the cards on the field from slot 0 on (-1 leaves a slot empty).
-inline void SetField(std::initializer_list<int> cards) {
+inline void SetField(const std::vector<int>& cards) {
     for (int& card : hana.field) card = -1;
     int slot = 0;
     for (int card : cards) hana.field[slot++] = card;
 }
 
 // The cards still to be drawn, the next one first.
-inline void SetStock(std::initializer_list<int> cards) {
+inline void SetStock(const std::vector<int>& cards) {
     int n = static_cast<int>(cards.size());
     int i = HanaStockSize - n;
     for (int card : cards) hana.stock[i++] = card;
@@ -60,7 +68,7 @@ inline void SetStock(std::initializer_list<int> cards) {
 }
 
 // Files the cards as taken in earlier turns (lists kept sorted).
-inline void GiveCaptured(int player, std::initializer_list<int> cards) {
+inline void GiveCaptured(int player, const std::vector<int>& cards) {
     for (int card : cards) {
         int kind = HanaKindOf(card);
         hana.captured[player][kind][hana.capturedCount[player][kind]++] = card;

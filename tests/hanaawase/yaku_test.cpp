@@ -6,10 +6,8 @@
 
 namespace {
 
-class HanaYakuTest : public ::testing::Test {
+class HanaYakuTest : public HanaTest {
   protected:
-    HanaTableTest table;
-
     // Player p plays the hand card `card`; with two matches it takes the
     // field card `take`.
     void Play(int p, int card, int take = -1) {

@@ -48,23 +48,22 @@ bool HasInk(const platform::Surface& s, int x, int y, int w, int h) {
 
 }  // namespace
 
-TEST(HanaFullWidthNumberTest, MagnitudeInFullWidthDigitsCappedAt9999) {
-    EXPECT_EQ(HanaFullWidthNumber(0), "０");
-    EXPECT_EQ(HanaFullWidthNumber(7), "７");
-    EXPECT_EQ(HanaFullWidthNumber(-88), "８８");
-    EXPECT_EQ(HanaFullWidthNumber(10000), "９９９９");
-    EXPECT_EQ(HanaFullWidthNumber(-12345), "９９９９");
-    EXPECT_EQ(HanaSignText(3), std::string("＋"));
-    EXPECT_EQ(HanaSignText(0), std::string("±"));
-    EXPECT_EQ(HanaSignText(-3), std::string("－"));
-}
-
-TEST(HanaNumbersTest, EnglishPointsInArabicNumeralsJapaneseInFullWidthDigits) {
+TEST(HanaNumbersTest, FullWidthInJapaneseArabicInEnglishSignedAndCappedAt9999) {
+    const struct {
+        int n;
+        const char *fullWidth, *sign, *english;
+    } cases[] = {{0, "０", "±", "±0 points"},
+                 {7, "７", "＋", "+7 points"},
+                 {-88, "８８", "－", "-88 points"},
+                 {10000, "９９９９", "＋", "+9999 points"},
+                 {-12345, "９９９９", "－", "-9999 points"}};
     platform::SetLanguage(platform::Language::English);
+    for (const auto& c : cases) {
+        EXPECT_EQ(HanaFullWidthNumber(c.n), c.fullWidth);
+        EXPECT_EQ(std::string(HanaSignText(c.n)), c.sign);
+        EXPECT_EQ(HanaSignedPoints(c.n), c.english);
+    }
     EXPECT_EQ(HanaPoints(120), "120 points");
-    EXPECT_EQ(HanaSignedPoints(-88), "-88 points");
-    EXPECT_EQ(HanaSignedPoints(0), "±0 points");
-    EXPECT_EQ(HanaSignedPoints(12345), "+9999 points");
     EXPECT_EQ(HanaPlayerName(2), "COM 2");
     platform::SetLanguage(platform::Language::Japanese);
     EXPECT_EQ(HanaPoints(120), "１２０点");

@@ -15,7 +15,6 @@
 #include "tests/hanaawase/table_setup.h"
 
 constexpr platform::Color TableColour = platform::Rgb(10, 60, 30);
-constexpr platform::Color LabelColour = platform::Rgb(1, 2, 3);
 
 inline platform::Color FaceColour(int card) {
     return platform::Rgb(card * 5, 200, 50);
@@ -74,7 +73,7 @@ class SolidTable {
             platform::FillRect(glow_, inner, cell == 5 ? platform::White : platform::Black);
         }
         glowStrip = &glow_;
-        label_ = platform::Surface(300, 40, LabelColour);
+        label_ = platform::Surface(300, 40, platform::Rgb(1, 2, 3));
         homePageLabel = &label_;
         HanaBuildLayout();
         Reset();
@@ -90,7 +89,6 @@ class SolidTable {
         platform::Surface plain(ClientWidth[resolution], ClientHeight[resolution], TableColour);
         pristineBackground = tableBase = pileLayer = backBuffer = plain;
     }
-    platform::FakeClock& Clock() { return clock_; }
 
   private:
     platform::FakeClock clock_;
@@ -99,6 +97,14 @@ class SolidTable {
 
 inline platform::Color At(int x, int y) {
     return backBuffer.Pixel(x, y);
+}
+
+// How many pixels of the back buffer show the colour.
+inline int Count(platform::Color c) {
+    int n = 0;
+    for (int y = 0; y < backBuffer.Height(); ++y)
+        for (int x = 0; x < backBuffer.Width(); ++x) n += backBuffer.Pixel(x, y) == c;
+    return n;
 }
 
 // Resolutions as test parameters.

@@ -1,25 +1,19 @@
-// The table drawn with solid pictures: every card where the layout puts it.
+// The table drawn with solid pictures: where cards, glows, flights, the
+// status panel and the result banner show.
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <algorithm>
 
 #include "app/core/shell.h"
+#include "app/core/sound_effects.h"
+#include "assets/catalogue.h"
+#include "hanaawase/flow.h"
+#include "hanaawase/ui/marks.h"
+#include "hanaawase/ui/outcome.h"
+#include "platform/i18n.h"
 #include "solid_table.h"
 
 namespace {
-
-// A clock that runs a probe at every pause, so a test can look at the table
-// in the middle of an animation.
-class ProbeClock : public platform::Clock {
-  public:
-    uint32_t now = 0;
-    std::function<void(uint32_t)> probe;
-    uint32_t Now() override { return now; }
-    void Pause() override {
-        ++now;
-        if (probe) probe(now);
-    }
-};
 
 class SoundLog : public ShellServices {
   public:
@@ -34,10 +28,54 @@ void DrawWholeTable() {
     HanaDrawStock();
 }
 
+// True when the w wide block at (x, y) shows exactly the digit sheet's cell
+// (0..9 digits, 10 minus, 11 plus, 12 the unit; -1 the plain table).
+bool DigitShown(int x, int y, int w, int cell) {
+    const int dw = HanaDigitW[resolution], h = HanaDigitH[resolution];
+    platform::Surface expected(w, h, TableColour);
+    const platform::Surface& s = assets::LoadImage(assets::TableImage(713, resolution));
+    if (cell >= 0) platform::DrawMasked(expected, 0, 0, w, h, s, cell * dw, 0, s, cell * dw, h);
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i)
+            if (At(x + i, y + j) != expected.Pixel(i, j)) return false;
+    return true;
+}
+
 }  // namespace
 
-TEST_P(PerResolution, ExtraFieldPlacesHideNoOtherCard) {
-    const int r = R();
+// No extra field place (12..15) and no player's counts, in either language,
+// lies on another place, a hand, a pile or the stock; with every place taken
+// each field card shows whole.
+TEST_P(PerResolution, ExtraPlacesAndCountsKeepOffEveryCard) {
+    const int r = R(), area = CardWidth[r] * CardHeight[r];
+    std::vector<HanaRect> cards(hanaLayout.pileAreaRects, hanaLayout.pileAreaRects + 3);
+    for (const auto& hand : hanaLayout.handSlotRects) cards.insert(cards.end(), hand, hand + 7);
+    cards.push_back(hanaLayout.stockRect);
+    for (int place = 12; place < 16; ++place) {
+        const HanaRect& extra = hanaLayout.fieldSlotRects[place];
+        for (const HanaRect& c : cards) EXPECT_FALSE(extra.Intersects(c)) << place;
+        for (int other = 0; other < 16; ++other) {
+            // Neighbours may share their one-pixel border, no more.
+            const HanaRect& o = hanaLayout.fieldSlotRects[other];
+            EXPECT_TRUE(other == place ||
+                        !extra.Intersects({o.left + 2, o.top + 2, o.right - 2, o.bottom - 2}))
+                << place << " " << other;
+        }
+    }
+    cards.insert(cards.end(), hanaLayout.fieldSlotRects, hanaLayout.fieldSlotRects + 12);
+    for (auto language : {platform::Language::Japanese, platform::Language::English}) {
+        platform::SetLanguage(language);
+        for (int p = 0; p < 3; ++p) {
+            const platform::Rect c = HanaKindCountsRect(p);
+            EXPECT_GE(c.left, 0);
+            EXPECT_LE(c.right, ClientWidth[r]);
+            EXPECT_LE(c.bottom, ClientHeight[r]);
+            for (const HanaRect& card : cards)
+                EXPECT_FALSE(card.Intersects({c.left, c.top, c.right - 1, c.bottom - 1})) << p;
+        }
+    }
+    platform::SetLanguage(platform::Language::Japanese);
+
     SetHand(0, {0, 4, 8, 12, 16, 20, 24});
     SetHand(1, {1, 5, 9, 13, 17, 21, 25});
     SetHand(2, {2, 6, 10, 14, 18, 22, 26});
@@ -47,147 +85,187 @@ TEST_P(PerResolution, ExtraFieldPlacesHideNoOtherCard) {
     SetStock({43});
     for (int p = 0; p < 3; ++p) HanaDrawPiles(p);
     DrawWholeTable();
-    // Every other card still shows its corners, every extra place its card.
-    for (int place = 0; place < 16; ++place) {
-        const int x = HanaFieldX[r][place], y = HanaFieldY[r][place];
-        EXPECT_EQ(At(x, y), FaceColour(hana.field[place])) << place;
-        EXPECT_EQ(At(x + CardWidth[r] - 1, y + CardHeight[r] - 1), FaceColour(hana.field[place]));
-    }
-    EXPECT_EQ(At(HanaStockX[r], HanaStockY[r]), FaceColour(48));
-    for (int slot = 0; slot < 7; ++slot)
-        EXPECT_EQ(At(HanaHandX[r][0][slot], HanaHandY[r][0][slot]),
-                  FaceColour(hana.hands[0][slot]));
-    for (int place = 12; place < 16; ++place) {
-        const HanaRect& extra = hanaLayout.fieldSlotRects[place];
-        for (int p = 0; p < 3; ++p) {
-            EXPECT_FALSE(extra.Intersects(hanaLayout.pileAreaRects[p])) << place;
-            for (int slot = 0; slot < 7; ++slot)
-                EXPECT_FALSE(extra.Intersects(hanaLayout.handSlotRects[p][slot])) << place;
-        }
-        EXPECT_FALSE(extra.Intersects(hanaLayout.stockRect));
-        for (int other = 0; other < 16; ++other) {
-            if (other == place) continue;
-            const HanaRect& o = hanaLayout.fieldSlotRects[other];
-            // Neighbours may share their one-pixel border, no more.
-            const HanaRect inner = {o.left + 2, o.top + 2, o.right - 2, o.bottom - 2};
-            EXPECT_FALSE(extra.Intersects(inner)) << place << " " << other;
-        }
-    }
+    for (int card : hana.field) EXPECT_EQ(Count(FaceColour(card)), area) << card;
+    for (int card : hana.hands[0]) EXPECT_EQ(Count(FaceColour(card)), card < 0 ? 0 : area);
 }
 
 TEST_P(PerResolution, HitTestsAnswerForCardsOnly) {
     const int r = R(), w = CardWidth[r], h = CardHeight[r];
     SetHand(0, {0, 4, 8, 12});
     for (int slot = 0; slot < 4; ++slot) {
-        EXPECT_EQ(HanaHandCardAt(HanaHandX[r][0][slot], HanaHandY[r][0][slot]), slot);
-        EXPECT_EQ(HanaHandCardAt(HanaHandX[r][0][slot] + w - 1, HanaHandY[r][0][slot] + h - 1),
-                  slot);
+        const int x = HanaHandX[r][0][slot], y = HanaHandY[r][0][slot];
+        EXPECT_EQ(HanaHandCardAt(x, y), slot);
+        EXPECT_EQ(HanaHandCardAt(x + w - 1, y + h - 1), slot);
+        EXPECT_NE(HanaHandCardAt(x + w, y + 1), slot);
     }
     EXPECT_EQ(HanaHandCardAt(HanaHandX[r][0][4] + 5, HanaHandY[r][0][4] + 5), -1);
     EXPECT_EQ(HanaHandCardAt(HanaHandX[r][0][0] - 1, HanaHandY[r][0][0]), -1);
     EXPECT_EQ(HanaHandCardAt(HanaHandX[r][0][0], HanaHandY[r][0][0] + h), -1);
     for (int place = 0; place < 16; ++place) {
-        EXPECT_EQ(HanaFieldSlotAt(HanaFieldX[r][place], HanaFieldY[r][place]), place);
-        EXPECT_EQ(HanaFieldSlotAt(HanaFieldX[r][place] + w - 1, HanaFieldY[r][place] + h - 1),
-                  place);
+        const int x = HanaFieldX[r][place], y = HanaFieldY[r][place];
+        EXPECT_EQ(HanaFieldSlotAt(x, y), place);
+        EXPECT_EQ(HanaFieldSlotAt(x + w - 1, y + h - 1), place);
+        // Neighbours may share a border: the box ends with the card.
+        EXPECT_NE(HanaFieldSlotAt(x + w, y + 1), place);
+        EXPECT_NE(HanaFieldSlotAt(x + 1, y + h), place);
     }
     // The extra places no longer answer for the table's corner.
     EXPECT_EQ(HanaFieldSlotAt(0, 0), -1);
     EXPECT_EQ(HanaFieldSlotAt(HanaStockX[r] + 3, HanaStockY[r] + 3), -1);
 }
 
-TEST_P(PerResolution, CursorCardIsRaisedAndGlowsWhenItCanTake) {
-    const int r = R(), w = CardWidth[r], h = CardHeight[r];
+TEST_P(PerResolution, TheCursorCardIsRaisedAndGlowsWithTheTickWhenItCanTake) {
+    const int r = R(), w = CardWidth[r], h = CardHeight[r], area = w * h;
     SetHand(0, {0, 4, 8});
     SetField({1, 30});
     hana.matchCount[0][0] = 1;
     hana.matchSlots[0][0][0] = 0;
-    DrawWholeTable();
     subState = 1;
     choiceConfirmed = 0;
+    DrawWholeTable();
+    // Raised round its place, back to its size once the cursor leaves.
     const int x = HanaHandX[r][0][1], y = HanaHandY[r][0][1];
     HanaDrawHandCursor(1);
-    const int rx = x - (RaisedCardWidth[r] - w) / 2, ry = y - (RaisedCardHeight[r] - h) / 2;
-    EXPECT_EQ(At(rx + 1, ry + 1), FaceColour(4));
-    EXPECT_EQ(At(rx + RaisedCardWidth[r] - 2, ry + RaisedCardHeight[r] - 2), FaceColour(4));
+    EXPECT_GT(Count(FaceColour(4)), area);
+    EXPECT_EQ(At(x - 1, y + h / 2), FaceColour(4));
+    EXPECT_EQ(At(x + w, y + h / 2), FaceColour(4));
     HanaEraseHandCursor(1);
-    EXPECT_EQ(At(rx + 1, ry + 1), TableColour);
-    EXPECT_EQ(At(x, y), FaceColour(4));
-    // Slot 0 can take: its enlarged card wears the glow of the tick.
-    hana.tickCounter = 23;
-    HanaDrawHandCursor(0);
-    const int cx = HanaHandX[r][0][0] - (CursorGlowWidth[r] - w) / 2;
-    const int cy = HanaHandY[r][0][0] - (CursorGlowHeight[r] - h) / 2;
-    EXPECT_EQ(At(cx, cy), GlowColour(3));
-    EXPECT_EQ(At(cx + CursorGlowWidth[r] / 2, cy + CursorGlowHeight[r] / 2), FaceColour(0));
-    // The glow round the field card it can take, one cell 1:1.
-    HanaGlowCapturableFieldCards(0);
-    EXPECT_EQ(hana.tickCounter, 3);
-    const int gx = HanaFieldX[r][0] - (GlowWidth[r] - w) / 2;
-    const int gy = HanaFieldY[r][0] - (GlowHeight[r] - h) / 2;
-    EXPECT_EQ(At(gx, gy), GlowColour(3));
-    EXPECT_EQ(At(gx + GlowWidth[r] - 1, gy + GlowHeight[r] - 1), GlowColour(3));
-    EXPECT_EQ(At(gx + GlowWidth[r], gy), TableColour);
-    // Each tick shows the next frame; the frame number stays within 0..4.
-    for (int tick = 4; tick < 12; ++tick) {
+    EXPECT_EQ(Count(FaceColour(4)), area);
+    // Slot 0 can take: it and the field card it takes glow in the tick's frame
+    // and no other; the tick count stays within the frames.
+    for (int tick : {23, 4, 5, 6, 7, 8, 11}) {
+        table_->Reset();
+        DrawWholeTable();
         hana.tickCounter = tick;
-        HanaDrawField();
+        HanaDrawHandCursor(0);
         HanaGlowCapturableFieldCards(0);
-        EXPECT_GE(hana.tickCounter, 0);
-        EXPECT_LT(hana.tickCounter, 5);
-        EXPECT_EQ(At(gx, gy), GlowColour(tick % 5));
+        EXPECT_EQ(hana.tickCounter, tick % 5);
+        for (int frame = 0; frame < 5; ++frame)
+            EXPECT_EQ(Count(GlowColour(frame)) > 0, frame == tick % 5) << tick;
+        EXPECT_EQ(At(HanaFieldX[r][1] - 1, HanaFieldY[r][1] - 1), TableColour);
     }
-    // A field card that cannot be taken has no glow.
-    EXPECT_EQ(At(HanaFieldX[r][1] - 1, HanaFieldY[r][1] - 1), TableColour);
 }
 
-TEST_P(PerResolution, AFlightTakesItsStepsInMillisecondsAndLandsOnItsTarget) {
+TEST_P(PerResolution, AFlightTakesItsStepsInMillisecondsAndLandsOnItsPlace) {
     const int r = R();
-    ProbeClock clock;
-    platform::SetClock(&clock);
     SoundLog log;
     InstallShell(&log);
     soundEffectsOn = 1;
     SetHand(1, {0, 4, 8, 12, 16, 20, 24});
     SetField({1});
-    const int slot = 2, card = hana.hands[1][slot];
-    hana.hands[1][slot] = -1;
-    // To an empty place: no capture sound.
-    HanaFlyToField(1, slot, 1, card);
-    EXPECT_NEAR(clock.now, 200u, 2u);
-    EXPECT_EQ(At(HanaFieldX[r][1] + 1, HanaFieldY[r][1] + 1), FaceColour(card));
+    hana.hands[1][2] = -1;
+    // To an empty place in 200 ms (the table's clock moves a millisecond a
+    // pause), without a sound.
+    const uint32_t start = platform::GetTickCount();
+    HanaFlyToField(1, 2, 1, 8);
+    EXPECT_NEAR(platform::GetTickCount() - start, 200u, 2u);
+    EXPECT_EQ(At(HanaFieldX[r][1] + 1, HanaFieldY[r][1] + 1), FaceColour(8));
     EXPECT_TRUE(log.sounds.empty());
-    hana.field[1] = card;
-    // Onto a card: it lands on the pair offset with sound 196.
+    hana.field[1] = 8;
+    // Onto a card: down and right of it, leaving its corner in view, with a sound.
     HanaFlyToField(1, 3, 0, 5);
-    const int off = PairOffset[r];
-    EXPECT_EQ(At(HanaFieldX[r][0] + off + 1, HanaFieldY[r][0] + off + 1), FaceColour(5));
-    EXPECT_EQ(At(HanaFieldX[r][0] + 1, HanaFieldY[r][0] + 1), FaceColour(1));
-    EXPECT_EQ(log.sounds, std::vector<int>({196}));
+    const int x = HanaFieldX[r][0], y = HanaFieldY[r][0];
+    EXPECT_EQ(At(x + 1, y + 1), FaceColour(1));
+    EXPECT_EQ(At(x + CardWidth[r], y + CardHeight[r]), FaceColour(5));
+    EXPECT_EQ(log.sounds, std::vector<int>({sfx::CardOnCard}));
     InstallShell(nullptr);
-    platform::SetClock(nullptr);
 }
 
-TEST_P(PerResolution, CapturesFlyToTheirPlacesInThePiles) {
-    const int r = R();
-    SetHand(2, {0, 4, 8, 12, 16, 20, 24});
-    // This turn 2 took 3 on place 0; the chaff pile held 6 and 7 before.
-    hana.field[0] = -1;
-    hana.capturePairs[0][0] = 2;
-    hana.capturePairs[0][1] = 3;
-    hana.firstCaptureSlot = 0;
-    GiveCaptured(2, {6, 7, 2, 3});
-    hana.turnCaptured[3][0] = 2;
-    hana.turnCaptured[3][1] = 3;
-    hana.turnCapturedCount[3] = 2;
-    HanaFlyCapturesToPiles(2);
-    for (auto& pair : hana.capturePairs) EXPECT_EQ(pair[0], -1);
-    // The full-size cards are gone again; the caller draws the piles.
-    HanaDrawPiles(2);
-    int x, y;
-    HanaPilePosition(2, 3, 1, 4, x, y);
-    EXPECT_EQ(At(x + 1, y + 1), ClockwiseColour(3));
-    EXPECT_EQ(At(HanaFieldX[r][0] + 1, HanaFieldY[r][0] + 1), TableColour);
+TEST_P(PerResolution, TotalsAreSignedRightAlignedAndCappedAt9999) {
+    const int r = R(), w = HanaDigitW[r];
+    const int totals[3] = {-25, 0, 12000};
+    // The cells from the unit leftwards.
+    const std::vector<int> cells[3] = {{5, 2, 10, -1}, {0, -1}, {9, 9, 9, 9, 11}};
+    std::copy(totals, totals + 3, hana.totalScore);
+    HanaDrawPanel();
+    for (int p = 0; p < 3; ++p) {
+        const int right = HanaScoreRightX[r][p], y = HanaScoreY[r][p];
+        EXPECT_TRUE(DigitShown(right, y, HanaUnitW[r], 12)) << p;
+        for (int i = 0; i < static_cast<int>(cells[p].size()); ++i)
+            EXPECT_TRUE(DigitShown(right - (i + 1) * w, y, w, cells[p][i])) << p << " " << i;
+    }
+}
+
+// However many cards the piles hold, the 親 and 子 plates lie above them.
+TEST_P(PerResolution, ThePlatesLieAboveFullPiles) {
+    const int r = R(), pw = HanaPlateW[r], ph = HanaPlateH[r];
+    hana.dealer = 2;
+    HanaDrawPanel();
+    for (int p = 0; p < 3; ++p) {
+        for (int kind = 0; kind < 4; ++kind) {
+            hana.capturedCount[p][kind] = 12;
+            for (int i = 0; i < 12; ++i) hana.captured[p][kind][i] = (4 * i + kind + p) % 48;
+        }
+        HanaDrawPiles(p);
+    }
+    const platform::Surface& sheet = assets::LoadImage(assets::TableImage(714, r));
+    for (int p = 0; p < 3; ++p) {
+        const int column = 2 * backgroundChoice + (p == hana.dealer ? 0 : 1);
+        for (int j = 0; j < ph; ++j)
+            for (int i = 0; i < pw; ++i)
+                if (sheet.Pixel(column * pw + i, ph + j) == platform::Black) {
+                    ASSERT_EQ(At(HanaPlateX[r][p] + i, HanaPlateY[r][p] + j),
+                              sheet.Pixel(column * pw + i, j))
+                        << "plate " << p << " at " << i << "," << j;
+                }
+    }
+}
+
+// The banner says what the records count: at 0 or below and not behind,
+// totals not all 0, it is a win exactly when the records count one.
+TEST(HanaOutcomeTest, TheBannerFollowsTheTotals) {
+    const struct {
+        int totals[3];
+        HanaOutcome outcome;
+    } cases[] = {
+        {{30, 30, -80}, HanaOutcome::Win}, {{30, 31, -80}, HanaOutcome::Loss},
+        {{0, 0, 0}, HanaOutcome::Draw},    {{0, -4, -20}, HanaOutcome::Win},
+        {{-3, -5, -9}, HanaOutcome::Win},  {{-2, -2, -9}, HanaOutcome::Draw},
+        {{0, 0, -10}, HanaOutcome::Draw},  {{0, -10, 0}, HanaOutcome::Draw},
+        {{-7, -7, -7}, HanaOutcome::Draw}, {{30, -80, 31}, HanaOutcome::Loss},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(HanaGameOutcome(c.totals), c.outcome) << c.totals[0] << " " << c.totals[1];
+        if (c.totals[0] <= 0) {
+            EXPECT_EQ(HanaUserWinsGame(c.totals), c.outcome == HanaOutcome::Win) << c.totals[0];
+        }
+    }
+}
+
+// A finished game, rebuilt, shows its banner in the middle of the darkened
+// table; a game under way shows the cursor card raised and glowing.
+TEST_P(PerResolution, RebuildShowsTheBannerOrTheCursor) {
+    const int r = R(), W = ClientWidth[r], H = ClientHeight[r];
+    const int totals[][3] = {{10, 0, -30}, {-10, 0, -30}, {0, 0, 0}, {-1, -5, -30}};
+    const int banners[] = {400, 500, 600, 400};  // ahead at -1: a win, as the records say
+    SetHand(0, {0, 4, 8});
+    SetField({1});
+    for (int i = 0; i < 4; ++i) {
+        table_->Reset();
+        std::copy(totals[i], totals[i] + 3, hana.totalScore);
+        gameState = HanaFinalWait;
+        HanaRebuildTable();
+        const platform::Surface& banner = assets::LoadImage(assets::TableImage(banners[i], r));
+        const int x = (W - banner.Width()) / 2, y = (H - banner.Height()) / 2;
+        EXPECT_EQ(At(x, y), banner.Pixel(0, 0)) << i;
+        EXPECT_EQ(At(x + banner.Width() / 2, y + banner.Height() / 2),
+                  banner.Pixel(banner.Width() / 2, banner.Height() / 2));
+        // Every other pixel of the table goes black; no card shows.
+        EXPECT_NE(At(0, 0) == platform::Black, At(1, 0) == platform::Black);
+        EXPECT_EQ(Count(FaceColour(1)), 0);
+    }
+    hana.matchCount[0][0] = 1;
+    hana.matchSlots[0][0][0] = 0;
+    gameState = HanaUserTurn;
+    subState = 1;
+    cursorSlot = 0;
+    choiceConfirmed = 0;
+    hana.tickCounter = 2;
+    HanaRebuildTable();
+    EXPECT_GT(Count(FaceColour(0)), CardWidth[r] * CardHeight[r]);
+    EXPECT_GT(Count(GlowColour(2)), 0);
+    EXPECT_GT(Count(FaceColour(1)), 0);
+    EXPECT_GT(Count(FaceColour(8)), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllResolutions, PerResolution, ::testing::Values(0, 1, 2));

@@ -40,29 +40,23 @@ Surface Strip() {
 
 }  // namespace
 
-TEST(GlowTest, EachFrameRingsTheCardAndLeavesTheTableInsideAlone) {
+// Each frame, drawn at the strip's size or enlarged twice (every strip pixel
+// two by two, the ring two pixels thick).
+TEST(GlowTest, EachFrameRingsTheCardAndLeavesTheTableInsideAndOutsideAlone) {
     const Surface strip = Strip();
-    for (int frame = 0; frame < table::GlowFrames; ++frame) {
-        Surface dst(10, 10, TableColour);
-        table::DrawGlowFrame(dst, strip, Cell, Cell, frame, 3, 2, Cell, Cell);
-        for (int y = 0; y < Cell; ++y)
-            for (int x = 0; x < Cell; ++x)
-                EXPECT_EQ(dst.Pixel(3 + x, 2 + y),
-                          OnRing(x, y, Cell) ? FrameColour(frame) : TableColour)
-                    << frame << " " << x << "," << y;
-        EXPECT_EQ(dst.Pixel(2, 2), TableColour);
-        EXPECT_EQ(dst.Pixel(3 + Cell, 2), TableColour);
+    for (int scale : {1, 2}) {
+        for (int frame = 0; frame < table::GlowFrames; ++frame) {
+            const int size = scale * Cell;
+            Surface dst(12, 12, TableColour);
+            table::DrawGlowFrame(dst, strip, Cell, Cell, frame, 3, 2, size, size);
+            for (int y = -1; y <= size; ++y)
+                for (int x = -1; x <= size; ++x) {
+                    const bool inside = x >= 0 && y >= 0 && x < size && y < size;
+                    EXPECT_EQ(dst.Pixel(3 + x, 2 + y), inside && OnRing(x / scale, y / scale, Cell)
+                                                           ? FrameColour(frame)
+                                                           : TableColour)
+                        << scale << " " << frame << " " << x << "," << y;
+                }
+        }
     }
-}
-
-TEST(GlowTest, AnEnlargedGlowStretchesTheRingWithTheMask) {
-    const Surface strip = Strip();
-    Surface dst(12, 12, TableColour);
-    table::DrawGlowFrame(dst, strip, Cell, Cell, 2, 0, 0, 2 * Cell, 2 * Cell);
-    // Every strip pixel becomes two by two: the ring is two pixels thick.
-    for (int y = 0; y < 2 * Cell; ++y)
-        for (int x = 0; x < 2 * Cell; ++x)
-            EXPECT_EQ(dst.Pixel(x, y), OnRing(x / 2, y / 2, Cell) ? FrameColour(2) : TableColour)
-                << x << "," << y;
-    EXPECT_EQ(dst.Pixel(2 * Cell, 0), TableColour);
 }

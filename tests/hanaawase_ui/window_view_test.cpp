@@ -1,7 +1,11 @@
-// The table rebuilt (a new background or resolution) in the middle of the
-// user's turn, while the drawn card waits for one of its two field cards:
-// every card shows once, where it lies, and the frame of the user's turn
-// stays up through every choice of the turn.
+// The table as the window view keeps it through the user's turn: rebuilt (a
+// new background or resolution) while the drawn card waits for one of its
+// two field cards, it shows the turn's captures once, on the field; the kind
+// counts beside the names count the cards that have reached the piles; the
+// frame of the user's turn stays up through every choice; the end-of-hand
+// dialogs open over the finished table.
+#include "hanaawase/ui/window_view.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -9,13 +13,14 @@
 
 #include "hanaawase/flow.h"
 #include "hanaawase/ui/marks.h"
-#include "hanaawase/ui/window_view.h"
+#include "platform/dialog.h"
 #include "solid_table.h"
 #include "table/marks.h"
+#include "tests/app/data_dir.h"
 
 namespace {
 
-class HanaTurnRebuildTest : public PerResolution {
+class HanaWindowViewTest : public PerResolution {
   protected:
     void SetUp() override {
         PerResolution::SetUp();
@@ -28,9 +33,9 @@ class HanaTurnRebuildTest : public PerResolution {
         SetHand(2, {3, 11, 19, 23, 27, 31, 35});
         SetField({44, 1, 5, 45, 6, 46, 40, 41});
         SetStock({4, 13, 14, 47, 42});
-        GiveCaptured(0, {8, 12, 7});
-        GiveCaptured(1, {20, 24});
-        GiveCaptured(2, {28, 32});
+        GiveCaptured(0, {8, 12, 7});  // a 光, a タネ, a カス
+        GiveCaptured(1, {20, 24});    // two タネ
+        GiveCaptured(2, {28, 32});    // a 光, a タネ
         pointerMoved = pointerClicked = choiceConfirmed = cancelRequested = 0;
         gameState = HanaHandStart;
         HanaTheWindowView().HanaDrawPanel();
@@ -59,6 +64,17 @@ class HanaTurnRebuildTest : public PerResolution {
         ASSERT_EQ(hana.matchCount[0][HanaDrawnSlot], 2);
     }
 
+    // The counts beside the player's name read as expected (光, タネ, タン, カス).
+    static bool CountsRead(int player, const int (&expected)[4]) {
+        const platform::Rect c = HanaKindCountsRect(player);
+        platform::Surface want = pristineBackground;
+        table::DrawKindCounts(&want, c.left, c.top, expected, resolution, true);
+        for (int y = c.top; y < c.bottom; ++y)
+            for (int x = c.left; x < c.right; ++x)
+                if (At(x, y) != want.Pixel(x, y)) return false;
+        return true;
+    }
+
     // The cards whose picture, upright or turned, shows anywhere in the
     // rectangles (right and bottom edges included).
     static std::set<int> CardsShownIn(const std::vector<HanaRect>& rects) {
@@ -80,22 +96,11 @@ class HanaTurnRebuildTest : public PerResolution {
     static HanaRect CardAt(int x, int y) {
         return {x, y, x + CardWidth[resolution] - 1, y + CardHeight[resolution] - 1};
     }
-    static std::set<int> Cards(const int* cards, int count) {
-        std::set<int> set;
-        for (int i = 0; i < count; ++i)
-            if (cards[i] != -1) set.insert(cards[i]);
-        return set;
-    }
 
-    // Every part of the table shows exactly the cards that lie there: the
-    // user's hand, the field with the turn's pairs, the drawn card on the
-    // stock and each pile with only the cards that have reached it.
+    // The field shows its cards with the turn's pairs, each pile only the
+    // cards that have reached it.
     static void ExpectEveryCardShownOnce() {
         const int r = resolution;
-        std::vector<HanaRect> hand;
-        for (int slot = 0; slot < 7; ++slot)
-            hand.push_back(CardAt(HanaHandX[r][0][slot], HanaHandY[r][0][slot]));
-        EXPECT_EQ(CardsShownIn(hand), Cards(hana.hands[0], HanaDrawnSlot));
         std::vector<HanaRect> field;
         std::set<int> onField;
         for (int f = 0; f < HanaFieldSlots; ++f) {
@@ -103,13 +108,10 @@ class HanaTurnRebuildTest : public PerResolution {
             field.push_back(CardAt(x, y));
             if (hana.capturePairs[f][0] != -1)
                 field.push_back(CardAt(x + PairOffset[r], y + PairOffset[r]));
-            if (hana.field[f] != -1) onField.insert(hana.field[f]);
-            for (int card : hana.capturePairs[f])
+            for (int card : {hana.field[f], hana.capturePairs[f][0], hana.capturePairs[f][1]})
                 if (card != -1) onField.insert(card);
         }
         EXPECT_EQ(CardsShownIn(field), onField);
-        EXPECT_EQ(CardsShownIn({CardAt(HanaStockX[r], HanaStockY[r])}),
-                  std::set<int>{hana.hands[0][HanaDrawnSlot]});
         for (int p = 0; p < HanaPlayers; ++p) {
             std::set<int> landed;
             for (int k = 0; k < HanaKinds; ++k) {
@@ -135,26 +137,32 @@ class HanaTurnRebuildTest : public PerResolution {
 
 }  // namespace
 
-TEST_P(HanaTurnRebuildTest, ARebuildWhileTheDrawnCardChoosesShowsEveryCardOnce) {
+TEST_P(HanaWindowViewTest, ARebuildWhileTheDrawnCardChoosesShowsEveryCardOnce) {
+    EXPECT_TRUE(CountsRead(1, {0, 2, 0, 0}));
+    EXPECT_TRUE(CountsRead(2, {1, 1, 0, 0}));
     PlayUpToTheDrawnCardsChoice();
-    // 松に鶴 and the 松 it took still lie on the field as a pair.
+    // 松に鶴 and the 松 it took still lie on the field as a pair, not counted yet.
     ASSERT_EQ(hana.capturePairs[1][0], 0);
     ASSERT_EQ(hana.capturePairs[1][1], 1);
     ExpectEveryCardShownOnce();
+    EXPECT_TRUE(CountsRead(0, {1, 1, 0, 1}));
     HanaRebuildTable();
     ExpectEveryCardShownOnce();
-    // The choice goes on and the turn ends with the pair in the pile.
+    EXPECT_TRUE(CountsRead(0, {1, 1, 0, 1}));
+    // The choice goes on and the turn ends with both pairs flown to the pile.
     choiceConfirmed = 1;
     while (gameState == HanaUserTurn) HanaUserTurnStep();
+    for (const auto& pair : hana.capturePairs) EXPECT_EQ(pair[0], -1);
+    EXPECT_TRUE(CountsRead(0, {2, 2, 2, 1}));
+    ExpectEveryCardShownOnce();
     HanaRebuildTable();
-    std::set<int> pile;
-    for (int k = 0; k < HanaKinds; ++k)
-        for (int i = 0; i < hana.capturedCount[0][k]; ++i) pile.insert(hana.captured[0][k][i]);
-    EXPECT_EQ(CardsShownIn({hanaLayout.pileAreaRects[0]}), pile);
-    EXPECT_EQ(pile.count(0) + pile.count(1) + pile.count(4), 3u);
+    ExpectEveryCardShownOnce();
+    HanaRepaintRect(0, 0, ClientWidth[R()], ClientHeight[R()]);
+    EXPECT_TRUE(CountsRead(0, {2, 2, 2, 1}));
+    EXPECT_TRUE(CountsRead(1, {0, 2, 0, 0}));
 }
 
-TEST_P(HanaTurnRebuildTest, TheTurnFrameStaysThroughEveryChoiceOfTheTurn) {
+TEST_P(HanaWindowViewTest, TheTurnFrameStaysThroughEveryChoiceOfTheTurn) {
     EXPECT_FALSE(TurnFrameShown());
     HanaUserTurnStep();  // the turn starts
     HanaUserTurnStep();
@@ -174,4 +182,22 @@ TEST_P(HanaTurnRebuildTest, TheTurnFrameStaysThroughEveryChoiceOfTheTurn) {
     EXPECT_FALSE(TurnFrameShown()) << "the computers' turn";
 }
 
-INSTANTIATE_TEST_SUITE_P(Resolutions, HanaTurnRebuildTest, ::testing::Values(0, 1, 2));
+TEST_P(HanaWindowViewTest, TheResultsOpenOverTheFinishedTable) {
+    TestDataDir data;
+    int x = 0, y = 0, seen = 0;
+    HanaPilePosition(0, 0, 0, 1, x, y);  // 桜に幕, the user's only 光
+    platform::testing::SetDialogHook([&](platform::Dialog& d, int number) {
+        if (number == 218 || number == 209) {
+            ++seen;
+            EXPECT_EQ(At(x + 2, y + 2), FaceColour(8)) << number;
+            EXPECT_EQ(At(HanaFieldX[R()][0] + 2, HanaFieldY[R()][0] + 2), FaceColour(44)) << number;
+        }
+        d.Click(number == 212 ? 1024 : 1);
+    });
+    gameState = HanaHandEnd;
+    HanaAwaseStep();
+    platform::testing::SetDialogHook(nullptr);
+    EXPECT_EQ(seen, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Resolutions, HanaWindowViewTest, ::testing::Values(0, 1, 2));

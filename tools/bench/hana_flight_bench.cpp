@@ -1,6 +1,6 @@
 // Prints how many frames a 200 ms play flight and a 400 ms deal flight show
 // in the real window with the real clock, at each resolution.
-//   xvfb-run -a build/tests/hanaawase_ui/hana-flight-bench
+//   xvfb-run -a build/hana-flight-bench
 #include <cstdio>
 
 #include "app/core/program.h"
