@@ -11,7 +11,7 @@
 #include "assets/sounds/sounds.h"
 #include "platform/audio.h"
 #include "tests/audio/audio_harness.h"
-#include "tests/audio/tune_render.h"
+#include "tools/audio_render/tune_render.h"
 
 namespace {
 
