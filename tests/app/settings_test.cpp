@@ -28,26 +28,22 @@ struct CountingShell : ShellServices {
 
 }  // namespace
 
-TEST(Settings, FileIsTenDigitsAndANul) {
-    ParseSettings("1101111110");
-    EXPECT_EQ(currentGame, 1);
-    EXPECT_EQ(resolution, 1);
-    EXPECT_EQ(musicChoice, 1);
-    EXPECT_EQ(handsOption, 1);
-    EXPECT_EQ(sakeOption, 1);
-    EXPECT_EQ(oyakenOption, 0);
-    EXPECT_EQ(FormatSettings(), std::string("1101111110\0", 11));
-}
-
-TEST(Settings, DamagedFieldsReadAsZeroAndTheRestAsTheyStand) {
-    ParseSettings("1x23111");  // letter in the resolution field, short file
-    EXPECT_EQ(Digits(), "1023111000");
-    ParseSettings("2791111391");  // digits beyond each field's range
-    EXPECT_EQ(Digits(), "0001111001");
-    ParseSettings(std::string("\xff\x00\x80\x01\x7f", 5));
-    EXPECT_EQ(Digits(), "0000000000");
-    ParseSettings("");
-    EXPECT_EQ(Digits(), "0000000000");
+// Ten digits and a NUL; a damaged field reads as zero, the rest as it stands.
+TEST(Settings, FileIsTenDigitsAndANulAndDamagedFieldsReadAsZero) {
+    const struct {
+        std::string text, digits;
+    } cases[] = {
+        {"1101111110", "1101111110"},
+        {"1x23111", "1023111000"},     // a letter in the resolution field, short file
+        {"2791111391", "0001111001"},  // digits beyond each field's range
+        {std::string("\xff\x00\x80\x01\x7f", 5), "0000000000"},
+        {"", "0000000000"},
+    };
+    for (const auto& c : cases) {
+        ParseSettings(c.text);
+        EXPECT_EQ(Digits(), c.digits) << c.text;
+        EXPECT_EQ(FormatSettings(), c.digits + std::string(1, '\0')) << c.text;
+    }
 }
 
 TEST(Settings, TheProgramsOwnFileIsSavedAsExactlyTheFormat) {
