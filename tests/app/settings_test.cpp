@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "app/core/program.h"
-#include "app/core/shell.h"
-#include "app/core/storage.h"
 #include "tests/app/data_dir.h"
 
 namespace {
@@ -16,15 +14,6 @@ std::string Digits() {
            std::to_string(soundEffectsOn) + std::to_string(handsOption) +
            std::to_string(sakeOption) + std::to_string(oyakenOption);
 }
-
-struct CountingShell : ShellServices {
-    int reports = 0;
-    std::string folder;
-    void ReportUnwritableFolder(const std::string& f) override {
-        ++reports;
-        folder = f;
-    }
-};
 
 }  // namespace
 
@@ -74,23 +63,4 @@ TEST(Settings, HugeOrBinaryFileIsReadByItsFirstTenBytes) {
     data.Write("settei.dat", "2120" + std::string(1 << 20, '\x01'));
     LoadSettings();
     EXPECT_EQ(Digits(), "0120000000");
-}
-
-TEST(Settings, UnwritableFolderIsReportedOnceAndPlayGoesOn) {
-    TestDataDir data;
-    CountingShell shell;
-    InstallShell(&shell);
-    ResetStorageReport();
-    data.Write("settei.dat", "0000000000");
-    LoadSettings();
-    // A folder where the temporary file should go makes every save fail.
-    std::system(("rm -rf " + data.dir + " && touch " + data.dir).c_str());
-    resolution = 2;
-    SaveSettings();
-    SaveSettings();
-    EXPECT_EQ(shell.reports, 1);
-    EXPECT_EQ(shell.folder, data.dir);
-    EXPECT_EQ(resolution, 2);
-    InstallShell(nullptr);
-    ResetStorageReport();
 }

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -78,6 +79,9 @@ struct Run {
     const char* args;
     int step, cuts;
 };
+void PrintTo(const Run& run, std::ostream* out) {
+    *out << run.args << ", cut every " << run.step;
+}
 class SimResumeCut : public testing::TestWithParam<Run> {};
 
 TEST_P(SimResumeCut, GoesOnAlikeFromEveryCut) {
