@@ -154,14 +154,15 @@ void ExpectGlyphInStep(const Surface& sheet, QPoint picture, QPoint mask, int w,
 }  // namespace
 
 TEST_F(RatioArt, PanelGlyphsAndTheirMasksStayInStepAtEveryRatio) {
-    // Koi-Koi at 800x600: digits 17 x 22, names 64 x 22, plates 87 x 74.
+    // Koi-Koi at 800x600: ten digits in three sizes, the names of three
+    // sizes, six plates, each picture above its mask.
     for (double ratio : Ratios) {
         assets::SetImageRatio(ratio);
         const Surface& digits = LoadImage(TableImage(703, 1));
-        const int h = digits.Height() / 6;
+        const int w = digits.Width() / 10, h = digits.Height() / 6;
         for (int b = 0; b < 3; ++b)
             for (int d = 0; d < 10; ++d)
-                ExpectGlyphInStep(digits, {d * 17, 2 * b * h}, {d * 17, (2 * b + 1) * h}, 17, h,
+                ExpectGlyphInStep(digits, {d * w, 2 * b * h}, {d * w, (2 * b + 1) * h}, w, h,
                                   "digit");
         const Surface& names = LoadImage(TableImage(705, 1));
         const int nw = names.Width() / 3, nh = names.Height() / 4;
