@@ -162,7 +162,7 @@ TEST_F(Process, SecondCopyIsRefusedAndTheFirstSavesWhenTheSystemEndsIt) {
 
 // A copy started by a test writes each question it asks to its error
 // output: with every save failing, none is asked, however slowly it starts.
-TEST_F(Process, AtTheEndNothingIsAskedAndAFileSizeLimitIsAFailedSaveNotAKill) {
+TEST_F(Process, AtTheEndNothingIsAskedAndAFileSizeLimitMakesSavesFailNotKill) {
     const std::string record("1 0 1 0 6 0 2 0 7 0 12 0 \0", 26);
     data.Write("record.dat", record);
     data.Write("settei.dat", std::string("0000000000\0", 11));
