@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -69,42 +70,36 @@ int CutEvery(const std::string& args, int step) {
     return cuts;
 }
 
-int CutEverywhere(const std::string& args) {
-    return CutEvery(args, 1);
+// Each game at every level and rule setting, cut after every `step`-th
+// moment; at least `cuts` cuts. The computers of the other levels think with
+// their own random numbers and with the months they have seen the other
+// players lack; a kept game carries both, so a resumed game goes on alike at
+// those levels too.
+struct Run {
+    const char* args;
+    int step, cuts;
+};
+void PrintTo(const Run& run, std::ostream* out) {
+    *out << run.args << ", cut every " << run.step;
+}
+class SimResumeCut : public testing::TestWithParam<Run> {};
+
+TEST_P(SimResumeCut, GoesOnAlikeFromEveryCut) {
+    EXPECT_GE(CutEvery(GetParam().args, GetParam().step), GetParam().cuts);
 }
 
-TEST(SimResume, KoiKoiGoesOnAlikeFromEveryCut) {
-    int cuts = 0;
-    cuts += CutEverywhere("koikoi --seed 11 --hands 6 --sake 0 --oyaken 1 --human first");
-    cuts += CutEverywhere("koikoi --seed 12 --hands 6 --sake 1 --oyaken 0 --human last");
-    cuts += CutEverywhere("koikoi --seed 13 --hands 6 --sake 2 --oyaken 1 --human last");
-    EXPECT_GT(cuts, 200);
-}
-
-TEST(SimResume, HanaAwaseGoesOnAlikeFromEveryCut) {
-    int cuts = 0;
-    cuts += CutEverywhere("hanaawase --seed 21 --hands 6 --human first");
-    cuts += CutEverywhere("hanaawase --seed 22 --hands 6 --human last");
-    EXPECT_GT(cuts, 200);
-}
-
-// The computers of the other levels think with their own random numbers and
-// with the months they have seen the other players lack; a kept game carries
-// both, so a resumed game goes on as the uninterrupted one at those levels too.
-TEST(SimResume, StrongComputersGoOnAlikeFromCuts) {
-    int cuts = 0;
-    cuts += CutEvery("koikoi --seed 11 --hands 6 --level strong --human first", 5);
-    cuts += CutEvery("koikoi --seed 14 --hands 6 --sake 2 --level strong --human last", 13);
-    cuts += CutEvery("hanaawase --seed 24 --hands 6 --level strong --human last", 13);
-    EXPECT_GT(cuts, 30);
-}
-
-TEST(SimResume, GentleComputersGoOnAlikeFromCuts) {
-    int cuts = 0;
-    cuts += CutEvery("koikoi --seed 11 --hands 6 --level gentle --human first", 3);
-    cuts += CutEvery("hanaawase --seed 21 --hands 6 --level gentle --human last", 3);
-    EXPECT_GT(cuts, 40);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Runs, SimResumeCut,
+    testing::Values(Run{"koikoi --seed 11 --hands 6 --sake 0 --oyaken 1 --human first", 1, 60},
+                    Run{"koikoi --seed 12 --hands 6 --sake 1 --oyaken 0 --human last", 1, 60},
+                    Run{"koikoi --seed 13 --hands 6 --sake 2 --oyaken 1 --human last", 1, 60},
+                    Run{"hanaawase --seed 21 --hands 6 --human first", 1, 100},
+                    Run{"hanaawase --seed 22 --hands 6 --human last", 1, 100},
+                    Run{"koikoi --seed 11 --hands 6 --level strong --human first", 5, 12},
+                    Run{"koikoi --seed 14 --hands 6 --sake 2 --level strong --human last", 13, 5},
+                    Run{"hanaawase --seed 24 --hands 6 --level strong --human last", 13, 8},
+                    Run{"koikoi --seed 11 --hands 6 --level gentle --human first", 3, 20},
+                    Run{"hanaawase --seed 21 --hands 6 --level gentle --human last", 3, 30}));
 
 // A cut in the second game of a run: the resumed run finishes it and plays
 // the rest of the run.

@@ -5,8 +5,12 @@
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <functional>
+#include <vector>
 
 #include "app/core/program.h"
 #include "app/core/records.h"
@@ -30,9 +34,10 @@ struct ReportingShell : ShellServices {
 };
 
 // Loads both files, plays a little and saves as the program does over a run.
-void LoadPlayAndSave() {
+void LoadPlayAndSave(const std::function<void()>& afterLoad = {}) {
     LoadSettings();
     LoadRecords();
+    if (afterLoad) afterLoad();
     resolution = 2;
     ++recKoiHandsPlayed;
     SaveSettings();
@@ -184,17 +189,41 @@ TEST_F(StorageTest, AFifoNeverHangsTheProgram) {
     EXPECT_EQ(data.Read("record.dat").substr(0, 10), "0 0 0 0 1 ");
 }
 
-TEST_F(StorageTest, ReadOnlyFolderKeepsTheFilesAndTellsThePlayerOnce) {
-    data.Write("record.dat", PlayedRecord);
-    GiveToTestUser(data.root);
-    chmod(data.dir.c_str(), 0555);
-    int result = RunAsUser([&] {
-        LoadPlayAndSave();
-        return shell.unwritable.size() == 1 && shell.unusable.empty() ? 0 : 1;
-    });
-    chmod(data.dir.c_str(), 0755);
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(data.Read("record.dat"), PlayedRecord);
+// However the saves fail (a folder the user may not write, a file where the
+// folder should be, a disk too full for the file) the files keep what they
+// held, play goes on, and the player is told once, of the folder.
+TEST_F(StorageTest, FailingSavesKeepTheFilesAndTellThePlayerOnce) {
+    enum How { ReadOnly, FileForFolder, FullDisk };
+    for (How how : {ReadOnly, FileForFolder, FullDisk}) {
+        data.Write("record.dat", PlayedRecord);
+        data.Write("settei.dat", SomeSettings);
+        GiveToTestUser(data.root);
+        if (how == ReadOnly) chmod(data.dir.c_str(), 0555);
+        int result = RunAsUser([&] {
+            if (how == FullDisk) {
+                // No file may grow beyond 8 bytes.
+                signal(SIGXFSZ, SIG_IGN);
+                struct rlimit limit = {8, 8};
+                setrlimit(RLIMIT_FSIZE, &limit);
+            }
+            LoadPlayAndSave([&] {
+                if (how == FileForFolder)
+                    std::system(("rm -rf " + data.dir + " && touch " + data.dir).c_str());
+            });
+            const bool told = shell.unwritable == std::vector<std::string>{data.dir};
+            return told && shell.unusable.empty() && resolution == 2 ? 0 : 1;
+        });
+        EXPECT_EQ(result, 0) << how;
+        if (how == FileForFolder) {
+            EXPECT_EQ(std::system(("test -f " + data.dir + " && ! test -s " + data.dir).c_str()),
+                      0);
+            std::system(("rm -f " + data.dir).c_str());
+            continue;
+        }
+        chmod(data.dir.c_str(), 0755);
+        EXPECT_EQ(data.Read("record.dat"), PlayedRecord) << how;
+        EXPECT_EQ(data.Read("settei.dat"), SomeSettings) << how;
+    }
 }
 
 TEST(DataFolder, WithoutHomeTheUsersHomeFromThePasswordDatabase) {

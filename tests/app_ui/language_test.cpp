@@ -1,12 +1,22 @@
 // The program's two languages: which one the locale asks for, the menu's
-// choice, and the translated menus, dialogs and message boxes.
+// choice, and every menu item, dialog, message box and painted dialog face
+// of both games walked in both: English shows no Japanese, Japanese shows no
+// English, and the Japanese texts come back unchanged after a visit to
+// English.
 #include "app/language.h"
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QImage>
 #include <QString>
+#include <QWidget>
+#include <functional>
 #include <set>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "app/core/program.h"
 #include "app/display/display.h"
@@ -15,9 +25,16 @@
 #include "app/startup.h"
 #include "assets/dialogs.h"
 #include "assets/menu.h"
+#include "hanaawase/dialogs/dialogs.h"
+#include "hanaawase/state.h"
+#include "koikoi/rules.h"
+#include "koikoi/state.h"
+#include "koikoi/ui/dialogs.h"
 #include "platform/dialog.h"
 #include "platform/help_window.h"
+#include "platform/i18n.h"
 #include "platform/window.h"
+#include "table/dialog_text.h"
 #include "tests/app/data_dir.h"
 
 using platform::Language;
@@ -60,7 +77,7 @@ namespace {
 
 bool HasJapanese(const std::string& text) {
     for (QChar c : QString::fromStdString(text)) {
-        char16_t u = c.unicode();
+        const char16_t u = c.unicode();
         if ((u >= 0x3000 && u <= 0x30ff) || (u >= 0x4e00 && u <= 0x9fff) ||
             (u >= 0xff00 && u <= 0xffef))
             return true;
@@ -68,12 +85,22 @@ bool HasJapanese(const std::string& text) {
     return false;
 }
 
-void SourceTexts(const std::vector<platform::MenuItem>& items, std::vector<std::string>& out) {
-    for (const platform::MenuItem& item : items) {
-        if (item.kind == platform::MenuItem::Separator) continue;
-        out.push_back(item.text);
-        SourceTexts(item.items, out);
+// A Latin word in a Japanese text, apart from the names and marks the
+// Japanese program has always shown.
+bool HasEnglish(const std::string& text) {
+    static const std::set<std::string> allowed = {"Kirabo", "Ver", "MIT", "License",
+                                                  "OK",     "COM", "BGM", "English"};
+    std::string word;
+    for (char c : text + " ") {
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
+            word += c;
+            continue;
+        }
+        // Single letters are mnemonics and the x of 640x480.
+        if (word.size() > 1 && !allowed.count(word)) return true;
+        word.clear();
     }
+    return false;
 }
 
 // The mnemonics of one menu's entries differ, in the current language.
@@ -92,6 +119,58 @@ void ExpectDistinctMnemonics(const std::vector<platform::MenuItem>& items) {
 const int TemplateNumbers[] = {168, 199, 206, 208, 1204, 209, 210,
                                211, 212, 213, 214, 215,  216, 218};
 
+// What the player reads: the caption and buttons of every dialog and every
+// text painted on a dialog face; and where a painted text is cut by the
+// face's edge or runs into another.
+struct Reader {
+    std::vector<std::string> texts;
+    std::vector<std::string> crowded;
+    std::vector<std::pair<std::string, platform::Rect>> boxes;
+
+    void Watch() {
+        table::testing::SetWrittenTextHook(
+            [this](std::string_view text, const platform::Rect& box) {
+                texts.emplace_back(text);
+                boxes.emplace_back(std::string(text), box);
+            });
+        platform::testing::SetDialogHook([this](platform::Dialog& d, int number) {
+            Read(d, number);
+            d.End(1);
+        });
+        platform::testing::SetMessageBoxHook(
+            [this](const std::string& text, const std::string& caption) {
+                texts.push_back(caption + ": " + text);
+                return platform::BoxAnswer::No;
+            });
+    }
+
+    void Read(platform::Dialog& d, int number) {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            texts.push_back(w->windowTitle().toStdString());
+            for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
+                texts.push_back(b->text().toStdString());
+        }
+        boxes.clear();
+        d.Snapshot();  // paints the face
+        const platform::Size face = d.ClientSize();
+        const std::string where = std::to_string(number) + " at " + std::to_string(resolution);
+        for (size_t i = 0; i < boxes.size(); ++i) {
+            const auto& [text, box] = boxes[i];
+            if (box.left < 0 || box.top < 0 || box.right > face.width || box.bottom > face.height)
+                crowded.push_back(where + ": \"" + text + "\" is cut");
+            for (size_t j = 0; j < i; ++j) {
+                const platform::Rect& other = boxes[j].second;
+                const bool same = other.left == box.left && other.top == box.top;
+                const bool overlap = box.left < other.right && other.left < box.right &&
+                                     box.top < other.bottom && other.top < box.bottom;
+                if (overlap && !same)
+                    crowded.push_back(where + ": \"" + text + "\" runs into \"" + boxes[j].first +
+                                      "\"");
+            }
+        }
+    }
+};
+
 class LanguageTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
@@ -107,9 +186,82 @@ class LanguageTest : public ::testing::Test {
         data_ = nullptr;
     }
     void TearDown() override {
-        platform::SendCommand(cmd::LanguageAutomatic);
+        table::testing::SetWrittenTextHook(nullptr);
         platform::testing::SetMessageBoxHook(nullptr);
         platform::testing::SetDialogHook(nullptr);
+        platform::SendCommand(cmd::LanguageAutomatic);
+    }
+
+    // Starts a game of the kind (0 Koi-Koi, 1 Hana-awase) with its cards
+    // drawn, and leaves it at its first step.
+    static void StartGame(int kind) {
+        platform::testing::SetDialogHook([kind](platform::Dialog& d, int number) {
+            if (number != 168) return;
+            d.Click(kind == 0 ? 1002 : 1003);
+            d.Click(1);
+        });
+        platform::SendCommand(cmd::NewGame);
+        platform::testing::SetDialogHook(nullptr);
+        StepCurrentGame();
+    }
+    static void EndGame() {
+        ReleaseCurrentGame();
+        gameState = -1;
+    }
+
+    // Every text of the menus, the dialog templates, the program's own
+    // dialogs and message boxes and both games' painted dialogs, in the
+    // current language.
+    static std::vector<std::string> Walk(std::vector<std::string>* crowded = nullptr) {
+        Reader reader;
+        std::vector<std::string> texts = platform::MenuTexts();
+        for (int number : TemplateNumbers) {
+            const platform::DialogTemplate& t = assets::DialogTemplateFor(number);
+            texts.push_back(t.caption);
+            for (const auto& c : t.controls) texts.push_back(c.text);
+        }
+        reader.Watch();
+        for (int command :
+             {cmd::Records, cmd::About, cmd::Exit, cmd::KoiKoiYaku, cmd::HanaAwaseYaku})
+            platform::SendCommand(command);
+        platform::testing::SetDialogHook([&](platform::Dialog& d, int number) {
+            if (number != 168) return;
+            reader.Read(d, number);
+            d.End(2);
+        });
+        platform::SendCommand(cmd::NewGame);
+
+        StartGame(0);
+        reader.Watch();
+        koi.yakuMade[0][YakuInoshikacho] = koi.yakuMade[0][YakuAkatan] = 1;
+        koi.yakuMade[0][YakuHanamizake] = 1;
+        FormHandScore(0);
+        koiui::YakuMadeDialog(0, -1);
+        koi.yakuMade[1][YakuGoko] = 1;
+        koiui::YakuMadeDialog(1, 1);
+        for (int dealer : {0, 1}) {
+            koi.dealer = dealer;
+            koiui::ShowOyakenNotice();
+        }
+        koi.handScores[0] = {5, 0, -1};
+        koi.handScores[1] = {0, 0, -1};
+        koi.handIndex = 2;
+        koiui::ShowScoreTable();
+        for (int entry = 0; entry < 12; ++entry) koiui::ShowYakuCards(entry);
+        EndGame();
+
+        StartGame(1);
+        reader.Watch();
+        for (int t : {0, 7, 9, 15}) hana.madeYaku[0][t] = 1;
+        HanaShowYakuMadeDialog(0);
+        HanaShowScoreSheet();
+        HanaShowResults();
+        for (int index = 0; index < 16; ++index) HanaShowYakuCards(index);
+        EndGame();
+
+        texts.insert(texts.end(), reader.texts.begin(), reader.texts.end());
+        if (crowded) *crowded = reader.crowded;
+        return texts;
     }
     static TestDataDir* data_;
 };
@@ -123,9 +275,9 @@ TEST_F(LanguageTest, TheChoiceIsKeptInItsOwnFileAndSetteiDatStaysAsItWas) {
     EXPECT_EQ(languageChoice, 0);
     EXPECT_TRUE(platform::IsMenuItemChecked(cmd::LanguageAutomatic));
 
-    platform::SendCommand(cmd::LanguageAutomatic + 2);
+    platform::SendCommand(cmd::LanguageEnglish);
     EXPECT_EQ(platform::CurrentLanguage(), Language::English);
-    EXPECT_TRUE(platform::IsMenuItemChecked(cmd::LanguageAutomatic + 2));
+    EXPECT_TRUE(platform::IsMenuItemChecked(cmd::LanguageEnglish));
     EXPECT_FALSE(platform::IsMenuItemChecked(cmd::LanguageAutomatic));
     EXPECT_NE(data_->Read("kirabo.ini").find("\n[language]\nchoice=2\n"), std::string::npos);
     EXPECT_EQ(data_->Read("settei.dat"), settei);
@@ -134,76 +286,67 @@ TEST_F(LanguageTest, TheChoiceIsKeptInItsOwnFileAndSetteiDatStaysAsItWas) {
     LoadPreferences();
     EXPECT_EQ(languageChoice, 2) << "read again at the next start";
 
-    platform::SendCommand(cmd::LanguageAutomatic + 1);
+    platform::SendCommand(cmd::LanguageJapanese);
     EXPECT_EQ(platform::CurrentLanguage(), Language::Japanese);
     platform::SendCommand(cmd::LanguageAutomatic);
     EXPECT_EQ(platform::CurrentLanguage(), Language::Japanese) << "the C locale";
     EXPECT_EQ(data_->Read("settei.dat"), settei);
 }
 
-TEST_F(LanguageTest, MenusInJapaneseAreTheSourceTextsAndInEnglishHaveNoJapaneseLeft) {
+TEST_F(LanguageTest, EnglishShowsNoJapaneseAndJapaneseNoEnglish) {
     std::vector<std::string> sources;
-    SourceTexts(assets::MainMenu(), sources);
-    EXPECT_EQ(platform::MenuTexts(), sources);
+    std::function<void(const std::vector<platform::MenuItem>&)> source = [&](const auto& items) {
+        for (const platform::MenuItem& item : items) {
+            if (item.kind == platform::MenuItem::Separator) continue;
+            sources.push_back(item.text);
+            source(item.items);
+        }
+    };
+    source(assets::MainMenu());
+    EXPECT_EQ(platform::MenuTexts(), sources) << "the Japanese menus are the source texts";
     ExpectDistinctMnemonics(assets::MainMenu());
+    const std::vector<std::string> japanese = Walk();
+    ASSERT_GT(japanese.size(), 200u);
+    for (const std::string& text : japanese) EXPECT_FALSE(HasEnglish(text)) << text;
 
-    platform::SendCommand(cmd::LanguageAutomatic + 2);
-    std::vector<std::string> english = platform::MenuTexts();
-    ASSERT_EQ(english.size(), sources.size());
+    platform::SendCommand(cmd::LanguageEnglish);
+    ExpectDistinctMnemonics(assets::MainMenu());
+    const std::vector<std::string> english = Walk();
     for (const std::string& text : english) EXPECT_FALSE(HasJapanese(text)) << text;
-    EXPECT_EQ(english.front(), "&Game");
-    ExpectDistinctMnemonics(assets::MainMenu());
+    // The yaku are named in rōmaji, the amounts in Arabic numerals.
+    auto shown = [&](const std::string& text) {
+        for (const std::string& t : english)
+            if (t.find(text) != std::string::npos) return true;
+        return false;
+    };
+    for (const char* text : {"&Game", "New Game", "Kirabo: Do you really want to quit?",
+                             "Inoshikachō  5 mon", "Akatan  6 mon", "Gokō  15 mon", "Your yaku",
+                             "COM's yaku", "Month 1", "Matsu-Kiri-Bōzu  20 points",
+                             "Omote-Sugawara  30 points", "-88 points", "Hand 1", "COM 2"})
+        EXPECT_TRUE(shown(text)) << text;
 
-    platform::SendCommand(cmd::LanguageAutomatic + 1);
-    EXPECT_EQ(platform::MenuTexts(), sources) << "back to Japanese without a restart";
+    platform::SendCommand(cmd::LanguageJapanese);
+    EXPECT_EQ(Walk(), japanese) << "Japanese again, text for text, without a restart";
 }
 
-TEST_F(LanguageTest, DialogTemplatesAndMessageBoxesFollowTheLanguage) {
-    std::vector<std::string> japanese;
-    for (int number : TemplateNumbers) {
-        const platform::DialogTemplate& t = assets::DialogTemplateFor(number);
-        japanese.push_back(t.caption);
-        for (const auto& c : t.controls) japanese.push_back(c.text);
-    }
-    EXPECT_EQ(japanese[0], "対局設定");
-
-    platform::SendCommand(cmd::LanguageAutomatic + 2);
-    size_t i = 0;
-    for (int number : TemplateNumbers) {
-        const platform::DialogTemplate& t = assets::DialogTemplateFor(number);
-        EXPECT_FALSE(HasJapanese(t.caption)) << number << " " << t.caption;
-        EXPECT_NE(t.caption, japanese[i++]) << number;
-        for (const auto& c : t.controls) {
-            EXPECT_FALSE(HasJapanese(c.text)) << number << " " << c.text;
-            ++i;
+// Painted texts stay inside their dialog and clear of one another at every
+// window size, in English as in Japanese.
+TEST_F(LanguageTest, NoPaintedTextIsCutOrRunsIntoAnother) {
+    for (int language : {cmd::LanguageJapanese, cmd::LanguageEnglish}) {
+        platform::SendCommand(language);
+        for (int size = 0; size < 3; ++size) {
+            platform::SendCommand(cmd::Resolution640 + size);
+            std::vector<std::string> crowded;
+            Walk(&crowded);
+            EXPECT_TRUE(crowded.empty()) << language << ":\n" << ::testing::PrintToString(crowded);
         }
     }
-    EXPECT_EQ(assets::DialogTemplateFor(168).caption, "New Game");
-
-    std::vector<std::string> asked;
-    platform::testing::SetMessageBoxHook([&](const std::string& text, const std::string& caption) {
-        asked.push_back(caption + ": " + text);
-        return platform::BoxAnswer::No;
-    });
-    platform::SendCommand(cmd::Exit);
-    platform::SendCommand(cmd::LanguageAutomatic + 1);
-    platform::SendCommand(cmd::Exit);
-    ASSERT_EQ(asked.size(), 2u);
-    EXPECT_EQ(asked[0], "Kirabo: Do you really want to quit?");
-    EXPECT_EQ(asked[1], "Kirabo: 終了してもよろしいですか？");
-
-    // Japanese again: the very templates as they were.
-    i = 0;
-    for (int number : TemplateNumbers) {
-        const platform::DialogTemplate& t = assets::DialogTemplateFor(number);
-        EXPECT_EQ(t.caption, japanese[i++]);
-        for (const auto& c : t.controls) EXPECT_EQ(c.text, japanese[i++]);
-    }
+    platform::SendCommand(cmd::Resolution640);
 }
 
 TEST_F(LanguageTest, TheGameSettingsTextsFitTheirControlsInEitherLanguage) {
-    for (int choice : {1, 2}) {
-        platform::SendCommand(cmd::LanguageAutomatic + choice);
+    for (int language : {cmd::LanguageJapanese, cmd::LanguageEnglish}) {
+        platform::SendCommand(language);
         std::vector<std::string> cut;
         platform::testing::SetDialogHook([&](platform::Dialog& d, int number) {
             if (number != 168) return;
@@ -218,22 +361,17 @@ TEST_F(LanguageTest, TheGameSettingsTextsFitTheirControlsInEitherLanguage) {
             d.End(2);
         });
         platform::SendCommand(cmd::NewGame);
-        EXPECT_TRUE(cut.empty()) << choice << ": " << ::testing::PrintToString(cut);
+        EXPECT_TRUE(cut.empty()) << language << ": " << ::testing::PrintToString(cut);
     }
 }
 
 TEST_F(LanguageTest, SwitchingDuringAGameKeepsTheGameAndDrawsTheTableAgain) {
-    platform::testing::SetDialogHook([](platform::Dialog& d, int number) {
-        if (number == 168) d.Click(1);
-    });
-    platform::SendCommand(cmd::NewGame);
-    platform::testing::SetDialogHook(nullptr);
-    ASSERT_EQ(gameState, 0);
-    for (int i = 0; i < 3 && gameState != -1; ++i) StepCurrentGame();
+    StartGame(0);
+    for (int i = 0; i < 2 && gameState != -1; ++i) StepCurrentGame();
     const int state = gameState, sub = subState;
     RebuildGameTable();
     const QImage japanese = tableBase.Image().copy();
-    platform::SendCommand(cmd::LanguageAutomatic + 2);
+    platform::SendCommand(cmd::LanguageEnglish);
     EXPECT_EQ(gameState, state);
     EXPECT_EQ(subState, sub);
     EXPECT_EQ(platform::CurrentLanguage(), Language::English);
@@ -243,18 +381,17 @@ TEST_F(LanguageTest, SwitchingDuringAGameKeepsTheGameAndDrawsTheTableAgain) {
     platform::SendCommand(cmd::LanguageAutomatic);
     EXPECT_EQ(gameState, state);
     EXPECT_EQ(tableBase.Image(), japanese);
-    ReleaseCurrentGame();
-    gameState = -1;
+    EndGame();
 }
 
 TEST_F(LanguageTest, AnOpenHelpWindowTurnsToTheNewLanguageOnTheSamePage) {
     ShowHelpTopics();
     ASSERT_TRUE(platform::ShowHelpPage("koikoi-yaku"));
-    platform::SendCommand(cmd::LanguageAutomatic + 2);
+    platform::SendCommand(cmd::LanguageEnglish);
     EXPECT_TRUE(platform::HelpWindowOpen());
     EXPECT_EQ(platform::HelpWindowPage(), "koikoi-yaku");
     EXPECT_EQ(platform::SearchHelp("").front(), "Welcome");
-    platform::SendCommand(cmd::LanguageAutomatic + 1);
+    platform::SendCommand(cmd::LanguageJapanese);
     EXPECT_EQ(platform::HelpWindowPage(), "koikoi-yaku");
     EXPECT_EQ(platform::SearchHelp("").front(), "はじめに");
     CloseHelp();

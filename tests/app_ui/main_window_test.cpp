@@ -12,6 +12,7 @@
 #include "app/games.h"
 #include "app/startup.h"
 #include "assets/catalogue.h"
+#include "assets/menu.h"
 #include "koikoi/state.h"
 #include "platform/dialog.h"
 #include "platform/window.h"
@@ -33,6 +34,10 @@ class MainWindowTest : public ::testing::Test {
         delete data_;
         data_ = nullptr;
     }
+    void TearDown() override {
+        platform::testing::SetDialogHook(nullptr);
+        platform::testing::SetMessageBoxHook(nullptr);
+    }
     static TestDataDir* data_;
 };
 TestDataDir* MainWindowTest::data_ = nullptr;
@@ -41,87 +46,86 @@ platform::Color ScreenAt(int x, int y) {
     return platform::ScreenImage().Pixel(x, y);
 }
 
+// Answers the settings dialog: OK for the given game, or ｷｬﾝｾﾙ.
+void AnswerSettings(int game, bool ok = true) {
+    platform::testing::SetDialogHook([=](platform::Dialog& d, int number) {
+        EXPECT_EQ(number, 168);
+        if (ok) d.Click(game == 0 ? 1002 : 1003);
+        d.Click(ok ? 1 : 2);
+    });
+}
+
 }  // namespace
 
 TEST_F(MainWindowTest, StartsWithTheStoredOptionsCheckedAndTheScoreTableGreyed) {
     EXPECT_EQ(platform::ScreenImage().Width(), 632);
     EXPECT_EQ(platform::ScreenImage().Height(), 434);
-    EXPECT_TRUE(platform::IsMenuItemChecked(40020));  // background 2
-    EXPECT_TRUE(platform::IsMenuItemChecked(40013));  // BGM2
-    EXPECT_TRUE(platform::IsMenuItemChecked(40016));  // 640x480
-    EXPECT_TRUE(platform::IsMenuItemChecked(40008));
-    EXPECT_TRUE(platform::IsMenuItemChecked(40009));
-    EXPECT_TRUE(platform::IsMenuItemChecked(40010));
-    EXPECT_FALSE(platform::IsMenuItemChecked(40019));
-    EXPECT_FALSE(platform::IsMenuItemEnabled(40005));
+    for (int checked : {cmd::Background2, cmd::Music2, cmd::Resolution640, cmd::SoundEffects,
+                        cmd::ShowCapturable, cmd::Animation, cmd::ComLevelNormal})
+        EXPECT_TRUE(platform::IsMenuItemChecked(checked)) << checked;
+    EXPECT_FALSE(platform::IsMenuItemChecked(cmd::Background1));
+    EXPECT_FALSE(platform::IsMenuItemEnabled(cmd::ScoreTable));
     // The idle window shows the chosen background of the last game.
     EXPECT_EQ(ScreenAt(300, 200), assets::LoadImage(10701).Pixel(300, 200));
 }
 
 TEST_F(MainWindowTest, OptionTogglesFlipTheirCheckAndAreSavedAtOnce) {
-    platform::SendCommand(40008);
+    platform::SendCommand(cmd::SoundEffects);
     EXPECT_EQ(soundEffectsOn, 0);
-    EXPECT_FALSE(platform::IsMenuItemChecked(40008));
+    EXPECT_FALSE(platform::IsMenuItemChecked(cmd::SoundEffects));
     EXPECT_EQ(data_->Read("settei.dat").substr(0, 10), "0011110000");
-    platform::SendCommand(40008);
-    EXPECT_TRUE(platform::IsMenuItemChecked(40008));
+    platform::SendCommand(cmd::SoundEffects);
+    EXPECT_TRUE(platform::IsMenuItemChecked(cmd::SoundEffects));
     EXPECT_EQ(data_->Read("settei.dat").size(), 11u);
 }
 
-TEST_F(MainWindowTest, ResolutionAndBackgroundAreRadioGroups) {
-    platform::SendCommand(40017);
-    EXPECT_EQ(resolution, 1);
-    EXPECT_TRUE(platform::IsMenuItemChecked(40017));
-    EXPECT_FALSE(platform::IsMenuItemChecked(40016));
+// Each radio group: a command sets its value, checks its item alone and is
+// kept; the strength in its own file, the rest in settei.dat.
+TEST_F(MainWindowTest, RadioGroupsCheckOneItemAndKeepTheChoice) {
+    struct Group {
+        int first, count;
+        int* value;
+        int digit;  // its place in settei.dat, -1 when kept in kirabo.ini
+    } groups[] = {{cmd::Resolution640, 3, &resolution, 1},
+                  {cmd::Background1, 3, &backgroundChoice, 2},
+                  {cmd::Music1, 4, &musicChoice, 3},
+                  {cmd::ComLevelGentle, 3, &comLevel, -1}};
+    for (const Group& g : groups) {
+        for (int choice : {g.count - 1, 0, 1}) {
+            const std::string settei = data_->Read("settei.dat");
+            platform::SendCommand(g.first + choice);
+            EXPECT_EQ(*g.value, choice) << g.first;
+            for (int i = 0; i < g.count; ++i)
+                EXPECT_EQ(platform::IsMenuItemChecked(g.first + i), i == choice) << g.first + i;
+            if (g.digit >= 0) {
+                EXPECT_EQ(data_->Read("settei.dat")[g.digit], '0' + choice) << g.first;
+            } else {
+                EXPECT_NE(data_->Read("kirabo.ini").find("level=" + std::to_string(choice)),
+                          std::string::npos);
+                EXPECT_EQ(data_->Read("settei.dat"), settei) << "settei.dat keeps its bytes";
+            }
+        }
+    }
+    // The window takes the size and background chosen.
+    platform::SendCommand(cmd::Resolution800);
+    platform::SendCommand(cmd::Background3);
     EXPECT_EQ(platform::ScreenImage().Width(), 792);
     EXPECT_EQ(platform::ScreenImage().Height(), 554);
-    EXPECT_EQ(ScreenAt(700, 500), assets::LoadImage(11701).Pixel(700, 500));
-    platform::SendCommand(40021);
-    EXPECT_EQ(backgroundChoice, 2);
-    EXPECT_FALSE(platform::IsMenuItemChecked(40020));
     EXPECT_EQ(ScreenAt(700, 500), assets::LoadImage(11702).Pixel(700, 500));
-    EXPECT_EQ(data_->Read("settei.dat")[1], '1');
-    EXPECT_EQ(data_->Read("settei.dat")[2], '2');
-    platform::SendCommand(40016);
+    platform::SendCommand(cmd::Resolution640);
+    platform::SendCommand(cmd::Background2);
     EXPECT_EQ(platform::ScreenImage().Width(), 632);
 }
 
 TEST_F(MainWindowTest, OnlyTheImagesOfTheCurrentSizeAndBackgroundStayInMemory) {
-    platform::SendCommand(40016);
-    platform::SendCommand(40020);
+    platform::SendCommand(cmd::Resolution640);
+    platform::SendCommand(cmd::Background2);
     const size_t oneSet = assets::KeptImageCount();
     for (int command : {40017, 40021, 40018, 40019, 40017, 40020, 40016, 40021, 40018})
         platform::SendCommand(command);
-    platform::SendCommand(40016);
-    platform::SendCommand(40020);
+    platform::SendCommand(cmd::Resolution640);
+    platform::SendCommand(cmd::Background2);
     EXPECT_LE(assets::KeptImageCount(), oneSet);
-}
-
-TEST_F(MainWindowTest, MusicChoiceIsARadioGroupOfFour) {
-    platform::SendCommand(40015);
-    EXPECT_EQ(musicChoice, 3);
-    for (int id = 40012; id <= 40014; ++id) EXPECT_FALSE(platform::IsMenuItemChecked(id));
-    EXPECT_TRUE(platform::IsMenuItemChecked(40015));
-    platform::SendCommand(40012);
-    EXPECT_EQ(musicChoice, 0);
-    EXPECT_FALSE(platform::IsMenuItemChecked(40015));
-}
-
-TEST_F(MainWindowTest, ComputerStrengthIsARadioGroupKeptInItsOwnFile) {
-    EXPECT_EQ(comLevel, 1);
-    EXPECT_TRUE(platform::IsMenuItemChecked(40031)) << "ふつう is the default";
-    std::string settings = data_->Read("settei.dat");
-    platform::SendCommand(40032);
-    EXPECT_EQ(comLevel, 2);
-    EXPECT_TRUE(platform::IsMenuItemChecked(40032));
-    EXPECT_FALSE(platform::IsMenuItemChecked(40031));
-    EXPECT_NE(data_->Read("kirabo.ini").find("level=2"), std::string::npos);
-    EXPECT_EQ(data_->Read("settei.dat"), settings) << "settei.dat keeps its eleven bytes";
-    platform::SendCommand(40030);
-    EXPECT_EQ(comLevel, 0);
-    EXPECT_FALSE(platform::IsMenuItemChecked(40032));
-    platform::SendCommand(40031);
-    EXPECT_EQ(comLevel, 1);
 }
 
 TEST_F(MainWindowTest, InputIsRecordedAsFlags) {
@@ -152,41 +156,39 @@ TEST_F(MainWindowTest, InputIsRecordedAsFlags) {
 }
 
 TEST_F(MainWindowTest, QuitAsksAndNoKeepsTheProgramRunning) {
-    std::string asked;
+    std::vector<std::string> asked;
     platform::testing::SetMessageBoxHook([&](const std::string& text, const std::string& caption) {
-        asked = caption + ": " + text;
+        asked.push_back(caption + ": " + text);
         return platform::BoxAnswer::No;
     });
-    platform::SendCommand(40007);
+    platform::SendCommand(cmd::Exit);
     MainWindowHandler().OnCloseRequest();
-    platform::testing::SetMessageBoxHook(nullptr);
-    EXPECT_EQ(asked, "Kirabo: 終了してもよろしいですか？");
+    EXPECT_EQ(asked, std::vector<std::string>(2, "Kirabo: 終了してもよろしいですか？"));
     EXPECT_TRUE(platform::MainWindowExists());
 }
 
-TEST_F(MainWindowTest, CancellingTheSettingsDialogStartsNoGame) {
-    platform::testing::SetDialogHook([](platform::Dialog& d, int number) {
-        EXPECT_EQ(number, 168);
-        d.Click(2);
-    });
+// ｷｬﾝｾﾙ starts nothing; OK starts the chosen game, keeps the choice and
+// frees the game that was running.
+TEST_F(MainWindowTest, TheSettingsDialogStartsTheChosenGameOrNothing) {
+    AnswerSettings(0, false);
     NewGame();
-    platform::testing::SetDialogHook(nullptr);
     EXPECT_EQ(gameState, -1);
-    EXPECT_FALSE(platform::IsMenuItemEnabled(40005));
-}
+    EXPECT_FALSE(platform::IsMenuItemEnabled(cmd::ScoreTable));
 
-TEST_F(MainWindowTest, OkInTheSettingsDialogStartsTheChosenGame) {
-    platform::testing::SetDialogHook([](platform::Dialog& d, int) {
-        d.Click(1003);
-        d.Click(1);
-    });
+    currentGame = 0;
+    gameState = 3;
+    koi.handScores[0] = {5, 0, 3};
+    koi.handScores[1] = {0, 7, 0};
+    AnswerSettings(1);
     NewGame();
-    platform::testing::SetDialogHook(nullptr);
     EXPECT_EQ(gameState, 0);
     EXPECT_EQ(subState, 0);
     EXPECT_EQ(currentGame, 1);
-    EXPECT_TRUE(platform::IsMenuItemEnabled(40005));
+    EXPECT_TRUE(platform::IsMenuItemEnabled(cmd::ScoreTable));
     EXPECT_EQ(data_->Read("settei.dat")[0], '1');
+    EXPECT_TRUE(koi.handScores[0].empty());
+    EXPECT_TRUE(koi.handScores[1].empty());
+    ReleaseCurrentGame();
     gameState = -1;
 }
 
@@ -221,23 +223,4 @@ TEST_F(MainWindowTest, TheQuitBoxIsCentredOverTheWindowAndEnterPressesTheFocused
         EXPECT_NEAR(box.center().x(), (main.left + main.right) / 2, 2);
         EXPECT_NEAR(box.center().y(), (main.top + main.bottom) / 2, 2);
     }
-}
-
-// Starting 花合わせ over a running こいこい frees the こいこい game's hand scores.
-TEST_F(MainWindowTest, ANewGameFreesTheGameThatWasRunning) {
-    currentGame = 0;
-    gameState = 3;
-    koi.handScores[0] = {5, 0, 3};
-    koi.handScores[1] = {0, 7, 0};
-    platform::testing::SetDialogHook([](platform::Dialog& d, int) {
-        d.Click(1003);
-        d.Click(1);
-    });
-    NewGame();
-    platform::testing::SetDialogHook(nullptr);
-    EXPECT_EQ(currentGame, 1);
-    EXPECT_TRUE(koi.handScores[0].empty());
-    EXPECT_TRUE(koi.handScores[1].empty());
-    ReleaseCurrentGame();
-    gameState = -1;
 }

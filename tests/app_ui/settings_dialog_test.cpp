@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <vector>
+
 #include "app/core/program.h"
 #include "platform/dialog.h"
 
@@ -62,59 +65,33 @@ TEST(SettingsDialog, HanaAwaseModeGreysTheKoiKoiRulesButNotTheirLabels) {
     });
 }
 
-TEST(SettingsDialog, HanaAwaseThenKoiKoiKeepsTheEarlierRulesAndOkStoresThem) {
-    SetRules(0, 0, 1, 0);
-    int result = RunSettings([](Dialog& d) {
-        d.Click(Sake5);
-        d.Click(OyakenOn);
-        d.Click(HanaAwase);
-        d.Click(KoiKoi);
-        EXPECT_TRUE(d.IsButtonChecked(Sake5));
-        EXPECT_TRUE(d.IsButtonChecked(OyakenOn));
-        d.Click(HandsUnlimited);
-        EXPECT_FALSE(d.IsButtonChecked(Hands6));
-        d.Click(1);
-    });
-    EXPECT_EQ(result, 1);
-    EXPECT_EQ(currentGame, 0);
-    EXPECT_EQ(handsOption, 2);
-    EXPECT_EQ(sakeOption, 2);
-    EXPECT_EQ(oyakenOption, 1);
-}
-
-TEST(SettingsDialog, ChoosingHanaAwaseKeepsTheKoiKoiRulesForLater) {
-    SetRules(0, 0, 2, 1);
-    RunSettings([](Dialog& d) {
-        d.Click(Sake3);
-        d.Click(HanaAwase);
-        d.Click(1);
-    });
-    EXPECT_EQ(currentGame, 1);
-    EXPECT_EQ(sakeOption, 1);  // the pending choice made before switching
-    EXPECT_EQ(oyakenOption, 1);
-}
-
-TEST(SettingsDialog, CancelChangesNothing) {
-    SetRules(1, 1, 0, 0);
-    int result = RunSettings([](Dialog& d) {
-        d.Click(KoiKoi);
-        d.Click(Sake5);
-        d.Click(Hands6);
-        d.Click(2);
-    });
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(currentGame, 1);
-    EXPECT_EQ(handsOption, 1);
-    EXPECT_EQ(sakeOption, 0);
-}
-
-TEST(SettingsDialog, GreyedRadiosCannotBeChosen) {
-    SetRules(1, 0, 0, 0);
-    RunSettings([](Dialog& d) {
-        d.Click(Sake5);
-        d.Click(1);
-    });
-    EXPECT_EQ(sakeOption, 0);
+// What the player clicks, then OK (1) or ｷｬﾝｾﾙ (2), and the rules that
+// stand afterwards: game, hands, sake, oyaken.
+TEST(SettingsDialog, OkStoresTheChoicesAndCancelNone) {
+    struct Case {
+        std::array<int, 4> before;
+        std::vector<int> clicks;
+        int button;
+        std::array<int, 4> after;
+    } cases[] = {
+        // Hana-awase and back keeps the Koi-Koi rules chosen before.
+        {{0, 0, 1, 0}, {Sake5, OyakenOn, HanaAwase, KoiKoi, HandsUnlimited}, 1, {0, 2, 2, 1}},
+        // Hana-awase keeps a pending Koi-Koi choice for later.
+        {{0, 0, 2, 1}, {Sake3, HanaAwase}, 1, {1, 0, 1, 1}},
+        {{1, 1, 0, 0}, {KoiKoi, Sake5, Hands6}, 2, {1, 1, 0, 0}},
+        // A greyed radio cannot be chosen.
+        {{1, 0, 0, 0}, {Sake5}, 1, {1, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SetRules(c.before[0], c.before[1], c.before[2], c.before[3]);
+        int result = RunSettings([&](Dialog& d) {
+            for (int id : c.clicks) d.Click(id);
+            d.Click(c.button);
+        });
+        EXPECT_EQ(result, c.button == 1 ? 1 : 0);
+        EXPECT_EQ((std::array<int, 4>{currentGame, handsOption, sakeOption, oyakenOption}), c.after)
+            << ::testing::PrintToString(c.clicks);
+    }
 }
 
 // Enter presses the focused push button, else the default one: Tab to

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <utility>
 
 #include "app/core/program.h"
 #include "app/games.h"
@@ -28,23 +29,11 @@ constexpr int MenuCommands[] = {40005, 40006, 40008, 40009, 40010, 40012, 40013,
 // Every control a dialog may hold, except 無制限: a game must end by itself.
 constexpr int DialogControls[] = {1,    2,    1000, 1002, 1003, 1004, 1005, 1007,
                                   1008, 1011, 1012, 1013, 1021, 1022, 1024};
-// Under the sanitizers every step is several times slower: one storm a game
-// there, three in the plain build.
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define KIRABO_STORM_SANITIZED 1
-#endif
-#endif
-#ifdef KIRABO_STORM_SANITIZED
-constexpr int StormsPerGame = 1;
-#else
-constexpr int StormsPerGame = 3;
-#endif
-
 // The buttons that close dialogs, tried in turn.
 constexpr int Closers[] = {1, 1022, 1000, 1024, 2};
 
-class StormTest : public ::testing::Test {
+// A storm: the game (0 Koi-Koi, 1 Hana-awase) and the seed of its input.
+class StormTest : public ::testing::TestWithParam<std::pair<int, uint32_t>> {
   protected:
     static void SetUpTestSuite() {
         data_ = new TestDataDir;
@@ -195,18 +184,23 @@ class StormTest : public ::testing::Test {
 TestDataDir* StormTest::data_ = nullptr;
 platform::FakeClock StormTest::clock_{0, 1};
 
-TEST_F(StormTest, KoiKoiSurvivesStormsAndFinishes) {
-    for (uint32_t seed = 1; seed <= StormsPerGame; ++seed) {
-        Storm(0, seed, 1500);
-        if (HasFatalFailure()) return;
-    }
+TEST_P(StormTest, TheGameSurvivesAndFinishes) {
+    Storm(GetParam().first, GetParam().second, 1500);
 }
 
-TEST_F(StormTest, HanaAwaseSurvivesStormsAndFinishes) {
-    for (uint32_t seed = 11; seed < 11 + StormsPerGame; ++seed) {
-        Storm(1, seed, 1500);
-        if (HasFatalFailure()) return;
-    }
-}
+// Under the sanitizers every step is several times slower: one storm a game
+// there, three in the plain build.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define KIRABO_STORM_SANITIZED 1
+#endif
+#endif
+#ifdef KIRABO_STORM_SANITIZED
+INSTANTIATE_TEST_SUITE_P(Storms, StormTest, testing::Values(std::pair{0, 1u}, std::pair{1, 11u}));
+#else
+INSTANTIATE_TEST_SUITE_P(Storms, StormTest,
+                         testing::Values(std::pair{0, 1u}, std::pair{0, 2u}, std::pair{0, 3u},
+                                         std::pair{1, 11u}, std::pair{1, 12u}, std::pair{1, 13u}));
+#endif
 
 }  // namespace

@@ -18,30 +18,6 @@ using platform::Color;
 using platform::Surface;
 using platform::White;
 
-namespace {
-
-// Column and row counts of the sheets drawn with a picture row above a mask row.
-struct Cell {
-    int x, y, w, h;
-};
-
-// True when every pixel of the block is `c`.
-bool AllOf(const Surface& s, Cell c, Color colour) {
-    for (int y = c.y; y < c.y + c.h; ++y)
-        for (int x = c.x; x < c.x + c.w; ++x)
-            if (s.Pixel(x, y) != colour) return false;
-    return true;
-}
-
-bool AnyOf(const Surface& s, Cell c, Color colour) {
-    for (int y = c.y; y < c.y + c.h; ++y)
-        for (int x = c.x; x < c.x + c.w; ++x)
-            if (s.Pixel(x, y) == colour) return true;
-    return false;
-}
-
-}  // namespace
-
 TEST(Deck, HoldsEveryCardAndTheBack) {
     QSvgRenderer deck(QStringLiteral(":/kirabo/cards/deck.svg"));
     ASSERT_TRUE(deck.isValid());
@@ -70,15 +46,6 @@ TEST(Deck, FacesDifferFromEachOtherAndFromTheBackAtEveryResolution) {
     }
 }
 
-TEST(Deck, CardsHaveADarkBorderAndACreamFace) {
-    for (int r = 0; r < 3; ++r)
-        for (int card = 0; card < 48; ++card) {
-            const Surface& face = LoadImage(TableImage(card, r));
-            Color edge = face.Pixel(face.Width() / 2, 0);
-            EXPECT_LT((edge & 0xFF) + ((edge >> 8) & 0xFF) + ((edge >> 16) & 0xFF), 200) << card;
-        }
-}
-
 TEST(Deck, TurnedSetsAreExactlyTheUprightCardsTurned) {
     for (int r = 0; r < 3; ++r)
         for (int card = 0; card <= 48; ++card) {
@@ -96,55 +63,32 @@ TEST(Deck, TurnedSetsAreExactlyTheUprightCardsTurned) {
     EXPECT_EQ(left.Pixel(10, left.Height() - 1 - 70), up.Pixel(70, 10));
 }
 
-TEST(GlowStrip, FramesFillExactlyTheRingThatTheMaskClears) {
-    const int cardWidth[3] = {49, 62, 80}, cardHeight[3] = {81, 102, 132};
+// The sixth cell is the mask: it clears exactly what each frame lights.
+TEST(GlowStrip, FramesLightExactlyWhatTheMaskClears) {
     for (int r = 0; r < 3; ++r) {
         const Surface& strip = LoadImage(TableImage(300, r));
-        int w = strip.Width() / 6, h = strip.Height();
-        int mx = (w - cardWidth[r]) / 2, my = (h - cardHeight[r]) / 2;
-        // Over the card itself the mask keeps the card and no frame adds to it.
-        Cell card{5 * w + mx, my, cardWidth[r], cardHeight[r]};
-        EXPECT_TRUE(AllOf(strip, card, White)) << r;
-        for (int f = 0; f < 5; ++f)
-            EXPECT_TRUE(AllOf(strip, {f * w + mx, my, cardWidth[r], cardHeight[r]}, Black));
-        // The ring next to the card's edges is cleared and lit in every frame.
-        for (int f = 0; f < 5; ++f) {
-            EXPECT_EQ(strip.Pixel(5 * w + w / 2, my - 1), Black);
-            EXPECT_EQ(strip.Pixel(5 * w + mx - 1, h / 2), Black);
-            EXPECT_NE(strip.Pixel(f * w + w / 2, my - 1), Black) << f;
-            EXPECT_NE(strip.Pixel(f * w + w - mx, h / 2), Black) << f;
-        }
+        const int w = strip.Width() / 6, h = strip.Height();
+        int cleared = 0;
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) {
-                Color m = strip.Pixel(5 * w + x, y);
+                const Color m = strip.Pixel(5 * w + x, y);
                 ASSERT_TRUE(m == Black || m == White);
+                cleared += m == Black;
                 for (int f = 0; f < 5; ++f)
                     ASSERT_EQ(strip.Pixel(f * w + x, y) != Black, m == Black)
                         << "frame " << f << " at " << x << "," << y;
             }
-        // The pulse: the middle frame is the brightest.
-        Color dim = strip.Pixel(w / 2, my - 1), bright = strip.Pixel(2 * w + w / 2, my - 1);
-        EXPECT_GT((bright >> 8) & 0xFF, (dim >> 8) & 0xFF);
-    }
-}
-
-TEST(ResultBanners, TheSweepCrossesTheWinBannerAndLeavesItAtBothEnds) {
-    for (int r = 0; r < 3; ++r) {
-        const Surface& strip = LoadImage(TableImage(410, r));
-        const Surface& banner = LoadImage(TableImage(400, r));
-        int bw = banner.Width(), bh = banner.Height(), s = bw + 2 * bh;
-        auto window = [&](int i) { return Cell{s - (s / 14) * i, 0, bw, bh}; };
-        EXPECT_FALSE(AnyOf(strip, window(0), White)) << r;
-        EXPECT_FALSE(AnyOf(strip, window(14), White)) << r;
-        EXPECT_TRUE(AnyOf(strip, window(7), White)) << r;
-        // The band moves across the banner from left to right.
-        auto firstLit = [&](int i) {
-            Cell c = window(i);
-            for (int x = 0; x < bw; ++x)
-                if (strip.Pixel(c.x + x, bh / 2) == White) return x;
-            return -1;
+        EXPECT_GT(cleared, 0);
+        // The card in the middle is kept.
+        EXPECT_EQ(strip.Pixel(5 * w + w / 2, h / 2), White);
+        // The pulse: the middle frame is brighter than the first.
+        const auto green = [&](int f) {
+            int sum = 0;
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x) sum += (strip.Pixel(f * w + x, y) >> 8) & 0xFF;
+            return sum;
         };
-        EXPECT_LT(firstLit(5), firstLit(9));
+        EXPECT_GT(green(2), green(0));
     }
 }
 

@@ -11,7 +11,7 @@
 #include "assets/sounds/sounds.h"
 #include "platform/audio.h"
 #include "tests/audio/audio_harness.h"
-#include "tests/audio/tune_render.h"
+#include "tools/audio_render/tune_render.h"
 
 namespace {
 
@@ -141,18 +141,6 @@ TEST_F(MusicPlayer, AHugeTuneIsRefusedAndPlayGoesOnSilently) {
     std::filesystem::remove_all(folder);
 }
 
-TEST_F(MusicPlayer, AFinishedTuneStartsAgainFromItsNotice) {
-    MusicPlay();
-    const int starts = platform::testing::TuneStarts();
-    ASSERT_TRUE(WaitForNotice());
-    int delivered = 0;
-    EXPECT_GT(RmsAfter([&] { delivered = DeliverNotices(); }, 0.8), Audible);
-    EXPECT_EQ(delivered, 1);
-    EXPECT_EQ(platform::testing::TuneStarts(), starts + 1);
-    // And again, for as long as it is wanted.
-    EXPECT_TRUE(ItsEndStartsItAgain());
-}
-
 TEST_F(MusicPlayer, ChangingTheTuneDuringAGameRestartsAtOnceAndTheOldNoticeRestartsNothing) {
     gameState = 0;
     MusicPlay();
@@ -168,15 +156,22 @@ TEST_F(MusicPlayer, ChangingTheTuneDuringAGameRestartsAtOnceAndTheOldNoticeResta
     EXPECT_TRUE(ItsEndStartsItAgain());
 }
 
-TEST_F(MusicPlayer, NoneStopsAtOnceAndNoLaterNoticeRestarts) {
+// None stops at once and no later notice restarts; a tune chosen after it
+// plays: the title tune with no game, the chosen one during a game, looping.
+TEST_F(MusicPlayer, NoneStopsAtOnceAndATuneChosenAfterItPlaysAndLoops) {
     MusicPlay();
     ChooseMusic(3);
     EXPECT_EQ(musicChoice, 3);
     EXPECT_EQ(TuneName(), "");
     EXPECT_EQ(RmsAfter(DeliverNotices, 0.5), 0.0);
-    // Choosing a tune with no game under way brings the title tune back.
     ChooseMusic(0);
     EXPECT_EQ(TuneName(), "title.mid");
+    ChooseMusic(3);
+    gameState = 0;
+    ChooseMusic(2);
+    EXPECT_EQ(TuneName(), "kyoutu.mid");
+    EXPECT_GT(RmsAfter(DeliverNotices, 0.5), Audible);
+    EXPECT_TRUE(ItsEndStartsItAgain());
 }
 
 TEST_F(MusicPlayer, ChoosingATuneWithNoGameKeepsTheTitleTuneForTheNextGame) {
@@ -190,14 +185,6 @@ TEST_F(MusicPlayer, ChoosingATuneWithNoGameKeepsTheTitleTuneForTheNextGame) {
     EXPECT_EQ(TuneName(), "kyouwa.mid");
     EXPECT_EQ(DeliverNotices(), 1);  // the title tune's, swallowed
     EXPECT_EQ(platform::testing::TuneStarts(), starts + 1);
-}
-
-TEST_F(MusicPlayer, ATuneChosenDuringAGameAfterNoneStillLoops) {
-    musicChoice = 3;
-    gameState = 0;
-    ChooseMusic(2);
-    EXPECT_EQ(TuneName(), "kyoutu.mid");
-    EXPECT_TRUE(ItsEndStartsItAgain());
 }
 
 TEST_F(MusicPlayer, TheResultBannerSilencesTheGameAndTheTitleTuneFollows) {

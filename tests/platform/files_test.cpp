@@ -1,13 +1,10 @@
 #include "platform/files.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
-
-#include "tests/app/as_user.h"
 
 namespace {
 
@@ -72,30 +69,6 @@ TEST(Files, SaveInterruptedBeforeTheRenameLeavesTheOldFileWhole) {
     EXPECT_EQ(std::system(("test $(ls -A " + dir.path + " | wc -l) -eq 1").c_str()), 0);
 }
 
-TEST(Files, ReadOnlyFolderFailsAndKeepsTheOldFile) {
-    TempDir dir;
-    std::string f = dir.path + "/record.dat";
-    std::ofstream(f, std::ios::binary) << "old";
-    GiveToTestUser(dir.path);
-    chmod(dir.path.c_str(), 0555);
-    EXPECT_EQ(RunAsUser([&] { return platform::SaveFileBytes(f, "new") ? 1 : 0; }), 0);
-    chmod(dir.path.c_str(), 0755);
-    EXPECT_EQ(Slurp(f), "old");
-}
-
-TEST(Files, AFolderInPlaceOfTheFileIsNeitherReadNorReplaced) {
-    TempDir dir;
-    std::string f = dir.path + "/settei.dat";
-    mkdir(f.c_str(), 0755);
-    std::string bytes = "junk";
-    EXPECT_FALSE(platform::ReadFileBytes(f, 11, bytes));
-    EXPECT_TRUE(bytes.empty());
-    EXPECT_FALSE(platform::SaveFileBytes(f, "0000000000"));
-    struct stat st;
-    ASSERT_EQ(stat(f.c_str(), &st), 0);
-    EXPECT_TRUE(S_ISDIR(st.st_mode));
-}
-
 TEST(Files, ReadStopsAtTheLimit) {
     TempDir dir;
     std::string f = dir.path + "/big";
@@ -103,20 +76,4 @@ TEST(Files, ReadStopsAtTheLimit) {
     std::string bytes;
     ASSERT_TRUE(platform::ReadFileBytes(f, 11, bytes));
     EXPECT_EQ(bytes.size(), 11u);
-}
-
-TEST(Files, DataFilesDefaultToTheUserDataFolder) {
-    TempDir dir;
-    setenv("XDG_DATA_HOME", dir.path.c_str(), 1);
-    char* current = get_current_dir_name();
-    std::string cwd = current;
-    std::free(current);
-    ASSERT_EQ(chdir(dir.path.c_str()), 0);
-    EXPECT_EQ(platform::LocateDataFile("record.dat"), dir.path + "/kirabo/record.dat");
-    // A file in the current folder is someone else's.
-    std::ofstream(dir.path + "/record.dat") << "1 ";
-    EXPECT_EQ(platform::LocateDataFile("record.dat"), dir.path + "/kirabo/record.dat");
-    EXPECT_EQ(platform::LocateDataFile("kirabo.lock"), dir.path + "/kirabo/kirabo.lock");
-    ASSERT_EQ(chdir(cwd.c_str()), 0);
-    unsetenv("XDG_DATA_HOME");
 }

@@ -73,18 +73,6 @@ TEST(Raster, NearestStretchRepeatsPixelsAndHalftoneBlends) {
     EXPECT_LT(mid & 0xFF, 255u);
 }
 
-TEST(Raster, StretchedMaskThenPictureDrawsAGlowRing) {
-    Surface table(6, 6, Grey);
-    Surface mask(3, 3, Black), frame(3, 3, Red);
-    mask.SetPixel(1, 1, White);
-    frame.SetPixel(1, 1, Black);
-    StretchBlt(table, 0, 0, 6, 6, mask, 0, 0, 3, 3, Rop::SrcAnd);
-    StretchBlt(table, 0, 0, 6, 6, frame, 0, 0, 3, 3, Rop::SrcPaint);
-    EXPECT_EQ(table.Pixel(0, 0), Red);
-    EXPECT_EQ(table.Pixel(2, 2), Grey);
-    EXPECT_EQ(table.Pixel(5, 5), Red);
-}
-
 TEST(Raster, LinesLeaveOutTheirEndPoint) {
     Surface s(5, 1, Black);
     DrawLine(s, 0, 0, 4, 0, White);

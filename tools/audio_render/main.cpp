@@ -5,7 +5,7 @@
 
 #include "assets/sounds/sounds.h"
 #include "assets/sounds/wave_file.h"
-#include "tests/audio/tune_render.h"
+#include "tools/audio_render/tune_render.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/audio/tune_render.h"
+#include "tools/audio_render/tune_render.h"
 
 #include <fluidsynth.h>
 
