@@ -147,7 +147,7 @@ while IFS= read -r line || [ -n "$line" ]; do
        run_tests -L "$all_labels" -LE "$labels"; then
     verdict="survived"
   else
-    first="$(grep -m1 -E 'Test +#[0-9]+: .*(Failed|Timeout|Exception|aborted|SEGFAULT)' "$log" |
+    first="$(grep -m1 -E 'Test +#[0-9]+: [^ ]+ \.* *(\*\*\*|Subprocess aborted|.*SEGFAULT)' "$log" |
       sed -E 's/.*Test +#[0-9]+: ([^ ]+).*/\1/' || true)"
     verdict="caught${first:+ by $first}"
   fi
