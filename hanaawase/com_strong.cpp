@@ -9,6 +9,7 @@
 #include "cards/cards.h"
 #include "cards/rollout_search.h"
 #include "hanaawase/com_levels.h"
+#include "hanaawase/tables.h"
 
 namespace {
 
@@ -29,7 +30,6 @@ constexpr YakuCards WholeSets[] = {
     {SetOf({20, 24, 36}), 20},     {SetOf({0, 44, 28}), 20},      {SetOf({28, 8, 32}), 30},
     {SetOf({0, 4, 8}), 30},        {SetOf({1, 5, 9}), 40},        {SetOf({21, 33, 37}), 40},
 };
-constexpr int Tsukimi = 4, Hanami = 5, Matsukiri = 7, Nomi = 8;
 constexpr HanaCardSet Ribbons = SetOf({1, 5, 9, 13, 17, 21, 25, 33, 37});  // 柳's not counted
 constexpr HanaCardSet FourBrights = SetOf({0, 8, 28, 44});
 constexpr HanaCardSet AllBrights = SetOf({0, 8, 28, 40, 44});
@@ -46,7 +46,38 @@ struct Sim {
     int stock[HanaStockSize];
     int stockNext, stockEnd;
     HanaCardSet captured[HanaPlayers];
+    int seat;                       // the player thinking; the others play as the specified ones
+    unsigned reached[HanaPlayers];  // Reached() of each player's pile
 };
+
+// The specified players' rules, read on a sample: a yaku is in reach when
+// its cards held number exactly these, and then its cards still in play are
+// wanted.
+constexpr int ReachCount[HanaYakuCount] = {2, 2, 2, 2, 1, 1, 2, 2, 2, 2, 5, 2, 2, 6, 3, 4};
+struct YakuSets {
+    HanaCardSet of[HanaYakuCount] = {};
+    constexpr YakuSets() {
+        for (int t = 0; t < HanaYakuCount; ++t)
+            for (int i = 0; i < YakuTargets[t].count; ++i)
+                of[t] |= HanaCardSet{1} << YakuTargets[t].cards[i];
+    }
+};
+const YakuSets yakuSets;
+
+// Bit t: a player with this pile is one capture short of yaku t.
+unsigned Reached(HanaCardSet pile) {
+    unsigned reached = 0;
+    for (int t = 0; t < HanaYakuCount; ++t)
+        if (std::popcount(pile & yakuSets.of[t]) == ReachCount[t]) reached |= 1u << t;
+    return reached;
+}
+
+// The highest yaku in `reached` that wants `card`, or -1.
+int WantingYaku(unsigned reached, int card) {
+    for (int t = HanaYakuCount - 1; t >= 0; --t)
+        if ((reached >> t & 1) && (yakuSets.of[t] & HanaCardBit(card))) return t;
+    return -1;
+}
 
 int PointsOf(HanaCardSet set) {
     int points = 0;
@@ -65,6 +96,8 @@ void RemoveField(Sim& s, int i) {
     s.field[i] = s.field[--s.fieldCount];
 }
 
+int NormalTarget(const Sim& s, int p, int a, int b);
+
 HanaCardSet Takes(const Sim& s, int p, int card) {
     HanaCardSet same = 0;
     int m = 0;
@@ -76,6 +109,10 @@ HanaCardSet Takes(const Sim& s, int p, int card) {
     }
     if (m != 2) return same;
     HanaCardSet first = same & (~same + 1), second = same & ~first;
+    if (p != s.seat) {
+        int a = std::countr_zero(first), b = std::countr_zero(second);
+        return HanaCardBit(NormalTarget(s, p, a, b));
+    }
     return Gain(s, p, second) > Gain(s, p, first) ? second : first;
 }
 
@@ -92,11 +129,88 @@ void Land(Sim& s, int p, int card, int target) {
         return;
     }
     s.captured[p] |= taken | HanaCardBit(card);
+    s.reached[p] = Reached(s.captured[p]);
     for (int f = s.fieldCount - 1; f >= 0; --f)
         if (taken & HanaCardBit(s.field[f])) RemoveField(s, f);
 }
 
+// The specified player's field card of two: block player 0's and the
+// other computer's yaku, then build its own, else the one worth more.
+int NormalTarget(const Sim& s, int p, int a, int b) {
+    if (CardValue[a] == CardValue[b]) return a;
+    int rival = p == 1 ? 2 : 1;
+    unsigned mine = s.reached[p], theirs[2] = {s.reached[0], s.reached[rival]};
+    for (int t = HanaYakuCount - 1; t >= 1; --t)
+        for (int c : {a, b})
+            for (unsigned r : theirs)
+                if ((r >> t & 1) && (yakuSets.of[t] & HanaCardBit(c))) return c;
+    int first = CardValue[b] > CardValue[a] ? b : a, second = first == a ? b : a;
+    int ya = WantingYaku(mine, first), yb = WantingYaku(mine, second);
+    return yb > ya ? second : first;
+}
+
+// The specified player's throw-away: a month no one can take, else the
+// cheapest card no one wants.
+int NormalDiscardIndex(const Sim& s, int p) {
+    HanaCardSet taken = s.captured[0] | s.captured[1] | s.captured[2];
+    int inHand[12] = {};
+    for (int i = 0; i < s.handCount[p]; ++i) ++inHand[s.hand[p][i] / 4];
+    for (int i = 0; i < s.handCount[p]; ++i)
+        if (inHand[s.hand[p][i] / 4] == 4) return i;
+    for (int i = 0; i < s.handCount[p]; ++i) {
+        int month = s.hand[p][i] / 4;
+        if (inHand[month] == 2 && std::popcount(taken >> (4 * month) & 15) == 2) return i;
+    }
+    auto wanted = [&](int card) {
+        for (unsigned r : s.reached)
+            if (WantingYaku(r, card) >= 0) return true;
+        return false;
+    };
+    bool any = false;
+    for (int i = 0; i < s.handCount[p]; ++i) any = any || !wanted(s.hand[p][i]);
+    int best = -1;
+    for (int i = 0; i < s.handCount[p]; ++i) {
+        int card = s.hand[p][i];
+        if (any && wanted(card)) continue;
+        if (best < 0) {
+            best = i;
+            continue;
+        }
+        int kept = s.hand[p][best];
+        if (CardValue[card] < CardValue[kept] ||
+            (CardValue[card] == CardValue[kept] && KeepRank[card] < KeepRank[kept]))
+            best = i;
+    }
+    return best;
+}
+
+// The specified player's hand card: the capture its rules rank first, one
+// that completes a yaku before all.
+int NormalHandIndex(const Sim& s, int p) {
+    unsigned mine = s.reached[p];
+    int best = -1, bestYaku = -2, bestValue = 0, bestRank = 0;
+    for (int i = 0; i < s.handCount[p]; ++i) {
+        int card = s.hand[p][i];
+        for (int f = 0; f < s.fieldCount; ++f) {
+            int fieldCard = s.field[f];
+            if (!IsSameMonth(fieldCard, card)) continue;
+            int yaku = WantingYaku(mine, fieldCard);
+            int value = CardValue[card] + 2 * CardValue[fieldCard];
+            int rank = CaptureRank[fieldCard];
+            if (yaku > bestYaku || (yaku == bestYaku && (value > bestValue || (value == bestValue &&
+                                                                               rank > bestRank)))) {
+                best = i;
+                bestYaku = yaku;
+                bestValue = value;
+                bestRank = rank;
+            }
+        }
+    }
+    return best >= 0 ? best : NormalDiscardIndex(s, p);
+}
+
 int PolicyHandIndex(const Sim& s, int p) {
+    if (p != s.seat) return NormalHandIndex(s, p);
     int best = 0, bestValue = -1000000;
     for (int i = 0; i < s.handCount[p]; ++i) {
         int card = s.hand[p][i];
@@ -148,10 +262,12 @@ int Worth(const Sim& s, int seat) {
 // the stock takes what remains, in order.
 void DealSample(const HanaObservation& o, const int* unseen, int unseenCount, Sim& s) {
     bool used[48] = {};
+    s.seat = o.seat;
     for (int k = 0; k < HanaPlayers; ++k) {
         int p = (o.seat + k) % HanaPlayers;
         s.handCount[p] = 0;
         s.captured[p] = o.captured[p];
+        s.reached[p] = Reached(o.captured[p]);
         if (p == o.seat) {
             for (int card : o.hand)
                 if (card >= 0) s.hand[p][s.handCount[p]++] = card;
@@ -217,7 +333,7 @@ int HanaYakuPointsOfCards(HanaCardSet s) {
     made[13] = ribbons >= 7;
     made[14] = (s & FourBrights) == FourBrights;
     made[15] = (s & AllBrights) == AllBrights;
-    if (made[14]) made[Matsukiri] = false;
+    if (made[14]) made[Matsukiribozu] = false;
     if (made[15]) made[14] = false;
     if (made[Nomi]) made[Hanami] = made[Tsukimi] = false;
     if (made[13]) made[10] = false;
