@@ -19,6 +19,7 @@
 #include "app/games.h"
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "assets/dialogs.h"
 #include "assets/menu.h"
 #include "cards/random.h"
 #include "hanaawase/flow.h"
@@ -79,7 +80,7 @@ void PlayKoiKoi() {
     MainWindowHandler input;
     int turn = 0, koiKoiCalls = 0, handsEnded = 0;
     platform::testing::SetDialogHook([&](platform::Dialog& d, int number) {
-        if (number == 211) {
+        if (number == dlg::KoiKoiYakuMade) {
             const bool com = koi.yakuAnnounced[1] != 0;
             Shot(com ? "1-yaku-com" : "1-yaku-you");
             if (!com && d.IsItemEnabled(1000)) {
@@ -91,8 +92,8 @@ void PlayKoiKoi() {
             d.Click(d.IsItemEnabled(1022) ? 1022 : 1000);
             return;
         }
-        if (number == 213) Shot("1-oyaken");
-        if (number == 1204 || number == 208) {
+        if (number == dlg::OyakenNotice) Shot("1-oyaken");
+        if (number == dlg::KoiKoiScoreTableSixHands || number == dlg::KoiKoiScoreTable) {
             if (handsEnded++ < 2) Shot("5-score-table-" + std::to_string(handsEnded));
         }
         d.Click(1);
@@ -137,15 +138,15 @@ void PlayHanaAwase() {
     MainWindowHandler input;
     int turn = 0, sheets = 0, yakuShots = 0;
     platform::testing::SetDialogHook([&](platform::Dialog& d, int number) {
-        if (number == 212) {
+        if (number == dlg::HanaYakuMade) {
             if (yakuShots++ < 2) Shot("1-yaku-" + std::to_string(yakuShots));
-        } else if (number == 218) {
+        } else if (number == dlg::HanaScoreSheet) {
             if (sheets++ < 2) Shot("5-score-sheet-" + std::to_string(sheets));
-        } else if (number == 209 && sheets <= 2) {
+        } else if (number == dlg::HanaResultsSixHands && sheets <= 2) {
             Shot("5-results-" + std::to_string(sheets));
         }
-        if (number == 168) d.Click(1003);
-        d.Click(number == 212 ? 1024 : 1);
+        if (number == dlg::GameSettings) d.Click(1003);
+        d.Click(number == dlg::HanaYakuMade ? 1024 : 1);
     });
     table::SetHoldObserver([&](int player) {
         if (turn >= 2) Shot("4-com" + std::to_string(player) + "-play");

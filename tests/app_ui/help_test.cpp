@@ -149,7 +149,7 @@ TEST(HomePage, WithNoAddressTheAboutBoxOpens) {
     });
     OpenHomePage();
     platform::testing::SetDialogHook(nullptr);
-    EXPECT_EQ(shown, 199);
+    EXPECT_EQ(shown, dlg::About);
 }
 
 // The licence the LICENSE file grants is the one the About box, the help and
@@ -163,7 +163,8 @@ TEST(Licence, OneLicenceNamedEverywhere) {
     std::string licence = SourceFile("LICENSE");
     ASSERT_EQ(licence.rfind("MIT License\n", 0), 0u);
     std::string about;
-    for (const auto& control : assets::DialogTemplateFor(199).controls) about += control.text;
+    for (const auto& control : assets::DialogTemplateFor(dlg::About).controls)
+        about += control.text;
     EXPECT_NE(about.find("MIT"), std::string::npos) << about;
     EXPECT_NE(Page(BuildHelpBook(), "credits").html.find("MIT"), std::string::npos);
     EXPECT_NE(SourceFile("install/org.kirabo.Kirabo.metainfo.xml")

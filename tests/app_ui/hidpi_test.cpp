@@ -214,7 +214,7 @@ TEST_F(HiDpiTest, PaintedDialogsAreDrawnAtTheirScreensRatio) {
         d.Snapshot();
         d.End(1);
     });
-    platform::DialogBox(assets::DialogTemplateFor(208), proc);
+    platform::DialogBox(assets::DialogTemplateFor(dlg::KoiKoiScoreTable), proc);
     platform::testing::SetDialogHook(nullptr);
     EXPECT_EQ(proc.ratio, 2.0);
     EXPECT_GT(proc.width, 0);

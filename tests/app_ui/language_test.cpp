@@ -350,7 +350,7 @@ TEST_F(LanguageTest, TheGameSettingsTextsFitTheirControlsInEitherLanguage) {
         std::vector<std::string> cut;
         platform::testing::SetDialogHook([&](platform::Dialog& d, int number) {
             if (number != 168) return;
-            for (const auto& c : assets::DialogTemplateFor(168).controls) {
+            for (const auto& c : assets::DialogTemplateFor(dlg::GameSettings).controls) {
                 using C = platform::DialogControl;
                 if (c.kind != C::Radio && c.kind != C::Static) continue;
                 // A radio's text comes after its round button.

@@ -12,6 +12,7 @@
 #include "app/games.h"
 #include "app/startup.h"
 #include "assets/catalogue.h"
+#include "assets/dialogs.h"
 #include "assets/menu.h"
 #include "koikoi/state.h"
 #include "platform/dialog.h"
@@ -49,7 +50,7 @@ platform::Color ScreenAt(int x, int y) {
 // Answers the settings dialog: OK for the given game, or ｷｬﾝｾﾙ.
 void AnswerSettings(int game, bool ok = true) {
     platform::testing::SetDialogHook([=](platform::Dialog& d, int number) {
-        EXPECT_EQ(number, 168);
+        EXPECT_EQ(number, dlg::GameSettings);
         if (ok) d.Click(game == 0 ? 1002 : 1003);
         d.Click(ok ? 1 : 2);
     });
@@ -121,7 +122,9 @@ TEST_F(MainWindowTest, OnlyTheImagesOfTheCurrentSizeAndBackgroundStayInMemory) {
     platform::SendCommand(cmd::Resolution640);
     platform::SendCommand(cmd::Background2);
     const size_t oneSet = assets::KeptImageCount();
-    for (int command : {40017, 40021, 40018, 40019, 40017, 40020, 40016, 40021, 40018})
+    for (int command : {cmd::Resolution800, cmd::Background3, cmd::Resolution1024, cmd::Background1,
+                        cmd::Resolution800, cmd::Background2, cmd::Resolution640, cmd::Background3,
+                        cmd::Resolution1024})
         platform::SendCommand(command);
     platform::SendCommand(cmd::Resolution640);
     platform::SendCommand(cmd::Background2);

@@ -9,6 +9,7 @@
 #include "app/kept_game.h"
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "assets/menu.h"
 #include "cards/random.h"
 #include "koikoi/flow.h"
 #include "platform/clock.h"
@@ -74,7 +75,7 @@ TEST_F(ResumeTest, YesBringsTheGameBackAndNewGameAsksBeforeDiscardingIt) {
     EXPECT_EQ(gameState, keptState_);
     EXPECT_EQ(currentGame, 0);
     EXPECT_EQ(handsOption, 1) << "the game's own rules";
-    EXPECT_TRUE(platform::IsMenuItemEnabled(40005));
+    EXPECT_TRUE(platform::IsMenuItemEnabled(cmd::ScoreTable));
 
     // いいえ to the question keeps the game; no settings dialog opens.
     int dialogs = 0;
@@ -106,7 +107,7 @@ TEST_F(ResumeTest, NoLetsTheGameGoAndKeepsTheSettings) {
     EXPECT_EQ(gameState, -1);
     EXPECT_EQ(handsOption, 2);
     EXPECT_FALSE(KeptGameExists());
-    EXPECT_FALSE(platform::IsMenuItemEnabled(40005));
+    EXPECT_FALSE(platform::IsMenuItemEnabled(cmd::ScoreTable));
 }
 
 TEST_F(ResumeTest, ADamagedFileIsSetAsideAndToldOnce) {

@@ -12,6 +12,8 @@
 #include "app/games.h"
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "assets/dialogs.h"
+#include "assets/menu.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/invariants.h"
 #include "koikoi/invariants.h"
@@ -23,9 +25,13 @@
 
 namespace {
 
-constexpr int MenuCommands[] = {40005, 40006, 40008, 40009, 40010, 40012, 40013,
-                                40014, 40015, 40016, 40017, 40018, 40019, 40020,
-                                40021, 40022, 40024, 40026, 40027, 40007, 40004};
+constexpr int MenuCommands[] = {cmd::ScoreTable,     cmd::Records,       cmd::SoundEffects,
+                                cmd::ShowCapturable, cmd::Animation,     cmd::Music1,
+                                cmd::Music2,         cmd::Music3,        cmd::MusicNone,
+                                cmd::Resolution640,  cmd::Resolution800, cmd::Resolution1024,
+                                cmd::Background1,    cmd::Background2,   cmd::Background3,
+                                cmd::HelpTopics,     cmd::HomePage,      cmd::KoiKoiYaku,
+                                cmd::HanaAwaseYaku,  cmd::Exit,          cmd::NewGame};
 // Every control a dialog may hold, except 無制限: a game must end by itself.
 constexpr int DialogControls[] = {1,    2,    1000, 1002, 1003, 1004, 1005, 1007,
                                   1008, 1011, 1012, 1013, 1021, 1022, 1024};
@@ -53,7 +59,7 @@ class StormTest : public ::testing::TestWithParam<std::pair<int, uint32_t>> {
                 else
                     d.SendKey(static_cast<platform::DialogKey>(rng_() % 8));
             }
-            if (number == 168 && !d.HasEnded()) d.Click(game_ ? 1003 : 1002);
+            if (number == dlg::GameSettings && !d.HasEnded()) d.Click(game_ ? 1003 : 1002);
             for (int round = 0; round < 3 && !d.HasEnded(); ++round)
                 for (int id : Closers)
                     if (!d.HasEnded()) d.Click(id);
@@ -165,7 +171,7 @@ class StormTest : public ::testing::TestWithParam<std::pair<int, uint32_t>> {
             if (HasFatalFailure()) return;
         }
         PlayToTheEnd();
-        EXPECT_FALSE(platform::IsMenuItemEnabled(40005));
+        EXPECT_FALSE(platform::IsMenuItemEnabled(cmd::ScoreTable));
     }
 
     // The data folder goes with the last test of the binary.

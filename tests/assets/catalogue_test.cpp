@@ -70,12 +70,12 @@ TEST(Menu, EachCommandOnceWithTheScoreTableGreyed) {
             if (item.kind == platform::MenuItem::Popup) walk(item.items);
             if (item.kind == platform::MenuItem::Command) {
                 EXPECT_TRUE(ids.insert(item.id).second) << item.id;
-                EXPECT_EQ(item.grayed, item.id == 40005);
+                EXPECT_EQ(item.grayed, item.id == cmd::ScoreTable);
             }
         }
     };
     walk(assets::MainMenu());
-    EXPECT_TRUE(ids.count(40005));
+    EXPECT_TRUE(ids.count(cmd::ScoreTable));
 }
 
 TEST(DialogTemplates, OnlyTheYakuChoiceHasNoCloseBox) {

@@ -7,6 +7,7 @@
 
 #include "app/core/program.h"
 #include "app/core/shell.h"
+#include "app/core/sound_effects.h"
 #include "app/music.h"
 #include "assets/sounds/sounds.h"
 #include "platform/audio.h"
@@ -97,8 +98,8 @@ TEST_F(MusicPlayer, EachEffectSoundsAndTheOptionOffSilencesThemAll) {
 TEST_F(MusicPlayer, ANewEffectCutsOffTheOneStillPlaying) {
     const auto samples = HearAfter(
         [] {
-            PlaySoundEffect(194);  // five and a half seconds long
-            PlaySoundEffect(192);  // a tick of 21 ms
+            PlaySoundEffect(sfx::GameWon);     // five and a half seconds long
+            PlaySoundEffect(sfx::CursorMove);  // a tick of 21 ms
         },
         1.0);
     EXPECT_GT(Rms(samples, 0, 44100 / 10), 0.0);

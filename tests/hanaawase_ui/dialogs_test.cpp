@@ -7,6 +7,7 @@
 
 #include "app/core/shell.h"
 #include "assets/catalogue.h"
+#include "assets/dialogs.h"
 #include "hanaawase/dialogs/dialog_text.h"
 #include "hanaawase/dialogs/yaku_list.h"
 #include "hanaawase/tables.h"
@@ -123,13 +124,13 @@ TEST_F(HanaDialogTest, YakuReferenceFollowsThePointerAndTheKeys) {
     const int lines[16] = {4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 17, 18, 19, 21, 22};
     int cardsOpened = -1;
     platform::testing::SetDialogHook([&](platform::Dialog& d, int number) {
-        if (number == 214) {
+        if (number == dlg::YakuCards) {
             cardsOpened = 1;
             EXPECT_EQ(d.ClientSize().width, 5 * CardWidth[0] + 4 * cw);
             d.Click(1);
             return;
         }
-        EXPECT_EQ(number, 216);
+        EXPECT_EQ(number, dlg::HanaYakuList);
         cardsOpened = -1;
         EXPECT_EQ(HanaYakuListHighlighted(), 0);
         d.SendKey(platform::DialogKey::Up);

@@ -12,6 +12,8 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "assets/catalogue.h"
+#include "assets/dialogs.h"
+#include "assets/menu.h"
 #include "cards/random.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"
@@ -75,8 +77,8 @@ TEST(HanaWindowGameTest, AWholeGamePlayedWithClicksAndKeys) {
     std::map<int, int> dialogsSeen;
     platform::testing::SetDialogHook([&](platform::Dialog& d, int number) {
         ++dialogsSeen[number];
-        if (number == 168) d.Click(1003);  // 花合わせ
-        if (number == 212) {
+        if (number == dlg::GameSettings) d.Click(1003);  // 花合わせ
+        if (number == dlg::HanaYakuMade) {
             EXPECT_GT(d.ClientSize().height, 6 * charHeight + CardHeight[resolution]);
             d.Click(1024);
             return;
@@ -142,7 +144,7 @@ TEST(HanaWindowGameTest, AWholeGamePlayedWithClicksAndKeys) {
     EXPECT_EQ(dialogsSeen[209], 6);
     EXPECT_EQ(recHanaGamesPlayed, 1);
     EXPECT_EQ(recHanaHandsPlayed, 6);
-    EXPECT_FALSE(platform::IsMenuItemEnabled(40005));
+    EXPECT_FALSE(platform::IsMenuItemEnabled(cmd::ScoreTable));
     // Back to no game: the window shows the bare background.
     EXPECT_EQ(platform::ScreenImage().Pixel(500, 300), pristineBackground.Pixel(500, 300));
 }

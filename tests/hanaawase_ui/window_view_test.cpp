@@ -11,6 +11,7 @@
 #include <set>
 #include <vector>
 
+#include "assets/dialogs.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/ui/marks.h"
 #include "platform/dialog.h"
@@ -187,12 +188,12 @@ TEST_P(HanaWindowViewTest, TheResultsOpenOverTheFinishedTable) {
     int x = 0, y = 0, seen = 0;
     HanaPilePosition(0, 0, 0, 1, x, y);  // 桜に幕, the user's only 光
     platform::testing::SetDialogHook([&](platform::Dialog& d, int number) {
-        if (number == 218 || number == 209) {
+        if (number == dlg::HanaScoreSheet || number == dlg::HanaResultsSixHands) {
             ++seen;
             EXPECT_EQ(At(x + 2, y + 2), FaceColour(8)) << number;
             EXPECT_EQ(At(HanaFieldX[R()][0] + 2, HanaFieldY[R()][0] + 2), FaceColour(44)) << number;
         }
-        d.Click(number == 212 ? 1024 : 1);
+        d.Click(number == dlg::HanaYakuMade ? 1024 : 1);
     });
     gameState = HanaHandEnd;
     HanaAwaseStep();

@@ -82,7 +82,7 @@ TEST_F(DialogsTest, YakuDialogNamesEachYakuWithItsValueAndEscDoesNotEndIt) {
     int result = -1;
     WithDialog([&] { result = YakuMadeDialog(0, -1); },
                [&](platform::Dialog& d, int number) {
-                   EXPECT_EQ(number, 211);
+                   EXPECT_EQ(number, dlg::KoiKoiYakuMade);
                    EXPECT_TRUE(d.IsItemEnabled(Stop));
                    EXPECT_TRUE(d.IsItemEnabled(Continue));
                    d.Click(2);  // Esc does not end it

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "assets/dialogs.h"
 #include "koikoi/flow.h"
 #include "koikoi/rules.h"
 #include "platform/dialog.h"
@@ -159,7 +160,7 @@ TEST_F(MarksTest, TheScoreTableOpensOverTheFinishedTable) {
     const int r = resolution;
     bool seen = false;
     platform::testing::SetDialogHook([&](platform::Dialog& d, int number) {
-        if (number == 1204 || number == 208) {
+        if (number == dlg::KoiKoiScoreTableSixHands || number == dlg::KoiKoiScoreTable) {
             seen = true;
             EXPECT_EQ(At(x + 2, y + 2), FaceColour(0));
             EXPECT_EQ(At(FieldX(r, 0) + 2, FieldY(r, 0) + 2), FaceColour(44));

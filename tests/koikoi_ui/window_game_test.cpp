@@ -13,6 +13,7 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "assets/catalogue.h"
+#include "assets/menu.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/layout_tables.h"
 #include "platform/clock.h"
@@ -89,7 +90,7 @@ class WindowGameTest : public ::testing::Test {
                     const int by = (ClientHeight[res] - banner.Height()) / 2;
                     EXPECT_EQ(platform::ScreenImage().Pixel(bx + 40, by + 40),
                               banner.Pixel(40, 40));
-                    EXPECT_TRUE(platform::IsMenuItemEnabled(40005));
+                    EXPECT_TRUE(platform::IsMenuItemEnabled(cmd::ScoreTable));
                     ++bannersSeen_;
                 }
                 window.OnLeftButtonDown(ClientWidth[res] / 2, ClientHeight[res] / 2);
@@ -135,16 +136,16 @@ TestDataDir* WindowGameTest::data_ = nullptr;
 
 TEST_F(WindowGameTest, AWholeGameOfSixHandsIsPlayedWithClicksAndKeysAtEachResolution) {
     for (int res = 0; res < 3; ++res) {
-        platform::SendCommand(40016 + res);
+        platform::SendCommand(cmd::Resolution640 + res);
         ASSERT_EQ(resolution, res);
         const int gamesBefore = recKoiGamesPlayed, handsBefore = recKoiHandsPlayed;
         AnswerDialogs();
         NewGame();
         ASSERT_EQ(gameState, 0);
-        EXPECT_TRUE(platform::IsMenuItemEnabled(40005));
+        EXPECT_TRUE(platform::IsMenuItemEnabled(cmd::ScoreTable));
         PlayToTheEnd(res);
         EXPECT_EQ(gameState, -1) << res;
-        EXPECT_FALSE(platform::IsMenuItemEnabled(40005));
+        EXPECT_FALSE(platform::IsMenuItemEnabled(cmd::ScoreTable));
         EXPECT_EQ(recKoiGamesPlayed, gamesBefore + 1);
         EXPECT_EQ(recKoiHandsPlayed, handsBefore + 6);
         EXPECT_EQ(dialogs_[1204], 6 * (res + 1));
@@ -155,31 +156,31 @@ TEST_F(WindowGameTest, AWholeGameOfSixHandsIsPlayedWithClicksAndKeysAtEachResolu
     // Somewhere in three games the yaku dialog came up and a field card was chosen.
     EXPECT_GT(dialogs_[211], 0);
     EXPECT_GT(fieldChoices_, 0);
-    platform::SendCommand(40016);
+    platform::SendCommand(cmd::Resolution640);
 }
 
 TEST_F(WindowGameTest, TheScoreTableAndYakuListOpenFromTheMenuDuringAGame) {
     AnswerDialogs();
     NewGame();
     while (!(gameState == 3 && subState == 1)) StepCurrentGame();
-    platform::SendCommand(40005);
+    platform::SendCommand(cmd::ScoreTable);
     EXPECT_EQ(dialogs_[1204], 1);
-    platform::SendCommand(40026);
+    platform::SendCommand(cmd::KoiKoiYaku);
     EXPECT_EQ(dialogs_[215], 1);
     // A background change rebuilds the table with the hand still on it.
-    platform::SendCommand(40021);
+    platform::SendCommand(cmd::Background3);
     EXPECT_EQ(backgroundChoice, 2);
     const int x = koiui::HandX[0][0][7] + 20, y = koiui::HandY[0][0] + 40;
     EXPECT_EQ(platform::ScreenImage().Pixel(x, y),
               assets::LoadImage(assets::TableImage(koi.hands[0][7], 0)).Pixel(20, 40));
     // So does a change of resolution, with the new sizes' layout.
-    platform::SendCommand(40018);
+    platform::SendCommand(cmd::Resolution1024);
     EXPECT_EQ(platform::ScreenImage().Width(), 1016);
     const int x2 = koiui::HandX[2][0][7] + 30, y2 = koiui::HandY[2][0] + 60;
     EXPECT_EQ(platform::ScreenImage().Pixel(x2, y2),
               assets::LoadImage(assets::TableImage(koi.hands[0][7], 2)).Pixel(30, 60));
-    platform::SendCommand(40016);
-    platform::SendCommand(40019);
+    platform::SendCommand(cmd::Resolution640);
+    platform::SendCommand(cmd::Background1);
     ReleaseCurrentGame();
     gameState = -1;
 }

@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
     setenv("XDG_RUNTIME_DIR", root.c_str(), 1);
     platform::InitToolPlatform(argc, argv);
     if (!InitApplication()) return 1;
-    platform::SendCommand(40018);  // 1024x768
+    platform::SendCommand(cmd::Resolution1024);  // 1024x768
     if (fullScreen) {
         platform::SendCommand(cmd::FullScreen);
         // Until the desktop has given the window the whole screen.
