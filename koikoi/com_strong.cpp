@@ -52,11 +52,16 @@ struct Sim {
     uint32_t luck;  // the sample's own coin for the other player's answers
 };
 
-// How often the other player answers こいこい, in 1/256, by the cards left in
-// its hand: the specified player plays on mostly while it holds many. A
-// model that stops at every yaku would make playing on look too risky, and
-// racing for a quick yaku while the other plays on too cheap.
-constexpr int PlayOnOdds[HandSlots] = {0, 26, 82, 138, 164, 210, 210, 230};
+// How often the other player answers こいこい, in 1/256, by whether stopping
+// would leave it behind in the game and by the cards left in its hand, as
+// counted in arena games before the last hand: it plays on mostly while it
+// holds many cards, and when behind even with few. A model that stops at
+// every yaku would make playing on look too risky, and racing for a quick
+// yaku while the other plays on too cheap.
+constexpr int PlayOnOdds[2][HandSlots] = {
+    {0, 12, 40, 95, 138, 185, 224, 240},    // not behind
+    {0, 49, 145, 201, 181, 186, 194, 220},  // behind
+};
 
 bool Coin(Sim& s, int odds) {
     s.luck ^= s.luck << 13;
@@ -155,8 +160,9 @@ void EndTurn(Sim& s, int p) {
     if (score <= s.announced[p]) return;
     bool playOn = false;
     if (p != s.seat) {
-        playOn =
-            s.lastHand ? s.total[p] + score <= s.total[p ^ 1] : Coin(s, PlayOnOdds[s.handCount[p]]);
+        bool behind = s.total[p] + score < s.total[p ^ 1];
+        playOn = s.lastHand ? s.total[p] + score <= s.total[p ^ 1]
+                            : Coin(s, PlayOnOdds[behind][s.handCount[p]]);
     }
     if (playOn && s.handCount[p] > 0) {
         s.announced[p] = score;
