@@ -48,19 +48,22 @@ struct Sim {
     int stopScore;
     int seat;  // the player thinking
     bool lastHand;
-    int total[2];   // the game's scores before this hand
-    uint32_t luck;  // the sample's own coin for the other player's answers
+    bool manyHandsLeft;  // more than five after this one
+    int total[2];        // the game's scores before this hand
+    uint32_t luck;       // the sample's own coin for the other player's answers
 };
 
-// How often the other player answers こいこい, in 1/256, by whether stopping
-// would leave it behind in the game and by the cards left in its hand, as
-// counted in arena games before the last hand: it plays on mostly while it
-// holds many cards, and when behind even with few. A model that stops at
-// every yaku would make playing on look too risky, and racing for a quick
-// yaku while the other plays on too cheap.
-constexpr int PlayOnOdds[2][HandSlots] = {
+// How often the other player answers こいこい, in 1/256, by the cards left in
+// its hand and the game as stopping would leave it (not behind; behind with
+// five hands left at most; behind with more), as counted in arena games
+// before the last hand: it plays on mostly while it holds many cards, and
+// when behind late even with few. A model that stops at every yaku would
+// make playing on look too risky, and racing for a quick yaku while the
+// other plays on too cheap.
+constexpr int PlayOnOdds[3][HandSlots] = {
     {0, 12, 40, 95, 138, 185, 224, 240},    // not behind
-    {0, 49, 145, 201, 181, 186, 194, 220},  // behind
+    {0, 72, 159, 205, 178, 190, 196, 238},  // behind, five hands left at most
+    {0, 15, 127, 193, 189, 181, 192, 200},  // behind, more hands left
 };
 
 bool Coin(Sim& s, int odds) {
@@ -160,9 +163,9 @@ void EndTurn(Sim& s, int p) {
     if (score <= s.announced[p]) return;
     bool playOn = false;
     if (p != s.seat) {
-        bool behind = s.total[p] + score < s.total[p ^ 1];
+        int row = s.total[p] + score >= s.total[p ^ 1] ? 0 : s.manyHandsLeft ? 2 : 1;
         playOn = s.lastHand ? s.total[p] + score <= s.total[p ^ 1]
-                            : Coin(s, PlayOnOdds[behind][s.handCount[p]]);
+                            : Coin(s, PlayOnOdds[row][s.handCount[p]]);
     }
     if (playOn && s.handCount[p] > 0) {
         s.announced[p] = score;
@@ -213,6 +216,7 @@ void DealSample(const KoiObservation& o, const int* unseen, int unseenCount, Sim
     s.stopScore = 0;
     s.seat = me;
     s.lastHand = o.handLimit > 0 && o.handIndex + 1 >= o.handLimit;
+    s.manyHandsLeft = o.handLimit == 0 || o.handLimit - o.handIndex - 1 > 5;
     s.total[0] = o.gameTotal[0];
     s.total[1] = o.gameTotal[1];
     s.handCount[me] = 0;
