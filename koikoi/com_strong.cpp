@@ -48,15 +48,23 @@ struct Sim {
     int stopScore;
     int seat;  // the player thinking
     bool lastHand;
-    int total[2];   // the game's scores before this hand
-    uint32_t luck;  // the sample's own coin for the other player's answers
+    bool manyHandsLeft;  // more than five after this one
+    int total[2];        // the game's scores before this hand
+    uint32_t luck;       // the sample's own coin for the other player's answers
 };
 
 // How often the other player answers こいこい, in 1/256, by the cards left in
-// its hand: the specified player plays on mostly while it holds many. A
-// model that stops at every yaku would make playing on look too risky, and
-// racing for a quick yaku while the other plays on too cheap.
-constexpr int PlayOnOdds[HandSlots] = {0, 26, 82, 138, 164, 210, 210, 230};
+// its hand and the game as stopping would leave it (not behind; behind with
+// five hands left at most; behind with more), as counted in arena games
+// before the last hand: it plays on mostly while it holds many cards, and
+// when behind late even with few. A model that stops at every yaku would
+// make playing on look too risky, and racing for a quick yaku while the
+// other plays on too cheap.
+constexpr int PlayOnOdds[3][HandSlots] = {
+    {0, 12, 40, 95, 138, 185, 224, 240},    // not behind
+    {0, 72, 159, 205, 178, 190, 196, 238},  // behind, five hands left at most
+    {0, 15, 127, 193, 189, 181, 192, 200},  // behind, more hands left
+};
 
 bool Coin(Sim& s, int odds) {
     s.luck ^= s.luck << 13;
@@ -155,8 +163,9 @@ void EndTurn(Sim& s, int p) {
     if (score <= s.announced[p]) return;
     bool playOn = false;
     if (p != s.seat) {
-        playOn =
-            s.lastHand ? s.total[p] + score <= s.total[p ^ 1] : Coin(s, PlayOnOdds[s.handCount[p]]);
+        int row = s.total[p] + score >= s.total[p ^ 1] ? 0 : s.manyHandsLeft ? 2 : 1;
+        playOn = s.lastHand ? s.total[p] + score <= s.total[p ^ 1]
+                            : Coin(s, PlayOnOdds[row][s.handCount[p]]);
     }
     if (playOn && s.handCount[p] > 0) {
         s.announced[p] = score;
@@ -207,6 +216,7 @@ void DealSample(const KoiObservation& o, const int* unseen, int unseenCount, Sim
     s.stopScore = 0;
     s.seat = me;
     s.lastHand = o.handLimit > 0 && o.handIndex + 1 >= o.handLimit;
+    s.manyHandsLeft = o.handLimit == 0 || o.handLimit - o.handIndex - 1 > 5;
     s.total[0] = o.gameTotal[0];
     s.total[1] = o.gameTotal[1];
     s.handCount[me] = 0;
