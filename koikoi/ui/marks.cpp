@@ -43,6 +43,10 @@ int TextHeight(int player) {
     const int r = resolution;
     int th = table::MarkTextHeight(r);
     if (player == 1) return th;
+    // Worked out once a size and language: every mark update asks for it.
+    static int knownFor[2] = {-1, -1}, known = 0;
+    const int language = static_cast<int>(platform::CurrentLanguage());
+    if (knownFor[0] == r && knownFor[1] == language) return known;
     const int zero[4] = {0, 0, 0, 0};
     const int room = table::TurnMarkRect(NameLabelRect(0), r).left - 2 * Gap;
     for (; th > 8; --th) {
@@ -50,6 +54,7 @@ int TextHeight(int player) {
         const int badge = table::DrawKoiKoiBadge(nullptr, 0, 0, 9, r, th).Width();
         if (counts + Gap + badge <= room) break;
     }
+    knownFor[0] = r, knownFor[1] = language, known = th;
     return th;
 }
 
