@@ -1,11 +1,13 @@
 // Resolution and background changes from the menu.
-#include "app/core/program.h"
-#include "app/display/display.h"
+#include "app/display_options.h"
+
 #include "app/games.h"
 #include "app/preferences.h"
 #include "app/startup.h"
 #include "assets/catalogue.h"
 #include "assets/menu.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "platform/window.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "app/games.h"
 
-#include "app/core/program.h"
-#include "app/display/display.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "platform/window.h"
 
 namespace {

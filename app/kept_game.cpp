@@ -2,11 +2,11 @@
 
 #include <cstdint>
 
-#include "app/core/program.h"
-#include "app/core/records.h"
-#include "app/core/shell.h"
-#include "app/core/storage.h"
 #include "cards/saved_text.h"
+#include "core/program.h"
+#include "core/records.h"
+#include "core/shell.h"
+#include "core/storage.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/saved_game.h"
 #include "hanaawase/state.h"

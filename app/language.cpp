@@ -3,12 +3,12 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "app/core/program.h"
-#include "app/display/display.h"
 #include "app/games.h"
 #include "app/preferences.h"
 #include "assets/catalogue.h"
 #include "assets/menu.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "platform/help_window.h"
 #include "platform/window.h"
 

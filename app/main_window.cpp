@@ -1,11 +1,12 @@
 #include "app/main_window.h"
 
-#include "app/core/program.h"
-#include "app/core/shell.h"
-#include "app/core/sound_effects.h"
-#include "app/display/display.h"
+#include "app/display_options.h"
 #include "app/games.h"
 #include "assets/menu.h"
+#include "core/program.h"
+#include "core/shell.h"
+#include "core/sound_effects.h"
+#include "display/display.h"
 #include "platform/window.h"
 
 namespace {

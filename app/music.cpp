@@ -4,8 +4,8 @@
 
 #include <atomic>
 
-#include "app/core/program.h"
 #include "assets/sounds/sounds.h"
+#include "core/program.h"
 #include "platform/audio.h"
 #include "platform/files.h"
 

@@ -1,6 +1,6 @@
 // The music player of a build without sound: the choices are kept, nothing plays.
-#include "app/core/program.h"
 #include "app/music.h"
+#include "core/program.h"
 
 bool InitAudio() {
     return false;

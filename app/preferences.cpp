@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/core/program.h"
-#include "app/core/storage.h"
+#include "core/program.h"
+#include "core/storage.h"
 #include "platform/files.h"
 #include "platform/ini_file.h"
 

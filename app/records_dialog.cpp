@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/core/program.h"
-#include "app/core/records.h"
 #include "assets/dialogs.h"
+#include "core/program.h"
+#include "core/records.h"
 #include "platform/i18n.h"
 #include "table/dialog_text.h"
 

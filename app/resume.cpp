@@ -1,10 +1,10 @@
 #include "app/resume.h"
 
-#include "app/core/program.h"
 #include "app/games.h"
 #include "app/kept_game.h"
 #include "app/music.h"
 #include "assets/menu.h"
+#include "core/program.h"
 #include "platform/dialog.h"
 #include "platform/i18n.h"
 #include "platform/window.h"

@@ -1,7 +1,7 @@
 #include "app/settings_dialog.h"
 
-#include "app/core/program.h"
 #include "assets/dialogs.h"
+#include "core/program.h"
 
 using namespace settings_ids;
 

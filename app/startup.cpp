@@ -3,11 +3,7 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include "app/core/program.h"
-#include "app/core/records.h"
-#include "app/core/settings.h"
-#include "app/core/storage.h"
-#include "app/display/display.h"
+#include "app/display_options.h"
 #include "app/games.h"
 #include "app/language.h"
 #include "app/main_window.h"
@@ -18,6 +14,11 @@
 #include "assets/catalogue.h"
 #include "assets/menu.h"
 #include "cards/random.h"
+#include "core/program.h"
+#include "core/records.h"
+#include "core/settings.h"
+#include "core/storage.h"
+#include "display/display.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"
 #include "platform/event_loop.h"

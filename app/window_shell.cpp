@@ -1,9 +1,9 @@
 #include "app/window_shell.h"
 
-#include "app/core/program.h"
 #include "app/kept_game.h"
 #include "app/music.h"
 #include "assets/menu.h"
+#include "core/program.h"
 #include "platform/dialog.h"
 #include "platform/event_loop.h"
 #include "platform/i18n.h"

@@ -1,6 +1,6 @@
 // The shell's services as the window program provides them.
 #pragma once
-#include "app/core/shell.h"
+#include "core/shell.h"
 
 class WindowShell : public ShellServices {
   public:

@@ -1,9 +1,9 @@
 #include "hanaawase/deal.h"
 
-#include "app/core/program.h"
-#include "app/core/shell.h"
-#include "app/core/sound_effects.h"
 #include "cards/deck.h"
+#include "core/program.h"
+#include "core/shell.h"
+#include "core/sound_effects.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"
 #include "hanaawase/view.h"

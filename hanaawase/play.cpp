@@ -1,7 +1,7 @@
 #include "hanaawase/play.h"
 
-#include "app/core/program.h"
 #include "cards/piles.h"
+#include "core/program.h"
 #include "hanaawase/com_levels.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"

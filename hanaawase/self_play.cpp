@@ -1,6 +1,6 @@
 #include "hanaawase/self_play.h"
 
-#include "app/core/program.h"
+#include "core/program.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"
 

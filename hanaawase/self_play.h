@@ -1,6 +1,6 @@
-// Hana-awase's user side played by a fixed policy (app/core/self_play.h).
+// Hana-awase's user side played by a fixed policy (core/self_play.h).
 #pragma once
-#include "app/core/self_play.h"
+#include "core/self_play.h"
 
 // Sets the input that the step about to run waits for: a hand card, one of
 // two matches, or the click on the result.

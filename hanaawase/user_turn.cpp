@@ -1,9 +1,9 @@
 // The user's turn (state 3). It spreads over many calls: each call looks at
 // the input once and returns while the user chooses, then runs the play and
 // the draw straight through.
-#include "app/core/program.h"
-#include "app/core/shell.h"
-#include "app/core/sound_effects.h"
+#include "core/program.h"
+#include "core/shell.h"
+#include "core/sound_effects.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/play.h"
 #include "hanaawase/state.h"

@@ -1,6 +1,6 @@
 // Which card the computer plays, and which of two field cards it takes.
-#include "app/core/program.h"
 #include "cards/cards.h"
+#include "core/program.h"
 #include "koikoi/card_sets.h"
 #include "koikoi/com.h"
 #include "koikoi/rules.h"

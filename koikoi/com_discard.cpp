@@ -1,7 +1,7 @@
 // Which card the computer throws away when nothing can be captured: the
 // one whose month gives either player the least towards a yaku.
-#include "app/core/program.h"
 #include "cards/cards.h"
+#include "core/program.h"
 #include "koikoi/com.h"
 #include "koikoi/state.h"
 

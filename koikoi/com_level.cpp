@@ -1,8 +1,8 @@
 // Every decision of a computer seat goes through here, by level: ふつう is
 // the specified opponent as it stands; やさしい and つよい see only the
 // seat's observation.
-#include "app/core/program.h"
 #include "cards/decision_timing.h"
+#include "core/program.h"
 #include "koikoi/com.h"
 #include "koikoi/com_levels.h"
 #include "koikoi/rules.h"

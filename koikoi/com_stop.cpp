@@ -1,5 +1,5 @@
-#include "app/core/program.h"
 #include "cards/random.h"
+#include "core/program.h"
 #include "koikoi/com.h"
 #include "koikoi/rules.h"
 #include "koikoi/state.h"

@@ -7,8 +7,8 @@
 #include <bit>
 #include <cstdint>
 
-#include "app/core/program.h"
 #include "cards/rollout_search.h"
+#include "core/program.h"
 #include "koikoi/com_levels.h"
 #include "koikoi/rules.h"
 

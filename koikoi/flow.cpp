@@ -1,9 +1,9 @@
 #include "koikoi/flow.h"
 
-#include "app/core/program.h"
-#include "app/core/records.h"
-#include "app/core/shell.h"
 #include "cards/random.h"
+#include "core/program.h"
+#include "core/records.h"
+#include "core/shell.h"
 #include "koikoi/com.h"
 #include "koikoi/com_levels.h"
 #include "koikoi/rules.h"

@@ -2,10 +2,10 @@
 // draw, choose for the drawn card, finish. The choices arrive through
 // cursorSlot and choiceConfirmed; a call that has nothing to do returns at
 // once and lets the window sleep until the next glow tick.
-#include "app/core/program.h"
-#include "app/core/records.h"
-#include "app/core/shell.h"
-#include "app/core/sound_effects.h"
+#include "core/program.h"
+#include "core/records.h"
+#include "core/shell.h"
+#include "core/sound_effects.h"
 #include "koikoi/flow.h"
 #include "koikoi/rules.h"
 #include "koikoi/state.h"

@@ -1,6 +1,6 @@
 #include "koikoi/observation.h"
 
-#include "app/core/program.h"
+#include "core/program.h"
 
 KoiObservation ObserveKoiKoi(int seat, int cardInPlay) {
     KoiObservation o{};

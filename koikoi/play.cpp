@@ -1,6 +1,6 @@
-#include "app/core/program.h"
 #include "cards/cards.h"
 #include "cards/piles.h"
+#include "core/program.h"
 #include "koikoi/card_sets.h"
 #include "koikoi/com.h"
 #include "koikoi/com_levels.h"

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/core/program.h"
 #include "cards/random.h"
 #include "cards/saved_text.h"
+#include "core/program.h"
 #include "koikoi/com_levels.h"
 #include "koikoi/invariants.h"
 #include "koikoi/state.h"

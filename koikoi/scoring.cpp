@@ -1,4 +1,4 @@
-#include "app/core/program.h"
+#include "core/program.h"
 #include "koikoi/com.h"
 #include "koikoi/com_levels.h"
 #include "koikoi/rules.h"

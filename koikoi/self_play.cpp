@@ -1,6 +1,6 @@
 #include "koikoi/self_play.h"
 
-#include "app/core/program.h"
+#include "core/program.h"
 #include "koikoi/state.h"
 
 namespace {

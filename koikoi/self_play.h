@@ -1,7 +1,7 @@
-// Koi-Koi's human side played by a fixed policy (app/core/self_play.h);
+// Koi-Koi's human side played by a fixed policy (core/self_play.h);
 // `last` also plays on whenever it may.
 #pragma once
-#include "app/core/self_play.h"
+#include "core/self_play.h"
 
 // Sets the input that the step about to run waits for: a hand card, one of
 // two matches, or the click on the result.

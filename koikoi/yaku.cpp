@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "app/core/program.h"
 #include "cards/cards.h"
+#include "core/program.h"
 #include "koikoi/card_sets.h"
 #include "koikoi/reach.h"
 #include "koikoi/rules.h"

@@ -62,9 +62,10 @@ cmake --build "$copy/build" -j "$jobs" >"$log" 2>&1 || { tail -40 "$log"; exit 1
 
 labels_for() {
   case "$1" in
-    table/* | koikoi/ui/* | hanaawase/ui/* | hanaawase/dialogs/* | platform/*ui* | assets/*)
+    table/* | display/* | koikoi/ui/* | hanaawase/ui/* | hanaawase/dialogs/* | platform/*ui* | assets/*)
       echo window ;;
-    app/records* | app/settings* | app/storage* | platform/files*) echo file ;;
+    core/records* | core/settings* | core/storage* | platform/files*) echo file ;;
+    core/*) echo "window|file" ;;
     app/*) echo "window|file" ;;
     *) echo engine ;;
   esac

@@ -1,7 +1,7 @@
 #include "table/banner_animation.h"
 
-#include "app/core/sound_effects.h"
 #include "assets/catalogue.h"
+#include "core/sound_effects.h"
 #include "platform/clock.h"
 #include "table/frame_pacing.h"
 

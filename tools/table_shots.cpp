@@ -14,14 +14,14 @@
 #include <map>
 #include <string>
 
-#include "app/core/program.h"
-#include "app/display/display.h"
 #include "app/games.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "assets/dialogs.h"
 #include "assets/menu.h"
 #include "cards/random.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"
 #include "hanaawase/ui/layout_tables.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/sound_effects.h"
+#include "core/sound_effects.h"
 
 // Every effect is PCM, mono, 16 bits, at its own rate and length.
 struct EffectFormat {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/core/program.h"
-#include "app/display/display.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "hanaawase/ui/layout_tables.h"
 #include "platform/i18n.h"
 #include "table/dialog_text.h"

@@ -2,10 +2,10 @@
 // banner plays a short animation in the middle of it, on a fixed schedule.
 #include <vector>
 
-#include "app/core/program.h"
-#include "app/core/shell.h"
-#include "app/display/display.h"
 #include "assets/catalogue.h"
+#include "core/program.h"
+#include "core/shell.h"
+#include "display/display.h"
 #include "hanaawase/dialogs/dialogs.h"
 #include "hanaawase/state.h"
 #include "hanaawase/ui/outcome.h"

@@ -2,8 +2,8 @@
 // bottom, the best score of each row highlighted.
 #include <string>
 
-#include "app/core/program.h"
 #include "assets/dialogs.h"
+#include "core/program.h"
 #include "hanaawase/dialogs/dialog_text.h"
 #include "hanaawase/dialogs/dialogs.h"
 #include "hanaawase/state.h"

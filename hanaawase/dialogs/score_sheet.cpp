@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "app/core/program.h"
 #include "assets/dialogs.h"
+#include "core/program.h"
 #include "hanaawase/dialogs/dialog_text.h"
 #include "hanaawase/dialogs/dialogs.h"
 #include "hanaawase/state.h"

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/core/program.h"
 #include "assets/dialogs.h"
+#include "core/program.h"
 #include "hanaawase/dialogs/dialog_text.h"
 #include "hanaawase/dialogs/dialogs.h"
 #include "platform/dialog.h"

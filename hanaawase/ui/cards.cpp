@@ -1,7 +1,7 @@
 // Cards on the table: single cards, the three hands, the field, the stock,
 // the capture pairs and the fanned piles of captured cards.
-#include "app/core/program.h"
-#include "app/display/display.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"
 #include "hanaawase/tables.h"

@@ -1,7 +1,7 @@
 // The card under the user's cursor, drawn enlarged, and the pulsing glow
 // round the cards that can take something and the cards they can take.
-#include "app/core/program.h"
-#include "app/display/display.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "hanaawase/state.h"
 #include "hanaawase/ui/layout_tables.h"
 #include "hanaawase/ui/table.h"

@@ -7,10 +7,10 @@
 // ends exactly on its targets.
 #include <algorithm>
 
-#include "app/core/program.h"
-#include "app/core/shell.h"
-#include "app/core/sound_effects.h"
-#include "app/display/display.h"
+#include "core/program.h"
+#include "core/shell.h"
+#include "core/sound_effects.h"
+#include "display/display.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"
 #include "hanaawase/tables.h"

@@ -1,7 +1,7 @@
 // What the shell calls while a Hana-awase game runs in the window.
 #include "table/front_end.h"
 
-#include "app/core/program.h"
+#include "core/program.h"
 #include "hanaawase/dialogs/dialogs.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"

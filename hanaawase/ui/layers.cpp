@@ -2,8 +2,8 @@
 // rebuilds any rectangle of the table from them and the card arrays.
 #include <algorithm>
 
-#include "app/core/program.h"
-#include "app/display/display.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "hanaawase/state.h"
 #include "hanaawase/ui/layout_tables.h"
 #include "hanaawase/ui/table.h"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/core/program.h"
-#include "app/display/display.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"
 #include "hanaawase/ui/layout_tables.h"

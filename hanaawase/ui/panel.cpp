@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/core/program.h"
-#include "app/display/display.h"
 #include "assets/catalogue.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"
 #include "hanaawase/ui/layout_tables.h"

@@ -1,6 +1,6 @@
 // The Hana-awase table in the window: its layers, card drawing, flights,
 // cursor and glow, panel and banner. Everything is drawn into backBuffer
-// (app/display/display.h) and shown only by HanaPresentRect, rectangle by rectangle.
+// (display/display.h) and shown only by HanaPresentRect, rectangle by rectangle.
 // These read the game (hanaawase/state.h) and never change it, except the
 // glow, which keeps its frame number in hana.tickCounter.
 #pragma once

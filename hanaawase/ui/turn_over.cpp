@@ -1,7 +1,7 @@
 // The stock's top card turns over in seven frames of 50 ms: the back
 // narrows to an edge, the face widens from it.
-#include "app/core/program.h"
-#include "app/display/display.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"
 #include "hanaawase/ui/layout_tables.h"

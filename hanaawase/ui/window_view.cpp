@@ -1,7 +1,7 @@
 #include "hanaawase/ui/window_view.h"
 
-#include "app/core/program.h"
-#include "app/display/display.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "hanaawase/dialogs/dialogs.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"

@@ -1,6 +1,6 @@
 // The hands, the field, the stock, the pairs of a turn and the piles.
-#include "app/core/program.h"
-#include "app/display/display.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/table.h"
 

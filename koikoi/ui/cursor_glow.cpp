@@ -1,7 +1,7 @@
 // What the human's choice of cards shows: hit tests, the glows that pulse
 // around cards that can capture or be captured, and the raised cursor card.
-#include "app/core/program.h"
-#include "app/display/display.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/table.h"
 #include "table/glow.h"

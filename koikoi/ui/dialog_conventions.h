@@ -3,7 +3,7 @@
 // text as every table writes it), sizes computed as outer sizes with the
 // frame included.
 #pragma once
-#include "app/core/program.h"
+#include "core/program.h"
 #include "platform/dialog.h"
 #include "table/dialog_text.h"
 

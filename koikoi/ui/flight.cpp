@@ -2,11 +2,11 @@
 // deal, play and capture flights built on it.
 #include <algorithm>
 
-#include "app/core/program.h"
-#include "app/core/shell.h"
-#include "app/core/sound_effects.h"
-#include "app/display/display.h"
 #include "cards/cards.h"
+#include "core/program.h"
+#include "core/shell.h"
+#include "core/sound_effects.h"
+#include "display/display.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/table.h"
 #include "table/flight_steps.h"

@@ -1,7 +1,7 @@
 // What the shell calls while a Koi-Koi game runs in the window.
 #include "table/front_end.h"
 
-#include "app/display/display.h"
+#include "display/display.h"
 #include "koikoi/flow.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/dialogs.h"

@@ -6,9 +6,9 @@
 // arrays, so a move repaints only what it touched.
 #include <algorithm>
 
-#include "app/core/program.h"
-#include "app/display/display.h"
 #include "assets/catalogue.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/table.h"
 #include "platform/window.h"

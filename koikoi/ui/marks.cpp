@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/core/program.h"
-#include "app/display/display.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/table.h"
 #include "platform/i18n.h"

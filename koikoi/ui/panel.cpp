@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/core/program.h"
-#include "app/display/display.h"
 #include "assets/catalogue.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/marks.h"
 #include "koikoi/ui/table.h"

@@ -2,10 +2,10 @@
 // short animation, then stays still until the human clicks.
 #include <vector>
 
-#include "app/core/program.h"
-#include "app/core/shell.h"
-#include "app/display/display.h"
 #include "assets/catalogue.h"
+#include "core/program.h"
+#include "core/shell.h"
+#include "display/display.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/table.h"
 #include "table/banner_animation.h"

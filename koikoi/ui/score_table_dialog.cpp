@@ -1,7 +1,7 @@
 // The score table: what each player won hand by hand in this game, and both
 // totals. An unlimited game past its twelfth hand shows its last twelve.
-#include "app/core/program.h"
 #include "assets/dialogs.h"
+#include "core/program.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/dialog_conventions.h"
 #include "koikoi/ui/dialogs.h"

@@ -1,6 +1,6 @@
 // The Koi-Koi table in the window: its layers, card drawing, flights, the
 // human's choice of cards with cursor and glow, the status panel and the
-// result banner. Everything is drawn into backBuffer (app/display/display.h) and
+// result banner. Everything is drawn into backBuffer (display/display.h) and
 // shown only by PresentRect, rectangle by rectangle. These read the game
 // (koikoi/state.h) and never change it, except the glow, which keeps its
 // frame number in koi.tickCounter.

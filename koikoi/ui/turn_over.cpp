@@ -1,7 +1,7 @@
 // The stock's top card turns face up: it narrows to an edge showing its
 // back and widens again showing its face, seven frames of 50 ms.
-#include "app/core/program.h"
-#include "app/display/display.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/table.h"
 #include "platform/clock.h"

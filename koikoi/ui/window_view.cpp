@@ -1,7 +1,7 @@
 #include "koikoi/ui/window_view.h"
 
-#include "app/core/program.h"
-#include "app/display/display.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "koikoi/com.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/dialogs.h"

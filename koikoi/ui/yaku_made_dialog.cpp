@@ -3,10 +3,10 @@
 // decision is shown by leaving only its button enabled.
 #include <algorithm>
 
-#include "app/core/program.h"
-#include "app/display/display.h"
 #include "assets/dialogs.h"
 #include "cards/cards.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "koikoi/rules.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/dialog_conventions.h"

@@ -4,9 +4,9 @@
 #include <string>
 #include <utility>
 
-#include "app/core/program.h"
-#include "app/display/display.h"
 #include "assets/dialogs.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "koikoi/ui/dialog_conventions.h"
 #include "koikoi/ui/dialogs.h"
 #include "koikoi/ui/layout_tables.h"

@@ -10,12 +10,12 @@
 #include <thread>
 #include <type_traits>
 
-#include "app/core/program.h"
-#include "app/core/records.h"
-#include "app/core/settings.h"
-#include "app/core/shell.h"
-#include "app/core/storage.h"
 #include "cards/random.h"
+#include "core/program.h"
+#include "core/records.h"
+#include "core/settings.h"
+#include "core/shell.h"
+#include "core/storage.h"
 #include "hanaawase/view.h"
 #include "koikoi/flow.h"
 #include "koikoi/self_play.h"

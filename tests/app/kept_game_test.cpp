@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "app/core/program.h"
-#include "app/core/records.h"
-#include "app/core/shell.h"
 #include "cards/random.h"
 #include "cards/saved_text.h"
+#include "core/program.h"
+#include "core/records.h"
+#include "core/shell.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"
 #include "koikoi/flow.h"

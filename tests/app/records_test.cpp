@@ -1,4 +1,4 @@
-#include "app/core/records.h"
+#include "core/records.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "app/core/settings.h"
+#include "core/settings.h"
 
 #include <gtest/gtest.h>
 
-#include "app/core/program.h"
+#include "core/program.h"
 #include "tests/app/data_dir.h"
 
 namespace {

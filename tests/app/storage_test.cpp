@@ -1,6 +1,6 @@
 // The player's files against everything found in their place: unreadable
 // files, links, foreign files, FIFOs, other users.
-#include "app/core/storage.h"
+#include "core/storage.h"
 
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -12,10 +12,10 @@
 #include <functional>
 #include <vector>
 
-#include "app/core/program.h"
-#include "app/core/records.h"
-#include "app/core/settings.h"
-#include "app/core/shell.h"
+#include "core/program.h"
+#include "core/records.h"
+#include "core/settings.h"
+#include "core/shell.h"
 #include "platform/files.h"
 #include "tests/app/as_user.h"
 #include "tests/app/data_dir.h"

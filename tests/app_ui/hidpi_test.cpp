@@ -12,13 +12,13 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/core/program.h"
-#include "app/display/display.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "assets/catalogue.h"
 #include "assets/dialogs.h"
 #include "assets/menu.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/layout_tables.h"
 #include "koikoi/ui/table.h"

@@ -18,13 +18,13 @@
 #include <utility>
 #include <vector>
 
-#include "app/core/program.h"
-#include "app/display/display.h"
 #include "app/games.h"
 #include "app/preferences.h"
 #include "app/startup.h"
 #include "assets/dialogs.h"
 #include "assets/menu.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "hanaawase/dialogs/dialogs.h"
 #include "hanaawase/state.h"
 #include "koikoi/rules.h"

@@ -7,13 +7,13 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "app/core/program.h"
-#include "app/core/settings.h"
 #include "app/games.h"
 #include "app/startup.h"
 #include "assets/catalogue.h"
 #include "assets/dialogs.h"
 #include "assets/menu.h"
+#include "core/program.h"
+#include "core/settings.h"
 #include "koikoi/state.h"
 #include "platform/dialog.h"
 #include "platform/window.h"

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "app/core/program.h"
 #include "app/startup.h"
+#include "core/program.h"
 #include "platform/window.h"
 #include "tests/app/data_dir.h"
 

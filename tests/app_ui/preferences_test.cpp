@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/program.h"
+#include "core/program.h"
 #include "tests/app/data_dir.h"
 
 TEST(Preferences, RoundTripAndDefaults) {

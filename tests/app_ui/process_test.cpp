@@ -14,10 +14,10 @@
 #include <sstream>
 #include <thread>
 
-#include "app/core/program.h"
-#include "app/core/records.h"
 #include "app/kept_game.h"
 #include "cards/random.h"
+#include "core/program.h"
+#include "core/records.h"
 #include "koikoi/flow.h"
 #include "platform/clock.h"
 #include "tests/app/data_dir.h"

@@ -5,9 +5,9 @@
 #include <QImage>
 #include <algorithm>
 
-#include "app/core/program.h"
-#include "app/core/records.h"
 #include "app/startup.h"
+#include "core/program.h"
+#include "core/records.h"
 #include "platform/dialog.h"
 
 using platform::Dialog;

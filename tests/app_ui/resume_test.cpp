@@ -5,12 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/program.h"
 #include "app/kept_game.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "assets/menu.h"
 #include "cards/random.h"
+#include "core/program.h"
 #include "koikoi/flow.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"

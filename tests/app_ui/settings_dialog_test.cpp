@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "app/core/program.h"
+#include "core/program.h"
 #include "platform/dialog.h"
 
 using namespace settings_ids;

@@ -8,12 +8,12 @@
 #include <random>
 #include <utility>
 
-#include "app/core/program.h"
 #include "app/games.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "assets/dialogs.h"
 #include "assets/menu.h"
+#include "core/program.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/invariants.h"
 #include "koikoi/invariants.h"

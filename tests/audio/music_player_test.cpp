@@ -5,11 +5,11 @@
 
 #include <filesystem>
 
-#include "app/core/program.h"
-#include "app/core/shell.h"
-#include "app/core/sound_effects.h"
 #include "app/music.h"
 #include "assets/sounds/sounds.h"
+#include "core/program.h"
+#include "core/shell.h"
+#include "core/sound_effects.h"
 #include "platform/audio.h"
 #include "tests/audio/audio_harness.h"
 #include "tools/audio_render/tune_render.h"

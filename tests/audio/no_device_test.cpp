@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
-#include "app/core/program.h"
 #include "app/music.h"
+#include "core/program.h"
 #include "platform/audio.h"
 
 namespace {

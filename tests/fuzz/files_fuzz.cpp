@@ -11,10 +11,10 @@
 #include <iterator>
 #include <string>
 
-#include "app/core/program.h"
-#include "app/core/records.h"
-#include "app/core/settings.h"
-#include "app/core/storage.h"
+#include "core/program.h"
+#include "core/records.h"
+#include "core/settings.h"
+#include "core/storage.h"
 
 namespace {
 

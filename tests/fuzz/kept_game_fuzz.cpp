@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/core/program.h"
 #include "app/kept_game.h"
+#include "core/program.h"
 #include "hanaawase/flow.h"
 #include "koikoi/flow.h"
 #include "koikoi/self_play.h"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/core/records.h"
 #include "cards/random.h"
+#include "core/records.h"
 #include "game_driver.h"
 #include "hanaawase/play.h"
 #include "table_setup.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/core/program.h"
+#include "core/program.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"
 

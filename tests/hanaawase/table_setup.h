@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/core/program.h"
+#include "core/program.h"
 #include "hanaawase/state.h"
 #include "hanaawase/tables.h"
 #include "hanaawase/view.h"

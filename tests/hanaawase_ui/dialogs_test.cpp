@@ -5,9 +5,9 @@
 
 #include <functional>
 
-#include "app/core/shell.h"
 #include "assets/catalogue.h"
 #include "assets/dialogs.h"
+#include "core/shell.h"
 #include "hanaawase/dialogs/dialog_text.h"
 #include "hanaawase/dialogs/yaku_list.h"
 #include "hanaawase/tables.h"

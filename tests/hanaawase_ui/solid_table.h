@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "app/core/program.h"
-#include "app/display/display.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "hanaawase/state.h"
 #include "hanaawase/ui/layout_tables.h"
 #include "hanaawase/ui/table.h"

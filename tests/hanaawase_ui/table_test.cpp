@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "app/core/shell.h"
-#include "app/core/sound_effects.h"
 #include "assets/catalogue.h"
+#include "core/shell.h"
+#include "core/sound_effects.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/ui/marks.h"
 #include "hanaawase/ui/outcome.h"

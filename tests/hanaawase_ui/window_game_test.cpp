@@ -5,9 +5,6 @@
 
 #include <map>
 
-#include "app/core/program.h"
-#include "app/core/records.h"
-#include "app/display/display.h"
 #include "app/games.h"
 #include "app/main_window.h"
 #include "app/startup.h"
@@ -15,6 +12,9 @@
 #include "assets/dialogs.h"
 #include "assets/menu.h"
 #include "cards/random.h"
+#include "core/program.h"
+#include "core/records.h"
+#include "display/display.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"
 #include "hanaawase/ui/layout_tables.h"

@@ -1,5 +1,5 @@
-#include "app/core/records.h"
 #include "cards/random.h"
+#include "core/records.h"
 #include "game_runner.h"
 #include "koikoi_fixture.h"
 

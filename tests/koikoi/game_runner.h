@@ -1,7 +1,7 @@
 // Plays whole Koi-Koi games through KoiKoiStep, the human's side chosen by
 // kirabo-sim's policies: the first or the last card and match.
 #pragma once
-#include "app/core/program.h"
+#include "core/program.h"
 #include "koikoi/flow.h"
 #include "koikoi/self_play.h"
 #include "koikoi/state.h"

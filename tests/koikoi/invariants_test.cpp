@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "app/core/records.h"
 #include "cards/random.h"
+#include "core/records.h"
 #include "game_runner.h"
 #include "koikoi_fixture.h"
 

@@ -5,8 +5,8 @@
 
 #include <initializer_list>
 
-#include "app/core/program.h"
 #include "cards/cards.h"
+#include "core/program.h"
 #include "koikoi/rules.h"
 #include "koikoi/state.h"
 #include "koikoi/view.h"

@@ -4,8 +4,8 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include "app/core/program.h"
-#include "app/display/display.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "koikoi/ui/layout_tables.h"
 #include "koikoi/ui/table.h"
 #include "koikoi/ui/window_view.h"

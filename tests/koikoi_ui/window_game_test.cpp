@@ -6,14 +6,14 @@
 
 #include <map>
 
-#include "app/core/program.h"
-#include "app/core/records.h"
-#include "app/display/display.h"
 #include "app/games.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "assets/catalogue.h"
 #include "assets/menu.h"
+#include "core/program.h"
+#include "core/records.h"
+#include "display/display.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/layout_tables.h"
 #include "platform/clock.h"

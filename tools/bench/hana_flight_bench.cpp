@@ -3,9 +3,10 @@
 //   xvfb-run -a build/hana-flight-bench
 #include <cstdio>
 
-#include "app/core/program.h"
-#include "app/display/display.h"
+#include "app/display_options.h"
 #include "app/startup.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "hanaawase/state.h"
 #include "hanaawase/ui/table.h"
 #include "platform/clock.h"

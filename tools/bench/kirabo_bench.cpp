@@ -14,12 +14,12 @@
 #include <functional>
 #include <string>
 
-#include "app/core/program.h"
 #include "app/games.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "assets/catalogue.h"
 #include "assets/menu.h"
+#include "core/program.h"
 #include "platform/dialog.h"
 #include "platform/event_loop.h"
 #include "platform/window.h"

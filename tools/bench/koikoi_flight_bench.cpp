@@ -7,11 +7,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/core/program.h"
-#include "app/display/display.h"
 #include "app/startup.h"
 #include "assets/catalogue.h"
 #include "assets/menu.h"
+#include "core/program.h"
+#include "display/display.h"
 #include "koikoi/state.h"
 #include "koikoi/ui/table.h"
 #include "platform/clock.h"

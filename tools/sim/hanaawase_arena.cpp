@@ -5,9 +5,9 @@
 // and how long each level took to decide.
 #include <cstdio>
 
-#include "app/core/program.h"
 #include "cards/decision_timing.h"
 #include "cards/random.h"
+#include "core/program.h"
 #include "hanaawase/com_levels.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"

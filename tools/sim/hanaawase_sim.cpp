@@ -18,9 +18,9 @@
 #include <ctime>
 #include <string>
 
-#include "app/core/program.h"
-#include "app/core/shell.h"
 #include "cards/random.h"
+#include "core/program.h"
+#include "core/shell.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/invariants.h"
 #include "hanaawase/saved_game.h"

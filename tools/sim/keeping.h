@@ -9,7 +9,7 @@
 #pragma once
 #include <string>
 
-#include "app/core/shell.h"
+#include "core/shell.h"
 
 class SavedTextReader;
 class SavedTextWriter;

@@ -5,9 +5,9 @@
 // to decide.
 #include <cstdio>
 
-#include "app/core/program.h"
 #include "cards/decision_timing.h"
 #include "cards/random.h"
+#include "core/program.h"
 #include "koikoi/com_levels.h"
 #include "koikoi/flow.h"
 #include "koikoi/state.h"

@@ -24,9 +24,9 @@
 #include <ctime>
 #include <string>
 
-#include "app/core/program.h"
-#include "app/core/shell.h"
 #include "cards/random.h"
+#include "core/program.h"
+#include "core/shell.h"
 #include "koikoi/flow.h"
 #include "koikoi/invariants.h"
 #include "koikoi/saved_game.h"

@@ -1,7 +1,7 @@
-#include "app/display/display.h"
+#include "display/display.h"
 
-#include "app/core/program.h"
 #include "assets/catalogue.h"
+#include "core/program.h"
 #include "platform/window.h"
 
 using assets::LoadImage;

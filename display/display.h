@@ -29,15 +29,3 @@ int LoadResolutionImages();
 // Reloads the four surfaces from the background of `currentGame`, and lets
 // go of the turned card sets unless it is Hana-awase.
 void LoadBackgroundSurfaces();
-
-// The menu's changes (display_options.cpp): reload and re-centre the window,
-// rebuilding a running game's table.
-int ChangeResolution();
-int ChangeBackground();
-// Full screen on or off, kept in the preferences.
-void ChooseFullScreen(bool on);
-// The window shows the table at another ratio: the images are made again
-// for it and the table drawn again. Inside a game's step this waits until the
-// step is over (its pictures are in use); ApplyPendingPixelRatio then does it.
-void ChangePixelRatio();
-void ApplyPendingPixelRatio();

@@ -1,4 +1,4 @@
-#include "app/core/program.h"
+#include "core/program.h"
 
 int gameState = -1;
 int subState = 0;

@@ -1,6 +1,6 @@
-#include "app/core/self_play.h"
+#include "core/self_play.h"
 
-#include "app/core/program.h"
+#include "core/program.h"
 
 void AnswerWait(SelfPlayPolicy policy, HumanWait wait, int handCount) {
     const bool first = policy == SelfPlayPolicy::First;

@@ -1,8 +1,8 @@
-#include "app/core/shell.h"
+#include "core/shell.h"
 
-#include "app/core/program.h"
-#include "app/core/records.h"
 #include "cards/installed.h"
+#include "core/program.h"
+#include "core/records.h"
 
 void ShellServices::GameProgressed(bool /*over*/) {
     SaveRecords();

@@ -1,7 +1,7 @@
-#include "app/core/settings.h"
+#include "core/settings.h"
 
-#include "app/core/program.h"
-#include "app/core/storage.h"
+#include "core/program.h"
+#include "core/storage.h"
 #include "platform/files.h"
 
 namespace {

@@ -1,10 +1,10 @@
-#include "app/core/storage.h"
+#include "core/storage.h"
 
 #include <set>
 
-#include "app/core/records.h"
-#include "app/core/settings.h"
-#include "app/core/shell.h"
+#include "core/records.h"
+#include "core/settings.h"
+#include "core/shell.h"
 #include "platform/files.h"
 
 namespace {

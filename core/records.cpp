@@ -1,9 +1,9 @@
-#include "app/core/records.h"
+#include "core/records.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "app/core/storage.h"
+#include "core/storage.h"
 #include "platform/files.h"
 
 int recKoiGamesPlayed = 0, recHanaGamesPlayed = 0;
