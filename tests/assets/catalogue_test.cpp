@@ -13,17 +13,6 @@
 
 using assets::TableImage;
 
-TEST(Catalogue, EveryImageOfEverySetHasItsCataloguedSize) {
-    for (int number : assets::AllImageNumbers()) {
-        const platform::Surface& image = assets::LoadImage(number);
-        platform::Size size = assets::ImageSize(number);
-        ASSERT_EQ(image.Width(), size.width) << number;
-        ASSERT_EQ(image.Height(), size.height) << number;
-    }
-    EXPECT_FALSE(assets::IsImageNumber(10049));
-    EXPECT_FALSE(assets::IsImageNumber(10249));
-}
-
 TEST(Catalogue, DitherMasksGrowFromAnEighthToAll) {
     const platform::Surface* masks[4];
     for (int i = 0; i < 4; ++i) masks[i] = &assets::LoadImage(TableImage(510 + i, 0));

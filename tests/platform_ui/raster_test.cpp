@@ -12,7 +12,7 @@ constexpr Color Blue = Rgb(0, 0, 200);
 constexpr Color Grey = Rgb(0x55, 0x55, 0x55);
 }  // namespace
 
-TEST(Raster, CopyAndOrDoWhatTheirNamesSay) {
+TEST(Raster, CopyAndOrMasksAndLinesDoWhatTheirNamesSay) {
     Surface dst(4, 1, Rgb(0xF0, 0x0F, 0xFF));
     Surface src(4, 1, Rgb(0x3C, 0xFF, 0x00));
     BitBlt(dst, 0, 0, 1, 1, src, 0, 0, Rop::SrcCopy);
@@ -22,17 +22,21 @@ TEST(Raster, CopyAndOrDoWhatTheirNamesSay) {
     EXPECT_EQ(dst.Pixel(1, 0), Rgb(0x30, 0x0F, 0x00));
     EXPECT_EQ(dst.Pixel(2, 0), Rgb(0xFC, 0xFF, 0xFF));
     EXPECT_EQ(dst.Pixel(3, 0), Rgb(0xF0, 0x0F, 0xFF));
-}
 
-TEST(Raster, MaskedSpriteKeepsTheBackgroundOutsideItsShape) {
-    Surface table(3, 1, Grey);
-    Surface mask(3, 1, White), picture(3, 1, Black);
+    // A masked sprite keeps the background outside its shape.
+    Surface table(3, 1, Grey), mask(3, 1, White), picture(3, 1, Black);
     mask.SetPixel(1, 0, Black);
     picture.SetPixel(1, 0, Red);
     DrawMasked(table, 0, 0, 3, 1, picture, 0, 0, mask, 0, 0);
     EXPECT_EQ(table.Pixel(0, 0), Grey);
     EXPECT_EQ(table.Pixel(1, 0), Red);
     EXPECT_EQ(table.Pixel(2, 0), Grey);
+
+    // Lines leave out their end point.
+    Surface line(5, 1, Black);
+    DrawLine(line, 0, 0, 4, 0, White);
+    EXPECT_EQ(line.Pixel(3, 0), White);
+    EXPECT_EQ(line.Pixel(4, 0), Black);
 }
 
 TEST(Raster, CopiesAreClippedAtEveryEdge) {
@@ -71,16 +75,6 @@ TEST(Raster, NearestStretchRepeatsPixelsAndHalftoneBlends) {
     Color mid = smooth.Pixel(1, 0);
     EXPECT_GT(mid & 0xFF, 0u);
     EXPECT_LT(mid & 0xFF, 255u);
-}
-
-TEST(Raster, LinesLeaveOutTheirEndPoint) {
-    Surface s(5, 1, Black);
-    DrawLine(s, 0, 0, 4, 0, White);
-    EXPECT_EQ(s.Pixel(3, 0), White);
-    EXPECT_EQ(s.Pixel(4, 0), Black);
-    FillRect(s, {1, 0, 3, 1}, Red);
-    EXPECT_EQ(s.Pixel(0, 0), White);
-    EXPECT_EQ(s.Pixel(2, 0), Red);
 }
 
 TEST(Text, WideCharactersCountTwoCellsAndTheZeroCellIsHalfWidth) {
