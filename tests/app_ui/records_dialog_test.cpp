@@ -45,14 +45,8 @@ void SetRecords(std::initializer_list<int> values) {
 
 }  // namespace
 
-TEST(RecordsDialog, AShortRecordShowsNoBestYetRatherThanItsMarker) {
-    SetRecords({0, 1, 0, 0, 0, 6});  // six fields: Hana-awase played, no best on file
-    platform::Surface face = RecordsPicture();
-    EXPECT_TRUE(InkIn(face, 27, 33, 13));
-    EXPECT_FALSE(InkIn(face, 14, 27, 13)) << "the marker -1000 is shown";
-    EXPECT_TRUE(InkIn(face, 14, 33, 12));  // hands: 0/6
-}
-
+// No best yet shows a dash, as does a record without one on file, never its
+// marker -1000; with nothing played there is nothing to clear.
 TEST(RecordsDialog, NothingPlayedShowsDashesAndNoClear) {
     ClearRecords();
     bool clearEnabled = true;
@@ -63,12 +57,11 @@ TEST(RecordsDialog, NothingPlayedShowsDashesAndNoClear) {
         EXPECT_TRUE(InkIn(face, 27, 33, row)) << row;
         EXPECT_FALSE(InkIn(face, 14, 27, row)) << row;
     }
-}
-
-TEST(RecordsDialog, HanaAwaseFiguresCarryTheirSign) {
-    EXPECT_STREQ(PointSign(5), "＋");
-    EXPECT_STREQ(PointSign(0), "±");
-    EXPECT_STREQ(PointSign(-25), "－");
+    SetRecords({0, 1, 0, 0, 0, 6});  // six fields: Hana-awase played, no best on file
+    face = RecordsPicture();
+    EXPECT_TRUE(InkIn(face, 27, 33, 13));
+    EXPECT_FALSE(InkIn(face, 14, 27, 13)) << "the marker -1000 is shown";
+    EXPECT_TRUE(InkIn(face, 14, 33, 12));  // hands: 0/6
 }
 
 TEST(RecordsDialog, ClearAsksFirstAndNoKeepsEverything) {

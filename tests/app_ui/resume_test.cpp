@@ -1,30 +1,25 @@
-// At start-up a kept game is offered; はい brings its table back, いいえ lets
-// it go; a damaged one is set aside and the player told once. A new game from
-// the menu asks before it throws a kept game away.
+// At start-up a kept game is offered; はい brings its table back and play is
+// kept as it goes on, いいえ lets it go; a damaged one is set aside and the
+// player told once. A new game from the menu asks before it throws a kept
+// game away.
 #include "app/resume.h"
 
-#include <gtest/gtest.h>
-
 #include "app/core/program.h"
+#include "app/games.h"
 #include "app/kept_game.h"
 #include "app/main_window.h"
-#include "app/startup.h"
 #include "assets/menu.h"
 #include "cards/random.h"
 #include "koikoi/flow.h"
 #include "platform/clock.h"
-#include "platform/dialog.h"
 #include "platform/window.h"
-#include "tests/app/data_dir.h"
+#include "tests/app_ui/program_test.h"
 
 namespace {
 
-class ResumeTest : public ::testing::Test {
+class ResumeTest : public ProgramTest {
   protected:
     static void SetUpTestSuite() {
-        data_ = new TestDataDir;
-        setenv("XDG_RUNTIME_DIR", data_->root.c_str(), 1);
-        data_->Write("settei.dat", "0000000000");
         // A Koi-Koi game of twelve hands, its first hand dealt.
         platform::FakeClock clock(0, 1000);
         platform::SetClock(&clock);
@@ -33,20 +28,12 @@ class ResumeTest : public ::testing::Test {
         SeedRandom(99);
         gameState = 0;
         while (gameState < 3) KoiKoiStep();
-        kept_ = new std::string(KeptGameText(""));
+        kept_ = KeptGameText("");
         keptState_ = gameState;
         gameState = -1;
         handsOption = 0;
         platform::SetClock(nullptr);
-        ASSERT_TRUE(InitApplication());
-    }
-    static void TearDownTestSuite() {
-        ShutdownApplication();
-        delete data_;
-    }
-    void TearDown() override {
-        platform::testing::SetMessageBoxHook(nullptr);
-        platform::testing::SetDialogHook(nullptr);
+        StartProgram("0000000000");
     }
     // Answers every message box with `answer`, noting what was asked.
     void Answer(platform::BoxAnswer answer) {
@@ -56,19 +43,15 @@ class ResumeTest : public ::testing::Test {
                 return answer;
             });
     }
-    static TestDataDir* data_;
-    static std::string* kept_;
-    static int keptState_;
+    static inline std::string kept_;
+    static inline int keptState_ = 0;
     std::vector<std::string> asked_;
 };
-TestDataDir* ResumeTest::data_ = nullptr;
-std::string* ResumeTest::kept_ = nullptr;
-int ResumeTest::keptState_ = 0;
 
 }  // namespace
 
 TEST_F(ResumeTest, YesBringsTheGameBackAndNewGameAsksBeforeDiscardingIt) {
-    data_->Write("game.sav", *kept_);
+    data_->Write("game.sav", kept_);
     Answer(platform::BoxAnswer::Yes);
     OfferKeptGame();
     ASSERT_EQ(asked_, std::vector<std::string>{"前回の対局を続けますか？"});
@@ -90,16 +73,24 @@ TEST_F(ResumeTest, YesBringsTheGameBackAndNewGameAsksBeforeDiscardingIt) {
     EXPECT_EQ(gameState, keptState_);
     EXPECT_TRUE(KeptGameExists());
 
+    // Play goes on and the window keeps it as it goes.
+    for (int i = 0; i < 100 && data_->Read("game.sav") == kept_; ++i) {
+        choiceConfirmed = 1;
+        StepCurrentGame();
+    }
+    EXPECT_NE(data_->Read("game.sav"), kept_);
+
     Answer(platform::BoxAnswer::Yes);
     NewGame();
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(gameState, 0);
     EXPECT_FALSE(KeptGameExists());
+    ReleaseCurrentGame();
     gameState = -1;
 }
 
 TEST_F(ResumeTest, NoLetsTheGameGoAndKeepsTheSettings) {
-    data_->Write("game.sav", *kept_);
+    data_->Write("game.sav", kept_);
     handsOption = 2;
     Answer(platform::BoxAnswer::No);
     OfferKeptGame();
@@ -111,7 +102,7 @@ TEST_F(ResumeTest, NoLetsTheGameGoAndKeepsTheSettings) {
 }
 
 TEST_F(ResumeTest, ADamagedFileIsSetAsideAndToldOnce) {
-    std::string damaged = *kept_;
+    std::string damaged = kept_;
     damaged[damaged.size() / 3] ^= 0x10;
     data_->Write("game.sav", damaged);
     Answer(platform::BoxAnswer::Yes);
