@@ -67,37 +67,6 @@ struct StorageTest : ::testing::Test {
 
 }  // namespace
 
-TEST_F(StorageTest, AFileThatCannotBeReadIsNeverReplacedAndNamedOnce) {
-    struct Case {
-        const char* what;
-        mode_t mode;
-        bool ownedByRoot;
-    };
-    const Case cases[] = {{"mode 000", 0000, false}, {"root's private file", 0600, true}};
-    for (const Case& c : cases) {
-        data.Write("record.dat", PlayedRecord);
-        data.Write("settei.dat", SomeSettings);
-        GiveToTestUser(data.root);
-        for (const char* name : {"record.dat", "settei.dat"}) {
-            if (c.ownedByRoot && geteuid() == 0) chown(data.Path(name).c_str(), 0, 0);
-            chmod(data.Path(name).c_str(), c.mode);
-        }
-        int result = RunAsUser([&] {
-            LoadPlayAndSave();
-            // Told once for each file, naming it; nothing else reported.
-            bool told = shell.unusable.size() == 2 &&
-                        shell.unusable[0] == data.Path("settei.dat") &&
-                        shell.unusable[1] == data.Path("record.dat") && shell.unwritable.empty();
-            return told ? 0 : 1;
-        });
-        EXPECT_EQ(result, 0) << c.what;
-        chmod(data.Path("record.dat").c_str(), 0600);
-        chmod(data.Path("settei.dat").c_str(), 0600);
-        EXPECT_EQ(data.Read("record.dat"), PlayedRecord) << c.what;
-        EXPECT_EQ(data.Read("settei.dat"), SomeSettings) << c.what;
-    }
-}
-
 // Files of the same names in the current folder are someone else's.
 TEST_F(StorageTest, AForeignFileIsSetAsideWholeAndNeverWrittenOver) {
     std::string csv = "name,score\n";
@@ -168,15 +137,22 @@ TEST_F(StorageTest, LinksAndFifosAreNeverReadThroughNorReplaced) {
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
 
-// However the saves fail (a folder the user may not write, a file where the
-// folder should be, a disk too full for the file) the files keep what they
-// held, play goes on, and the player is told once, of the folder.
-TEST_F(StorageTest, FailingSavesKeepTheFilesAndTellThePlayerOnce) {
-    enum How { ReadOnly, FileForFolder, FullDisk };
-    for (How how : {ReadOnly, FileForFolder, FullDisk}) {
+// As an ordinary user: files the user may not read (mode 000, root's private
+// file) are named once each and never replaced; however the saves fail (a
+// folder the user may not write, a file where the folder should be, a disk
+// too full for the file) the files keep what they held, play goes on, and
+// the player is told once, of the folder.
+TEST_F(StorageTest, UnreadableFilesAndFailingSavesKeepWhatTheyHeldAndAreToldOnce) {
+    enum How { Mode000, RootsOwn, ReadOnly, FileForFolder, FullDisk };
+    for (How how : {Mode000, RootsOwn, ReadOnly, FileForFolder, FullDisk}) {
         data.Write("record.dat", PlayedRecord);
         data.Write("settei.dat", SomeSettings);
         GiveToTestUser(data.root);
+        const bool unreadable = how == Mode000 || how == RootsOwn;
+        for (const char* name : {"record.dat", "settei.dat"}) {
+            if (how == RootsOwn && geteuid() == 0) chown(data.Path(name).c_str(), 0, 0);
+            if (unreadable) chmod(data.Path(name).c_str(), how == RootsOwn ? 0600 : 0);
+        }
         if (how == ReadOnly) chmod(data.dir.c_str(), 0555);
         int result = RunAsUser([&] {
             if (how == FullDisk) {
@@ -189,8 +165,11 @@ TEST_F(StorageTest, FailingSavesKeepTheFilesAndTellThePlayerOnce) {
                 if (how == FileForFolder)
                     std::system(("rm -rf " + data.dir + " && touch " + data.dir).c_str());
             });
-            const bool told = shell.unwritable == std::vector<std::string>{data.dir};
-            return told && shell.unusable.empty() && resolution == 2 ? 0 : 1;
+            const std::vector<std::string> files{data.Path("settei.dat"), data.Path("record.dat")};
+            const bool told = unreadable ? shell.unusable == files && shell.unwritable.empty()
+                                         : shell.unwritable == std::vector<std::string>{data.dir} &&
+                                               shell.unusable.empty();
+            return told && resolution == 2 ? 0 : 1;
         });
         EXPECT_EQ(result, 0) << how;
         if (how == FileForFolder) {
@@ -200,6 +179,8 @@ TEST_F(StorageTest, FailingSavesKeepTheFilesAndTellThePlayerOnce) {
             continue;
         }
         chmod(data.dir.c_str(), 0755);
+        chmod(data.Path("record.dat").c_str(), 0600);
+        chmod(data.Path("settei.dat").c_str(), 0600);
         EXPECT_EQ(data.Read("record.dat"), PlayedRecord) << how;
         EXPECT_EQ(data.Read("settei.dat"), SomeSettings) << how;
     }
