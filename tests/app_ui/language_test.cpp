@@ -177,11 +177,7 @@ struct Reader {
 
 class LanguageTest : public ProgramTest {
   protected:
-    static void SetUpTestSuite() {
-        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) unsetenv(name);
-        setenv("LANG", "C", 1);
-        StartProgram(std::string("0011111000", 11));
-    }
+    static void SetUpTestSuite() { StartProgram(std::string("0011111000", 11)); }
     void TearDown() override {
         ProgramTest::TearDown();
         table::testing::SetWrittenTextHook(nullptr);
