@@ -1,5 +1,5 @@
 // The records survive whatever happens to the program: a kill in the middle
-// of play, a full disk, a folder that cannot be written.
+// of play, or the system's request to end inside any dialog.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -7,61 +7,51 @@
 
 #include <chrono>
 #include <fstream>
-#include <thread>
-#include <type_traits>
 
 #include "cards/random.h"
-#include "core/program.h"
 #include "core/records.h"
 #include "core/settings.h"
-#include "core/shell.h"
 #include "core/storage.h"
 #include "hanaawase/view.h"
-#include "koikoi/flow.h"
-#include "koikoi/self_play.h"
 #include "koikoi/view.h"
 #include "platform/clock.h"
 #include "tests/app/data_dir.h"
-#include "tests/hanaawase/game_driver.h"
+#include "tests/app/play.h"
 
 namespace {
 
-// Plays Koi-Koi and Hana-awase games in turn for ever, as the window does,
-// saving the record after every hand; after each hand it tells the parent how
-// many hands of both games are saved.
-[[noreturn]] void PlayForEver(int reportFd) {
-    platform::FakeClock clock(0, 1000);
-    platform::SetClock(&clock);
-    LoadSettings();
-    LoadRecords();
-    SeedRandom(static_cast<uint32_t>(getpid()));
-    int reported = recKoiHandsPlayed + recHanaHandsPlayed;
-    auto report = [&] {
-        int saved = recKoiHandsPlayed + recHanaHandsPlayed;
-        if (saved == reported) return;
-        reported = saved;
-        if (write(reportFd, &saved, sizeof saved) != sizeof saved) _exit(3);
-    };
-    UserPolicy policy;
-    for (;;) {
-        gameState = 0;
-        subState = 0;
-        while (gameState != -1) {
-            ChooseForHuman(SelfPlayPolicy::Last);
-            KoiKoiStep();
-            report();
-        }
-        PlayGame(policy, nullptr, report);
+// Runs `play` in a child with a fake clock, the files loaded; returns all the
+// child wrote to `fd` before it ended (or was killed by `whileRunning`).
+std::string InChild(const std::function<void(int fd)>& play,
+                    const std::function<void(int fd, pid_t child)>& whileRunning = {}) {
+    int fds[2];
+    if (pipe(fds) != 0) return "no pipe";
+    pid_t child = fork();
+    if (child == 0) {
+        close(fds[0]);
+        platform::FakeClock clock(0, 1000);
+        platform::SetClock(&clock);
+        LoadSettings();
+        LoadRecords();
+        play(fds[1]);
+        _exit(0);
     }
+    close(fds[1]);
+    if (whileRunning) whileRunning(fds[0], child);
+    std::string out;
+    char buf[256];
+    for (ssize_t n; (n = read(fds[0], buf, sizeof buf)) > 0;)
+        out.append(buf, static_cast<size_t>(n));
+    close(fds[0]);
+    waitpid(child, nullptr, 0);
+    return out;
 }
 
 // Ends the run as the system's request to end does, inside the `stopAt`-th
-// dialog of the game: first it tells the parent what the record file holds
-// at that moment, which must be what the file still holds afterwards.
-struct EndingInDialogs {
-    int stopAt = 0;
-    int reportFd = -1;
-    int dialogs = 0;
+// dialog of either game: first it tells the parent what the record file
+// holds at that moment, which must be what the file still holds afterwards.
+struct EndingInDialogs : KoiKoiView, HanaView {
+    int stopAt = 0, reportFd = -1, dialogs = 0;
     void Dialog() {
         if (++dialogs < stopAt) return;
         std::ifstream in(RecordsPath(), std::ios::binary);
@@ -70,9 +60,6 @@ struct EndingInDialogs {
         SaveAtEndOfRun(true);
         _exit(0);
     }
-};
-
-struct EndingKoiKoiView : KoiKoiView, EndingInDialogs {
     int YakuMadeDialog(int player, int comAnswer) override {
         Dialog();
         return player == 1 ? comAnswer : 1;
@@ -80,59 +67,11 @@ struct EndingKoiKoiView : KoiKoiView, EndingInDialogs {
     void ShowOyakenNotice() override { Dialog(); }
     void ShowScoreTable() override { Dialog(); }
     void PlayGameResult() override { Dialog(); }
-};
-
-struct EndingHanaView : HanaView, EndingInDialogs {
     void HanaShowYakuMade(int) override { Dialog(); }
     void HanaShowScoreSheet() override { Dialog(); }
     void HanaShowResults() override { Dialog(); }
     void HanaShowGameEnd() override { Dialog(); }
 };
-
-// Plays games in a child until its view ends the run; returns what the
-// record file held when the run was ended.
-template <typename View>
-std::string PlayUntilTheEndInDialog(int game, int stopAt) {
-    int fds[2];
-    if (pipe(fds) != 0) return "no pipe";
-    pid_t child = fork();
-    if (child == 0) {
-        close(fds[0]);
-        platform::FakeClock clock(0, 1000);
-        platform::SetClock(&clock);
-        View view;
-        view.stopAt = stopAt;
-        view.reportFd = fds[1];
-        LoadSettings();
-        LoadRecords();
-        oyakenOption = 1;
-        handsOption = 0;
-        SeedRandom(static_cast<uint32_t>(stopAt * 7919 + game));
-        if constexpr (std::is_base_of_v<KoiKoiView, View>) {
-            SetKoiKoiView(&view);
-            for (;;) {
-                gameState = 0;
-                subState = 0;
-                while (gameState != -1) {
-                    ChooseForHuman(SelfPlayPolicy::First);
-                    KoiKoiStep();
-                }
-            }
-        } else {
-            SetHanaView(&view);
-            UserPolicy policy;
-            for (;;) PlayGame(policy);
-        }
-    }
-    close(fds[1]);
-    std::string before;
-    char buf[256];
-    ssize_t n;
-    while ((n = read(fds[0], buf, sizeof buf)) > 0) before.append(buf, static_cast<size_t>(n));
-    close(fds[0]);
-    waitpid(child, nullptr, 0);
-    return before;
-}
 
 // Counters that must agree with each other in any record the program saves.
 void ExpectCountersAgree(const std::string& where) {
@@ -147,34 +86,35 @@ void ExpectCountersAgree(const std::string& where) {
 
 }  // namespace
 
+// Both games in turn for ever, saving the record after every hand, killed
+// after a different time each round: what the child last said it saved is on
+// disk, whole.
 TEST(CrashSafety, AKillAtAnyMomentLeavesAWholeRecordWithEveryFinishedHand) {
     TestDataDir data;
     data.Write("settei.dat", std::string("0000000000\0", 11));
     int lastSaved = 0;
     for (int round = 0; round < 12; ++round) {
-        int fds[2];
-        ASSERT_EQ(pipe(fds), 0);
-        pid_t child = fork();
-        if (child == 0) {
-            close(fds[0]);
-            PlayForEver(fds[1]);
-        }
-        close(fds[1]);
-        // Let it play a little, a different time each round, then kill it.
         int hands = 0;
-        auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(20 + 37 * round);
-        while (std::chrono::steady_clock::now() < until) {
-            int saved;
-            if (read(fds[0], &saved, sizeof saved) == sizeof saved) hands = saved;
-        }
-        kill(child, SIGKILL);
-        int saved;
-        while (read(fds[0], &saved, sizeof saved) == sizeof saved) hands = saved;
-        close(fds[0]);
-        waitpid(child, nullptr, 0);
-
-        std::string bytes = data.Read("record.dat");
-        ASSERT_TRUE(ParseRecords(bytes)) << "round " << round << ": torn record";
+        auto play = [](int fd) {
+            SeedRandom(static_cast<uint32_t>(getpid()));
+            int reported = recKoiHandsPlayed + recHanaHandsPlayed;
+            for (int game = 0;; game = 1 - game)
+                PlayWholeGame(game, [&] {
+                    int saved = recKoiHandsPlayed + recHanaHandsPlayed;
+                    if (saved != reported && write(fd, &saved, sizeof saved) != sizeof saved)
+                        _exit(3);
+                    reported = saved;
+                });
+        };
+        InChild(play, [&](int fd, pid_t child) {
+            auto until =
+                std::chrono::steady_clock::now() + std::chrono::milliseconds(20 + 37 * round);
+            while (std::chrono::steady_clock::now() < until)
+                if (int saved; read(fd, &saved, sizeof saved) == sizeof saved) hands = saved;
+            kill(child, SIGKILL);
+            for (int saved; read(fd, &saved, sizeof saved) == sizeof saved;) hands = saved;
+        });
+        ASSERT_TRUE(ParseRecords(data.Read("record.dat"))) << "round " << round << ": torn record";
         int onDisk = recKoiHandsPlayed + recHanaHandsPlayed;
         EXPECT_GE(onDisk, hands) << "round " << round << ": a finished hand was lost";
         EXPECT_GE(onDisk, lastSaved);
@@ -196,14 +136,23 @@ TEST(CrashSafety, EndingInsideAnyDialogSavesNoHalfCountedHand) {
     for (int game = 0; game < 2; ++game) {
         TestDataDir data;
         for (int stopAt = 1; stopAt <= 30; ++stopAt) {
-            std::string before = game == 0 ? PlayUntilTheEndInDialog<EndingKoiKoiView>(game, stopAt)
-                                           : PlayUntilTheEndInDialog<EndingHanaView>(game, stopAt);
-            std::string after = data.Read("record.dat");
-            if (!before.empty()) {
-                EXPECT_EQ(after, before) << "game " << game << ", dialog " << stopAt;
-            }
-            std::string where =
+            const std::string before = InChild([&](int fd) {
+                EndingInDialogs view;
+                view.stopAt = stopAt;
+                view.reportFd = fd;
+                SetKoiKoiView(&view);
+                SetHanaView(&view);
+                oyakenOption = 1;
+                handsOption = 0;
+                SeedRandom(static_cast<uint32_t>(stopAt * 7919 + game));
+                for (;;) PlayWholeGame(game);
+            });
+            const std::string after = data.Read("record.dat");
+            const std::string where =
                 "game " + std::to_string(game) + ", dialog " + std::to_string(stopAt);
+            if (!before.empty()) {
+                EXPECT_EQ(after, before) << where;
+            }
             ASSERT_TRUE(ParseRecords(after)) << where;
             ExpectCountersAgree(where);
         }

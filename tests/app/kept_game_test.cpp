@@ -13,17 +13,13 @@
 
 #include "cards/random.h"
 #include "cards/saved_text.h"
-#include "core/program.h"
 #include "core/records.h"
 #include "core/shell.h"
-#include "hanaawase/flow.h"
-#include "hanaawase/state.h"
-#include "koikoi/flow.h"
-#include "koikoi/self_play.h"
 #include "koikoi/state.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "tests/app/data_dir.h"
+#include "tests/app/play.h"
 
 namespace {
 
@@ -53,21 +49,6 @@ class KeepingShell : public ShellServices {
         if (keep) KeepGame(over);
     }
 };
-
-void StepGame() {
-    if (currentGame == 0) {
-        ChooseForHuman(SelfPlayPolicy::Last);
-        KoiKoiStep();
-    } else {
-        if (gameState == HanaUserTurn && (subState == 1 || subState == 2 || subState == 4)) {
-            cursorSlot = 0;
-            choiceConfirmed = 1;
-        } else if (gameState == HanaFinalWait) {
-            pointerClicked = 1;
-        }
-        HanaAwaseStep();
-    }
-}
 
 // A game of the given kind stepped until `moments` keepable moments passed.
 void PlayUntil(int game, long moments, KeepingShell& shell, int hands = 0) {
@@ -145,49 +126,6 @@ TEST_F(KeptGame, SoundFilesOfBothGamesReadBack) {
     }
 }
 
-TEST_F(KeptGame, DamagedShortOrForeignFilesAreRefused) {
-    const std::string text = TextAfter(0, 30);
-    ASSERT_EQ(Refusal(text), "");
-    std::string flipped = text;
-    flipped[text.size() / 2] ^= 0x01;
-    std::string foreign = text;
-    foreign.replace(0, foreign.find('\n'), "KIRABO-KEPT-GAME 3");
-    foreign = WithLine(foreign, "state", Line(text, "state"));  // with its own checksum
-    for (const std::string& bad :
-         {std::string(), text.substr(0, text.size() / 2), text.substr(0, text.size() - 1), flipped,
-          foreign,
-          text.substr(0, text.rfind("sum ")) + "extra 1\n" + text.substr(text.rfind("sum "))}) {
-        koi.handIndex = 77;
-        EXPECT_NE(Refusal(bad), "");
-        EXPECT_EQ(koi.handIndex, 77) << "a refused file changes nothing";
-    }
-}
-
-// A game kept by the former version lacks what the computers of the gentle
-// and strong levels know of their own: it cannot go on as it would have, so
-// it is refused and, at start-up, set aside like any unreadable kept game.
-TEST_F(KeptGame, AFileOfTheFormerVersionIsSetAsideAsDamaged) {
-    for (int game : {0, 1}) {
-        const std::string text = TextAfter(game, 30);
-        ASSERT_NE(text.find("\ncomRandom "), std::string::npos);
-        ASSERT_NE(text.find("\nlackingMonths "), std::string::npos);
-        const std::string former = AsFormerVersion(text);
-        EXPECT_EQ(former.find("comRandom"), std::string::npos);
-        EXPECT_NE(Refusal(former), "") << game;
-        EXPECT_EQ(Refusal(text), "") << game;
-
-        TestDataDir data;
-        ClearRecords();
-        LoadRecords();
-        data.Write("game.sav", former);
-        gameState = -1;
-        EXPECT_EQ(LoadKeptGame(), KeptGameLoad::Damaged) << game;
-        EXPECT_EQ(gameState, -1) << "nothing of it is used";
-        EXPECT_FALSE(KeptGameExists());
-        EXPECT_EQ(data.Read("game.sav.damaged"), former) << "kept as it was";
-    }
-}
-
 // The kept-game fuzzer starts from these files: they must be whole kept
 // games of this version, or it only ever tries the refusals.
 TEST_F(KeptGame, TheFuzzersSeedFilesAreSoundKeptGames) {
@@ -196,54 +134,57 @@ TEST_F(KeptGame, TheFuzzersSeedFilesAreSoundKeptGames) {
         std::string bytes;
         ASSERT_TRUE(platform::ReadFileBytes(entry.path().string(), 1 << 20, bytes));
         EXPECT_EQ(Refusal(bytes), "") << entry.path();
-        // Written again, it is the same text but for the records' checksum.
-        const std::string again = KeptGameText("");
-        EXPECT_EQ(Line(again, "comRandom"), Line(bytes, "comRandom")) << entry.path();
-        auto game = [](const std::string& text) {
-            const size_t from = text.find("\nstate ");
-            return text.substr(from, text.rfind("sum ") - from);
-        };
-        EXPECT_EQ(game(again), game(bytes)) << entry.path();
         ++files;
     }
     EXPECT_GE(files, 4);
 }
 
-// Whole checksummed files whose table cannot be.
-TEST_F(KeptGame, ImpossibleTablesAreRefused) {
-    const std::string koiText = TextAfter(0, 30);
+// Damaged, short and foreign files, and whole checksummed files whose table
+// cannot be, change nothing. A file kept by the former version lacks what the
+// computers of the gentle and strong levels know of their own: that game
+// cannot go on as it would have, so it is refused like a damaged one.
+TEST_F(KeptGame, DamagedForeignFormerOrImpossibleFilesAreRefused) {
+    const std::string koiText = TextAfter(0, 30), hanaText = TextAfter(1, 30);
     std::string hands = Line(koiText, "hands");
     std::string handTwice = hands.substr(0, hands.find(' ')) + " " + hands;
     handTwice = handTwice.substr(0, handTwice.rfind(' '));  // the first card in two slots
-    const std::string hanaText = TextAfter(1, 30);
-    struct Case {
-        const std::string& text;
-        const char* line;
-        std::string values;
-    } cases[] = {
-        {koiText, "hands", handTwice},
-        {koiText, "handCount", "9 9"},
-        {koiText, "stockLeft", "23"},
-        {koiText, "dealer", "2"},
-        {koiText, "gameTotal", "5 0"},
-        {koiText, "rules", "0 3 1"},
-        {koiText, "handIndex", "6"},
-        {koiText, "pileCount", "6 0 0 0 0 0 0 0"},
-        {koiText, "state", "8"},
-        {koiText, "playerToMove", Line(koiText, "playerToMove") == "0" ? "1" : "0"},
-        {hanaText, "handCount", "7 7 7"},
-        {hanaText, "stockCount", "21"},
-        {hanaText, "dealer", "3"},
-        {hanaText, "totalScore", "1 0 0"},
-        {hanaText, "capturedCount", std::string(47, ' ').replace(0, 1, "6")},
-        {hanaText, "rules", "3"},
+    std::vector<std::string> bad = {
+        WithLine(koiText, "hands", handTwice),
+        WithLine(koiText, "handCount", "9 9"),
+        WithLine(koiText, "stockLeft", "23"),
+        WithLine(koiText, "dealer", "2"),
+        WithLine(koiText, "gameTotal", "5 0"),
+        WithLine(koiText, "rules", "0 3 1"),
+        WithLine(koiText, "handIndex", "6"),
+        WithLine(koiText, "pileCount", "6 0 0 0 0 0 0 0"),
+        WithLine(koiText, "state", "8"),
+        WithLine(koiText, "playerToMove", Line(koiText, "playerToMove") == "0" ? "1" : "0"),
+        WithLine(hanaText, "handCount", "7 7 7"),
+        WithLine(hanaText, "stockCount", "21"),
+        WithLine(hanaText, "dealer", "3"),
+        WithLine(hanaText, "totalScore", "1 0 0"),
+        WithLine(hanaText, "capturedCount", std::string(47, ' ').replace(0, 1, "6")),
+        WithLine(hanaText, "rules", "3"),
         // Beyond the twelve months is no month at all.
-        {koiText, "lackingMonths", "4096 0"},
-        {hanaText, "lackingMonths", "0 4096 0"},
+        WithLine(koiText, "lackingMonths", "4096 0"),
+        WithLine(hanaText, "lackingMonths", "0 4096 0"),
     };
-    for (const Case& c : cases) {
-        std::string bad = WithLine(c.text, c.line, c.values);
-        EXPECT_NE(Refusal(bad), "") << c.line << " " << c.values;
+    for (const std::string& text : {koiText, hanaText}) {
+        ASSERT_EQ(Refusal(text), "");
+        std::string flipped = text;
+        flipped[text.size() / 2] ^= 0x01;
+        std::string foreign = text;
+        foreign.replace(0, foreign.find('\n'), "KIRABO-KEPT-GAME 3");
+        const size_t sum = text.rfind("sum ");
+        bad.insert(bad.end(),
+                   {std::string(), text.substr(0, text.size() / 2), text.substr(0, text.size() - 1),
+                    flipped, WithLine(foreign, "state", Line(text, "state")),
+                    text.substr(0, sum) + "extra 1\n" + text.substr(sum), AsFormerVersion(text)});
+    }
+    for (size_t i = 0; i < bad.size(); ++i) {
+        koi.handIndex = 77;
+        EXPECT_NE(Refusal(bad[i]), "") << i;
+        EXPECT_EQ(koi.handIndex, 77) << i << ": a refused file changes nothing";
     }
 }
 

@@ -67,48 +67,22 @@ struct StorageTest : ::testing::Test {
 
 }  // namespace
 
-TEST_F(StorageTest, AFileThatCannotBeReadIsNeverReplacedAndNamedOnce) {
-    struct Case {
-        const char* what;
-        mode_t mode;
-        bool ownedByRoot;
-    };
-    const Case cases[] = {{"mode 000", 0000, false}, {"root's private file", 0600, true}};
-    for (const Case& c : cases) {
-        data.Write("record.dat", PlayedRecord);
-        data.Write("settei.dat", SomeSettings);
-        GiveToTestUser(data.root);
-        for (const char* name : {"record.dat", "settei.dat"}) {
-            if (c.ownedByRoot && geteuid() == 0) chown(data.Path(name).c_str(), 0, 0);
-            chmod(data.Path(name).c_str(), c.mode);
-        }
-        int result = RunAsUser([&] {
-            LoadPlayAndSave();
-            // Told once for each file, naming it; nothing else reported.
-            bool told = shell.unusable.size() == 2 &&
-                        shell.unusable[0] == data.Path("settei.dat") &&
-                        shell.unusable[1] == data.Path("record.dat") && shell.unwritable.empty();
-            return told ? 0 : 1;
-        });
-        EXPECT_EQ(result, 0) << c.what;
-        chmod(data.Path("record.dat").c_str(), 0600);
-        chmod(data.Path("settei.dat").c_str(), 0600);
-        EXPECT_EQ(data.Read("record.dat"), PlayedRecord) << c.what;
-        EXPECT_EQ(data.Read("settei.dat"), SomeSettings) << c.what;
-    }
-}
-
+// Files of the same names in the current folder are someone else's.
 TEST_F(StorageTest, AForeignFileIsSetAsideWholeAndNeverWrittenOver) {
     std::string csv = "name,score\n";
     while (csv.size() < 300000) csv += "someone," + std::to_string(csv.size()) + "\n";
     std::string notSettings = "This is not a settings file.\n";
     data.Write("record.dat", csv);
     data.Write("settei.dat", notSettings);
+    const std::string theirs("0123456789\0 someone else's file", 31);
+    std::ofstream(data.root + "/settei.dat", std::ios::binary) << theirs;
     LoadPlayAndSave();
     EXPECT_EQ(data.Read("record.dat.damaged"), csv);
     EXPECT_EQ(data.Read("settei.dat.damaged"), notSettings);
     EXPECT_EQ(data.Read("record.dat"), std::string("0 0 0 0 1 0 0 0 0 -1000 0 0 \0", 29));
     EXPECT_EQ(data.Read("settei.dat"), std::string("0200000000\0", 11));
+    std::ifstream in(data.root + "/settei.dat", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), theirs);
 
     // A second damaged file keeps the first copy as it was.
     std::string again = "another foreign file";
@@ -118,38 +92,6 @@ TEST_F(StorageTest, AForeignFileIsSetAsideWholeAndNeverWrittenOver) {
     EXPECT_EQ(data.Read("record.dat.damaged"), csv);
     EXPECT_EQ(data.Read("record.dat.damaged-2"), again);
     EXPECT_TRUE(shell.unusable.empty());
-}
-
-TEST_F(StorageTest, FilesInTheCurrentFolderAreNotTheProgramsAndAreNeverTouched) {
-    std::string theirs = "0123456789\0 someone else's file";
-    std::ofstream(data.root + "/settei.dat", std::ios::binary) << theirs;
-    std::ofstream(data.root + "/record.dat", std::ios::binary) << "1 2 3 ";
-    char* cwd = get_current_dir_name();
-    std::string current = cwd;
-    std::free(cwd);
-    ASSERT_EQ(current, data.root);
-    LoadPlayAndSave();
-    EXPECT_EQ(SettingsPath(), data.Path("settei.dat"));
-    EXPECT_EQ(RecordsPath(), data.Path("record.dat"));
-    std::ifstream in(data.root + "/settei.dat", std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), theirs);
-}
-
-TEST_F(StorageTest, ALinkIsNeverFollowedNorReplaced) {
-    std::string secret = data.root + "/private-key";
-    std::ofstream(secret, std::ios::binary) << "1 2 3 4 5 6 7 8 9 10 11 12 ";
-    chmod(secret.c_str(), 0600);
-    std::system(("mkdir -p " + data.dir).c_str());
-    ASSERT_EQ(symlink(secret.c_str(), data.Path("record.dat").c_str()), 0);
-    LoadPlayAndSave();
-    EXPECT_EQ(recKoiGamesPlayed, 0) << "the link's target was read";
-    EXPECT_EQ(ModeOf(data.Path("record.dat")), 0777u) << "the link was replaced";
-    char target[512] = {};
-    ASSERT_GT(readlink(data.Path("record.dat").c_str(), target, sizeof target - 1), 0);
-    EXPECT_EQ(std::string(target), secret);
-    EXPECT_EQ(data.Read("record.dat.damaged"), "");
-    ASSERT_EQ(shell.unusable.size(), 1u);
-    EXPECT_EQ(shell.unusable[0], data.Path("record.dat"));
 }
 
 TEST_F(StorageTest, SavesKeepTheModeOfTheFileTheyReplace) {
@@ -169,35 +111,48 @@ TEST_F(StorageTest, SavesKeepTheModeOfTheFileTheyReplace) {
     umask(old);
 }
 
-TEST_F(StorageTest, AFifoNeverHangsTheProgram) {
+// A link is never followed nor replaced; a FIFO never hangs the program.
+TEST_F(StorageTest, LinksAndFifosAreNeverReadThroughNorReplaced) {
+    std::string secret = data.root + "/private-key";
+    std::ofstream(secret, std::ios::binary) << "1 2 3 4 5 6 7 8 9 10 11 12 ";
     std::system(("mkdir -p " + data.dir).c_str());
-    // At the data file itself and at the name a save might once have used.
+    ASSERT_EQ(symlink(secret.c_str(), data.Path("record.dat").c_str()), 0);
     ASSERT_EQ(mkfifo(data.Path("settei.dat").c_str(), 0600), 0);
-    ASSERT_EQ(mkfifo(data.Path("record.dat.new").c_str(), 0600), 0);
-    pid_t child = fork();
-    if (child == 0) {
+    GiveToTestUser(data.root);
+    int result = RunAsUser([&] {
         alarm(10);
         LoadPlayAndSave();
-        _exit(0);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "hung or crashed";
+        const bool told = shell.unusable == std::vector<std::string>{data.Path("settei.dat"),
+                                                                     data.Path("record.dat")};
+        return told && recKoiGamesPlayed == 0 ? 0 : 1;
+    });
+    EXPECT_EQ(result, 0) << "hung, read the link's target or told otherwise";
+    EXPECT_EQ(ModeOf(data.Path("record.dat")), 0777u) << "the link was replaced";
+    char target[512] = {};
+    ASSERT_GT(readlink(data.Path("record.dat").c_str(), target, sizeof target - 1), 0);
+    EXPECT_EQ(std::string(target), secret);
+    EXPECT_EQ(data.Read("record.dat.damaged"), "");
     struct stat st;
     ASSERT_EQ(lstat(data.Path("settei.dat").c_str(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
-    EXPECT_EQ(data.Read("record.dat").substr(0, 10), "0 0 0 0 1 ");
 }
 
-// However the saves fail (a folder the user may not write, a file where the
-// folder should be, a disk too full for the file) the files keep what they
-// held, play goes on, and the player is told once, of the folder.
-TEST_F(StorageTest, FailingSavesKeepTheFilesAndTellThePlayerOnce) {
-    enum How { ReadOnly, FileForFolder, FullDisk };
-    for (How how : {ReadOnly, FileForFolder, FullDisk}) {
+// As an ordinary user: files the user may not read (mode 000, root's private
+// file) are named once each and never replaced; however the saves fail (a
+// folder the user may not write, a file where the folder should be, a disk
+// too full for the file) the files keep what they held, play goes on, and
+// the player is told once, of the folder.
+TEST_F(StorageTest, UnreadableFilesAndFailingSavesKeepWhatTheyHeldAndAreToldOnce) {
+    enum How { Mode000, RootsOwn, ReadOnly, FileForFolder, FullDisk };
+    for (How how : {Mode000, RootsOwn, ReadOnly, FileForFolder, FullDisk}) {
         data.Write("record.dat", PlayedRecord);
         data.Write("settei.dat", SomeSettings);
         GiveToTestUser(data.root);
+        const bool unreadable = how == Mode000 || how == RootsOwn;
+        for (const char* name : {"record.dat", "settei.dat"}) {
+            if (how == RootsOwn && geteuid() == 0) chown(data.Path(name).c_str(), 0, 0);
+            if (unreadable) chmod(data.Path(name).c_str(), how == RootsOwn ? 0600 : 0);
+        }
         if (how == ReadOnly) chmod(data.dir.c_str(), 0555);
         int result = RunAsUser([&] {
             if (how == FullDisk) {
@@ -210,8 +165,11 @@ TEST_F(StorageTest, FailingSavesKeepTheFilesAndTellThePlayerOnce) {
                 if (how == FileForFolder)
                     std::system(("rm -rf " + data.dir + " && touch " + data.dir).c_str());
             });
-            const bool told = shell.unwritable == std::vector<std::string>{data.dir};
-            return told && shell.unusable.empty() && resolution == 2 ? 0 : 1;
+            const std::vector<std::string> files{data.Path("settei.dat"), data.Path("record.dat")};
+            const bool told = unreadable ? shell.unusable == files && shell.unwritable.empty()
+                                         : shell.unwritable == std::vector<std::string>{data.dir} &&
+                                               shell.unusable.empty();
+            return told && resolution == 2 ? 0 : 1;
         });
         EXPECT_EQ(result, 0) << how;
         if (how == FileForFolder) {
@@ -221,6 +179,8 @@ TEST_F(StorageTest, FailingSavesKeepTheFilesAndTellThePlayerOnce) {
             continue;
         }
         chmod(data.dir.c_str(), 0755);
+        chmod(data.Path("record.dat").c_str(), 0600);
+        chmod(data.Path("settei.dat").c_str(), 0600);
         EXPECT_EQ(data.Read("record.dat"), PlayedRecord) << how;
         EXPECT_EQ(data.Read("settei.dat"), SomeSettings) << how;
     }

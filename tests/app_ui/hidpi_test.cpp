@@ -3,8 +3,6 @@
 // full screen scales the table to fit and comes back, and the pointer lands
 // on the same table pixels, and so the same cards, at every ratio. Beside
 // it lies a plain 1920x1080 screen, where the window is drawn at ratio 1.
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QWidget>
 #include <cmath>
@@ -13,19 +11,15 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "app/startup.h"
 #include "assets/catalogue.h"
 #include "assets/dialogs.h"
 #include "assets/menu.h"
 #include "core/program.h"
 #include "display/display.h"
-#include "koikoi/state.h"
-#include "koikoi/ui/layout_tables.h"
-#include "koikoi/ui/table.h"
 #include "platform/dialog.h"
 #include "platform/event_loop.h"
 #include "platform/window.h"
-#include "tests/app/data_dir.h"
+#include "tests/app_ui/program_test.h"
 
 namespace {
 
@@ -64,92 +58,67 @@ void Settle() {
 }
 
 // One program, at 1024x768, in a private data folder.
-class HiDpiTest : public ::testing::Test {
+class HiDpiTest : public ProgramTest {
   protected:
-    static void SetUpTestSuite() {
-        data_ = new TestDataDir;
-        setenv("XDG_RUNTIME_DIR", data_->root.c_str(), 1);
-        data_->Write("settei.dat", "0203110011");
-        ASSERT_TRUE(InitApplication());
-    }
+    static void SetUpTestSuite() { StartProgram("0203110011"); }
     static void TearDownTestSuite() {
         platform::DestroyMainWindow();
         platform::ProcessPendingEvents();
-        delete data_;
-        data_ = nullptr;
+        ProgramTest::TearDownTestSuite();
     }
     // The desktop's primary screen is the plain one: the window, placed on
     // the other, is drawn again for it as soon as it is shown.
     void SetUp() override { Settle(); }
-    static TestDataDir* data_;
 };
-TestDataDir* HiDpiTest::data_ = nullptr;
 
-// The point of the widget, in its own pixels, at the middle of the device
-// pixels that show table pixel (x, y).
-QPointF WidgetPointOf(int x, int y) {
+// Clicks table pixels from corner to corner of the 1016x722 table, at the
+// middle of the device pixels that show each, and expects the program to see
+// exactly that pixel, and so the card it means at ratio 1.
+void ExpectClicksLandOnTheirPixels(const char* how) {
     const auto v = platform::testing::CurrentTableView();
     auto middle = [&](int logical, int origin) {
         const int from = platform::DeviceEdge(logical, v.ratio);
         const int to = platform::DeviceEdge(logical + 1, v.ratio);
         return (origin + (from + to) / 2.0) / v.devicePixelRatio;
     };
-    return {middle(x, v.left), middle(y, v.top)};
-}
-
-// Clicks every hand place and field place of the 1024x768 table at its
-// corners and middle, and expects the program to see exactly that table
-// pixel, on the card it means at ratio 1.
-void ExpectClicksLandOnTheirCards(const char* how) {
-    using namespace koiui;
-    const int r = resolution;
-    auto click = [&](int x, int y) {
-        const QPointF at = WidgetPointOf(x, y);
-        platform::testing::PressPointer(at.x(), at.y());
-        EXPECT_EQ(pointerX, x) << how;
-        EXPECT_EQ(pointerY, y) << how;
-    };
-    auto corners = [&](int left, int top, auto check) {
-        const int w = CardWidth[r], h = CardHeight[r];
-        for (auto [x, y] : {std::pair{left, top},
-                            {left + w - 1, top + h - 1},
-                            {left + w / 2, top + h / 2},
-                            {left + w - 1, top}}) {
-            click(x, y);
-            check();
-        }
-    };
-    for (int s = 0; s < 8; ++s)
-        corners(HandX[r][0][s], HandY[r][0],
-                [&] { EXPECT_EQ(HandCardAt(pointerX, pointerY), s) << how; });
-    for (int f = 0; f < 16; ++f)
-        corners(FieldX(r, f), FieldY(r, f),
-                [&] { EXPECT_EQ(FieldSlotAt(pointerX, pointerY), f) << how; });
+    for (int x = 0; x < 1016; x += x < 1008 ? 7 : 1) {
+        const int y = x * 721 / 1015;
+        platform::testing::PressPointer(middle(x, v.left), middle(y, v.top));
+        ASSERT_EQ(pointerX, x) << how;
+        ASSERT_EQ(pointerY, y) << how;
+    }
 }
 
 }  // namespace
 
-TEST_F(HiDpiTest, TheTableIsDrawnAtTheWindowsRatioOfTwo) {
+// At ratio 2, moved to the plain screen and back.
+TEST_F(HiDpiTest, TheTableIsDrawnAtItsScreensRatio) {
     EXPECT_EQ(platform::ScreenPixelRatio(), 2.0);
-    EXPECT_EQ(assets::ImageRatio(), 2.0);
     const platform::Surface& shown = platform::ScreenImage();
-    EXPECT_EQ(shown.Ratio(), 2.0);
     EXPECT_EQ(shown.Width(), 1016);
     EXPECT_EQ(shown.Image().width(), 2032);
     EXPECT_EQ(shown.Image().height(), 1444);
-    EXPECT_EQ(faceImages[0]->Image().width(), 160);
     const auto v = platform::testing::CurrentTableView();
     EXPECT_EQ(v.left, 0);
     EXPECT_EQ(v.top, 0);
-    EXPECT_EQ(v.ratio, 2.0);
+    QWidget* window = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowTitle() == "Kirabo") window = w;
+    ASSERT_NE(window, nullptr);
+    for (double ratio : {2.0, 1.0, 2.0}) {
+        window->move(ratio == 2.0 ? 100 : 3840 + 100, 50);
+        Settle();
+        EXPECT_EQ(platform::testing::CurrentTableView().ratio, ratio);
+        EXPECT_EQ(assets::ImageRatio(), ratio);
+        EXPECT_EQ(platform::ScreenImage().Ratio(), ratio);
+        EXPECT_EQ(faceImages[0]->Image().width(), 80 * ratio);
+    }
 }
 
 // Full screen scales the table to fit, drawn at its new ratio; clicks land
-// on the same cards at ratio 2 and in full screen; Esc leaves it.
+// on the same table pixels at ratio 2 and in full screen; Esc leaves it.
 TEST_F(HiDpiTest, FullScreenScalesTheTableToFitAndClicksLandOnTheSameCards) {
-    koi.handCount[0] = 8;
-    for (int f = 0; f < koiui::TableFieldSlots; ++f) koi.field[f] = f < 16 ? f : -1;
-    ExpectClicksLandOnTheirCards("at ratio 2");
+    ExpectClicksLandOnTheirPixels("at ratio 2");
 
     platform::SendCommand(cmd::FullScreen);
     Settle();
@@ -167,7 +136,7 @@ TEST_F(HiDpiTest, FullScreenScalesTheTableToFitAndClicksLandOnTheSameCards) {
     EXPECT_EQ(faceImages[0]->Image().width(), platform::DeviceEdge(80, v.ratio));
     EXPECT_EQ(fullScreenOn, 1);
     EXPECT_NE(data_->Read("kirabo.ini").find("fullscreen=1"), std::string::npos);
-    ExpectClicksLandOnTheirCards("in full screen");
+    ExpectClicksLandOnTheirPixels("in full screen");
     // The margins are not the table.
     platform::testing::PressPointer(2, 540);
     EXPECT_LT(pointerX, 0);
@@ -179,24 +148,6 @@ TEST_F(HiDpiTest, FullScreenScalesTheTableToFitAndClicksLandOnTheSameCards) {
     EXPECT_EQ(assets::ImageRatio(), 2.0);
     EXPECT_EQ(platform::testing::CurrentTableView().ratio, 2.0);
     EXPECT_NE(data_->Read("kirabo.ini").find("fullscreen=0"), std::string::npos);
-}
-
-TEST_F(HiDpiTest, MovedToAScreenOfAnotherRatioTheTableIsDrawnAgainForIt) {
-    ASSERT_EQ(assets::ImageRatio(), 2.0);
-    QWidget* window = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->windowTitle() == "Kirabo") window = w;
-    ASSERT_NE(window, nullptr);
-    window->move(3840 + 100, 50);
-    Settle();
-    EXPECT_EQ(platform::testing::CurrentTableView().devicePixelRatio, 1.0);
-    EXPECT_EQ(assets::ImageRatio(), 1.0);
-    EXPECT_EQ(platform::ScreenImage().Ratio(), 1.0);
-    EXPECT_EQ(faceImages[0]->Image().width(), 80);
-    window->move(100, 50);
-    Settle();
-    EXPECT_EQ(assets::ImageRatio(), 2.0);
-    EXPECT_EQ(faceImages[0]->Image().width(), 160);
 }
 
 TEST_F(HiDpiTest, PaintedDialogsAreDrawnAtTheirScreensRatio) {

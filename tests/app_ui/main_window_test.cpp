@@ -1,66 +1,75 @@
 #include "app/main_window.h"
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
+#include <tuple>
 
 #include "app/games.h"
-#include "app/startup.h"
+#include "app/kept_game.h"
+#include "app/resume.h"
 #include "assets/catalogue.h"
 #include "assets/dialogs.h"
 #include "assets/menu.h"
+#include "cards/random.h"
 #include "core/program.h"
-#include "core/settings.h"
+#include "koikoi/flow.h"
 #include "koikoi/state.h"
-#include "platform/dialog.h"
+#include "platform/clock.h"
 #include "platform/window.h"
-#include "tests/app/data_dir.h"
+#include "tests/app_ui/program_test.h"
 
 namespace {
 
-// One program per test binary, started in a private data folder.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ProgramTest {
   protected:
     static void SetUpTestSuite() {
-        data_ = new TestDataDir;
-        setenv("XDG_RUNTIME_DIR", data_->root.c_str(), 1);
-        data_->Write("settei.dat", "0011111000");
-        ASSERT_TRUE(InitApplication());
+        // A kept Koi-Koi game of twelve hands, its first hand dealt.
+        platform::FakeClock clock(0, 1000);
+        platform::SetClock(&clock);
+        currentGame = 0;
+        handsOption = 1;
+        SeedRandom(99);
+        gameState = 0;
+        while (gameState < 3) KoiKoiStep();
+        kept_ = KeptGameText("");
+        keptState_ = gameState;
+        gameState = -1;
+        platform::SetClock(nullptr);
+        StartProgram("0011111000");
     }
-    // The data folder goes with the last test of the binary.
-    static void TearDownTestSuite() {
-        delete data_;
-        data_ = nullptr;
+    // Frees the running game as if it had ended, so the next test finds none.
+    static void EndGame() {
+        ReleaseCurrentGame();
+        gameState = -1;
+        SyncMenuChecks();
     }
-    void TearDown() override {
-        platform::testing::SetDialogHook(nullptr);
-        platform::testing::SetMessageBoxHook(nullptr);
+    // Answers every message box with `answer`, noting what was asked.
+    void Answer(platform::BoxAnswer answer) {
+        platform::testing::SetMessageBoxHook(
+            [this, answer](const std::string& text, const std::string&) {
+                asked_.push_back(text);
+                return answer;
+            });
     }
-    static TestDataDir* data_;
+    static inline std::string kept_;
+    static inline int keptState_ = 0;
+    std::vector<std::string> asked_;
 };
-TestDataDir* MainWindowTest::data_ = nullptr;
 
 platform::Color ScreenAt(int x, int y) {
     return platform::ScreenImage().Pixel(x, y);
 }
 
-// Answers the settings dialog: OK for the given game, or ｷｬﾝｾﾙ.
-void AnswerSettings(int game, bool ok = true) {
-    platform::testing::SetDialogHook([=](platform::Dialog& d, int number) {
-        EXPECT_EQ(number, dlg::GameSettings);
-        if (ok) d.Click(game == 0 ? 1002 : 1003);
-        d.Click(ok ? 1 : 2);
-    });
-}
-
 }  // namespace
 
-TEST_F(MainWindowTest, StartsWithTheStoredOptionsCheckedAndTheScoreTableGreyed) {
+// The program starts with the stored options checked. Each toggle flips its
+// value and check; each radio group's command sets its value and checks its
+// item alone. All are kept at once: the strength in its own file, the rest in
+// their digit of settei.dat.
+TEST_F(MainWindowTest, MenuOptionsStartCheckedAsStoredAndAreKeptAtOnce) {
     EXPECT_EQ(platform::ScreenImage().Width(), 632);
-    EXPECT_EQ(platform::ScreenImage().Height(), 434);
     for (int checked : {cmd::Background2, cmd::Music2, cmd::Resolution640, cmd::SoundEffects,
                         cmd::ShowCapturable, cmd::Animation, cmd::ComLevelNormal})
         EXPECT_TRUE(platform::IsMenuItemChecked(checked)) << checked;
@@ -68,21 +77,17 @@ TEST_F(MainWindowTest, StartsWithTheStoredOptionsCheckedAndTheScoreTableGreyed) 
     EXPECT_FALSE(platform::IsMenuItemEnabled(cmd::ScoreTable));
     // The idle window shows the chosen background of the last game.
     EXPECT_EQ(ScreenAt(300, 200), assets::LoadImage(10701).Pixel(300, 200));
-}
-
-TEST_F(MainWindowTest, OptionTogglesFlipTheirCheckAndAreSavedAtOnce) {
-    platform::SendCommand(cmd::SoundEffects);
-    EXPECT_EQ(soundEffectsOn, 0);
-    EXPECT_FALSE(platform::IsMenuItemChecked(cmd::SoundEffects));
-    EXPECT_EQ(data_->Read("settei.dat").substr(0, 10), "0011110000");
-    platform::SendCommand(cmd::SoundEffects);
-    EXPECT_TRUE(platform::IsMenuItemChecked(cmd::SoundEffects));
+    for (auto [command, value, digit] : {std::tuple{cmd::ShowCapturable, &showCapturableOn, 4},
+                                         {cmd::Animation, &animationOn, 5},
+                                         {cmd::SoundEffects, &soundEffectsOn, 6}}) {
+        for (int on : {0, 1}) {
+            platform::SendCommand(command);
+            EXPECT_EQ(*value, on) << command;
+            EXPECT_EQ(platform::IsMenuItemChecked(command), on == 1) << command;
+            EXPECT_EQ(data_->Read("settei.dat")[digit], '0' + on) << command;
+        }
+    }
     EXPECT_EQ(data_->Read("settei.dat").size(), 11u);
-}
-
-// Each radio group: a command sets its value, checks its item alone and is
-// kept; the strength in its own file, the rest in settei.dat.
-TEST_F(MainWindowTest, RadioGroupsCheckOneItemAndKeepTheChoice) {
     struct Group {
         int first, count;
         int* value;
@@ -115,7 +120,6 @@ TEST_F(MainWindowTest, RadioGroupsCheckOneItemAndKeepTheChoice) {
     EXPECT_EQ(ScreenAt(700, 500), assets::LoadImage(11702).Pixel(700, 500));
     platform::SendCommand(cmd::Resolution640);
     platform::SendCommand(cmd::Background2);
-    EXPECT_EQ(platform::ScreenImage().Width(), 632);
 }
 
 TEST_F(MainWindowTest, OnlyTheImagesOfTheCurrentSizeAndBackgroundStayInMemory) {
@@ -131,99 +135,124 @@ TEST_F(MainWindowTest, OnlyTheImagesOfTheCurrentSizeAndBackgroundStayInMemory) {
     EXPECT_LE(assets::KeptImageCount(), oneSet);
 }
 
-TEST_F(MainWindowTest, InputIsRecordedAsFlags) {
-    MainWindowHandler handler;
-    pointerClicked = choiceConfirmed = cancelRequested = 0;
-    subState = 1;
-    cursorSlot = 0;
-    handler.OnKeyDown(platform::Key::Right);
-    EXPECT_EQ(cursorSlot, 1);
-    EXPECT_EQ(previousCursorSlot, 0);
-    EXPECT_EQ(redrawRequested, 1);
-    handler.OnKeyDown(platform::Key::Left);
-    handler.OnKeyDown(platform::Key::Left);
-    EXPECT_EQ(cursorSlot, -1);  // the game wraps it
-    handler.OnKeyDown(platform::Key::Escape);
-    handler.OnRightButtonDown();
-    EXPECT_EQ(cancelRequested, 0);  // only while choosing between two table cards
-    subState = 2;
-    handler.OnRightButtonDown();
-    EXPECT_EQ(cancelRequested, 1);
-    handler.OnKeyDown(platform::Key::Space);
-    EXPECT_EQ(choiceConfirmed, 1);
-    subState = 0;
-    // With no game running the label strip is an ordinary place to click.
-    handler.OnLeftButtonDown(10, 420);
-    EXPECT_EQ(pointerClicked, 1);
-    EXPECT_EQ(pointerX, 10);
-}
-
-TEST_F(MainWindowTest, QuitAsksAndNoKeepsTheProgramRunning) {
-    std::vector<std::string> asked;
-    platform::testing::SetMessageBoxHook([&](const std::string& text, const std::string& caption) {
-        asked.push_back(caption + ": " + text);
-        return platform::BoxAnswer::No;
+// The quit question as the player sees it: a box owned by the main window,
+// centred over it, where Tab moves the choice to いいえ and Enter presses it,
+// and the program goes on. (Enter alone answers はい: see the quit tests.)
+TEST_F(MainWindowTest, TheQuitBoxIsCentredOverTheWindowAndTabEnterAnswersNo) {
+    QWidget* owner = nullptr;
+    QRect box;
+    QString text;
+    QTimer::singleShot(0, [&] {
+        auto* w = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(w, nullptr);
+        owner = w->parentWidget();
+        box = w->frameGeometry();
+        text = w->text();
+        for (int key : {Qt::Key_Tab, Qt::Key_Return}) {
+            QWidget* to = w->focusWidget() ? w->focusWidget() : w;
+            QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(to, &down);
+            QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier);
+            QApplication::sendEvent(w->focusWidget() ? w->focusWidget() : w, &up);
+        }
     });
     platform::SendCommand(cmd::Exit);
-    MainWindowHandler().OnCloseRequest();
-    EXPECT_EQ(asked, std::vector<std::string>(2, "Kirabo: 終了してもよろしいですか？"));
+    EXPECT_EQ(text.toStdString(), "終了してもよろしいですか？");
     EXPECT_TRUE(platform::MainWindowExists());
+    ASSERT_NE(owner, nullptr);
+    EXPECT_TRUE(owner->inherits("QMainWindow"));
+    platform::Rect main = platform::MainWindowFrame();
+    EXPECT_NEAR(box.center().x(), (main.left + main.right) / 2, 2);
+    EXPECT_NEAR(box.center().y(), (main.top + main.bottom) / 2, 2);
 }
 
 // ｷｬﾝｾﾙ starts nothing; OK starts the chosen game, keeps the choice and
 // frees the game that was running.
 TEST_F(MainWindowTest, TheSettingsDialogStartsTheChosenGameOrNothing) {
-    AnswerSettings(0, false);
-    NewGame();
-    EXPECT_EQ(gameState, -1);
-    EXPECT_FALSE(platform::IsMenuItemEnabled(cmd::ScoreTable));
-
-    currentGame = 0;
-    gameState = 3;
-    koi.handScores[0] = {5, 0, 3};
-    koi.handScores[1] = {0, 7, 0};
-    AnswerSettings(1);
-    NewGame();
-    EXPECT_EQ(gameState, 0);
+    for (bool ok : {false, true}) {
+        platform::testing::SetDialogHook([=](platform::Dialog& d, int number) {
+            EXPECT_EQ(number, dlg::GameSettings);
+            if (ok) d.Click(1003);  // 花合わせ
+            d.Click(ok ? 1 : 2);
+        });
+        currentGame = 0;
+        gameState = ok ? 3 : -1;
+        koi.handScores[0] = {5, 0, 3};
+        NewGame();
+        EXPECT_EQ(gameState, ok ? 0 : -1);
+        EXPECT_EQ(platform::IsMenuItemEnabled(cmd::ScoreTable), ok);
+    }
     EXPECT_EQ(subState, 0);
     EXPECT_EQ(currentGame, 1);
-    EXPECT_TRUE(platform::IsMenuItemEnabled(cmd::ScoreTable));
     EXPECT_EQ(data_->Read("settei.dat")[0], '1');
     EXPECT_TRUE(koi.handScores[0].empty());
-    EXPECT_TRUE(koi.handScores[1].empty());
-    ReleaseCurrentGame();
-    gameState = -1;
+    EndGame();
 }
 
-// The quit question as the player sees it: a box owned by the main window,
-// centred over it, where Tab moves the choice to いいえ and Enter presses it.
-TEST_F(MainWindowTest, TheQuitBoxIsCentredOverTheWindowAndEnterPressesTheFocusedButton) {
-    for (bool tab : {true, false}) {
-        QWidget* owner = nullptr;
-        QRect box;
-        QTimer::singleShot(0, [&] {
-            QWidget* w = QApplication::activeModalWidget();
-            ASSERT_NE(w, nullptr);
-            owner = w->parentWidget();
-            box = w->frameGeometry();
-            auto press = [w](int key) {
-                QWidget* to = w->focusWidget() ? w->focusWidget() : w;
-                QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
-                QApplication::sendEvent(to, &down);
-                QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier);
-                QApplication::sendEvent(w->focusWidget() ? w->focusWidget() : w, &up);
-            };
-            if (tab) press(Qt::Key_Tab);
-            press(Qt::Key_Return);
-        });
-        auto answer =
-            platform::MessageBox("終了してもよろしいですか？", "Kirabo",
-                                 platform::BoxButtons::YesNo, platform::BoxIcon::Question);
-        EXPECT_EQ(answer, tab ? platform::BoxAnswer::No : platform::BoxAnswer::Yes);
-        ASSERT_NE(owner, nullptr);
-        EXPECT_TRUE(owner->inherits("QMainWindow"));
-        platform::Rect main = platform::MainWindowFrame();
-        EXPECT_NEAR(box.center().x(), (main.left + main.right) / 2, 2);
-        EXPECT_NEAR(box.center().y(), (main.top + main.bottom) / 2, 2);
+// At start-up a kept game is offered; はい brings its table back and play is
+// kept as it goes on, いいえ lets it go; a damaged one is set aside and the
+// player told once. A new game from the menu asks before it throws a kept
+// game away.
+TEST_F(MainWindowTest, YesBringsTheKeptGameBackAndNewGameAsksBeforeDiscardingIt) {
+    data_->Write("game.sav", kept_);
+    Answer(platform::BoxAnswer::Yes);
+    OfferKeptGame();
+    ASSERT_EQ(asked_, std::vector<std::string>{"前回の対局を続けますか？"});
+    EXPECT_EQ(gameState, keptState_);
+    EXPECT_EQ(currentGame, 0);
+    EXPECT_EQ(handsOption, 1) << "the game's own rules";
+    EXPECT_TRUE(platform::IsMenuItemEnabled(cmd::ScoreTable));
+
+    // いいえ to the question keeps the game; no settings dialog opens.
+    int dialogs = 0;
+    platform::testing::SetDialogHook([&](platform::Dialog& d, int) {
+        ++dialogs;
+        d.Click(1);
+    });
+    Answer(platform::BoxAnswer::No);
+    NewGame();
+    EXPECT_EQ(asked_.back(), "対局中のゲームは破棄されます。新しいゲームを始めますか？");
+    EXPECT_EQ(dialogs, 0);
+    EXPECT_EQ(gameState, keptState_);
+    EXPECT_TRUE(KeptGameExists());
+
+    // Play goes on and the window keeps it as it goes.
+    for (int i = 0; i < 100 && data_->Read("game.sav") == kept_; ++i) {
+        choiceConfirmed = 1;
+        StepCurrentGame();
     }
+    EXPECT_NE(data_->Read("game.sav"), kept_);
+
+    Answer(platform::BoxAnswer::Yes);
+    NewGame();
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(gameState, 0);
+    EXPECT_FALSE(KeptGameExists());
+    EndGame();
+}
+
+TEST_F(MainWindowTest, NoLetsTheKeptGameGoAndKeepsTheSettings) {
+    data_->Write("game.sav", kept_);
+    handsOption = 2;
+    Answer(platform::BoxAnswer::No);
+    OfferKeptGame();
+    EXPECT_EQ(asked_.size(), 1u);
+    EXPECT_EQ(gameState, -1);
+    EXPECT_EQ(handsOption, 2);
+    EXPECT_FALSE(KeptGameExists());
+    EXPECT_FALSE(platform::IsMenuItemEnabled(cmd::ScoreTable));
+}
+
+TEST_F(MainWindowTest, ADamagedKeptGameIsSetAsideAndToldOnce) {
+    std::string damaged = kept_;
+    damaged[damaged.size() / 3] ^= 0x10;
+    data_->Write("game.sav", damaged);
+    Answer(platform::BoxAnswer::Yes);
+    OfferKeptGame();
+    OfferKeptGame();
+    ASSERT_EQ(asked_.size(), 1u);
+    EXPECT_NE(asked_[0].find("壊れて"), std::string::npos) << asked_[0];
+    EXPECT_EQ(gameState, -1);
+    EXPECT_FALSE(KeptGameExists());
+    EXPECT_EQ(data_->Read("game.sav.damaged"), damaged) << "kept as it was";
 }

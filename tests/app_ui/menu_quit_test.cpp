@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QMenu>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -20,48 +19,46 @@
 
 namespace {
 
-// Sends the keys one by one, each to the window that would have the
-// keyboard at that moment: the popup menu, the message box, else the
-// main window.
-class KeyScript {
-  public:
-    struct Press {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        // CloseBox asks the main window to close, as its frame's close box does.
-        enum Target { MainWindow, Popup, Modal, CloseBox } target;
-    };
-    explicit KeyScript(std::vector<Press> presses) : presses_(std::move(presses)) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] { Next(); });
-        timer_.start(20);
-    }
-    size_t Sent() const { return next_; }
+// A key for the window that has the keyboard at that moment: the popup
+// menu, the message box, else the main window. CloseBox asks the main window
+// to close, as its frame's close box does.
+struct Press {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    enum Target { MainWindow, Popup, Modal, CloseBox } target;
+};
 
-  private:
-    void Next() {
-        if (next_ >= presses_.size()) {
-            timer_.stop();
+QWidget* TargetOf(const Press& p) {
+    switch (p.target) {
+        case Press::Popup:
+            return QApplication::activePopupWidget();
+        case Press::Modal:
+            return QApplication::activeModalWidget();
+        default:
+            QWidget* w = QApplication::activeWindow();
+            const bool free = !QApplication::activePopupWidget() &&
+                              !QApplication::activeModalWidget() && w && w->inherits("QMainWindow");
+            return free ? w : nullptr;
+    }
+}
+
+// Runs the whole program, sending the keys one by one as their windows come
+// up, and checks that it ended as asked.
+void RunAndQuit(const std::vector<Press>& presses) {
+    TestDataDir data;
+    setenv("XDG_RUNTIME_DIR", data.root.c_str(), 1);
+    data.Write("settei.dat", "0011111000");
+    size_t sent = 0;
+    QTimer script;
+    QObject::connect(&script, &QTimer::timeout, [&] {
+        if (sent >= presses.size()) {
+            script.stop();
             return;
         }
-        const Press& p = presses_[next_];
-        QWidget* to = nullptr;
-        switch (p.target) {
-            case Press::MainWindow:
-            case Press::CloseBox:
-                if (!QApplication::activePopupWidget() && !QApplication::activeModalWidget() &&
-                    QApplication::activeWindow() &&
-                    QApplication::activeWindow()->inherits("QMainWindow"))
-                    to = QApplication::activeWindow();
-                break;
-            case Press::Popup:
-                to = QApplication::activePopupWidget();
-                break;
-            case Press::Modal:
-                to = QApplication::activeModalWidget();
-                break;
-        }
+        const Press p = presses[sent];
+        QWidget* to = TargetOf(p);
         if (!to || !to->windowHandle() || !to->isVisible()) return;  // not there yet
-        ++next_;
+        ++sent;
         // Delivered from its own timer: the key may open a modal loop, and
         // this script must go on ticking inside it.
         QWindow* window = to->windowHandle();
@@ -71,20 +68,8 @@ class KeyScript {
             else
                 QTest::keyClick(window, p.key, p.modifiers);
         });
-    }
-
-    std::vector<Press> presses_;
-    size_t next_ = 0;
-    QTimer timer_;
-};
-
-// Runs the whole program with the script and checks that it ended as asked.
-void RunAndQuit(std::vector<KeyScript::Press> presses) {
-    TestDataDir data;
-    setenv("XDG_RUNTIME_DIR", data.root.c_str(), 1);
-    data.Write("settei.dat", "0011111000");
-    const size_t count = presses.size();
-    KeyScript script(std::move(presses));
+    });
+    script.start(20);
     // A script that stalls must not hang the test.
     QTimer stall;
     stall.setSingleShot(true);
@@ -97,24 +82,22 @@ void RunAndQuit(std::vector<KeyScript::Press> presses) {
     char* argv[] = {name, nullptr};
     int argc = 1;
     EXPECT_EQ(RunKirabo(argc, argv), 0);
-    EXPECT_EQ(script.Sent(), count);
+    EXPECT_EQ(sent, presses.size());
     EXPECT_FALSE(platform::MainWindowExists());
     // The window and its menus are freed by the time the program returns.
     for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->inherits("QMainWindow"));
     EXPECT_EQ(data.Read("settei.dat").substr(0, 10), "0011111000");
 }
 
-using P = KeyScript::Press;
-
 TEST(Quit, AltGThenXThenEnterOnTheMenuBarEndsTheProgramCleanly) {
-    RunAndQuit({{Qt::Key_G, Qt::AltModifier, P::MainWindow},
-                {Qt::Key_X, Qt::NoModifier, P::Popup},
-                {Qt::Key_Return, Qt::NoModifier, P::Modal}});
+    RunAndQuit({{Qt::Key_G, Qt::AltModifier, Press::MainWindow},
+                {Qt::Key_X, Qt::NoModifier, Press::Popup},
+                {Qt::Key_Return, Qt::NoModifier, Press::Modal}});
 }
 
 TEST(Quit, TheCloseBoxAsksAndEndsTheProgramCleanly) {
-    RunAndQuit({{Qt::Key_unknown, Qt::NoModifier, P::CloseBox},
-                {Qt::Key_Return, Qt::NoModifier, P::Modal}});
+    RunAndQuit({{Qt::Key_unknown, Qt::NoModifier, Press::CloseBox},
+                {Qt::Key_Return, Qt::NoModifier, Press::Modal}});
 }
 
 }  // namespace

@@ -6,11 +6,12 @@
 #include "core/program.h"
 #include "tests/app/data_dir.h"
 
-TEST(Preferences, RoundTripAndDefaults) {
+// No file or a damaged value gives the specified computer players; a
+// foreign file is set aside whole and the file is the program's own after.
+TEST(Preferences, RoundTripDefaultsAndAForeignFile) {
     TestDataDir data;
     LoadPreferences();
     EXPECT_EQ(comLevel, 1) << "no file: the specified computer players";
-
     comLevel = 2;
     SavePreferences();
     comLevel = 0;
@@ -24,10 +25,7 @@ TEST(Preferences, RoundTripAndDefaults) {
         LoadPreferences();
         EXPECT_EQ(comLevel, 1) << damaged;
     }
-}
-
-TEST(Preferences, AForeignFileIsSetAsideWholeAndTheFileIsTheProgramsOwnAfterwards) {
-    TestDataDir data;
+    std::system(("rm -f " + data.dir + "/kirabo.ini*").c_str());
     const std::string foreign = "not an ini file at all\n" + std::string(20000, 'x');
     data.Write("kirabo.ini", foreign);
     LoadPreferences();
