@@ -26,13 +26,3 @@ TEST_F(HanaPlayTest, NoCardIsCoveredWhenOnlyPlacesShowingCapturesAreLeft) {
     hana.field[15] = 17;
     EXPECT_EQ(HanaFindFreeFieldSlot(), -1);
 }
-
-TEST_F(HanaPlayTest, TurnCapturesAreSortedIntoTheLists) {
-    GiveCaptured(0, {2, 11});
-    HanaAddCapture(0, 7);
-    HanaAddCapture(0, 6);
-    HanaMergeTurnCaptures(0);
-    ASSERT_EQ(hana.capturedCount[0][3], 4);
-    EXPECT_EQ(std::vector<int>(hana.captured[0][3], hana.captured[0][3] + 4),
-              (std::vector<int>{2, 6, 7, 11}));
-}
