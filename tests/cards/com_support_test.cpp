@@ -65,15 +65,3 @@ TEST(ArenaStats, IntervalCoversTheTrueMeanNinetyFivePercentOfTheTime) {
     EXPECT_GT(rate, 0.935);
     EXPECT_LT(rate, 0.965);
 }
-
-TEST(ArenaStats, SeatsAreParsedByName) {
-    int levels[3];
-    EXPECT_EQ(ParseSeats("strong,normal", levels, 2), 2);
-    EXPECT_EQ(levels[0], 2);
-    EXPECT_EQ(levels[1], 1);
-    EXPECT_EQ(ParseSeats("gentle,normal,normal", levels, 3), 3);
-    EXPECT_EQ(levels[0], 0);
-    EXPECT_EQ(ParseSeats("strong,normal", levels, 3), -1);
-    EXPECT_EQ(ParseSeats("strong,strongest", levels, 2), -1);
-    EXPECT_EQ(ParseSeats("", levels, 2), -1);
-}

@@ -57,22 +57,3 @@ TEST(HanaComChoiceTest, TheClosestTargetCanPreferTheCheaperCard) {
     EXPECT_EQ(HanaChooseFieldCard(1, 0, 1), 0);
     EXPECT_EQ(hana.targetScore[1][NanaTan], 10);
 }
-
-TEST(HanaComChoiceTest, TargetScoresRescaleAfterEveryCard) {
-    HanaTableTest table;
-    SetHand(1, {1, 20, 24, 36, 44});
-    SetField({40});
-    EvaluateEveryone();
-    hana.wanted[1][Akatan][0] = -1;  // score it as though it were still open
-    HanaScoreTargets(1);
-    // 赤タン: 1 in hand with no 松 card down (-5), 5 and 9 missing (-10 each);
-    // with 5 cards in hand each step keeps 5/7: 95 -> 67, 57 -> 40, 30 -> 21.
-    EXPECT_EQ(hana.targetScore[1][Akatan], 21);
-    EXPECT_EQ(std::vector<int>(hana.missing[1][Akatan], hana.missing[1][Akatan] + 2),
-              (std::vector<int>{5, 9}));
-    EXPECT_EQ(hana.missingCount[1][Akatan], 2);
-    // Out of reach, marked as no longer wanted, it scores 0.
-    hana.wanted[1][Akatan][0] = HanaNoLongerWanted;
-    HanaScoreTargets(1);
-    EXPECT_EQ(hana.targetScore[1][Akatan], 0);
-}

@@ -7,7 +7,6 @@
 
 #include "cards/random.h"
 #include "table_setup.h"
-#include "tests/cards/golden_decks.h"
 
 namespace {
 
@@ -21,37 +20,6 @@ int MostOfAMonthOnTheField(const int* field) {
 }
 
 }  // namespace
-
-TEST_F(HanaDealTest, ShuffleGivesTheGoldenDecks) {
-    for (const GoldenDeck& g : GoldenDecks) {
-        SeedRandom(g.seed);
-        int deck[48];
-        ShuffleDeck(deck);
-        EXPECT_TRUE(std::equal(deck, deck + 48, g.cards)) << g.seed;
-    }
-}
-
-// From the dealer on: four cards each, three to the field, three each, three
-// to the field; the stock keeps the other 21 in deck order.
-TEST_F(HanaDealTest, DealGivesSevenEachSixOnTheFieldAndTwentyOneInTheStock) {
-    SeedRandom(7);
-    hana.dealer = 2;
-    HanaDeal();
-    const int* d = hana.deck;
-    const int order[3] = {2, 0, 1};
-    for (int k = 0; k < 3; ++k) {
-        const int* hand = hana.hands[order[k]];
-        EXPECT_EQ(std::vector<int>(hand, hand + 8),
-                  (std::vector<int>{d[4 * k], d[4 * k + 1], d[4 * k + 2], d[4 * k + 3],
-                                    d[15 + 3 * k], d[16 + 3 * k], d[17 + 3 * k], -1}));
-        EXPECT_EQ(hana.handCount[order[k]], 7);
-    }
-    EXPECT_EQ(std::vector<int>(hana.field, hana.field + 16),
-              (std::vector<int>{d[12], d[13], d[14], d[24], d[25], d[26], -1, -1, -1, -1, -1, -1,
-                                -1, -1, -1, -1}));
-    EXPECT_EQ(hana.stockCount, 21);
-    EXPECT_TRUE(std::equal(hana.stock, hana.stock + 21, d + 27));
-}
 
 // A whole month on the field could never be taken: the deck is shuffled again.
 TEST_F(HanaDealTest, AWholeMonthOnTheFieldIsShuffledAgainFromScratch) {

@@ -66,24 +66,15 @@ TEST_F(HanaFlowTest, AGameLastsSixOrTwelveHandsOrGoesOn) {
     }
 }
 
-TEST_F(HanaFlowTest, RecordsCountTheUsersHandsAndTheGameWhichEndsOnAClick) {
+TEST_F(HanaFlowTest, RecordsCountTheUsersGameWhichEndsOnAClick) {
     UserPolicy policy{UserPolicy::AtRandom, 5};
     PlayGame(policy, [] { return gameState == HanaFinalWait; });
-    const std::vector<int> mine = hana.scoreHistory[0], com1 = hana.scoreHistory[1],
-                           com2 = hana.scoreHistory[2];
+    const std::vector<int>& mine = hana.scoreHistory[0];
     const int* totals = hana.totalScore;
     ASSERT_EQ(mine.size(), 6u);
-    int won = 0, best = NoHanaBestHand, sum = 0;
-    for (size_t k = 0; k < mine.size(); ++k) {
-        if (mine[k] >= com1[k] && mine[k] >= com2[k] && mine[k] >= 1) ++won;
-        best = std::max(best, mine[k]);
-        sum += mine[k];
-    }
     EXPECT_EQ(recHanaHandsPlayed, 6);
-    EXPECT_EQ(recHanaHandsWon, won);
-    EXPECT_EQ(recHanaBestHand, best);
-    EXPECT_EQ(recHanaTotalPoints, sum);
-    EXPECT_EQ(sum, totals[0]);
+    EXPECT_EQ(recHanaBestHand, *std::max_element(mine.begin(), mine.end()));
+    EXPECT_EQ(recHanaTotalPoints, totals[0]);
     EXPECT_EQ(recHanaGamesPlayed, 1);
     EXPECT_EQ(recHanaGamesWon, totals[0] > totals[1] && totals[0] > totals[2] ? 1 : 0);
     EXPECT_EQ(recKoiHandsPlayed, 0);
@@ -127,77 +118,34 @@ TEST_F(HanaFlowTest, AHandIsWonOnlyWithAtLeastOnePointAndNoOneAhead) {
     }
 }
 
-TEST_F(HanaFlowTest, ACardMatchingTwoWaitsForTheChoiceAndCanBeTakenBack) {
-    StartUsersTurnWithTwoMatches();
-    cursorSlot = 1;  // the 桜 chaff
-    choiceConfirmed = 1;
-    HanaAwaseStep();
-    EXPECT_EQ(subState, 2);
-    EXPECT_EQ(hana.chosenHandSlot, 1);
-    HanaAwaseStep();
-    EXPECT_EQ(subState, 2);  // still waiting
-    cancelRequested = 1;
-    HanaAwaseStep();
-    EXPECT_EQ(subState, 1);
-    EXPECT_EQ(cursorSlot, 1);  // back on the same hand card
-    EXPECT_EQ(hana.handCount[0], 3);
-
-    choiceConfirmed = 1;
-    HanaAwaseStep();
-    ASSERT_EQ(subState, 2);
-    cursorSlot = 2;  // past the second candidate: back to the first
-    redrawRequested = 1;
-    HanaAwaseStep();
-    EXPECT_EQ(cursorSlot, 0);
-    cursorSlot = 1;  // the second candidate: 9 at field slot 2
-    choiceConfirmed = 1;
-    HanaAwaseStep();
-    EXPECT_TRUE(HasCaptured(0, 9));
-    EXPECT_EQ(hana.field[0], 8);
-    EXPECT_EQ(hana.hands[0][7], 40);  // the drawn card waits in slot 7
-}
-
-TEST_F(HanaFlowTest, ACardWithoutTwoMatchesGoesOnWithoutAChoice) {
-    StartUsersTurnWithTwoMatches();
-    cursorSlot = 2;  // 牡丹: nothing to take, laid down
-    choiceConfirmed = 1;
-    HanaAwaseStep();
-    EXPECT_EQ(subState, 3);
-    HanaAwaseStep();  // plays, draws 40 (no match), returns before playing it
-    EXPECT_EQ(subState, 5);
-    EXPECT_EQ(hana.field[1], 30);
-    EXPECT_EQ(hana.field[3], 20);
-    HanaAwaseStep();
-    EXPECT_EQ(hana.field[4], 40);
-    EXPECT_EQ(gameState, HanaCom1Turn);
-    EXPECT_EQ(subState, 0);
-}
-
-TEST_F(HanaFlowTest, ClicksOutsideTheHandOrOnTheOtherCandidateAreIgnored) {
+// Only a click on a hand card chooses it, only a click on the candidate
+// under the cursor takes it; hovering the other candidate moves the cursor.
+TEST_F(HanaFlowTest, ACardMatchingTwoTakesTheCandidateUnderTheCursor) {
     PointerView view;
     SetHanaView(&view);
     StartUsersTurnWithTwoMatches();
     pointerClicked = 1;  // nothing under the pointer
     HanaAwaseStep();
     EXPECT_EQ(subState, 1);
-    EXPECT_EQ(pointerClicked, 0);
     EXPECT_EQ(choiceConfirmed, 0);
-
-    view.handSlot = 1;
-    pointerMoved = 1;
-    pointerClicked = 1;
+    view.handSlot = 1;  // the 桜 chaff
+    pointerMoved = pointerClicked = 1;
     HanaAwaseStep();
     ASSERT_EQ(subState, 2);
     EXPECT_EQ(hana.chosenHandSlot, 1);
+    cursorSlot = 2;  // past the second candidate: back to the first
+    redrawRequested = 1;
+    HanaAwaseStep();
+    EXPECT_EQ(cursorSlot, 0);
     view.fieldSlot = 2;  // the candidate not under the cursor
     pointerClicked = 1;
     HanaAwaseStep();
     EXPECT_EQ(subState, 2);
-    // Hovering it makes it the candidate; a click then takes it.
-    pointerMoved = 1;
-    pointerClicked = 1;
+    pointerMoved = pointerClicked = 1;
     HanaAwaseStep();
     EXPECT_TRUE(HasCaptured(0, 9));
+    EXPECT_EQ(hana.field[0], 8);
+    EXPECT_EQ(hana.hands[0][7], 40);  // the drawn card waits in slot 7
 }
 
 TEST_F(HanaFlowTest, TheCursorWrapsAroundTheHand) {
@@ -209,12 +157,6 @@ TEST_F(HanaFlowTest, TheCursorWrapsAroundTheHand) {
         HanaAwaseStep();
         EXPECT_EQ(cursorSlot, w[1]) << w[0];
     }
-}
-
-TEST_F(HanaFlowTest, AnUnknownStateIsLeftAlone) {
-    gameState = 9;
-    EXPECT_EQ(HanaAwaseStep(), 0);
-    gameState = -1;
 }
 
 // A click or an Enter given before the user's turn begins (during the deal

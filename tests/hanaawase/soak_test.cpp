@@ -23,7 +23,8 @@ class SettlementWatch : public HanaView {
 
 }  // namespace
 
-TEST(HanaSoak, AThousandGamesKeepEveryCardInOnePlaceAndTheScoresBalanced) {
+// A thousand games at the default level and a few at each other one.
+TEST(HanaSoak, GamesAtEveryLevelKeepEveryCardInOnePlaceAndTheScoresBalanced) {
     HanaTableTest table;
     SettlementWatch watch;
     SetHanaView(&watch);
@@ -31,23 +32,31 @@ TEST(HanaSoak, AThousandGamesKeepEveryCardInOnePlaceAndTheScoresBalanced) {
     SeedRandom(31337);
     std::string fault;
     long turnsChecked = 0;
-    for (int game = 0; game < 1000 && fault.empty() && watch.fault.empty(); ++game) {
-        UserPolicy policy{static_cast<UserPolicy::Kind>(game % 3), static_cast<uint32_t>(game)};
-        PlayGame(
-            policy, [&] { return !fault.empty(); },
-            [&] {
-                int player = -1;
-                if (gameState == HanaUserTurn && subState == 0) player = 0;
-                if (gameState == HanaCom1Turn) player = 1;
-                if (gameState == HanaCom2Turn) player = 2;
-                if (player < 0) return;
-                ++turnsChecked;
-                fault = HanaCheckBetweenTurns(player);
-                if (!fault.empty()) fault += " (game " + std::to_string(game) + ")";
-            });
+    int games = 0;
+    for (int level : {1, 0, 2}) {
+        comLevel = level;
+        for (int game = 0; game < (level == 1 ? 1000 : 3) && fault.empty() && watch.fault.empty();
+             ++game, ++games) {
+            UserPolicy policy{static_cast<UserPolicy::Kind>(game % 3), static_cast<uint32_t>(game)};
+            PlayGame(
+                policy, [&] { return !fault.empty(); },
+                [&] {
+                    int player = -1;
+                    if (gameState == HanaUserTurn && subState == 0) player = 0;
+                    if (gameState == HanaCom1Turn) player = 1;
+                    if (gameState == HanaCom2Turn) player = 2;
+                    if (player < 0) return;
+                    ++turnsChecked;
+                    fault = HanaCheckBetweenTurns(player);
+                    if (!fault.empty())
+                        fault += " (level " + std::to_string(level) + " game " +
+                                 std::to_string(game) + ")";
+                });
+        }
     }
+    comLevel = 1;
     EXPECT_EQ(fault, "");
     EXPECT_EQ(watch.fault, "");
-    EXPECT_EQ(watch.hands, 6000);
-    EXPECT_EQ(turnsChecked, 6000L * 21);
+    EXPECT_EQ(watch.hands, 6 * games);
+    EXPECT_EQ(turnsChecked, 6L * 21 * games);
 }

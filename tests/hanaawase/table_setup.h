@@ -89,13 +89,6 @@ inline int SlotOf(int player, int card) {
     return -1;
 }
 
-inline int FieldSlotOf(int card) {
-    for (int f = 0; f < HanaFieldSlots; ++f) {
-        if (hana.field[f] == card) return f;
-    }
-    return -1;
-}
-
 inline bool HasCaptured(int player, int card) {
     int kind = HanaKindOf(card);
     for (int i = 0; i < hana.capturedCount[player][kind]; ++i) {

@@ -6,75 +6,68 @@
 
 namespace {
 
-class HanaYakuTest : public HanaTest {
-  protected:
-    // Player p plays the hand card `card`; with two matches it takes the
-    // field card `take`.
-    void Play(int p, int card, int take = -1) {
-        HanaFindMatches(p);
-        hana.chosenFieldSlot = FieldSlotOf(take);
-        HanaPlayCard(p, SlotOf(p, card));
-    }
-};
+using HanaYakuTest = HanaTest;
+
+// Player 0 plays the hand card `card`, taking what its month finds.
+void Play(int card) {
+    HanaFindMatches(0);
+    HanaPlayCard(0, SlotOf(0, card));
+}
 
 }  // namespace
 
-TEST_F(HanaYakuTest, KusaIsMadeByTheThirdRibbonAndNotByTwo) {
-    GiveCaptured(0, {13, 17, 14, 18});
-    SetHand(0, {26, 3});
-    SetField({25, 30});
-    EvaluateEveryone();
-    EXPECT_TRUE(hana.reach[0][Kusa]);
-    Play(0, 26);
-    EXPECT_TRUE(hana.madeYaku[0][Kusa]);
-
-    // Holding only two of the three at the end makes nothing.
-    HanaTableTest fresh;
-    GiveCaptured(1, {13, 17, 14, 18});
-    EvaluateEveryone();
-    HanaSettleHand();
-    EXPECT_EQ(hana.yakuPoints[1], 0);
+// Cards taken earlier, then the hand cards played in order, each taking the
+// field cards of its month; once the hand is settled exactly these yaku stand.
+TEST_F(HanaYakuTest, CapturesMakeTheYakuAndTheLargerReplaceTheSmaller) {
+    const struct {
+        const char* what;
+        std::vector<int> captured, hand, field, made;
+        int points;
+    } cases[] = {
+        {"the third くさ ribbon", {13, 17, 14, 18}, {26}, {25}, {Kusa}, 20},
+        {"two くさ ribbons make nothing", {13, 17, 14, 18}, {}, {}, {}, 0},
+        {"the sake cup with the curtain", {8, 10}, {34}, {32}, {Hanami}, 20},
+        {"のみ replaces 花見 and 月見", {8, 10, 28, 30}, {34}, {32}, {Nomi}, 30},
+        {"猪鹿蝶 by its third card", {}, {22, 27, 39}, {20, 24, 36}, {Inoshikacho}, 20},
+        {"a whole month at once", {}, {12}, {13, 30, 14, 15}, {FujiShima}, 20},
+        // 37 is not among the two wanted cards (9, 17): still the sixth ribbon.
+        {"the sixth ribbon, whichever",
+         {1, 5, 13, 21, 33},
+         {39},
+         {9, 17, 37},
+         {RokuTan, Aotan},
+         70},
+        {"七タン replaces 六タン", {1, 5, 13, 21, 33}, {39, 19}, {9, 17, 37}, {Aotan, NanaTan}, 80},
+        {"柳's ribbon never counts", {1, 5, 13, 21, 33}, {43}, {42}, {}, 0},
+        {"四光 replaces 松桐坊主", {0, 8, 28}, {45}, {44}, {Shiko}, 60},
+        {"五光 replaces 四光", {0, 8, 28}, {45, 43}, {44, 40}, {Goko}, 200},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        HanaTableTest fresh;
+        GiveCaptured(0, c.captured);
+        SetHand(0, c.hand);
+        SetField(c.field);
+        EvaluateEveryone();
+        for (int card : c.hand) Play(card);
+        HanaSettleHand();
+        std::vector<int> made;
+        for (int t = 0; t < HanaYakuCount; ++t)
+            if (hana.madeYaku[0][t]) made.push_back(t);
+        EXPECT_EQ(made, c.made);
+        EXPECT_EQ(hana.yakuPoints[0], c.points);
+    }
 }
 
-TEST_F(HanaYakuTest, TakingTheSakeCupWithTheCurtainMakesHanami) {
-    GiveCaptured(0, {8, 10});
-    SetHand(0, {34});
-    SetField({32});
-    EvaluateEveryone();
-    Play(0, 34);
-    EXPECT_TRUE(hana.madeYaku[0][Hanami]);
-    EXPECT_FALSE(hana.madeYaku[0][Tsukimi]);
-}
-
-TEST_F(HanaYakuTest, NomiGivesWayToNothingAndHanamiTsukimiGiveWayToNomi) {
-    GiveCaptured(0, {8, 10, 28, 30});
-    SetHand(0, {34});
-    SetField({32});
-    EvaluateEveryone();
-    Play(0, 34);
-    EXPECT_TRUE(hana.madeYaku[0][Hanami]);
-    EXPECT_TRUE(hana.madeYaku[0][Tsukimi]);
-    EXPECT_TRUE(hana.madeYaku[0][Nomi]);
-    HanaSettleHand();
-    EXPECT_FALSE(hana.madeYaku[0][Hanami]);
-    EXPECT_FALSE(hana.madeYaku[0][Tsukimi]);
-    EXPECT_EQ(hana.yakuPoints[0], 30);
-}
-
-TEST_F(HanaYakuTest, InoshikachoReachesAtTheSecondCardAndIsMadeByTheThird) {
-    SetHand(2, {22, 27, 39});
-    SetField({20, 24, 36});
-    EvaluateEveryone();
-    Play(2, 22);
-    EXPECT_FALSE(hana.reach[2][Inoshikacho]);
-    Play(2, 27);
+TEST_F(HanaYakuTest, ReachComesOneCardShortAndIsLostWhenOthersTakeTheRest) {
+    SetHand(2, {22, 27});
+    SetField({20, 24});
+    for (int played = 0; played < 2; ++played) {
+        EXPECT_FALSE(hana.reach[2][Inoshikacho]);
+        HanaFindMatches(2);
+        HanaPlayCard(2, 0);
+    }
     EXPECT_TRUE(hana.reach[2][Inoshikacho]);
-    EXPECT_FALSE(hana.madeYaku[2][Inoshikacho]);
-    Play(2, 39);
-    EXPECT_TRUE(hana.madeYaku[2][Inoshikacho]);
-}
-
-TEST_F(HanaYakuTest, AShimaReachIsLostWhenTheOtherTwoAreTakenByOthers) {
     GiveCaptured(0, {12, 13});
     GiveCaptured(1, {14});
     GiveCaptured(2, {15});
@@ -99,38 +92,19 @@ TEST_F(HanaYakuTest, WantedListsHoldTwoCardsInFieldStockHandOrder) {
     EXPECT_EQ(hana.wanted[1][Goko][0], -1);
 }
 
-TEST_F(HanaYakuTest, TheSixthRibbonMakesRokuTanWhicheverRibbonItIs) {
-    GiveCaptured(0, {1, 5, 13, 21, 33});
-    SetField({9, 17, 37});
-    SetHand(0, {39, 19});
-    EvaluateEveryone();
-    ASSERT_EQ(hana.wantedCount[0][RokuTan], 2);
-    ASSERT_FALSE(HanaIsWanted(0, RokuTan, 37));  // not among the first two found
-    Play(0, 39);
-    EXPECT_TRUE(hana.madeYaku[0][RokuTan]);
-    EXPECT_FALSE(hana.madeYaku[0][NanaTan]);
-    // The seventh makes 七タン, which then replaces 六タン.
-    Play(0, 19);
-    EXPECT_TRUE(hana.madeYaku[0][NanaTan]);
-    HanaSettleHand();
-    EXPECT_FALSE(hana.madeYaku[0][RokuTan]);
-    EXPECT_TRUE(hana.madeYaku[0][NanaTan]);
-    EXPECT_TRUE(hana.madeYaku[0][Aotan]);  // 21, 33 and now 37
-}
-
-TEST_F(HanaYakuTest, WillowsRibbonNeverCountsForTheRibbonYaku) {
-    GiveCaptured(0, {1, 5, 13, 21, 33});
-    SetHand(0, {43});
-    SetField({42});
-    EvaluateEveryone();
-    Play(0, 43);
-    EXPECT_FALSE(hana.madeYaku[0][RokuTan]);
-}
-
-TEST_F(HanaYakuTest, GokoLeavesNeitherShikoNorMatsukiribozu) {
-    hana.madeYaku[1][Goko] = hana.madeYaku[1][Shiko] = hana.madeYaku[1][Matsukiribozu] = 1;
-    HanaApplyGiveWay(1);
-    EXPECT_TRUE(hana.madeYaku[1][Goko]);
-    EXPECT_FALSE(hana.madeYaku[1][Shiko]);
-    EXPECT_FALSE(hana.madeYaku[1][Matsukiribozu]);
+// The first top scorer from the dealer on takes the deal; the dealer keeps it
+// when every score is negative.
+TEST_F(HanaYakuTest, TheNextDealer) {
+    const struct {
+        int dealer, scores[3], next;
+    } cases[] = {
+        {1, {10, 10, -20}, 1}, {2, {10, 10, -20}, 0}, {0, {3, 40, 40}, 1},
+        {2, {-1, -2, -3}, 2},  {2, {-1, 0, -3}, 1},  // a top score of exactly 0 still counts
+    };
+    for (const auto& c : cases) {
+        hana.dealer = c.dealer;
+        std::copy(c.scores, c.scores + 3, hana.handScore);
+        EXPECT_EQ(HanaNextDealer(), c.next)
+            << c.dealer << ": " << c.scores[0] << " " << c.scores[1];
+    }
 }
