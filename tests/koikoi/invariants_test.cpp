@@ -11,7 +11,13 @@
 
 namespace {
 
-class InvariantTest : public KoiKoiTest {};
+class InvariantTest : public KoiKoiTest {
+  protected:
+    void TearDown() override {
+        comLevel = 1;
+        KoiKoiTest::TearDown();
+    }
+};
 
 template <typename T>
 bool Same(const T& a, const T& b) {
@@ -77,13 +83,15 @@ TEST_F(InvariantTest, TakingOneFieldCardEqualsTwoCapturesInARow) {
 
 // Between two turns every card lies in exactly one place, the piles are
 // sorted, the hands packed, and the totals are the sums of the hand scores.
-TEST_F(InvariantTest, HoldBetweenTurnsOverAThousandSeededGames) {
+// Every tenth game the computer plays at the gentle or the strong level.
+TEST_F(InvariantTest, HoldBetweenTurnsOverAThousandSeededGamesAtEveryLevel) {
     SeedRandom(1);
     long checks = 0;
     for (int g = 0; g < 1000; ++g) {
         handsOption = g % 2;
         sakeOption = g % 3;
         oyakenOption = (g / 2) % 2;
+        comLevel = g % 10 != 0 ? 1 : g % 20 == 0 ? 0 : 2;
         bool first = (g / 6) % 2 == 0;
         std::string fault;
         PlayWholeGame(first, [&](int) {
