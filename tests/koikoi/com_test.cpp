@@ -10,56 +10,29 @@ class ComTest : public KoiKoiTest {};
 
 // The hand card the computer plays, and of two matches the one it takes
 // (0 the first, 1 the second).
+const struct {
+    const char* why;
+    int sake;
+    std::initializer_list<int> field, hand, humanHas, comHas;
+    int card, match;
+} ChoiceCases[] = {
+    {"nothing taken: a whole month's last", 1, {45, 46}, {0, 13, 1, 2, 21, 3}, {}, {}, 5, -1},
+    {"the sake cup first with sake yaku", 1, {0, 32}, {1, 33}, {}, {}, 1, -1},
+    {"the light first without them", 0, {0, 32}, {1, 33}, {}, {}, 0, -1},
+    {"two of a month gone: the later", 1, {44}, {14, 0, 15, 4}, {12}, {13}, 2, -1},
+    {"two taking one field card: the earlier", 1, {12}, {14, 15}, {}, {}, 0, -1},
+    {"the cup over the 青タン ribbon", 2, {33, 32}, {35}, {21, 37}, {}, -1, 1},
+    {"without sake it denies the 青タン", 0, {33, 32}, {35}, {21, 37}, {}, -1, 0},
+    {"two of equal value: the first", 1, {14, 15}, {12}, {}, {}, -1, 0},
+    {"the タン, not the カス", 0, {14, 13}, {12}, {}, {}, -1, 1},
+    {"its 赤タン before denying", 0, {33, 9}, {34, 10}, {21, 37}, {1, 5}, 1, -1},
+    {"nothing of its own: it denies", 0, {33, 9}, {34, 10}, {21, 37}, {}, 0, -1},
+    {"the カス it wants", 0, {21, 23}, {22}, {}, {2, 3, 6, 7, 10, 11, 14, 15, 18}, -1, 1},
+    {"the タン for 青タン", 0, {21, 23}, {22}, {}, {2, 3, 6, 7, 10, 11, 14, 15, 18, 33, 37}, -1, 0},
+};
+
 TEST_F(ComTest, ChoosesItsCardAndItsMatchByItsRules) {
-    const struct {
-        const char* why;
-        int sake;
-        std::initializer_list<int> field, hand, humanHas, comHas;
-        int card, match;
-    } cases[] = {
-        {"nothing to take: a whole month in hand loses its last card",
-         1,
-         {45, 46},
-         {0, 13, 1, 2, 21, 3},
-         {},
-         {},
-         5,
-         -1},
-        {"the sake cup first with sake yaku", 1, {0, 32}, {1, 33}, {}, {}, 1, -1},
-        {"the light first without them", 0, {0, 32}, {1, 33}, {}, {}, 0, -1},
-        {"two of a month gone: the later of the other two goes",
-         1,
-         {44},
-         {14, 0, 15, 4},
-         {12},
-         {13},
-         2,
-         -1},
-        {"two cards taking one field card: the earlier", 1, {12}, {14, 15}, {}, {}, 0, -1},
-        {"the cup over the 青タン ribbon with sake yaku", 2, {33, 32}, {35}, {21, 37}, {}, -1, 1},
-        {"without them it denies the human's 青タン", 0, {33, 32}, {35}, {21, 37}, {}, -1, 0},
-        {"two of equal value: the first match", 1, {14, 15}, {12}, {}, {}, -1, 0},
-        {"the タン rather than the カス of its month", 0, {14, 13}, {12}, {}, {}, -1, 1},
-        {"its own 赤タン before the human's 青タン", 0, {33, 9}, {34, 10}, {21, 37}, {1, 5}, 1, -1},
-        {"with nothing of its own it denies the human", 0, {33, 9}, {34, 10}, {21, 37}, {}, 0, -1},
-        {"the カス its カス wants over a タン that completes nothing",
-         0,
-         {21, 23},
-         {22},
-         {},
-         {2, 3, 6, 7, 10, 11, 14, 15, 18},
-         -1,
-         1},
-        {"the タン that completes its 青タン",
-         0,
-         {21, 23},
-         {22},
-         {},
-         {2, 3, 6, 7, 10, 11, 14, 15, 18, 33, 37},
-         -1,
-         0},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : ChoiceCases) {
         SCOPED_TRACE(c.why);
         ResetHandState();
         sakeOption = c.sake;
@@ -68,12 +41,8 @@ TEST_F(ComTest, ChoosesItsCardAndItsMatchByItsRules) {
         SetHand(1, c.hand);
         GiveCards(0, c.humanHas);
         GiveCards(1, c.comHas);
-        if (c.card != -1) {
-            EXPECT_EQ(ChooseComCard(), c.card);
-        }
-        if (c.match != -1) {
-            EXPECT_EQ(ChooseComFieldCard(1, 0, 1), c.match);
-        }
+        EXPECT_EQ(c.card == -1 ? -1 : ChooseComCard(), c.card);
+        EXPECT_EQ(c.match == -1 ? -1 : ChooseComFieldCard(1, 0, 1), c.match);
     }
 }
 

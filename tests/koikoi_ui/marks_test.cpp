@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <set>
 
 #include "assets/dialogs.h"
@@ -74,17 +75,6 @@ class MarksTest : public SolidTable {
         subState = 0;
     }
 
-    // Plays 松に鶴 and draws: the drawn card waits for its field card.
-    static void PlayUpToTheDrawnCardsChoice() {
-        HumanTurnStep();  // the turn starts
-        cursorSlot = 0;
-        choiceConfirmed = 1;
-        while (subState != 4) HumanTurnStep();
-        HumanTurnStep();
-        ASSERT_EQ(subState, 4);
-        ASSERT_EQ(koi.matchCount[0][DrawnSlot], 2);
-    }
-
     // The cards whose picture shows anywhere in the rectangles.
     static std::set<int> CardsShownIn(const std::vector<platform::Rect>& rects) {
         std::set<int> shown;
@@ -96,20 +86,16 @@ class MarksTest : public SolidTable {
                         if (At(x, y) == FaceColour(card)) shown.insert(card);
         return shown;
     }
-    static std::set<int> Cards(const int* cards, int count) {
-        std::set<int> set;
-        for (int i = 0; i < count; ++i)
-            if (cards[i] != -1) set.insert(cards[i]);
-        return set;
-    }
-
     // Every part of the table shows exactly the cards that lie there: the
     // player's hand, the field with the turn's pairs, the drawn card on the
     // stock and each pile with only the cards that have reached it.
     static void ExpectEveryCardShownOnce(int res) {
         std::vector<platform::Rect> hand(std::begin(layout.handSlotRects[0]),
                                          std::end(layout.handSlotRects[0]));
-        EXPECT_EQ(CardsShownIn(hand), Cards(koi.hands[0], 8)) << res;
+        std::set<int> held(koi.hands[0], koi.hands[0] + 8), drawn = {koi.hands[0][DrawnSlot]};
+        held.erase(-1);
+        drawn.erase(-1);
+        EXPECT_EQ(CardsShownIn(hand), held) << res;
         std::vector<platform::Rect> field;
         std::set<int> onField;
         for (int f = 0; f < 16; ++f) {
@@ -120,7 +106,7 @@ class MarksTest : public SolidTable {
                 if (card != -1) onField.insert(card);
         }
         EXPECT_EQ(CardsShownIn(field), onField) << res;
-        EXPECT_EQ(CardsShownIn({layout.stockRect}), std::set<int>{koi.hands[0][DrawnSlot]}) << res;
+        EXPECT_EQ(CardsShownIn({layout.stockRect}), drawn) << res;
         for (int p = 0; p < 2; ++p) {
             std::set<int> landed;
             for (int k = 0; k < 4; ++k) {
@@ -312,46 +298,38 @@ TEST_F(MarksTest, TheComputersPlayStaysOutlinedForItsHoldAndIsWipedAfterwards) {
     EXPECT_LE(14 * table::TurnHoldMs(true, 2), 3500u);
 }
 
-TEST_F(MarksTest, ARebuildWhileTheDrawnCardChoosesShowsEveryCardOnce) {
+// A rebuild in the middle of the player's turn, while the drawn card waits
+// for one of its two field cards, shows every card once where it lies; the
+// frame of the player's turn stays up through every choice of the turn.
+TEST_F(MarksTest, ARebuildDuringTheTurnShowsEveryCardOnceAndKeepsTheMarks) {
     for (int res = 0; res < 3; ++res) {
         DealTurn(res);
-        PlayUpToTheDrawnCardsChoice();
+        EXPECT_FALSE(TurnFrameShown()) << res;
+        HumanTurnStep();  // the turn starts
+        HumanTurnStep();
+        EXPECT_TRUE(TurnFrameShown()) << res << " choosing a hand card";
+        // 松に鶴 takes the 松; the drawn 梅に鶯 waits for its field card.
+        cursorSlot = 0;
+        choiceConfirmed = 1;
+        while (subState != 4) HumanTurnStep();
+        HumanTurnStep();
+        ASSERT_EQ(subState, 4);
+        ASSERT_EQ(koi.matchCount[0][DrawnSlot], 2);
+        EXPECT_TRUE(tableMarks.humanChoosing);
         // 松に鶴 and the 松 it took still lie on the field as a pair.
         ASSERT_EQ(koi.capturePairs[0][0], 0);
         ASSERT_EQ(koi.capturePairs[0][1], 1);
         ExpectEveryCardShownOnce(res);
         RebuildKoiKoiTable();
         ExpectEveryCardShownOnce(res);
-        // The choice goes on and the turn ends with the pair in the pile.
+        EXPECT_TRUE(TurnFrameShown()) << res << " after a rebuild";
+        // The choice goes on and the turn ends with the three cards in the pile.
         choiceConfirmed = 1;
         while (gameState == 3) HumanTurnStep();
-        for (int k = 0; k < 4; ++k) EXPECT_EQ(koi.turnCaptureCount[k], 0);
+        EXPECT_FALSE(tableMarks.humanChoosing);
+        EXPECT_FALSE(TurnFrameShown()) << res << " the computer's turn";
+        EXPECT_EQ(std::accumulate(koi.pileCount[0], koi.pileCount[0] + 4, 0), 3 + 4) << res;
         RebuildKoiKoiTable();
-        std::set<int> pile;
-        for (int k = 0; k < 4; ++k)
-            for (int i = 0; i < koi.pileCount[0][k]; ++i) pile.insert(koi.piles[0][k][i]);
-        EXPECT_EQ(CardsShownIn({layout.pileAreaRects[0]}), pile) << res;
-        EXPECT_EQ(pile.count(0) + pile.count(1) + pile.count(4), 3u) << res;
+        ExpectEveryCardShownOnce(res);
     }
-}
-
-TEST_F(MarksTest, TheTurnFrameStaysThroughEveryChoiceOfTheTurn) {
-    DealTurn(0);
-    EXPECT_FALSE(TurnFrameShown());
-    HumanTurnStep();  // the turn starts
-    HumanTurnStep();
-    EXPECT_TRUE(TurnFrameShown()) << "choosing a hand card";
-    cursorSlot = 0;
-    choiceConfirmed = 1;
-    while (subState != 4) HumanTurnStep();
-    HumanTurnStep();
-    ASSERT_EQ(subState, 4);
-    EXPECT_TRUE(tableMarks.humanChoosing);
-    EXPECT_TRUE(TurnFrameShown()) << "choosing the drawn card's field card";
-    RebuildKoiKoiTable();
-    EXPECT_TRUE(TurnFrameShown()) << "after a rebuild";
-    choiceConfirmed = 1;
-    while (gameState == 3) HumanTurnStep();
-    EXPECT_FALSE(tableMarks.humanChoosing);
-    EXPECT_FALSE(TurnFrameShown()) << "the computer's turn";
 }
