@@ -150,32 +150,4 @@ TEST_F(KoiKoiLevels, GentleTakesTheMostValuableCardAndStopsAtOnce) {
     EXPECT_EQ(DecidesToStopAtLevel(0, 1), 1);
 }
 
-TEST_F(KoiKoiLevels, YakuScoreOfCardsAgreesWithTheRules) {
-    struct Case {
-        std::vector<int> cards;
-        int sake;
-        int mon;
-    } cases[] = {
-        {{0, 8, 28}, 1, 6},                   // 三光
-        {{0, 8, 40}, 1, 0},                   // three lights with 柳に道風: nothing
-        {{0, 8, 28, 40}, 1, 8},               // 雨四光
-        {{0, 8, 28, 44}, 1, 10},              // 四光
-        {{0, 8, 28, 40, 44}, 1, 15},          // 五光 alone
-        {{8, 32}, 0, 0},                      // 花見酒 not played
-        {{8, 28, 32}, 1, 3 + 3},              // 花見酒 and 月見酒; two lights make nothing
-        {{20, 24, 36, 4, 12, 16}, 2, 5 + 2},  // 猪鹿蝶 and six タネ
-        {{1, 5, 9, 13, 17}, 1, 6 + 1},        // 赤タン and five タン
-    };
-    for (const Case& c : cases) {
-        CardSet set = 0;
-        for (int card : c.cards) set |= CardBit(card);
-        EXPECT_EQ(YakuScoreOfCards(set, c.sake), c.mon) << c.cards.size() << " cards";
-    }
-    CardSet kasu = 0;
-    int n = 0;
-    for (int card = 0; card < CardCount && n < 11; ++card)
-        if (CardValue[card] == 1) kasu |= CardBit(card), ++n;
-    EXPECT_EQ(YakuScoreOfCards(kasu, 1), 2) << "eleven カス";
-}
-
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include <numeric>
 #include <set>
+#include <vector>
 
 #include "assets/dialogs.h"
 #include "koikoi/flow.h"
@@ -157,11 +158,15 @@ TEST_F(MarksTest, CountsOfEachKindFollowThePilesAfterEveryCapture) {
     }
 }
 
-// In either language the counts and the badge keep off every card, the
-// raised card and glow of the cursor, the home-page label and each other;
-// the English kinds (Brights, Animals, Ribbons, Chaff) and badge (Koi-Koi)
-// are the wider.
-TEST_F(MarksTest, TheCountsAndTheBadgeKeepOffEveryCardAndTheCursor) {
+// At every size, in either language, the counts and the badge keep off
+// every card, the raised card and glow of the cursor, the home-page label
+// and each other; the English kinds (Brights, Animals, Ribbons, Chaff) and
+// badge (Koi-Koi) are the wider. The field's extra places, taken once it
+// overflows, lie in hand places empty by then, clear of every other place.
+TEST_F(MarksTest, TheMarksAndTheExtraFieldPlacesKeepOffEveryCardAndTheCursor) {
+    auto inner = [](const platform::Rect& r) {  // the card, one pixel smaller left and up
+        return platform::Rect{r.left + 1, r.top + 1, r.right, r.bottom};
+    };
     for (auto language : {platform::Language::Japanese, platform::Language::English}) {
         platform::SetLanguage(language);
         for (int res = 0; res < 3; ++res) {
@@ -173,6 +178,15 @@ TEST_F(MarksTest, TheCountsAndTheBadgeKeepOffEveryCardAndTheCursor) {
             const platform::Rect label = {HomeLabelX, HomeLabelY[res],
                                           HomeLabelX + HomeLabelWidth[res],
                                           HomeLabelY[res] + HomeLabelHeight[res]};
+            std::vector<platform::Rect> places = {inner(layout.stockRect)};
+            for (int f = 0; f < 16; ++f) places.push_back(inner(layout.fieldSlotRects[f]));
+            for (int p = 0; p < 2; ++p) {
+                places.push_back(inner(layout.pileAreaRects[p]));
+                for (int s = 0; s < 6; ++s) places.push_back(inner(layout.handSlotRects[p][s]));
+            }
+            for (int f = 16; f < TableFieldSlots; ++f)
+                for (const platform::Rect& place : places)
+                    EXPECT_FALSE(Intersects(inner(layout.fieldSlotRects[f]), place)) << res << f;
             for (int p = 0; p < 2; ++p) {
                 tableMarks.koiKoiCalls[p] = 3;
                 for (const platform::Rect& c : {KindCountsRect(p), KoiKoiBadgeRect(p)}) {

@@ -1,7 +1,6 @@
-// What the table shows where it matters, probed with solid test cards: no
-// card over another, pairs in order, hit boxes, flights that land, the
-// cursor and the glows of the human's choice, the status panel and the
-// result banner.
+// What the table shows where it matters, probed with solid test cards:
+// pairs in order, hit boxes, flights that land, the cursor and the glows of
+// the human's choice, the status panel and the result banner.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -47,38 +46,6 @@ class TableTest : public SolidTable {
 
 }  // namespace
 
-// Once the field overflows, its extra places lie in hand places that are
-// empty by then: each extra card shows whole, clear of every other place.
-TEST_F(TableTest, ExtraFieldPlacesLieClearOfEveryOtherPlaceOnceTheFieldOverflows) {
-    for (int res = 0; res < 3; ++res) {
-        UseResolution(res);
-        SetHand(0, {0, 4, 8, 12, 16, 20});
-        SetHand(1, {1, 5, 9, 13, 17, 21});
-        for (int f = 0; f < 20; ++f) koi.field[f] = f < 16 ? 24 + f : 44 + f - 16;
-        RepaintAll();
-        // The places' rectangles reach one pixel further left and up than the cards.
-        auto card = [](const platform::Rect& r) {
-            return platform::Rect{r.left + 1, r.top + 1, r.right, r.bottom};
-        };
-        std::vector<platform::Rect> others = {card(layout.stockRect)};
-        for (int f = 0; f < 16; ++f) others.push_back(card(layout.fieldSlotRects[f]));
-        for (int p = 0; p < 2; ++p) {
-            for (int s = 0; s < 6; ++s) others.push_back(card(layout.handSlotRects[p][s]));
-            others.push_back(card(layout.pileAreaRects[p]));
-        }
-        for (int f = 16; f < 20; ++f) {
-            const platform::Rect extra = card(layout.fieldSlotRects[f]);
-            EXPECT_EQ(At(extra.left, extra.top), FaceColour(koi.field[f])) << res << f;
-            EXPECT_EQ(At(extra.right - 1, extra.bottom - 1), FaceColour(koi.field[f])) << res << f;
-            for (const platform::Rect& other : others)
-                EXPECT_FALSE(Intersects(extra, other)) << res << " " << f;
-        }
-        // The hands' own cards are all still whole.
-        EXPECT_EQ(At(HandX[res][0][5] + CardWidth[res] - 1, HandY[res][0]), FaceColour(20));
-        EXPECT_EQ(At(HandX[res][1][5], HandY[res][1]), FaceColour(48));
-    }
-}
-
 TEST_F(TableTest, ACapturePairShowsTheCapturingCardShiftedOverTheCardTaken) {
     const int po = PairOffset[0];
     koi.capturePairs[3][0] = 9;
@@ -91,16 +58,6 @@ TEST_F(TableTest, ACapturePairShowsTheCapturingCardShiftedOverTheCardTaken) {
     // A repaint of only the lower card's corner still lays the pair in order.
     RepaintRect(x, y, 4, 4);
     EXPECT_EQ(At(x + po + 1, y + po + 1), FaceColour(9));
-}
-
-TEST_F(TableTest, TheDrawnCardShowsOnTheStockOnlyWhileTheHumanPlacesIt) {
-    koi.hands[0][8] = 30;
-    subState = 4;
-    DrawStock();
-    EXPECT_EQ(At(StockX[0], StockY[0]), FaceColour(30));
-    subState = 5;
-    DrawStock();
-    EXPECT_EQ(At(StockX[0], StockY[0]), FaceColour(48));
 }
 
 TEST_F(TableTest, HitTestsAnswerFieldSlotsEvenEmptyButOnlyHeldHandCards) {
