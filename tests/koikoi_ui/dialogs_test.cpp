@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QWidget>
 #include <vector>
 
 #include "koikoi/ui/dialog_conventions.h"
@@ -27,13 +25,6 @@ class DialogsTest : public SolidTable {
     void TearDown() override {
         platform::testing::SetDialogHook(nullptr);
         SolidTable::TearDown();
-    }
-    // Runs `show` with `inspect` called inside the dialog, which must end it.
-    template <typename Show, typename Inspect>
-    static void WithDialog(Show show, Inspect inspect) {
-        platform::testing::SetDialogHook(inspect);
-        show();
-        platform::testing::SetDialogHook(nullptr);
     }
 };
 
@@ -117,44 +108,39 @@ TEST_F(DialogsTest, TheYakuDialogAnswersByItsEnabledButtonsAndTheKeys) {
                                         << c.keys.size() << " keys, last " << int(c.keys.back()));
         ResetHandState();
         MakeInoshikacho(c.player, c.handCount);
-        int result = -1;
-        WithDialog([&] { result = YakuMadeDialog(c.player, c.comAnswer); },
-                   [&](platform::Dialog& d, int number) {
-                       EXPECT_EQ(number, dlg::KoiKoiYakuMade);
-                       EXPECT_TRUE(FirstLineReads(d, YakuOwnerText(c.player)));
-                       EXPECT_FALSE(FirstLineReads(d, YakuOwnerText(c.player ^ 1)));
-                       const bool stop = c.player == 0 || c.comAnswer == 1;
-                       const bool playOn = c.player == 0 ? c.handCount > 0 : c.comAnswer == 0;
-                       EXPECT_EQ(d.IsItemEnabled(Stop), stop);
-                       EXPECT_EQ(d.IsItemEnabled(Continue), playOn);
-                       d.Click(2);
-                       if (!playOn) d.Click(Continue);
-                       EXPECT_TRUE(c.player == 1 || d.ChosenButton() == Stop);
-                       for (K key : c.keys) {
-                           EXPECT_EQ(d.ChosenButton(), d.FocusItem());
-                           d.SendKey(key);
-                       }
-                       if (!d.HasEnded()) {
-                           ADD_FAILURE() << "the keys did not answer";
-                           d.Click(Stop);
-                       }
-                   });
-        EXPECT_EQ(result, c.answer);
+        platform::testing::SetDialogHook([&](platform::Dialog& d, int number) {
+            EXPECT_EQ(number, dlg::KoiKoiYakuMade);
+            EXPECT_TRUE(FirstLineReads(d, YakuOwnerText(c.player)));
+            EXPECT_FALSE(FirstLineReads(d, YakuOwnerText(c.player ^ 1)));
+            const bool stop = c.player == 0 || c.comAnswer == 1;
+            const bool playOn = c.player == 0 ? c.handCount > 0 : c.comAnswer == 0;
+            EXPECT_EQ(d.IsItemEnabled(Stop), stop);
+            EXPECT_EQ(d.IsItemEnabled(Continue), playOn);
+            d.Click(2);
+            if (!playOn) d.Click(Continue);
+            EXPECT_TRUE(c.player == 1 || d.ChosenButton() == Stop);
+            for (K key : c.keys) {
+                EXPECT_EQ(d.ChosenButton(), d.FocusItem());
+                d.SendKey(key);
+            }
+            if (!d.HasEnded()) {
+                ADD_FAILURE() << "the keys did not answer";
+                d.Click(Stop);
+            }
+        });
+        EXPECT_EQ(YakuMadeDialog(c.player, c.comAnswer), c.answer);
     }
 }
 
+// Hand 15 of an unlimited game shows 「四月」 to 「十五月」.
 TEST_F(DialogsTest, ScoreTableShowsSixOrTwelveRowsAndTheLastTwelveOfALongGame) {
-    handsOption = 0;
-    koi.handIndex = 3;
-    EXPECT_EQ(ScoreTableShown().rows, 6);
-    EXPECT_EQ(ScoreTableShown().first, 0);
-    handsOption = 1;
-    koi.handIndex = 11;
-    EXPECT_EQ(ScoreTableShown().rows, 12);
-    EXPECT_EQ(ScoreTableShown().first, 0);
-    handsOption = 2;
-    koi.handIndex = 14;  // hand 15: 「四月」 to 「十五月」
-    EXPECT_EQ(ScoreTableShown().first, 3);
-    EXPECT_EQ(NumberToKanji(ScoreTableShown().first + 1) + "月", "四月");
-    EXPECT_EQ(NumberToKanji(ScoreTableShown().first + 12) + "月", "十五月");
+    const struct {
+        int hands, index, rows, first;
+    } cases[] = {{0, 3, 6, 0}, {1, 11, 12, 0}, {2, 14, 12, 3}};
+    for (const auto& c : cases) {
+        handsOption = c.hands;
+        koi.handIndex = c.index;
+        EXPECT_EQ(ScoreTableShown().rows, c.rows) << c.hands;
+        EXPECT_EQ(ScoreTableShown().first, c.first) << c.hands;
+    }
 }
