@@ -22,29 +22,17 @@ class KoiKoiLevels : public KoiKoiTest {
         KoiKoiTest::TearDown();
     }
 
-    // A real deal, then `turns` turns of both players playing their first
-    // card and taking the first of two matches.
+    // A position of a real game: the start of the human's turn `turns`
+    // turns into the game dealt with `seed`, the human playing as
+    // kirabo-sim's first-card policy.
     static void DealAndPlay(uint32_t seed, int turns) {
         SeedRandom(seed);
-        ResetHandState();
-        DealHand();
-        comLevel = 1;
-        int p = koi.dealer;
-        for (int t = 0; t < turns && koi.handCount[p] > 0; ++t, p ^= 1) {
-            ResetTurnState();
-            ComputeMatches(p);
-            koi.chosenFieldSlot = koi.matchSlots[p][0][0];
-            PlayCard(p, 0);
-            int drawn = koi.stock[StockSize - koi.stockLeft];
-            koi.chosenFieldSlot = -1;
-            for (int f = FieldSlots - 1; f >= 0; --f)
-                if (koi.field[f] >= 0 && IsSameMonth(koi.field[f], drawn)) koi.chosenFieldSlot = f;
-            ComDrawAndPlay(p);
-            MergeTurnCaptures(p);
-            for (int& n : koi.turnCaptureCount) n = 0;
-            ClearCapturePairs();
+        gameState = subState = 0;
+        for (int started = -1; gameState != -1;) {
+            if (gameState == 3 && subState == 0 && ++started == turns) break;
+            ChooseForHuman(SelfPlayPolicy::First);
+            KoiKoiStep();
         }
-        koi.yakuAnnounced[0] = koi.yakuAnnounced[1] = 0;
         ComputeMatches(1);
     }
 

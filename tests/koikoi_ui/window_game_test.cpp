@@ -24,15 +24,26 @@ namespace {
 
 class WindowGameTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        data_ = new TestDataDir;
-        setenv("XDG_RUNTIME_DIR", data_->root.c_str(), 1);
+    void SetUp() override {
+        setenv("XDG_RUNTIME_DIR", data_.root.c_str(), 1);
         // Koi-Koi, 640x480, background 1, no music, glows and animation on,
         // no sound, six hands, no sake yaku, 親権 on.
-        data_->Write("settei.dat", "0003110001");
+        data_.Write("settei.dat", "0003110001");
         ASSERT_TRUE(InitApplication());
+        platform::SetClock(&clock_);
+        // The human plays on every other time it may; every other dialog is
+        // answered with OK, the settings as they are.
+        platform::testing::SetDialogHook([this](platform::Dialog& d, int number) {
+            ++dialogs_[number];
+            if (number != 211) {
+                d.Click(1);
+                return;
+            }
+            if (d.IsItemEnabled(1022) && d.IsItemEnabled(1000) && dialogs_[211] % 2 == 1)
+                d.SendKey(platform::DialogKey::Right);
+            d.SendKey(platform::DialogKey::Enter);
+        });
     }
-    void SetUp() override { platform::SetClock(&clock_); }
     void TearDown() override {
         platform::SetClock(nullptr);
         platform::testing::SetDialogHook(nullptr);
@@ -86,38 +97,12 @@ class WindowGameTest : public ::testing::Test {
         }
     }
 
-    void AnswerDialogs() {
-        platform::testing::SetDialogHook([this](platform::Dialog& d, int number) {
-            ++dialogs_[number];
-            switch (number) {
-                case 168:
-                    d.Click(1);  // the settings as they are
-                    break;
-                case 211:
-                    // The human plays on once when allowed; otherwise Enter.
-                    if (d.IsItemEnabled(1022) && d.IsItemEnabled(1000) && dialogs_[211] % 2 == 1)
-                        d.SendKey(platform::DialogKey::Right);
-                    d.SendKey(platform::DialogKey::Enter);
-                    break;
-                default:
-                    d.Click(1);
-                    break;
-            }
-        });
-    }
-
-    // The data folder goes with the last test of the binary.
-    static void TearDownTestSuite() {
-        delete data_;
-        data_ = nullptr;
-    }
-    static TestDataDir* data_;
+    TestDataDir data_;
     platform::FakeClock clock_{1000, 1};
     std::map<int, int> dialogs_;
     int fieldChoices_ = 0;
     int bannersSeen_ = 0;
 };
-TestDataDir* WindowGameTest::data_ = nullptr;
 
 }  // namespace
 
@@ -126,7 +111,6 @@ TEST_F(WindowGameTest, AWholeGameOfSixHandsIsPlayedWithClicksAndKeysAtEachResolu
         platform::SendCommand(cmd::Resolution640 + res);
         ASSERT_EQ(resolution, res);
         const int gamesBefore = recKoiGamesPlayed, handsBefore = recKoiHandsPlayed;
-        AnswerDialogs();
         NewGame();
         ASSERT_EQ(gameState, 0);
         EXPECT_TRUE(platform::IsMenuItemEnabled(cmd::ScoreTable));
