@@ -31,21 +31,20 @@ class MarksTest : public SolidTable {
         SolidTable::TearDown();
     }
 
+    // Whether the table shows `want` (or the bare table) within r.
+    static bool Shows(const platform::Rect& r, const platform::Surface* want = nullptr) {
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                if (At(x, y) != (want ? want->Pixel(x, y) : TableColour)) return false;
+        return true;
+    }
+    static bool Bare(const platform::Rect& r) { return Shows(r); }
     // The counts as they must read, drawn on the bare table.
     static bool CountsRead(int player, const int (&expected)[4]) {
         const platform::Rect c = KindCountsRect(player);
         platform::Surface want(ClientWidth[resolution], ClientHeight[resolution], TableColour);
         table::DrawKindCounts(&want, c.left, c.top, expected, resolution, false);
-        for (int y = c.top; y < c.bottom; ++y)
-            for (int x = c.left; x < c.right; ++x)
-                if (At(x, y) != want.Pixel(x, y)) return false;
-        return true;
-    }
-    static bool Bare(const platform::Rect& r) {
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x)
-                if (At(x, y) != TableColour) return false;
-        return true;
+        return Shows(c, &want);
     }
     static void NewHandPanel() {
         gameState = 2;
@@ -58,9 +57,6 @@ class MarksTest : public SolidTable {
     void DealTurn(int res) {
         UseResolution(res);
         ResetHandState();
-        ClearTableMarks();
-        for (auto& pair : koi.capturePairs) pair[0] = pair[1] = -1;
-        koi.firstCaptureSlot = -1;
         SetHand(0, {0, 17, 21, 25, 29, 33, 37, 41});
         SetHand(1, {2, 10, 18, 22, 26, 30, 34, 38});
         SetField({1, 5, 6, 44, 45, 46});
@@ -68,11 +64,9 @@ class MarksTest : public SolidTable {
         GiveCards(0, {8, 12, 3});
         GiveCards(1, {20, 24});
         pointerMoved = pointerClicked = choiceConfirmed = cancelRequested = 0;
-        gameState = 2;
-        TheKoiKoiWindowView().DrawKoiKoiPanel();
+        NewHandPanel();
         for (int p = 0; p < 2; ++p) TheKoiKoiWindowView().DrawPiles(p);
         RepaintAll();
-        gameState = 3;
         subState = 0;
     }
 
@@ -318,6 +312,7 @@ TEST_F(MarksTest, TheComputersPlayStaysOutlinedForItsHoldAndIsWipedAfterwards) {
 TEST_F(MarksTest, ARebuildDuringTheTurnShowsEveryCardOnceAndKeepsTheMarks) {
     for (int res = 0; res < 3; ++res) {
         DealTurn(res);
+        animationOn = res != 1;  // the cards fly, or are laid at once
         EXPECT_FALSE(TurnFrameShown()) << res;
         HumanTurnStep();  // the turn starts
         HumanTurnStep();
@@ -343,6 +338,7 @@ TEST_F(MarksTest, ARebuildDuringTheTurnShowsEveryCardOnceAndKeepsTheMarks) {
         EXPECT_FALSE(tableMarks.humanChoosing);
         EXPECT_FALSE(TurnFrameShown()) << res << " the computer's turn";
         EXPECT_EQ(std::accumulate(koi.pileCount[0], koi.pileCount[0] + 4, 0), 3 + 4) << res;
+        ExpectEveryCardShownOnce(res);
         RebuildKoiKoiTable();
         ExpectEveryCardShownOnce(res);
     }
