@@ -127,31 +127,6 @@ class MarksTest : public SolidTable {
 
 }  // namespace
 
-TEST_F(MarksTest, CountsOfEachKindFollowThePilesAfterEveryCapture) {
-    for (int res = 0; res < 3; ++res) {
-        UseResolution(res);
-        ResetHandState();
-        NewHandPanel();
-        EXPECT_TRUE(CountsRead(0, {0, 0, 0, 0})) << res;
-        KoiKoiView& view = TheKoiKoiWindowView();
-        GiveCards(0, {0, 8, 3, 7, 11});  // two 光, three カス
-        view.DrawPiles(0);
-        GiveCards(1, {1, 5});  // two タン
-        view.DrawPiles(1);
-        EXPECT_TRUE(CountsRead(0, {2, 0, 0, 3})) << res;
-        EXPECT_TRUE(CountsRead(1, {0, 0, 2, 0})) << res;
-        EXPECT_FALSE(CountsRead(1, {0, 0, 1, 0})) << res;
-        GiveCards(0, {20});  // a タネ
-        view.DrawPiles(0);
-        EXPECT_TRUE(CountsRead(0, {2, 1, 0, 3})) << res;
-        // Repaints and a rebuild of the panel keep them.
-        RepaintAll();
-        EXPECT_TRUE(CountsRead(0, {2, 1, 0, 3})) << res;
-        DrawKoiKoiPanel();
-        EXPECT_TRUE(CountsRead(1, {0, 0, 2, 0})) << res;
-    }
-}
-
 // At every size, in either language, the counts and the badge keep off
 // every card, the raised card and glow of the cursor, the home-page label
 // and each other; the English kinds (Brights, Animals, Ribbons, Chaff) and
@@ -206,28 +181,41 @@ TEST_F(MarksTest, TheMarksAndTheExtraFieldPlacesKeepOffEveryCardAndTheCursor) {
     platform::SetLanguage(platform::Language::Japanese);
 }
 
-TEST_F(MarksTest, TheKoiKoiBadgeShowsAfterACallUntilTheNextDeal) {
-    for (int player : {0, 1}) {
-        ResetHandState();
-        NewHandPanel();
-        const platform::Rect badge = KoiKoiBadgeRect(player);
-        EXPECT_TRUE(Bare(badge));
-        MakeInoshikacho(player, 4);
-        platform::testing::SetDialogHook([](platform::Dialog& d, int) { d.Click(1000); });
-        EXPECT_EQ(TheKoiKoiWindowView().YakuMadeDialog(player, player == 1 ? 0 : -1), 0);
-        EXPECT_FALSE(Bare(badge)) << player;
-        EXPECT_EQ(tableMarks.koiKoiCalls[player], 1);
-        EXPECT_TRUE(Bare(KoiKoiBadgeRect(player ^ 1)));
-        // A second call counts, and the badge grows to say so.
-        EXPECT_EQ(TheKoiKoiWindowView().YakuMadeDialog(player, player == 1 ? 0 : -1), 0);
-        platform::testing::SetDialogHook(nullptr);
-        EXPECT_GT(KoiKoiBadgeRect(player).Width(), badge.Width());
-        // A rebuild of the table in the same hand keeps it.
-        DrawKoiKoiPanel();
-        EXPECT_FALSE(Bare(badge)) << player;
-        NewHandPanel();
-        EXPECT_TRUE(Bare(KoiKoiBadgeRect(player))) << player;
-        EXPECT_EQ(tableMarks.koiKoiCalls[player], 0);
+// At every size the counts of each kind follow the piles, and the こいこい
+// badge shows after a call until the next deal; a rebuild of the table in
+// the hand keeps both.
+TEST_F(MarksTest, TheCountsFollowThePilesAndTheBadgeShowsAfterACallUntilTheNextDeal) {
+    for (int res = 0; res < 3; ++res) {
+        UseResolution(res);
+        for (int player : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << res << " player " << player);
+            ResetHandState();
+            NewHandPanel();
+            EXPECT_TRUE(CountsRead(player, {0, 0, 0, 0}));
+            const platform::Rect badge = KoiKoiBadgeRect(player);
+            EXPECT_TRUE(Bare(badge));
+            MakeInoshikacho(player, 4);
+            GiveCards(player, {0, 8, 3});  // two 光 and a カス
+            TheKoiKoiWindowView().DrawPiles(player);
+            EXPECT_TRUE(CountsRead(player, {2, 3, 0, 1}));
+            EXPECT_FALSE(CountsRead(player, {2, 3, 0, 0}));
+            EXPECT_TRUE(CountsRead(player ^ 1, {0, 0, 0, 0}));
+            platform::testing::SetDialogHook([](platform::Dialog& d, int) { d.Click(1000); });
+            EXPECT_EQ(TheKoiKoiWindowView().YakuMadeDialog(player, player == 1 ? 0 : -1), 0);
+            EXPECT_FALSE(Bare(badge));
+            EXPECT_EQ(tableMarks.koiKoiCalls[player], 1);
+            EXPECT_TRUE(Bare(KoiKoiBadgeRect(player ^ 1)));
+            // A second call counts, and the badge grows to say so.
+            EXPECT_EQ(TheKoiKoiWindowView().YakuMadeDialog(player, player == 1 ? 0 : -1), 0);
+            platform::testing::SetDialogHook(nullptr);
+            EXPECT_GT(KoiKoiBadgeRect(player).Width(), badge.Width());
+            DrawKoiKoiPanel();
+            EXPECT_FALSE(Bare(badge));
+            EXPECT_TRUE(CountsRead(player, {2, 3, 0, 1}));
+            NewHandPanel();
+            EXPECT_TRUE(Bare(KoiKoiBadgeRect(player)));
+            EXPECT_EQ(tableMarks.koiKoiCalls[player], 0);
+        }
     }
 }
 
