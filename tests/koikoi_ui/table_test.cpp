@@ -156,36 +156,31 @@ TEST_F(TableTest, CursorCardsRiseAndTheGlowsPulseUntilSwitchedOff) {
 }
 
 // The totals stand right-aligned against 文 and stop at four digits; the
-// panel is in every layer, the home-page label bottom left.
-TEST_F(TableTest, TotalsAreRightAlignedAgainstMonAndStopAtFourDigits) {
+// dealer has the 親 plate, the other the 子 (columns 0 + 2 and 1 + 2 of the
+// sheet on the second background). The panel is in every layer, the
+// home-page label bottom left.
+TEST_F(TableTest, TotalsAreRightAlignedAndStopAtFourDigitsAndTheDealerHasTheOyaPlate) {
     backgroundChoice = 1;
     for (int res = 0; res < 3; ++res) {
         UseResolution(res);
         koi.gameTotal[0] = 0;
         koi.gameTotal[1] = 12345;
+        koi.dealer = res % 2;
         DrawKoiKoiPanel();
         const int dw = DigitWidth[res], right0 = ScoreRightX[res][0], right1 = ScoreRightX[res][1];
         EXPECT_TRUE(Shows(tableBase, right0 - dw, ScoreY[res][0], Digit(0))) << res;
         for (int i = 1; i <= 4; ++i)
             EXPECT_TRUE(Shows(tableBase, right1 - i * dw, ScoreY[res][1], Digit(9))) << res << i;
         EXPECT_EQ(tableBase.Pixel(right1 - 4 * dw - 1, ScoreY[res][1] + 3), TableColour);
+        const int d = koi.dealer;
+        EXPECT_TRUE(Shows(tableBase, PlateX[res][d], PlateY[res][d], Plate(2))) << res;
+        EXPECT_TRUE(Shows(tableBase, PlateX[res][d ^ 1], PlateY[res][d ^ 1], Plate(3))) << res;
         koi.gameTotal[1] = 47;
         DrawKoiKoiPanel();
         EXPECT_TRUE(Shows(tableBase, right1 - 2 * dw, ScoreY[res][1], Digit(4))) << res;
         EXPECT_TRUE(Shows(tableBase, right1 - dw, ScoreY[res][1], Digit(7))) << res;
         EXPECT_EQ(backBuffer.Pixel(3, HomeLabelY[res]), platform::Rgb(1, 2, 3));
         EXPECT_EQ(pileLayer.Pixel(3, HomeLabelY[res]), platform::Rgb(1, 2, 3));
-    }
-    backgroundChoice = 0;
-}
-
-TEST_F(TableTest, TheDealerHasTheOyaPlate) {
-    backgroundChoice = 1;  // columns 0 + 2 and 1 + 2 of the sheet: 親 and 子
-    for (int dealer : {0, 1}) {
-        koi.dealer = dealer;
-        DrawKoiKoiPanel();
-        EXPECT_TRUE(Shows(tableBase, PlateX[0][dealer], PlateY[0][dealer], Plate(2))) << dealer;
-        EXPECT_TRUE(Shows(tableBase, PlateX[0][dealer ^ 1], PlateY[0][dealer ^ 1], Plate(3)));
     }
     backgroundChoice = 0;
 }
