@@ -60,6 +60,16 @@ TEST_F(TableTest, ACapturePairShowsTheCapturingCardShiftedOverTheCardTaken) {
     EXPECT_EQ(At(x + po + 1, y + po + 1), FaceColour(9));
 }
 
+TEST_F(TableTest, TheDrawnCardShowsOnTheStockOnlyWhileTheHumanPlacesIt) {
+    koi.hands[0][8] = 30;
+    subState = 4;
+    DrawStock();
+    EXPECT_EQ(At(StockX[0], StockY[0]), FaceColour(30));
+    subState = 5;
+    DrawStock();
+    EXPECT_EQ(At(StockX[0], StockY[0]), FaceColour(48));
+}
+
 TEST_F(TableTest, HitTestsAnswerFieldSlotsEvenEmptyButOnlyHeldHandCards) {
     SetHand(0, {0, 4, 8});
     SetField({});
