@@ -46,6 +46,25 @@ class TableTest : public SolidTable {
 
 }  // namespace
 
+// Once the field overflows, a repaint shows the cards of its extra places
+// whole, and the hands' own cards stay whole.
+TEST_F(TableTest, ExtraFieldPlacesShowTheirCardsWhole) {
+    for (int res = 0; res < 3; ++res) {
+        UseResolution(res);
+        SetHand(0, {0, 4, 8, 12, 16, 20});
+        SetHand(1, {1, 5, 9, 13, 17, 21});
+        for (int f = 0; f < 20; ++f) koi.field[f] = 24 + f;
+        RepaintAll();
+        for (int f = 16; f < 20; ++f) {
+            const platform::Rect& r = layout.fieldSlotRects[f];
+            EXPECT_EQ(At(r.left + 1, r.top + 1), FaceColour(24 + f)) << res << " " << f;
+            EXPECT_EQ(At(r.right - 1, r.bottom - 1), FaceColour(24 + f)) << res << " " << f;
+        }
+        EXPECT_EQ(At(HandX[res][0][5] + CardWidth[res] - 1, HandY[res][0]), FaceColour(20));
+        EXPECT_EQ(At(HandX[res][1][5], HandY[res][1]), FaceColour(48));
+    }
+}
+
 TEST_F(TableTest, ACapturePairShowsTheCapturingCardShiftedOverTheCardTaken) {
     const int po = PairOffset[0];
     koi.capturePairs[3][0] = 9;
