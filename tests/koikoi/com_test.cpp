@@ -1,69 +1,38 @@
 #include "koikoi/com.h"
 
-#include <algorithm>
 #include <vector>
 
-#include "cards/random.h"
 #include "koikoi_fixture.h"
 
 namespace {
 
 class ComTest : public KoiKoiTest {};
 
-TEST_F(ComTest, ReachCardThePlayerCanTakeAtOnceCostsNothing) {
-    SetField({9});
-    SetStock({});
-    SetHand(1, {10, 16, 20, 24, 32, 36, 40, 44});
-    GiveCards(1, {1, 5});
-    EstimateYakuChances(1);
-    EXPECT_EQ(koi.yakuChance[1][YakuAkatan], 100);
-    EXPECT_EQ(koi.liveReachCardCount[1][YakuAkatan], 0);
-}
-
-TEST_F(ComTest, TakesTheTanRatherThanTheKasuOfTheSameMonth) {
-    sakeOption = 0;
-    SetField({14, 13});
-    SetHand(1, {12});
-    ResetTurnState();
-    PlayCard(1, 0);
-    EXPECT_EQ(koi.field[0], 14);
-    EXPECT_EQ(koi.pileCount[1][PileTan], 1);
-    EXPECT_EQ(koi.piles[1][PileTan][0], 13);
-}
-
 // The hand card the computer plays, and of two matches the one it takes
 // (0 the first, 1 the second).
+const struct {
+    const char* why;
+    int sake;
+    std::initializer_list<int> field, hand, humanHas, comHas;
+    int card, match;
+} ChoiceCases[] = {
+    {"nothing taken: a whole month's last", 1, {45, 46}, {0, 13, 1, 2, 21, 3}, {}, {}, 5, -1},
+    {"the sake cup first with sake yaku", 1, {0, 32}, {1, 33}, {}, {}, 1, -1},
+    {"the light first without them", 0, {0, 32}, {1, 33}, {}, {}, 0, -1},
+    {"two of a month gone: the later", 1, {44}, {14, 0, 15, 4}, {12}, {13}, 2, -1},
+    {"two taking one field card: the earlier", 1, {12}, {14, 15}, {}, {}, 0, -1},
+    {"the cup over the 青タン ribbon", 2, {33, 32}, {35}, {21, 37}, {}, -1, 1},
+    {"without sake it denies the 青タン", 0, {33, 32}, {35}, {21, 37}, {}, -1, 0},
+    {"two of equal value: the first", 1, {14, 15}, {12}, {}, {}, -1, 0},
+    {"the タン, not the カス", 0, {14, 13}, {12}, {}, {}, -1, 1},
+    {"its 赤タン before denying", 0, {33, 9}, {34, 10}, {21, 37}, {1, 5}, 1, -1},
+    {"nothing of its own: it denies", 0, {33, 9}, {34, 10}, {21, 37}, {}, 0, -1},
+    {"the カス it wants", 0, {21, 23}, {22}, {}, {2, 3, 6, 7, 10, 11, 14, 15, 18}, -1, 1},
+    {"the タン for 青タン", 0, {21, 23}, {22}, {}, {2, 3, 6, 7, 10, 11, 14, 15, 18, 33, 37}, -1, 0},
+};
+
 TEST_F(ComTest, ChoosesItsCardAndItsMatchByItsRules) {
-    const struct {
-        const char* why;
-        int sake;
-        std::initializer_list<int> field, hand, humanHas, comHas;
-        int card, match;
-    } cases[] = {
-        {"nothing to take: a whole month in hand loses its last card",
-         1,
-         {45, 46},
-         {0, 13, 1, 2, 21, 3},
-         {},
-         {},
-         5,
-         -1},
-        {"the sake cup first with sake yaku", 1, {0, 32}, {1, 33}, {}, {}, 1, -1},
-        {"the light first without them", 0, {0, 32}, {1, 33}, {}, {}, 0, -1},
-        {"two of a month gone: the later of the other two goes",
-         1,
-         {44},
-         {14, 0, 15, 4},
-         {12},
-         {13},
-         2,
-         -1},
-        {"two cards taking one field card: the earlier", 1, {12}, {14, 15}, {}, {}, 0, -1},
-        {"the cup over the 青タン ribbon with sake yaku", 2, {33, 32}, {35}, {21, 37}, {}, -1, 1},
-        {"without them it denies the human's 青タン", 0, {33, 32}, {35}, {21, 37}, {}, -1, 0},
-        {"two of equal value: the first match", 1, {14, 15}, {12}, {}, {}, -1, 0},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : ChoiceCases) {
         SCOPED_TRACE(c.why);
         ResetHandState();
         sakeOption = c.sake;
@@ -72,38 +41,9 @@ TEST_F(ComTest, ChoosesItsCardAndItsMatchByItsRules) {
         SetHand(1, c.hand);
         GiveCards(0, c.humanHas);
         GiveCards(1, c.comHas);
-        if (c.card != -1) {
-            EXPECT_EQ(ChooseComCard(), c.card);
-        }
-        if (c.match != -1) {
-            EXPECT_EQ(ChooseComFieldCard(1, 0, 1), c.match);
-        }
+        EXPECT_EQ(c.card == -1 ? -1 : ChooseComCard(), c.card);
+        EXPECT_EQ(c.match == -1 ? -1 : ChooseComFieldCard(1, 0, 1), c.match);
     }
-}
-
-TEST_F(ComTest, CompletesItsOwnYakuBeforeDenyingTheHumans) {
-    sakeOption = 0;
-    // The human is one card short of 青タン (33 on the field), the computer
-    // of 赤タン (9 on the field); 9 has the lower priority of the two.
-    SetField({33, 9});
-    SetHand(1, {34, 10});
-    GiveCards(0, {21, 37});
-    GiveCards(1, {1, 5});
-    EXPECT_EQ(ChooseComCard(), 1);
-    koi.reachCardCount[1][YakuAkatan] = 0;
-    EXPECT_EQ(ChooseComCard(), 0) << "with nothing of its own, it denies the human";
-}
-
-TEST_F(ComTest, TakesTheKasuItsKasuWantOverATanThatCompletesNothing) {
-    sakeOption = 0;
-    SetField({21, 23});
-    SetHand(0, {});
-    SetHand(1, {22});
-    GiveCards(1, {2, 3, 6, 7, 10, 11, 14, 15, 18});
-    ASSERT_TRUE(koi.yakuReach[1][YakuKasu]);
-    EXPECT_EQ(ChooseComFieldCard(1, 0, 1), 1);
-    GiveCards(1, {33, 37});
-    EXPECT_EQ(ChooseComFieldCard(1, 0, 1), 0) << "21 completes 青タン";
 }
 
 // Both players are one カス short and the 藤 and 菖蒲 カス in play are the
@@ -131,22 +71,6 @@ TEST_F(ComTest, InTheLastHandStopsExactlyWhenThatPutsItAhead) {
     EXPECT_EQ(ComDecidesToStop(1), 0);
     koi.handScore = 7;
     EXPECT_EQ(ComDecidesToStop(1), 1);
-}
-
-TEST_F(ComTest, AfterItsFirstTurnOneCoinTossMayMakeItPlayOn) {
-    uint32_t seed = 1;
-    for (;; ++seed) {
-        SeedRandom(seed);
-        if ((Random() & 1) == 1) break;
-    }
-    SeedRandom(seed);
-    Random();
-    int next = Random();
-    SeedRandom(seed);
-    SetHand(1, {0, 4, 8, 12, 16, 20, 24});
-    koi.handScore = 1;
-    EXPECT_EQ(ComDecidesToStop(1), 0);
-    EXPECT_EQ(Random(), next) << "exactly one draw";
 }
 
 // The human is one タン short with three left in the stock: 100 - 30 = 70
@@ -199,17 +123,6 @@ TEST_F(ComTest, TheHumansEighthKasuAloneMakesItStop) {
         EXPECT_EQ(ComDecidesToStop(1), c.answer);
         EXPECT_EQ(koi.yakuChance[1][YakuAkatan], 100);
     }
-}
-
-TEST_F(ComTest, ComputerAnnouncementWithAnEmptyHandStopsWithoutDeciding) {
-    SeedRandom(5);
-    int next = Random();
-    SeedRandom(5);
-    SetHand(1, {});
-    GiveCards(1, {1, 5, 9});
-    koi.yakuMade[1][YakuAkatan] = 1;
-    EXPECT_EQ(AskStopOrContinue(1), 1);
-    EXPECT_EQ(Random(), next);
 }
 
 }  // namespace

@@ -14,18 +14,16 @@ class FlowTest : public KoiKoiTest {
     }
 };
 
-// The human always plays on and the computer's answer is shown as given;
-// both answers are counted.
+// The human stops at once and the computer's answer is shown as given, or
+// nobody stops; the human's stops are counted.
 class CountingView : public KoiKoiView {
   public:
-    bool humanPlaysOn = false;
     bool nobodyStops = false;
     int oyakenNotices = 0;
     int humanStops = 0;
     int bestHumanStop = 0;
     int YakuMadeDialog(int player, int comAnswer) override {
-        int answer = player == 1 ? comAnswer : (humanPlaysOn && koi.handCount[0] > 0 ? 0 : 1);
-        if (nobodyStops) answer = 0;
+        const int answer = nobodyStops ? 0 : player == 1 ? comAnswer : 1;
         if (player == 0 && answer == 1) {
             ++humanStops;
             if (koi.handScore > bestHumanStop) bestHumanStop = koi.handScore;
@@ -47,81 +45,52 @@ TEST_F(FlowTest, UnlimitedGameNeverEndsByItself) {
     ReleaseKoiKoiGame();
 }
 
-// When nobody stops, with 親権 the dealer takes three 文 and keeps the deal;
-// without it the hand scores nothing.
-TEST_F(FlowTest, AHandNobodyStopsScoresOnlyTheOyaken) {
-    handsOption = 0;
-    CountingView view;
-    view.nobodyStops = true;
-    SetKoiKoiView(&view);
-    for (int oyaken : {1, 0}) {
-        oyakenOption = oyaken;
-        ClearRecords();
-        view.oyakenNotices = 0;
-        int firstDealer = -1;
-        int totals[2] = {};
-        PlayWholeGame(true, [&](int before) {
-            if (before == 1) firstDealer = koi.dealer;
-            if (before == 5) {
-                EXPECT_EQ(koi.dealer, firstDealer);
-                EXPECT_EQ(koi.handScores[firstDealer][koi.handIndex - 1], 3 * oyaken);
-                EXPECT_EQ(koi.handScores[firstDealer ^ 1][koi.handIndex - 1], 0);
-            }
-            if (before == 6) totals[0] = koi.gameTotal[0], totals[1] = koi.gameTotal[1];
-        });
-        EXPECT_EQ(view.oyakenNotices, 6 * oyaken);
-        EXPECT_EQ(totals[firstDealer], 18 * oyaken);
-        EXPECT_EQ(totals[firstDealer ^ 1], 0);
-        EXPECT_EQ(recKoiTotalMon, firstDealer == 0 ? 18 * oyaken : 0);
-    }
-}
-
-TEST_F(FlowTest, WhoeverStopsWinsTheHandAndDealsTheNext) {
-    CountingView view;
-    view.humanPlaysOn = true;
-    SetKoiKoiView(&view);
-    int stopsSeen[2] = {};
-    PlayWholeGame(false, [&](int before) {
-        if (before != 5) return;
-        int k = koi.handIndex - 1;
-        int s0 = koi.handScores[0][k], s1 = koi.handScores[1][k];
-        if (s1 > 0) {
-            ++stopsSeen[1];
-            EXPECT_EQ(s0, 0);
-            EXPECT_EQ(koi.dealer, 1);
-        }
-        if (s0 > 0) {
-            ++stopsSeen[0];
-            EXPECT_EQ(s1, 0);
-            EXPECT_EQ(koi.dealer, 0);
-        }
-    });
-    EXPECT_GT(stopsSeen[1], 0) << "pick a seed where the computer stops";
-}
-
 // A six-hand game ends after the sixth hand; the records count the human's
-// hands, stops and game.
-TEST_F(FlowTest, SixHandGameEndsAfterTheSixthHandAndIsRecorded) {
+// hands, stops and game. When nobody stops, with 親権 the dealer takes three
+// 文 and keeps the deal; without it the hand scores nothing.
+TEST_F(FlowTest, SixHandGameEndsAfterTheSixthHandIsRecordedAndScoresTheOyaken) {
     handsOption = 0;
     CountingView view;
     SetKoiKoiView(&view);
-    int totals[2] = {}, hands = 0;
-    PlayWholeGame(false, [&](int before) {
-        hands += before == 5;
-        if (before != 6) return;
-        totals[0] = koi.gameTotal[0], totals[1] = koi.gameTotal[1];
-        EXPECT_EQ(koi.handIndex, 5);
-        EXPECT_EQ(koi.handScores[0].size(), 6u);
-        EXPECT_EQ(gameState, 7);
-    });
-    EXPECT_EQ(hands, 6);
-    EXPECT_EQ(recKoiGamesPlayed, 1);
-    EXPECT_EQ(recKoiGamesWon, totals[0] > totals[1] ? 1 : 0);
-    EXPECT_EQ(recKoiHandsPlayed, 6);
-    EXPECT_EQ(recKoiHandsWon, view.humanStops);
-    EXPECT_EQ(recKoiTotalMon, totals[0]);
-    EXPECT_EQ(recKoiBestHand, view.bestHumanStop);
-    EXPECT_GT(view.humanStops, 0);
+    const struct {
+        bool nobodyStops;
+        int oyaken;
+    } cases[] = {{false, 0}, {true, 1}, {true, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << "nobody stops " << c.nobodyStops << ", 親権 " << c.oyaken);
+        ClearRecords();
+        oyakenOption = c.oyaken;
+        view.nobodyStops = c.nobodyStops;
+        view.oyakenNotices = view.humanStops = view.bestHumanStop = 0;
+        int totals[2] = {}, hands = 0, dealer = -1;
+        PlayWholeGame(c.nobodyStops, [&](int before) {
+            if (before == 1) dealer = koi.dealer;
+            if (before == 5 && c.nobodyStops) {
+                EXPECT_EQ(koi.dealer, dealer);
+                EXPECT_EQ(koi.handScores[dealer][koi.handIndex - 1], 3 * c.oyaken);
+                EXPECT_EQ(koi.handScores[dealer ^ 1][koi.handIndex - 1], 0);
+            }
+            hands += before == 5;
+            if (before != 6) return;
+            totals[0] = koi.gameTotal[0], totals[1] = koi.gameTotal[1];
+            EXPECT_EQ(koi.handIndex, 5);
+            EXPECT_EQ(koi.handScores[0].size(), 6u);
+            EXPECT_EQ(gameState, 7);
+        });
+        EXPECT_EQ(hands, 6);
+        EXPECT_EQ(recKoiGamesPlayed, 1);
+        EXPECT_EQ(recKoiGamesWon, totals[0] > totals[1] ? 1 : 0);
+        EXPECT_EQ(recKoiHandsPlayed, 6);
+        EXPECT_EQ(recKoiHandsWon, view.humanStops);
+        EXPECT_EQ(recKoiTotalMon, totals[0]);
+        EXPECT_EQ(recKoiBestHand, view.bestHumanStop);
+        EXPECT_EQ(view.humanStops > 0, !c.nobodyStops);
+        if (!c.nobodyStops) continue;
+        EXPECT_EQ(view.oyakenNotices, 6 * c.oyaken);
+        EXPECT_EQ(totals[dealer], 18 * c.oyaken);
+        EXPECT_EQ(totals[dealer ^ 1], 0);
+    }
 }
 
 TEST_F(FlowTest, AGameIsWonOnlyWithTheLargerTotalAndADrawIsNotWon) {

@@ -26,122 +26,54 @@ class YakuTest : public KoiKoiTest {
     }
 };
 
-TEST_F(YakuTest, TenthKasuAnnouncesOneMonAndEleventhAnnouncesAgainWithTwo) {
-    SetStock({19, 22});
-    GiveCards(0, {2, 3, 6, 7, 10, 11, 14, 15, 18});
-    ASSERT_TRUE(koi.yakuReach[0][YakuKasu]);
-    Capture(0, 19);
-    EXPECT_TRUE(koi.yakuAnnounced[0]);
-    EXPECT_EQ(AskStopOrContinue(0), 1);
-    EXPECT_EQ(koi.handScore, 1);
-
-    koi.yakuAnnounced[0] = 0;  // こいこい
-    Capture(0, 22);
-    EXPECT_TRUE(koi.yakuAnnounced[0]);
-    FormHandScore(0);
-    EXPECT_EQ(koi.handScore, 2);
-}
-
-TEST_F(YakuTest, EveryFurtherTanAndTaneIsAnnouncedAgainWithTheLargerValue) {
-    SetStock({17, 25, 16, 29});
-    GiveCards(1, {1, 5, 13, 21, 4, 12, 20, 24});
-    Capture(1, 17);
-    FormHandScore(1);
-    EXPECT_EQ(koi.handScore, 1) << "the fifth タン";
-    koi.yakuAnnounced[1] = 0;
-    Capture(1, 25);
-    EXPECT_TRUE(koi.yakuAnnounced[1]);
-    FormHandScore(1);
-    EXPECT_EQ(koi.handScore, 2);
-    koi.yakuAnnounced[1] = 0;
-    Capture(1, 16);
-    Capture(1, 29);
-    EXPECT_TRUE(koi.yakuAnnounced[1]);
-    FormHandScore(1);
-    EXPECT_EQ(koi.handScore, 2 + 2) << "six タン and six タネ";
-}
-
-TEST_F(YakuTest, ThreeLightsWithTheWillowGiveNoSankoAndAFourthGivesAmeshiko) {
-    SetStock({8, 28});
-    GiveCards(1, {0, 40});
-    Capture(1, 8);
-    EXPECT_FALSE(koi.yakuAnnounced[1]);
-    EXPECT_EQ(ReachList(1, YakuAmeshiko), (std::vector<int>{28}));
-    Capture(1, 28);
-    EXPECT_EQ(Made(1), (std::vector<int>{YakuAmeshiko}));
-    FormHandScore(1);
-    EXPECT_EQ(koi.handScore, 8);
-}
-
-// After こいこい the lights already made stay made; a larger light yaku made
-// later must still push the smaller one out of the score.
-TEST_F(YakuTest, ALargerLightYakuMadeAfterKoiKoiReplacesTheSmallerOne) {
-    struct Case {
-        std::vector<int> held;  // captured before the hand goes on
-        int first, second;      // the lights taken before and after こいこい
-        int firstYaku, firstScore;
-        int finalYaku, finalScore;
-    };
-    const Case cases[] = {
-        {{0, 8}, 28, 40, YakuSanko, 6, YakuAmeshiko, 8},
-        {{0, 8}, 28, 44, YakuSanko, 6, YakuShiko, 10},
-        {{0, 8, 28}, 44, 40, YakuShiko, 10, YakuGoko, 15},
-        {{0, 8, 40}, 28, 44, YakuAmeshiko, 8, YakuGoko, 15},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "after " << c.first << " then " << c.second);
-        ResetHandState();
-        SetStock({c.first, c.second});
-        for (int card : c.held) GiveCards(0, {card});
-        Capture(0, c.first);
-        ASSERT_TRUE(koi.yakuAnnounced[0]);
-        EXPECT_EQ(AskStopOrContinue(0), 1);
-        EXPECT_EQ(Made(0), (std::vector<int>{c.firstYaku}));
-        EXPECT_EQ(koi.handScore, c.firstScore);
-
-        koi.yakuAnnounced[0] = 0;  // こいこい
-        Capture(0, c.second);
-        ASSERT_TRUE(koi.yakuAnnounced[0]);
-        FormHandScore(0);
-        EXPECT_EQ(Made(0), (std::vector<int>{c.finalYaku}));
-        EXPECT_EQ(koi.handScore, c.finalScore);
-    }
-}
-
-// Captures that complete several yaku at once, all shown and scored together.
-TEST_F(YakuTest, YakuMadeTogetherAreAllScored) {
-    const struct {
-        std::vector<int> held, taken;
-        std::vector<int> made;
+// The cards taken before こいこい and after it: what each capture announces
+// (nothing when no yaku is made) and the hand's score. A yaku that grows is
+// announced again with its larger value, and a larger light yaku made after
+// こいこい pushes the smaller one out of the score.
+TEST_F(YakuTest, EachCaptureAnnouncesWhatItMakesAndLargerLightsReplaceSmallerOnes) {
+    struct Step {
+        std::vector<int> taken, made;
         int score;
+    };
+    const struct {
+        int sake;
+        std::vector<int> held;
+        Step first, second;
     } cases[] = {
-        {{20, 24, 12}, {36, 4}, {YakuTane, YakuInoshikacho}, 5 + 1},
-        {{24, 20, 4, 12, 16, 1, 5}, {36, 9}, {YakuTane, YakuInoshikacho, YakuAkatan}, 13},
-        {{8, 28}, {32}, {YakuHanamizake, YakuTsukimizake}, 3 + 3},
-        {{1, 5, 13, 17}, {9}, {YakuTan, YakuAkatan}, 1 + 6},
+        {1, {2, 3, 6, 7, 10, 11, 14, 15, 18}, {{19}, {YakuKasu}, 1}, {{22}, {YakuKasu}, 2}},
+        {1, {1, 5, 13, 21, 4, 12, 20, 24}, {{17}, {YakuTan}, 1}, {{25}, {YakuTan}, 2}},
+        // Three lights with 柳に道風 make no 三光; the fourth makes 雨四光.
+        {1, {0, 40}, {{8}, {}, 0}, {{28}, {YakuAmeshiko}, 8}},
+        {1, {0, 8}, {{28}, {YakuSanko}, 6}, {{40}, {YakuAmeshiko}, 8}},
+        {1, {0, 8}, {{28}, {YakuSanko}, 6}, {{44}, {YakuShiko}, 10}},
+        {1, {0, 8, 28}, {{44}, {YakuShiko}, 10}, {{40}, {YakuGoko}, 15}},
+        {1, {0, 8, 40}, {{28}, {YakuAmeshiko}, 8}, {{44}, {YakuGoko}, 15}},
+        // Yaku made together are all scored.
+        {1, {20, 24, 12}, {{36, 4}, {YakuTane, YakuInoshikacho}, 5 + 1}, {}},
+        {1, {24, 20, 4, 12, 16, 1, 5}, {{36, 9}, {YakuTane, YakuInoshikacho, YakuAkatan}, 13}, {}},
+        {1, {8, 28}, {{32}, {YakuHanamizake, YakuTsukimizake}, 3 + 3}, {}},
+        {1, {1, 5, 13, 17}, {{9}, {YakuTan, YakuAkatan}, 1 + 6}, {}},
+        {0, {8}, {{32}, {}, 0}, {}},  // without sake yaku the cup makes nothing
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "taking " << c.taken[0]);
+        SCOPED_TRACE(testing::Message() << "taking " << c.first.taken[0] << ", sake " << c.sake);
         ResetHandState();
-        sakeOption = 1;
-        koi.stockLeft = static_cast<int>(c.taken.size());
-        std::copy(c.taken.begin(), c.taken.end(), koi.stock + StockSize - koi.stockLeft);
+        sakeOption = c.sake;
+        std::vector<int> stock = c.first.taken;
+        stock.insert(stock.end(), c.second.taken.begin(), c.second.taken.end());
+        koi.stockLeft = static_cast<int>(stock.size());
+        std::copy(stock.begin(), stock.end(), koi.stock + StockSize - koi.stockLeft);
         for (int card : c.held) GiveCards(0, {card});
-        for (int card : c.taken) Capture(0, card);
-        FormHandScore(0);
-        EXPECT_EQ(Made(0), c.made);
-        EXPECT_EQ(koi.handScore, c.score);
+        for (const Step* step : {&c.first, &c.second}) {
+            if (step->taken.empty()) break;
+            koi.yakuAnnounced[0] = 0;  // こいこい
+            for (int card : step->taken) Capture(0, card);
+            EXPECT_EQ(koi.yakuAnnounced[0] != 0, !step->made.empty()) << step->taken[0];
+            FormHandScore(0);
+            EXPECT_EQ(Made(0), step->made) << step->taken[0];
+            EXPECT_EQ(koi.handScore, step->score) << step->taken[0];
+        }
     }
-}
-
-TEST_F(YakuTest, WithoutSakeYakuTheCupMakesNothing) {
-    sakeOption = 0;
-    SetStock({32});
-    GiveCards(0, {8});
-    EXPECT_FALSE(koi.yakuReach[0][YakuHanamizake]);
-    Capture(0, 32);
-    EXPECT_FALSE(koi.yakuAnnounced[0]);
-    EXPECT_EQ(YakuValueOf(0, YakuHanamizake), 0);
 }
 
 TEST_F(YakuTest, ReachCardsAreGatheredFieldStockThenBothHands) {

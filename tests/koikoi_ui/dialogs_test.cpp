@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QWidget>
 #include <vector>
 
 #include "koikoi/ui/dialog_conventions.h"
@@ -28,13 +26,6 @@ class DialogsTest : public SolidTable {
         platform::testing::SetDialogHook(nullptr);
         SolidTable::TearDown();
     }
-    // Runs `show` with `inspect` called inside the dialog, which must end it.
-    template <typename Show, typename Inspect>
-    static void WithDialog(Show show, Inspect inspect) {
-        platform::testing::SetDialogHook(inspect);
-        show();
-        platform::testing::SetDialogHook(nullptr);
-    }
 };
 
 constexpr int Stop = 1022, Continue = 1000;
@@ -51,7 +42,7 @@ TEST(NumberToKanji, WritesThePlacesAndOmitsTheOnes) {
 
 // English writes amounts in Arabic numerals and names the yaku in rōmaji;
 // Japanese keeps its kanji.
-TEST_F(DialogsTest, EnglishTextsUseArabicNumeralsAndRomaji) {
+TEST_F(DialogsTest, EnglishTextsUseArabicNumeralsAndRomajiAndJapaneseKanji) {
     ResetHandState();
     GiveCards(0, {3, 7, 11, 15, 19, 23, 27, 31, 35, 39, 43, 47, 1, 5, 9});
     koi.yakuMade[0][YakuKasu] = koi.yakuMade[0][YakuAkatan] = 1;
@@ -69,99 +60,11 @@ TEST_F(DialogsTest, EnglishTextsUseArabicNumeralsAndRomaji) {
     platform::SetLanguage(platform::Language::Japanese);
     EXPECT_EQ(MonText(18), "十八文");
     EXPECT_EQ(HandLabel(13), "十三月");
-}
-
-TEST_F(DialogsTest, YakuDialogNamesEachYakuWithItsValueAndEscDoesNotEndIt) {
-    GiveCards(0, {3, 7, 11, 15, 19, 23, 27, 31, 35, 39, 43, 47, 1, 5, 9});
-    koi.yakuMade[0][YakuKasu] = koi.yakuMade[0][YakuAkatan] = 1;
-    koi.handCount[0] = 3;
-    FormHandScore(0);
     EXPECT_EQ(YakuEntryText(0, YakuKasu), "カス  三文");
     EXPECT_EQ(YakuEntryText(0, YakuAkatan), "赤タン  六文");
     EXPECT_EQ(YakuTotalText(), "合計  九文");
-    int result = -1;
-    WithDialog([&] { result = YakuMadeDialog(0, -1); },
-               [&](platform::Dialog& d, int number) {
-                   EXPECT_EQ(number, dlg::KoiKoiYakuMade);
-                   EXPECT_TRUE(d.IsItemEnabled(Stop));
-                   EXPECT_TRUE(d.IsItemEnabled(Continue));
-                   d.Click(2);  // Esc does not end it
-                   d.SendKey(platform::DialogKey::Right);
-                   d.SendKey(platform::DialogKey::Enter);
-               });
-    EXPECT_EQ(result, 0);  // こいこい, chosen by the keys
-}
-
-TEST_F(DialogsTest, AnEmptyHandCannotPlayOn) {
-    MakeInoshikacho(0, 0);
-    int result = -1;
-    WithDialog([&] { result = YakuMadeDialog(0, -1); },
-               [&](platform::Dialog& d, int) {
-                   EXPECT_FALSE(d.IsItemEnabled(Continue));
-                   d.Click(Continue);  // disabled: nothing happens
-                   d.SendKey(platform::DialogKey::Enter);
-               });
-    EXPECT_EQ(result, 1);
-}
-
-// Whatever Left, Right and Tab do, the button drawn as chosen is the one
-// that has the focus, and Enter or Space presses it.
-TEST_F(DialogsTest, EnterAndSpacePressTheButtonDrawnAsChosen) {
-    using K = platform::DialogKey;
-    struct Case {
-        std::vector<K> keys;
-        int answer;  // 1 勝負, 0 こいこい
-    };
-    const Case cases[] = {
-        {{K::Enter}, 1},
-        {{K::Right, K::Enter}, 0},
-        {{K::Tab, K::Enter}, 0},
-        {{K::Tab, K::Space}, 0},
-        {{K::Right, K::Tab, K::Enter}, 1},
-        {{K::Right, K::Left, K::Space}, 1},
-        {{K::Left, K::Left, K::Enter}, 1},
-        {{K::Left, K::Right, K::Right, K::Enter}, 0},
-    };
-    MakeInoshikacho(0, 4);
-    for (const Case& c : cases) {
-        int result = -1;
-        WithDialog([&] { result = YakuMadeDialog(0, -1); },
-                   [&](platform::Dialog& d, int) {
-                       EXPECT_EQ(d.ChosenButton(), Stop);
-                       for (K key : c.keys) {
-                           EXPECT_EQ(d.ChosenButton(), d.FocusItem());
-                           d.SendKey(key);
-                       }
-                       if (!d.HasEnded()) {
-                           ADD_FAILURE() << "the keys did not answer";
-                           d.Click(Stop);
-                       }
-                   });
-        EXPECT_EQ(result, c.answer) << c.keys.size() << " keys, last " << int(c.keys.back());
-    }
-}
-
-TEST_F(DialogsTest, TheComputersAnnouncementLeavesOnlyItsChoiceEnabled) {
-    MakeInoshikacho(1, 4);
-    for (int answer : {0, 1}) {
-        int result = -1;
-        WithDialog([&] { result = YakuMadeDialog(1, answer); },
-                   [&](platform::Dialog& d, int) {
-                       EXPECT_EQ(d.IsItemEnabled(Stop), answer == 1);
-                       EXPECT_EQ(d.IsItemEnabled(Continue), answer == 0);
-                       // Enter takes the one enabled button, whichever it is.
-                       d.SendKey(platform::DialogKey::Enter);
-                   });
-        EXPECT_EQ(result, answer);
-    }
-}
-
-TEST_F(DialogsTest, SakeYakuReadFiveMonWithTheFiveMonOption) {
-    sakeOption = 2;
-    GiveCards(0, {8, 32});
-    EXPECT_EQ(YakuEntryText(0, YakuHanamizake), "花見酒  五文");
-    sakeOption = 1;
-    EXPECT_EQ(YakuEntryText(0, YakuHanamizake), "花見酒  三文");
+    EXPECT_EQ(YakuOwnerText(0), "あなたの役");
+    EXPECT_EQ(YakuOwnerText(1), "ＣＯＭの役");
 }
 
 // The first line of a painted dialog as `text` centred on it would look.
@@ -176,36 +79,68 @@ bool FirstLineReads(platform::Dialog& d, const std::string& text) {
     return true;
 }
 
-TEST_F(DialogsTest, TheYakuDialogSaysWhoseYakuItShows) {
-    for (int player : {0, 1}) {
+// The yaku-made dialog says whose yaku it shows; the human may play on only
+// with cards in hand, and the computer's announcement leaves only its own
+// choice enabled. Esc and clicks on a disabled button do nothing; whatever
+// Left, Right and Tab do, the button drawn as chosen has the focus, and
+// Enter or Space presses it.
+TEST_F(DialogsTest, TheYakuDialogAnswersByItsEnabledButtonsAndTheKeys) {
+    using K = platform::DialogKey;
+    const struct {
+        int player, handCount, comAnswer;
+        std::vector<K> keys;
+        int answer;  // 1 勝負, 0 こいこい
+    } cases[] = {
+        {0, 4, -1, {K::Enter}, 1},
+        {0, 4, -1, {K::Right, K::Enter}, 0},
+        {0, 4, -1, {K::Tab, K::Enter}, 0},
+        {0, 4, -1, {K::Tab, K::Space}, 0},
+        {0, 4, -1, {K::Right, K::Tab, K::Enter}, 1},
+        {0, 4, -1, {K::Right, K::Left, K::Space}, 1},
+        {0, 4, -1, {K::Left, K::Left, K::Enter}, 1},
+        {0, 4, -1, {K::Left, K::Right, K::Right, K::Enter}, 0},
+        {0, 0, -1, {K::Enter}, 1},
+        {1, 4, 0, {K::Enter}, 0},
+        {1, 4, 1, {K::Enter}, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "player " << c.player << ", hand " << c.handCount << ", "
+                                        << c.keys.size() << " keys, last " << int(c.keys.back()));
         ResetHandState();
-        MakeInoshikacho(player, 4);
-        bool own = false, other = true;
-        WithDialog([&] { YakuMadeDialog(player, player == 1 ? 1 : -1); },
-                   [&](platform::Dialog& d, int) {
-                       own = FirstLineReads(d, YakuOwnerText(player));
-                       other = FirstLineReads(d, YakuOwnerText(player ^ 1));
-                       d.Click(Stop);
-                   });
-        EXPECT_TRUE(own) << player;
-        EXPECT_FALSE(other) << player;
+        MakeInoshikacho(c.player, c.handCount);
+        platform::testing::SetDialogHook([&](platform::Dialog& d, int number) {
+            EXPECT_EQ(number, dlg::KoiKoiYakuMade);
+            EXPECT_TRUE(FirstLineReads(d, YakuOwnerText(c.player)));
+            EXPECT_FALSE(FirstLineReads(d, YakuOwnerText(c.player ^ 1)));
+            const bool stop = c.player == 0 || c.comAnswer == 1;
+            const bool playOn = c.player == 0 ? c.handCount > 0 : c.comAnswer == 0;
+            EXPECT_EQ(d.IsItemEnabled(Stop), stop);
+            EXPECT_EQ(d.IsItemEnabled(Continue), playOn);
+            d.Click(2);
+            if (!playOn) d.Click(Continue);
+            EXPECT_TRUE(c.player == 1 || d.ChosenButton() == Stop);
+            for (K key : c.keys) {
+                EXPECT_EQ(d.ChosenButton(), d.FocusItem());
+                d.SendKey(key);
+            }
+            if (!d.HasEnded()) {
+                ADD_FAILURE() << "the keys did not answer";
+                d.Click(Stop);
+            }
+        });
+        EXPECT_EQ(YakuMadeDialog(c.player, c.comAnswer), c.answer);
     }
-    EXPECT_EQ(YakuOwnerText(0), "あなたの役");
-    EXPECT_EQ(YakuOwnerText(1), "ＣＯＭの役");
 }
 
+// Hand 15 of an unlimited game shows 「四月」 to 「十五月」.
 TEST_F(DialogsTest, ScoreTableShowsSixOrTwelveRowsAndTheLastTwelveOfALongGame) {
-    handsOption = 0;
-    koi.handIndex = 3;
-    EXPECT_EQ(ScoreTableShown().rows, 6);
-    EXPECT_EQ(ScoreTableShown().first, 0);
-    handsOption = 1;
-    koi.handIndex = 11;
-    EXPECT_EQ(ScoreTableShown().rows, 12);
-    EXPECT_EQ(ScoreTableShown().first, 0);
-    handsOption = 2;
-    koi.handIndex = 14;  // hand 15: 「四月」 to 「十五月」
-    EXPECT_EQ(ScoreTableShown().first, 3);
-    EXPECT_EQ(NumberToKanji(ScoreTableShown().first + 1) + "月", "四月");
-    EXPECT_EQ(NumberToKanji(ScoreTableShown().first + 12) + "月", "十五月");
+    const struct {
+        int hands, index, rows, first;
+    } cases[] = {{0, 3, 6, 0}, {1, 11, 12, 0}, {2, 14, 12, 3}};
+    for (const auto& c : cases) {
+        handsOption = c.hands;
+        koi.handIndex = c.index;
+        EXPECT_EQ(ScoreTableShown().rows, c.rows) << c.hands;
+        EXPECT_EQ(ScoreTableShown().first, c.first) << c.hands;
+    }
 }

@@ -1,9 +1,15 @@
 // The marks a player reads the Koi-Koi table by: the counts of each kind
-// beside the names, the こいこい badge, and the finished table behind the
-// score table.
+// beside the names, the こいこい badge, the frame of the player's turn, the
+// outline of the computer's play, and the finished table behind the score
+// table. A rebuild of the table (a new background or size) keeps them, and
+// keeps every card where it lies.
 #include "koikoi/ui/marks.h"
 
 #include <gtest/gtest.h>
+
+#include <numeric>
+#include <set>
+#include <vector>
 
 #include "assets/dialogs.h"
 #include "koikoi/flow.h"
@@ -20,66 +26,116 @@ namespace {
 
 class MarksTest : public SolidTable {
   protected:
-    void SetUp() override {
-        SolidTable::SetUp();
-        UseHomeLabel(2);
+    void TearDown() override {
+        ClearTableMarks();
+        SolidTable::TearDown();
     }
 
+    // Whether the table shows `want` (or the bare table) within r.
+    static bool Shows(const platform::Rect& r, const platform::Surface* want = nullptr) {
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                if (At(x, y) != (want ? want->Pixel(x, y) : TableColour)) return false;
+        return true;
+    }
+    static bool Bare(const platform::Rect& r) { return Shows(r); }
     // The counts as they must read, drawn on the bare table.
     static bool CountsRead(int player, const int (&expected)[4]) {
         const platform::Rect c = KindCountsRect(player);
         platform::Surface want(ClientWidth[resolution], ClientHeight[resolution], TableColour);
         table::DrawKindCounts(&want, c.left, c.top, expected, resolution, false);
-        for (int y = c.top; y < c.bottom; ++y)
-            for (int x = c.left; x < c.right; ++x)
-                if (At(x, y) != want.Pixel(x, y)) return false;
-        return true;
-    }
-    static bool Bare(const platform::Rect& r) {
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x)
-                if (At(x, y) != TableColour) return false;
-        return true;
+        return Shows(c, &want);
     }
     static void NewHandPanel() {
         gameState = 2;
         TheKoiKoiWindowView().DrawKoiKoiPanel();
         gameState = 3;
     }
+
+    // 松に鶴 (0) takes the 松 on the field; the drawn 梅に鶯 (4) may take
+    // either 梅. Both players have taken cards in earlier turns.
+    void DealTurn(int res) {
+        UseResolution(res);
+        ResetHandState();
+        SetHand(0, {0, 17, 21, 25, 29, 33, 37, 41});
+        SetHand(1, {2, 10, 18, 22, 26, 30, 34, 38});
+        SetField({1, 5, 6, 44, 45, 46});
+        SetStock({4, 13, 14, 47});
+        GiveCards(0, {8, 12, 3});
+        GiveCards(1, {20, 24});
+        pointerMoved = pointerClicked = choiceConfirmed = cancelRequested = 0;
+        NewHandPanel();
+        for (int p = 0; p < 2; ++p) TheKoiKoiWindowView().DrawPiles(p);
+        RepaintAll();
+        subState = 0;
+    }
+
+    // The cards whose picture shows anywhere in the rectangles.
+    static std::set<int> CardsShownIn(const std::vector<platform::Rect>& rects) {
+        std::set<int> shown;
+        for (const platform::Rect& r : rects)
+            for (int y = std::max(r.top, 0); y < std::min(r.bottom, ClientHeight[resolution]); ++y)
+                for (int x = std::max(r.left, 0); x < std::min(r.right, ClientWidth[resolution]);
+                     ++x)
+                    for (int card = 0; card < 48; ++card)
+                        if (At(x, y) == FaceColour(card)) shown.insert(card);
+        return shown;
+    }
+    // Every part of the table shows exactly the cards that lie there: the
+    // player's hand, the field with the turn's pairs, the drawn card on the
+    // stock and each pile with only the cards that have reached it.
+    static void ExpectEveryCardShownOnce(int res) {
+        std::vector<platform::Rect> hand(std::begin(layout.handSlotRects[0]),
+                                         std::end(layout.handSlotRects[0]));
+        std::set<int> held(koi.hands[0], koi.hands[0] + 8), drawn = {koi.hands[0][DrawnSlot]};
+        held.erase(-1);
+        drawn.erase(-1);
+        EXPECT_EQ(CardsShownIn(hand), held) << res;
+        std::vector<platform::Rect> field;
+        std::set<int> onField;
+        for (int f = 0; f < 16; ++f) {
+            field.push_back(layout.fieldSlotRects[f]);
+            if (koi.capturePairs[f][0] != -1) field.push_back(layout.pairRects[f][0]);
+            if (koi.field[f] != -1) onField.insert(koi.field[f]);
+            for (int card : koi.capturePairs[f])
+                if (card != -1) onField.insert(card);
+        }
+        EXPECT_EQ(CardsShownIn(field), onField) << res;
+        EXPECT_EQ(CardsShownIn({layout.stockRect}), drawn) << res;
+        for (int p = 0; p < 2; ++p) {
+            std::set<int> landed;
+            for (int k = 0; k < 4; ++k) {
+                const int n = koi.pileCount[p][k] - (p == 0 ? koi.turnCaptureCount[k] : 0);
+                for (int i = 0; i < n; ++i) landed.insert(koi.piles[p][k][i]);
+            }
+            EXPECT_EQ(CardsShownIn({layout.pileAreaRects[p]}), landed) << res << " pile " << p;
+        }
+    }
+
+    // The gold frame of the player's turn round the name.
+    static bool TurnFrameShown() {
+        const platform::Rect label = NameLabelRect(0);
+        const platform::Rect frame = table::TurnMarkRect(label, resolution);
+        const platform::Color gold = table::PlayerMarkColor(0, 2);
+        for (int y = frame.top; y < frame.bottom; ++y)
+            for (int x = frame.left; x < frame.right; ++x)
+                if (y < label.top || y >= label.bottom || x < label.left || x >= label.right)
+                    if (At(x, y) == gold) return true;
+        return false;
+    }
 };
 
 }  // namespace
 
-TEST_F(MarksTest, CountsOfEachKindFollowThePilesAfterEveryCapture) {
-    for (int res = 0; res < 3; ++res) {
-        UseResolution(res);
-        ResetHandState();
-        NewHandPanel();
-        EXPECT_TRUE(CountsRead(0, {0, 0, 0, 0})) << res;
-        KoiKoiView& view = TheKoiKoiWindowView();
-        GiveCards(0, {0, 8, 3, 7, 11});  // two 光, three カス
-        view.DrawPiles(0);
-        GiveCards(1, {1, 5});  // two タン
-        view.DrawPiles(1);
-        EXPECT_TRUE(CountsRead(0, {2, 0, 0, 3})) << res;
-        EXPECT_TRUE(CountsRead(1, {0, 0, 2, 0})) << res;
-        EXPECT_FALSE(CountsRead(1, {0, 0, 1, 0})) << res;
-        GiveCards(0, {20});  // a タネ
-        view.DrawPiles(0);
-        EXPECT_TRUE(CountsRead(0, {2, 1, 0, 3})) << res;
-        // Repaints and a rebuild of the panel keep them.
-        RepaintAll();
-        EXPECT_TRUE(CountsRead(0, {2, 1, 0, 3})) << res;
-        DrawKoiKoiPanel();
-        EXPECT_TRUE(CountsRead(1, {0, 0, 2, 0})) << res;
-    }
-}
-
-// In either language the counts and the badge keep off every card, the
-// raised card and glow of the cursor, the home-page label and each other;
-// the English kinds (Brights, Animals, Ribbons, Chaff) and badge (Koi-Koi)
-// are the wider.
-TEST_F(MarksTest, TheCountsAndTheBadgeKeepOffEveryCardAndTheCursor) {
+// At every size, in either language, the counts and the badge keep off
+// every card, the raised card and glow of the cursor, the home-page label
+// and each other; the English kinds (Brights, Animals, Ribbons, Chaff) and
+// badge (Koi-Koi) are the wider. The field's extra places, taken once it
+// overflows, lie in hand places empty by then, clear of every other place.
+TEST_F(MarksTest, TheMarksAndTheExtraFieldPlacesKeepOffEveryCardAndTheCursor) {
+    auto inner = [](const platform::Rect& r) {  // the card, one pixel smaller left and up
+        return platform::Rect{r.left + 1, r.top + 1, r.right, r.bottom};
+    };
     for (auto language : {platform::Language::Japanese, platform::Language::English}) {
         platform::SetLanguage(language);
         for (int res = 0; res < 3; ++res) {
@@ -91,6 +147,15 @@ TEST_F(MarksTest, TheCountsAndTheBadgeKeepOffEveryCardAndTheCursor) {
             const platform::Rect label = {HomeLabelX, HomeLabelY[res],
                                           HomeLabelX + HomeLabelWidth[res],
                                           HomeLabelY[res] + HomeLabelHeight[res]};
+            std::vector<platform::Rect> places = {inner(layout.stockRect)};
+            for (int f = 0; f < 16; ++f) places.push_back(inner(layout.fieldSlotRects[f]));
+            for (int p = 0; p < 2; ++p) {
+                places.push_back(inner(layout.pileAreaRects[p]));
+                for (int s = 0; s < 6; ++s) places.push_back(inner(layout.handSlotRects[p][s]));
+            }
+            for (int f = 16; f < TableFieldSlots; ++f)
+                for (const platform::Rect& place : places)
+                    EXPECT_FALSE(Intersects(inner(layout.fieldSlotRects[f]), place)) << res << f;
             for (int p = 0; p < 2; ++p) {
                 tableMarks.koiKoiCalls[p] = 3;
                 for (const platform::Rect& c : {KindCountsRect(p), KoiKoiBadgeRect(p)}) {
@@ -116,28 +181,41 @@ TEST_F(MarksTest, TheCountsAndTheBadgeKeepOffEveryCardAndTheCursor) {
     platform::SetLanguage(platform::Language::Japanese);
 }
 
-TEST_F(MarksTest, TheKoiKoiBadgeShowsAfterACallUntilTheNextDeal) {
-    for (int player : {0, 1}) {
-        ResetHandState();
-        NewHandPanel();
-        const platform::Rect badge = KoiKoiBadgeRect(player);
-        EXPECT_TRUE(Bare(badge));
-        MakeInoshikacho(player, 4);
-        platform::testing::SetDialogHook([](platform::Dialog& d, int) { d.Click(1000); });
-        EXPECT_EQ(TheKoiKoiWindowView().YakuMadeDialog(player, player == 1 ? 0 : -1), 0);
-        EXPECT_FALSE(Bare(badge)) << player;
-        EXPECT_EQ(tableMarks.koiKoiCalls[player], 1);
-        EXPECT_TRUE(Bare(KoiKoiBadgeRect(player ^ 1)));
-        // A second call counts, and the badge grows to say so.
-        EXPECT_EQ(TheKoiKoiWindowView().YakuMadeDialog(player, player == 1 ? 0 : -1), 0);
-        platform::testing::SetDialogHook(nullptr);
-        EXPECT_GT(KoiKoiBadgeRect(player).Width(), badge.Width());
-        // A rebuild of the table in the same hand keeps it.
-        DrawKoiKoiPanel();
-        EXPECT_FALSE(Bare(badge)) << player;
-        NewHandPanel();
-        EXPECT_TRUE(Bare(KoiKoiBadgeRect(player))) << player;
-        EXPECT_EQ(tableMarks.koiKoiCalls[player], 0);
+// At every size the counts of each kind follow the piles, and the こいこい
+// badge shows after a call until the next deal; a rebuild of the table in
+// the hand keeps both.
+TEST_F(MarksTest, TheCountsFollowThePilesAndTheBadgeShowsAfterACallUntilTheNextDeal) {
+    for (int res = 0; res < 3; ++res) {
+        UseResolution(res);
+        for (int player : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << res << " player " << player);
+            ResetHandState();
+            NewHandPanel();
+            EXPECT_TRUE(CountsRead(player, {0, 0, 0, 0}));
+            const platform::Rect badge = KoiKoiBadgeRect(player);
+            EXPECT_TRUE(Bare(badge));
+            MakeInoshikacho(player, 4);
+            GiveCards(player, {0, 8, 3});  // two 光 and a カス
+            TheKoiKoiWindowView().DrawPiles(player);
+            EXPECT_TRUE(CountsRead(player, {2, 3, 0, 1}));
+            EXPECT_FALSE(CountsRead(player, {2, 3, 0, 0}));
+            EXPECT_TRUE(CountsRead(player ^ 1, {0, 0, 0, 0}));
+            platform::testing::SetDialogHook([](platform::Dialog& d, int) { d.Click(1000); });
+            EXPECT_EQ(TheKoiKoiWindowView().YakuMadeDialog(player, player == 1 ? 0 : -1), 0);
+            EXPECT_FALSE(Bare(badge));
+            EXPECT_EQ(tableMarks.koiKoiCalls[player], 1);
+            EXPECT_TRUE(Bare(KoiKoiBadgeRect(player ^ 1)));
+            // A second call counts, and the badge grows to say so.
+            EXPECT_EQ(TheKoiKoiWindowView().YakuMadeDialog(player, player == 1 ? 0 : -1), 0);
+            platform::testing::SetDialogHook(nullptr);
+            EXPECT_GT(KoiKoiBadgeRect(player).Width(), badge.Width());
+            DrawKoiKoiPanel();
+            EXPECT_FALSE(Bare(badge));
+            EXPECT_TRUE(CountsRead(player, {2, 3, 0, 1}));
+            NewHandPanel();
+            EXPECT_TRUE(Bare(KoiKoiBadgeRect(player)));
+            EXPECT_EQ(tableMarks.koiKoiCalls[player], 0);
+        }
     }
 }
 
@@ -214,4 +292,42 @@ TEST_F(MarksTest, TheComputersPlayStaysOutlinedForItsHoldAndIsWipedAfterwards) {
     // few seconds at most.
     EXPECT_LE(8 * table::TurnHoldMs(true, 1), 3500u);
     EXPECT_LE(14 * table::TurnHoldMs(true, 2), 3500u);
+}
+
+// A rebuild in the middle of the player's turn, while the drawn card waits
+// for one of its two field cards, shows every card once where it lies; the
+// frame of the player's turn stays up through every choice of the turn.
+TEST_F(MarksTest, ARebuildDuringTheTurnShowsEveryCardOnceAndKeepsTheMarks) {
+    for (int res = 0; res < 3; ++res) {
+        DealTurn(res);
+        animationOn = res != 1;  // the cards fly, or are laid at once
+        EXPECT_FALSE(TurnFrameShown()) << res;
+        HumanTurnStep();  // the turn starts
+        HumanTurnStep();
+        EXPECT_TRUE(TurnFrameShown()) << res << " choosing a hand card";
+        // 松に鶴 takes the 松; the drawn 梅に鶯 waits for its field card.
+        cursorSlot = 0;
+        choiceConfirmed = 1;
+        while (subState != 4) HumanTurnStep();
+        HumanTurnStep();
+        ASSERT_EQ(subState, 4);
+        ASSERT_EQ(koi.matchCount[0][DrawnSlot], 2);
+        EXPECT_TRUE(tableMarks.humanChoosing);
+        // 松に鶴 and the 松 it took still lie on the field as a pair.
+        ASSERT_EQ(koi.capturePairs[0][0], 0);
+        ASSERT_EQ(koi.capturePairs[0][1], 1);
+        ExpectEveryCardShownOnce(res);
+        RebuildKoiKoiTable();
+        ExpectEveryCardShownOnce(res);
+        EXPECT_TRUE(TurnFrameShown()) << res << " after a rebuild";
+        // The choice goes on and the turn ends with the three cards in the pile.
+        choiceConfirmed = 1;
+        while (gameState == 3) HumanTurnStep();
+        EXPECT_FALSE(tableMarks.humanChoosing);
+        EXPECT_FALSE(TurnFrameShown()) << res << " the computer's turn";
+        EXPECT_EQ(std::accumulate(koi.pileCount[0], koi.pileCount[0] + 4, 0), 3 + 4) << res;
+        ExpectEveryCardShownOnce(res);
+        RebuildKoiKoiTable();
+        ExpectEveryCardShownOnce(res);
+    }
 }

@@ -39,6 +39,7 @@ class SolidTable : public KoiKoiTest {
         koi.firstCaptureSlot = -1;
         for (auto& pair : koi.capturePairs) pair[0] = pair[1] = -1;
         UseResolution(0);
+        homePageLabel = &label_;
     }
     void TearDown() override {
         homePageLabel = nullptr;
@@ -46,15 +47,6 @@ class SolidTable : public KoiKoiTest {
         for (auto& f : faceImages) f = nullptr;
         glowStrip = nullptr;
     }
-
-    // The home-page label of the resolution, in a colour of its own, where the
-    // panel looks for it.
-    void UseHomeLabel(int res) {
-        label_ = platform::Surface(koiui::HomeLabelWidth[res], koiui::HomeLabelHeight[res],
-                                   platform::Rgb(1, 2, 3));
-        homePageLabel = &label_;
-    }
-    platform::Surface label_;
 
     void UseResolution(int res) {
         using namespace koiui;
@@ -98,6 +90,10 @@ class SolidTable : public KoiKoiTest {
     }
 
     platform::FakeClock fast_{0, 1};
+    // The home-page label, large enough for every resolution, in a colour of
+    // its own.
+    platform::Surface label_{koiui::HomeLabelWidth[2], koiui::HomeLabelHeight[2],
+                             platform::Rgb(1, 2, 3)};
     platform::Surface faces_[49];
     platform::Surface strip_;
 };

@@ -1,49 +1,66 @@
-// What the table shows where it matters: no card over another, pairs in
-// order, hit boxes, flights that land, probed with solid test cards.
+// What the table shows where it matters, probed with solid test cards:
+// pairs in order, hit boxes, flights that land, the cursor and the glows of
+// the human's choice, the status panel and the result banner.
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "assets/catalogue.h"
+#include "koikoi/flow.h"
 #include "tests/koikoi_ui/solid_table.h"
 
 using namespace koiui;
 
 namespace {
 
-class TableTest : public SolidTable {};
+class TableTest : public SolidTable {
+  protected:
+    // A glyph of a panel sheet laid on the plain table, as the panel lays it.
+    static platform::Surface Glyph(int sheet, int w, int h, int px, int py, int mx, int my) {
+        platform::Surface s(w, h, TableColour);
+        const platform::Surface& image = assets::LoadImage(assets::TableImage(sheet, resolution));
+        platform::DrawMasked(s, 0, 0, w, h, image, px, py, image, mx, my);
+        return s;
+    }
+    static platform::Surface Digit(int v) {
+        const int r = resolution, bg = backgroundChoice, dw = DigitWidth[r], dh = DigitHeight[r];
+        return Glyph(703, dw, dh, v * dw, 2 * bg * dh, v * dw, (2 * bg + 1) * dh);
+    }
+    static platform::Surface Plate(int column) {
+        const int r = resolution, pw = PlateWidth[r], ph = PlateHeight[r];
+        return Glyph(704, pw, ph, column * pw, 0, column * pw, ph);
+    }
+    static bool Shows(const platform::Surface& layer, int x, int y,
+                      const platform::Surface& glyph) {
+        for (int j = 0; j < glyph.Height(); ++j)
+            for (int i = 0; i < glyph.Width(); ++i)
+                if (layer.Pixel(x + i, y + j) != glyph.Pixel(i, j)) return false;
+        return true;
+    }
+    // The raised cursor card reaches below the card's bottom-right corner,
+    // clear of the glows.
+    static platform::Color RaisedCorner(int x, int y) {
+        return At(x + CardWidth[0] + 2, y + CardHeight[0] + 5);
+    }
+};
 
 }  // namespace
 
-TEST_F(TableTest, ExtraFieldPlacesLieInHandPlacesThatAreEmptyOnceTheFieldOverflows) {
+// Once the field overflows, a repaint shows the cards of its extra places
+// whole, and the hands' own cards stay whole.
+TEST_F(TableTest, ExtraFieldPlacesShowTheirCardsWhole) {
     for (int res = 0; res < 3; ++res) {
         UseResolution(res);
         SetHand(0, {0, 4, 8, 12, 16, 20});
         SetHand(1, {1, 5, 9, 13, 17, 21});
-        for (int f = 0; f < 20; ++f) koi.field[f] = f < 16 ? 24 + (f % 20) : 44 + (f - 16);
+        for (int f = 0; f < 20; ++f) koi.field[f] = 24 + f;
         RepaintAll();
-        const int w = CardWidth[res], h = CardHeight[res];
         for (int f = 16; f < 20; ++f) {
-            const int x = FieldX(res, f), y = FieldY(res, f);
-            // The whole card shows: nothing lies over it and it hides nothing.
-            EXPECT_EQ(At(x, y), FaceColour(koi.field[f])) << res << " " << f;
-            EXPECT_EQ(At(x + w - 1, y + h - 1), FaceColour(koi.field[f])) << res << " " << f;
-            const platform::Rect card = {x, y, x + w, y + h};
-            for (int g = 0; g < 16; ++g)
-                EXPECT_FALSE(Intersects(card, {FieldX(res, g), FieldY(res, g), FieldX(res, g) + w,
-                                               FieldY(res, g) + h}));
-            for (int p = 0; p < 2; ++p)
-                for (int s = 0; s < 6; ++s)
-                    EXPECT_FALSE(Intersects(card, {HandX[res][p][s], HandY[res][p],
-                                                   HandX[res][p][s] + w, HandY[res][p] + h}));
-            const int pw = PileCardWidth[res], ph = PileCardHeight[res];
-            for (int p = 0; p < 2; ++p)
-                EXPECT_FALSE(Intersects(card, {PileX[res][p][3], PileY[res][p],
-                                               PileX[res][p][0] + pw, PileY[res][p] + 2 * ph}));
-            EXPECT_FALSE(
-                Intersects(card, {StockX[res], StockY[res], StockX[res] + w, StockY[res] + h}));
+            const platform::Rect& r = layout.fieldSlotRects[f];
+            EXPECT_EQ(At(r.left + 1, r.top + 1), FaceColour(24 + f)) << res << " " << f;
+            EXPECT_EQ(At(r.right - 1, r.bottom - 1), FaceColour(24 + f)) << res << " " << f;
         }
-        // The hands' own cards are all still whole.
-        EXPECT_EQ(At(HandX[res][0][5] + w - 1, HandY[res][0]), FaceColour(20));
+        EXPECT_EQ(At(HandX[res][0][5] + CardWidth[res] - 1, HandY[res][0]), FaceColour(20));
         EXPECT_EQ(At(HandX[res][1][5], HandY[res][1]), FaceColour(48));
     }
 }
@@ -89,36 +106,16 @@ TEST_F(TableTest, HitTestsAnswerFieldSlotsEvenEmptyButOnlyHeldHandCards) {
     EXPECT_EQ(FieldSlotAt(FieldX(0, 16) + 2, FieldY(0, 16) + 2), 16);
 }
 
-// A 200 ms flight shows about one frame per 10 ms and lands exactly on its
-// target; one whose clock jumps 500 ms at its first pause lands in one frame.
-TEST_F(TableTest, AFlightLandsExactlyOnItsTargetEvenWhenItFallsBehind) {
-    struct JumpClock : platform::Clock {
-        uint32_t now = 0;
-        uint32_t Now() override { return now; }
-        void Pause() override { now += now == 0 ? 500 : 1; }
-    } jump;
-    platform::Clock* const clocks[] = {&fast_, &jump};
-    for (platform::Clock* clock : clocks) {
-        platform::SetClock(clock);
-        RepaintAll();
-        int sx = StockX[0], sy = StockY[0], tx = FieldX(0, 6), ty = FieldY(0, 6), card = 17;
-        const long before = presentCount;
-        FlyCards(&sx, &sy, &tx, &ty, &card, 1, 200);
-        EXPECT_EQ(At(tx, ty), FaceColour(17));
-        EXPECT_EQ(At(tx + CardWidth[0] - 1, ty + CardHeight[0] - 1), FaceColour(17));
-        // The stock card is back where the flight passed over it.
-        EXPECT_EQ(At(StockX[0] + 2, StockY[0] + 2), FaceColour(48));
-        if (clock == &jump) {
-            EXPECT_EQ(presentCount - before, 1);
-        } else {
-            EXPECT_GE(presentCount - before, 15);
-            EXPECT_LE(presentCount - before, 25);
-        }
-    }
-    platform::SetClock(&fast_);
-}
-
-TEST_F(TableTest, WithoutAnimationAPlayOntoAFieldCardStillEndsShiftedOnTop) {
+// A flight lands exactly on its target and puts back what it passed over;
+// without animation a play onto a field card still ends shifted on top, in
+// one frame.
+TEST_F(TableTest, AFlightLandsOnItsTargetAndWithoutAnimationInOneFrame) {
+    RepaintAll();
+    int sx = StockX[0], sy = StockY[0], tx = FieldX(0, 6), ty = FieldY(0, 6), card = 17;
+    FlyCards(&sx, &sy, &tx, &ty, &card, 1, 200);
+    EXPECT_EQ(At(tx, ty), FaceColour(17));
+    EXPECT_EQ(At(tx + CardWidth[0] - 1, ty + CardHeight[0] - 1), FaceColour(17));
+    EXPECT_EQ(At(StockX[0] + 2, StockY[0] + 2), FaceColour(48));
     animationOn = 0;
     SetField({24});
     const long before = presentCount;
@@ -146,4 +143,109 @@ TEST_F(TableTest, CapturesFlyToConsecutivePlacesOfTheirPiles) {
     PilePosition(0, PileKasu, 4, 5, x, y);
     EXPECT_EQ(At(x - dx + 1, y - dy + 1), PileLayerColour);
     EXPECT_EQ(At(FieldX(0, 2) + 1, FieldY(0, 2) + 1), TableColour);
+}
+
+TEST_F(TableTest, CursorCardsRiseAndTheGlowsPulseUntilSwitchedOff) {
+    // 松 (0) takes one field card, 梅 (4) two, the rest none.
+    SetHand(0, {0, 4, 17, 21, 25, 29, 33, 37});
+    SetHand(1, {2, 10, 18, 22, 26, 30, 34, 38});
+    SetField({1, 5, 6, 44, 45, 46});
+    SetStock({9, 13, 14, 47});
+    HumanTurnStep();  // the turn starts
+    previousCursorSlot = 0;
+    cursorSlot = 1;  // on 梅
+    redrawRequested = 1;
+    HumanTurnStep();
+    const int hy = HandY[0][0];
+    EXPECT_EQ(RaisedCorner(HandX[0][0][1], hy), FaceColour(4));
+    // 松's ring sits just outside its card, as do 梅's two matches'; a card
+    // without a match has none.
+    const int gx = HandX[0][0][0] - (GlowWidth[0] - CardWidth[0]) / 2, gy = hy + 30;
+    const platform::Color first = At(gx, gy);
+    EXPECT_EQ(first, GlowColour(koi.tickCounter % 5));
+    EXPECT_EQ(At(FieldX(0, 1) - 3, FieldY(0, 1) + 30), first);
+    EXPECT_EQ(At(HandX[0][0][7] + CardWidth[0] + 1, gy), TableColour);
+    fast_.Advance(101);
+    redrawRequested = 1;  // the window asks for the pulse while it has the focus
+    HumanTurnStep();
+    EXPECT_EQ(At(gx, gy), GlowColour(koi.tickCounter % 5));
+    EXPECT_NE(At(gx, gy), first);
+    // Switched off, the glows go and the cursor card stays raised.
+    showCapturableOn = 0;
+    RedrawKoiKoiTable();
+    EXPECT_EQ(At(gx, gy), TableColour);
+    EXPECT_EQ(At(FieldX(0, 1) - 3, FieldY(0, 1) + 30), TableColour);
+    EXPECT_EQ(RaisedCorner(HandX[0][0][1], hy), FaceColour(4));
+    // Chosen, 梅 waits for a match: the lower one rises.
+    choiceConfirmed = 1;
+    HumanTurnStep();
+    ASSERT_EQ(subState, 2);
+    EXPECT_EQ(RaisedCorner(FieldX(0, 1), FieldY(0, 1)), FaceColour(5));
+    EXPECT_EQ(RaisedCorner(FieldX(0, 2), FieldY(0, 2)), TableColour);
+}
+
+// The totals stand right-aligned against 文 and stop at four digits; the
+// dealer has the 親 plate, the other the 子 (columns 0 + 2 and 1 + 2 of the
+// sheet on the second background). The panel is in every layer, the
+// home-page label bottom left.
+TEST_F(TableTest, TotalsAreRightAlignedAndStopAtFourDigitsAndTheDealerHasTheOyaPlate) {
+    backgroundChoice = 1;
+    for (int res = 0; res < 3; ++res) {
+        UseResolution(res);
+        koi.gameTotal[0] = 0;
+        koi.gameTotal[1] = 12345;
+        koi.dealer = res % 2;
+        DrawKoiKoiPanel();
+        const int dw = DigitWidth[res], right0 = ScoreRightX[res][0], right1 = ScoreRightX[res][1];
+        EXPECT_TRUE(Shows(tableBase, right0 - dw, ScoreY[res][0], Digit(0))) << res;
+        for (int i = 1; i <= 4; ++i)
+            EXPECT_TRUE(Shows(tableBase, right1 - i * dw, ScoreY[res][1], Digit(9))) << res << i;
+        EXPECT_EQ(tableBase.Pixel(right1 - 4 * dw - 1, ScoreY[res][1] + 3), TableColour);
+        const int d = koi.dealer;
+        EXPECT_TRUE(Shows(tableBase, PlateX[res][d], PlateY[res][d], Plate(2))) << res;
+        EXPECT_TRUE(Shows(tableBase, PlateX[res][d ^ 1], PlateY[res][d ^ 1], Plate(3))) << res;
+        koi.gameTotal[1] = 47;
+        DrawKoiKoiPanel();
+        EXPECT_TRUE(Shows(tableBase, right1 - 2 * dw, ScoreY[res][1], Digit(4))) << res;
+        EXPECT_TRUE(Shows(tableBase, right1 - dw, ScoreY[res][1], Digit(7))) << res;
+        EXPECT_EQ(backBuffer.Pixel(3, HomeLabelY[res]), platform::Rgb(1, 2, 3));
+        EXPECT_EQ(pileLayer.Pixel(3, HomeLabelY[res]), platform::Rgb(1, 2, 3));
+    }
+    backgroundChoice = 0;
+}
+
+// The banner of the game's result over the darkened table at each size;
+// switching the glows off afterwards leaves it alone, the last hand's cards
+// do not come back under it.
+TEST_F(TableTest, TheResultBannerFollowsTheTotalsAndStaysWhenTheTableIsRedrawn) {
+    const struct { int human, com, image; } cases[] = {{5, 3, 400}, {3, 5, 500}, {4, 4, 600}};
+    for (int res = 0; res < 3; ++res) {
+        UseResolution(res);
+        const int w = ClientWidth[res], h = ClientHeight[res];
+        for (const auto& c : cases) {
+            for (int s = 0; s < 8; ++s) koi.hands[0][s] = s, koi.hands[1][s] = 8 + s;
+            koi.gameTotal[0] = c.human;
+            koi.gameTotal[1] = c.com;
+            DrawResultBanner();
+            const platform::Surface& banner = assets::LoadImage(assets::TableImage(c.image, res));
+            EXPECT_TRUE(
+                Shows(backBuffer, (w - banner.Width()) / 2, (h - banner.Height()) / 2, banner))
+                << res << " " << c.image;
+            // Outside it every other pixel is black.
+            const platform::Surface& dim = assets::LoadImage(assets::TableImage(302, res));
+            EXPECT_EQ(backBuffer.Pixel(10, 10), TableColour & dim.Pixel(10, 10));
+            EXPECT_EQ(backBuffer.Pixel(11, 10), TableColour & dim.Pixel(11, 10));
+            EXPECT_NE(backBuffer.Pixel(10, 10), backBuffer.Pixel(11, 10));
+            const platform::Surface shown = backBuffer;
+            gameState = 7;
+            showCapturableOn = 0;
+            RedrawKoiKoiTable();
+            showCapturableOn = 1;
+            for (int py = 0; py < h; py += 3)
+                for (int px = 0; px < w; px += 3)
+                    ASSERT_EQ(backBuffer.Pixel(px, py), shown.Pixel(px, py)) << px << "," << py;
+            backBuffer = platform::Surface(w, h, TableColour);
+        }
+    }
+    gameState = -1;
 }
