@@ -1,8 +1,9 @@
 // つよい for Hana-awase: the cards the seat cannot see are shuffled into the
 // two other hands and the stock, consistently with their counts; every
-// choice is played out on the same samples by a fast greedy policy for all
-// three players, and the choice with the best mean hand score is taken. A
-// rollout works in fixed arrays and allocates nothing.
+// choice is played out on the same samples, the other two players by the
+// specified rules and the seat by the turn that gains most with the card
+// the sample has it draw, and the choice with the best mean hand score is
+// taken. A rollout works in fixed arrays and allocates nothing.
 #include <bit>
 #include <initializer_list>
 
@@ -52,7 +53,7 @@ constexpr HanaCardSet YakuCardsAll = [] {
 }();
 
 // Rollouts per decision, and per choice and round at least and at most.
-constexpr SearchBudget Budget = {6000, 100, 1200};
+constexpr SearchBudget Budget = {15000, 250, 3000};
 
 struct Sim {
     int hand[HanaPlayers][HanaHandSlots];
@@ -248,13 +249,44 @@ int NormalHandIndex(const Sim& s, int p) {
     return best >= 0 ? best : NormalDiscardIndex(s, p);
 }
 
+// What a whole own turn gains in the sample: the hand card's capture and that
+// of the card drawn after it, which the sample already holds. So a capture
+// the draw would make anyway is not spent, and a throw-away the draw picks
+// up again is seen.
+int TurnGain(const Sim& s, int p, int card, int drawn) {
+    HanaCardSet taken = Takes(s, p, card);
+    HanaCardSet field = taken ? s.field & ~taken : s.field | HanaCardBit(card);
+    HanaCardSet gained = taken ? taken | HanaCardBit(card) : 0;
+    if (drawn >= 0) {
+        HanaCardSet same = field & MonthOf(drawn);
+        if (CountCards(same) == 2) {
+            HanaCardSet first = same & (~same + 1), second = same & ~first;
+            HanaCardSet pile = s.captured[p] | gained, d = HanaCardBit(drawn);
+            same = GainOver(pile, second | d) > GainOver(pile, first | d) ? second : first;
+        }
+        if (same) gained |= same | HanaCardBit(drawn);
+    }
+    return GainOver(s.captured[p], gained);
+}
+
+// The thinking player's own later turns: the card whose turn gains most.
+// With nothing to take, the specified players' throw-away, which keeps dead
+// months and the cards nobody wants for last, unless the draw picks another
+// card up again.
 int PolicyHandIndex(const Sim& s, int p) {
     if (p != s.seat) return NormalHandIndex(s, p);
-    int best = 0, bestValue = -1000000;
+    int drawn = s.stockNext < s.stockEnd ? s.stock[s.stockNext] : -1;
+    bool anyCapture = false;
+    for (int i = 0; i < s.handCount[p]; ++i)
+        anyCapture = anyCapture || (s.field & MonthOf(s.hand[p][i])) != 0;
+    int best = -1, bestValue = -1;
+    if (!anyCapture) {
+        best = NormalDiscardIndex(s, p);
+        bestValue = TurnGain(s, p, s.hand[p][best], drawn);
+    }
     for (int i = 0; i < s.handCount[p]; ++i) {
-        int card = s.hand[p][i];
-        HanaCardSet taken = Takes(s, p, card);
-        int value = taken ? 1000 + Gain(s, p, taken | HanaCardBit(card)) : -CardValue[card];
+        if (!anyCapture && (drawn < 0 || !IsSameMonth(s.hand[p][i], drawn))) continue;
+        int value = TurnGain(s, p, s.hand[p][i], drawn);
         if (value > bestValue) {
             bestValue = value;
             best = i;
