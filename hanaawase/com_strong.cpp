@@ -1,8 +1,9 @@
 // つよい for Hana-awase: the cards the seat cannot see are shuffled into the
 // two other hands and the stock, consistently with their counts; every
-// choice is played out on the same samples by a fast greedy policy for all
-// three players, and the choice with the best mean hand score is taken. A
-// rollout works in fixed arrays and allocates nothing.
+// choice is played out on the same samples, the other two players by the
+// specified rules and the seat by the turn that gains most with the card
+// the sample has it draw, and the choice with the best mean hand score is
+// taken. A rollout works in fixed arrays and allocates nothing.
 #include <bit>
 #include <initializer_list>
 
@@ -17,6 +18,16 @@ constexpr HanaCardSet SetOf(std::initializer_list<int> cards) {
     HanaCardSet s = 0;
     for (int c : cards) s |= HanaCardSet{1} << c;
     return s;
+}
+
+// Counts the cards of a set in a few instructions: std::popcount becomes a
+// library call on targets without a population-count instruction, and the
+// rollouts count on every capture.
+constexpr int CountCards(HanaCardSet x) {
+    x -= (x >> 1) & 0x5555555555555555u;
+    x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
+    x = (x + (x >> 4)) & 0x0f0f0f0f0f0f0f0fu;
+    return static_cast<int>((x * 0x0101010101010101u) >> 56);
 }
 
 struct YakuCards {
@@ -34,20 +45,26 @@ constexpr HanaCardSet Ribbons = SetOf({1, 5, 9, 13, 17, 21, 25, 33, 37});  // �
 constexpr HanaCardSet FourBrights = SetOf({0, 8, 28, 44});
 constexpr HanaCardSet AllBrights = SetOf({0, 8, 28, 40, 44});
 constexpr int BasePoints = 88;
+// Every card some yaku counts: taking only others changes no yaku.
+constexpr HanaCardSet YakuCardsAll = [] {
+    HanaCardSet all = Ribbons | AllBrights;
+    for (const YakuCards& y : WholeSets) all |= y.cards;
+    return all;
+}();
 
 // Rollouts per decision, and per choice and round at least and at most.
-constexpr SearchBudget Budget = {6000, 100, 1200};
+constexpr SearchBudget Budget = {15000, 250, 3000};
 
 struct Sim {
     int hand[HanaPlayers][HanaHandSlots];
     int handCount[HanaPlayers];
-    int field[HanaFieldSlots + 4];
-    int fieldCount;
+    HanaCardSet field;  // a set: which slot a card lies in changes no choice
     int stock[HanaStockSize];
     int stockNext, stockEnd;
     HanaCardSet captured[HanaPlayers];
-    int seat;                       // the player thinking; the others play as the specified ones
-    unsigned reached[HanaPlayers];  // Reached() of each player's pile
+    int seat;                        // the player thinking; the others play as the specified ones
+    unsigned reached[HanaPlayers];   // Reached() of each player's pile
+    HanaCardSet wants[HanaPlayers];  // the cards of those yaku
 };
 
 // The specified players' rules, read on a sample: a yaku is in reach when
@@ -56,10 +73,14 @@ struct Sim {
 constexpr int ReachCount[HanaYakuCount] = {2, 2, 2, 2, 1, 1, 2, 2, 2, 2, 5, 2, 2, 6, 3, 4};
 struct YakuSets {
     HanaCardSet of[HanaYakuCount] = {};
+    unsigned ofCard[48] = {};  // bit t: the card is one of yaku t's
     constexpr YakuSets() {
-        for (int t = 0; t < HanaYakuCount; ++t)
-            for (int i = 0; i < YakuTargets[t].count; ++i)
+        for (int t = 0; t < HanaYakuCount; ++t) {
+            for (int i = 0; i < YakuTargets[t].count; ++i) {
                 of[t] |= HanaCardSet{1} << YakuTargets[t].cards[i];
+                ofCard[YakuTargets[t].cards[i]] |= 1u << t;
+            }
+        }
     }
 };
 const YakuSets yakuSets;
@@ -68,8 +89,33 @@ const YakuSets yakuSets;
 unsigned Reached(HanaCardSet pile) {
     unsigned reached = 0;
     for (int t = 0; t < HanaYakuCount; ++t)
-        if (std::popcount(pile & yakuSets.of[t]) == ReachCount[t]) reached |= 1u << t;
+        if (CountCards(pile & yakuSets.of[t]) == ReachCount[t]) reached |= 1u << t;
     return reached;
+}
+
+HanaCardSet CardsOfYaku(unsigned reached) {
+    HanaCardSet cards = 0;
+    for (; reached; reached &= reached - 1) cards |= yakuSets.of[std::countr_zero(reached)];
+    return cards;
+}
+
+void SetReached(Sim& s, int p) {
+    s.reached[p] = Reached(s.captured[p]);
+    s.wants[p] = CardsOfYaku(s.reached[p]);
+}
+
+// After `added` joined p's pile: only the yaku of those cards can change.
+void UpdateReached(Sim& s, int p, HanaCardSet added) {
+    unsigned touched = 0;
+    for (; added; added &= added - 1) touched |= yakuSets.ofCard[std::countr_zero(added)];
+    if (!touched) return;
+    unsigned reached = s.reached[p] & ~touched;
+    for (; touched; touched &= touched - 1) {
+        int t = std::countr_zero(touched);
+        if (CountCards(s.captured[p] & yakuSets.of[t]) == ReachCount[t]) reached |= 1u << t;
+    }
+    s.reached[p] = reached;
+    s.wants[p] = CardsOfYaku(reached);
 }
 
 // The highest yaku in `reached` that wants `card`, or -1.
@@ -85,29 +131,28 @@ int PointsOf(HanaCardSet set) {
     return points;
 }
 
+// The points and twice the yaku points `gained` adds to a pile.
+int GainOver(HanaCardSet pile, HanaCardSet gained) {
+    if (!(gained & YakuCardsAll)) return PointsOf(gained);
+    return PointsOf(gained) +
+           2 * (HanaYakuPointsOfCards(pile | gained) - HanaYakuPointsOfCards(pile));
+}
+
 // What taking `taken` is worth to p: its card points and twice the yaku
 // points it makes for p.
 int Gain(const Sim& s, int p, HanaCardSet taken) {
-    return PointsOf(taken) + 2 * (HanaYakuPointsOfCards(s.captured[p] | taken) -
-                                  HanaYakuPointsOfCards(s.captured[p]));
+    return GainOver(s.captured[p], taken);
 }
 
-void RemoveField(Sim& s, int i) {
-    s.field[i] = s.field[--s.fieldCount];
+constexpr HanaCardSet MonthOf(int card) {
+    return HanaCardSet{15} << (card & ~3);
 }
 
 int NormalTarget(const Sim& s, int p, int a, int b);
 
 HanaCardSet Takes(const Sim& s, int p, int card) {
-    HanaCardSet same = 0;
-    int m = 0;
-    for (int f = 0; f < s.fieldCount; ++f) {
-        if (IsSameMonth(s.field[f], card)) {
-            same |= HanaCardBit(s.field[f]);
-            ++m;
-        }
-    }
-    if (m != 2) return same;
+    HanaCardSet same = s.field & MonthOf(card);
+    if (CountCards(same) != 2) return same;
     HanaCardSet first = same & (~same + 1), second = same & ~first;
     if (p != s.seat) {
         int a = std::countr_zero(first), b = std::countr_zero(second);
@@ -125,13 +170,12 @@ void Land(Sim& s, int p, int card, int target) {
         taken = Takes(s, p, card);
     }
     if (!taken) {
-        s.field[s.fieldCount++] = card;
+        s.field |= HanaCardBit(card);
         return;
     }
     s.captured[p] |= taken | HanaCardBit(card);
-    s.reached[p] = Reached(s.captured[p]);
-    for (int f = s.fieldCount - 1; f >= 0; --f)
-        if (taken & HanaCardBit(s.field[f])) RemoveField(s, f);
+    UpdateReached(s, p, taken | HanaCardBit(card));
+    s.field &= ~taken;
 }
 
 // The specified player's field card of two: block player 0's and the
@@ -159,13 +203,10 @@ int NormalDiscardIndex(const Sim& s, int p) {
         if (inHand[s.hand[p][i] / 4] == 4) return i;
     for (int i = 0; i < s.handCount[p]; ++i) {
         int month = s.hand[p][i] / 4;
-        if (inHand[month] == 2 && std::popcount(taken >> (4 * month) & 15) == 2) return i;
+        if (inHand[month] == 2 && CountCards(taken >> (4 * month) & 15) == 2) return i;
     }
-    auto wanted = [&](int card) {
-        for (unsigned r : s.reached)
-            if (WantingYaku(r, card) >= 0) return true;
-        return false;
-    };
+    HanaCardSet wantedCards = s.wants[0] | s.wants[1] | s.wants[2];
+    auto wanted = [&](int card) { return (wantedCards & HanaCardBit(card)) != 0; };
     bool any = false;
     for (int i = 0; i < s.handCount[p]; ++i) any = any || !wanted(s.hand[p][i]);
     int best = -1;
@@ -191,10 +232,9 @@ int NormalHandIndex(const Sim& s, int p) {
     int best = -1, bestYaku = -2, bestValue = 0, bestRank = 0;
     for (int i = 0; i < s.handCount[p]; ++i) {
         int card = s.hand[p][i];
-        for (int f = 0; f < s.fieldCount; ++f) {
-            int fieldCard = s.field[f];
-            if (!IsSameMonth(fieldCard, card)) continue;
-            int yaku = WantingYaku(mine, fieldCard);
+        for (HanaCardSet same = s.field & MonthOf(card); same; same &= same - 1) {
+            int fieldCard = std::countr_zero(same);
+            int yaku = s.wants[p] & HanaCardBit(fieldCard) ? WantingYaku(mine, fieldCard) : -1;
             int value = CardValue[card] + 2 * CardValue[fieldCard];
             int rank = CaptureRank[fieldCard];
             if (yaku > bestYaku || (yaku == bestYaku && (value > bestValue || (value == bestValue &&
@@ -209,13 +249,44 @@ int NormalHandIndex(const Sim& s, int p) {
     return best >= 0 ? best : NormalDiscardIndex(s, p);
 }
 
+// What a whole own turn gains in the sample: the hand card's capture and that
+// of the card drawn after it, which the sample already holds. So a capture
+// the draw would make anyway is not spent, and a throw-away the draw picks
+// up again is seen.
+int TurnGain(const Sim& s, int p, int card, int drawn) {
+    HanaCardSet taken = Takes(s, p, card);
+    HanaCardSet field = taken ? s.field & ~taken : s.field | HanaCardBit(card);
+    HanaCardSet gained = taken ? taken | HanaCardBit(card) : 0;
+    if (drawn >= 0) {
+        HanaCardSet same = field & MonthOf(drawn);
+        if (CountCards(same) == 2) {
+            HanaCardSet first = same & (~same + 1), second = same & ~first;
+            HanaCardSet pile = s.captured[p] | gained, d = HanaCardBit(drawn);
+            same = GainOver(pile, second | d) > GainOver(pile, first | d) ? second : first;
+        }
+        if (same) gained |= same | HanaCardBit(drawn);
+    }
+    return GainOver(s.captured[p], gained);
+}
+
+// The thinking player's own later turns: the card whose turn gains most.
+// With nothing to take, the specified players' throw-away, which keeps dead
+// months and the cards nobody wants for last, unless the draw picks another
+// card up again.
 int PolicyHandIndex(const Sim& s, int p) {
     if (p != s.seat) return NormalHandIndex(s, p);
-    int best = 0, bestValue = -1000000;
+    int drawn = s.stockNext < s.stockEnd ? s.stock[s.stockNext] : -1;
+    bool anyCapture = false;
+    for (int i = 0; i < s.handCount[p]; ++i)
+        anyCapture = anyCapture || (s.field & MonthOf(s.hand[p][i])) != 0;
+    int best = -1, bestValue = -1;
+    if (!anyCapture) {
+        best = NormalDiscardIndex(s, p);
+        bestValue = TurnGain(s, p, s.hand[p][best], drawn);
+    }
     for (int i = 0; i < s.handCount[p]; ++i) {
-        int card = s.hand[p][i];
-        HanaCardSet taken = Takes(s, p, card);
-        int value = taken ? 1000 + Gain(s, p, taken | HanaCardBit(card)) : -CardValue[card];
+        if (!anyCapture && (drawn < 0 || !IsSameMonth(s.hand[p][i], drawn))) continue;
+        int value = TurnGain(s, p, s.hand[p][i], drawn);
         if (value > bestValue) {
             bestValue = value;
             best = i;
@@ -267,7 +338,7 @@ void DealSample(const HanaObservation& o, const int* unseen, int unseenCount, Si
         int p = (o.seat + k) % HanaPlayers;
         s.handCount[p] = 0;
         s.captured[p] = o.captured[p];
-        s.reached[p] = Reached(o.captured[p]);
+        SetReached(s, p);
         if (p == o.seat) {
             for (int card : o.hand)
                 if (card >= 0) s.hand[p][s.handCount[p]++] = card;
@@ -283,9 +354,8 @@ void DealSample(const HanaObservation& o, const int* unseen, int unseenCount, Si
             }
         }
     }
-    s.fieldCount = 0;
-    for (int card : o.field)
-        if (card >= 0) s.field[s.fieldCount++] = card;
+    s.field = 0;
+    for (int card : o.field) s.field |= HanaCardBit(card);
     s.stockNext = 0;
     s.stockEnd = 0;
     for (int i = 0; i < unseenCount && s.stockEnd < o.stockCount && s.stockEnd < HanaStockSize; ++i)
@@ -328,7 +398,7 @@ int HanaYakuPointsOfCards(HanaCardSet s) {
         const YakuCards& y = WholeSets[t];
         made[t < 10 ? t : t + 1] = (s & y.cards) == y.cards;
     }
-    int ribbons = std::popcount(s & Ribbons);
+    int ribbons = CountCards(s & Ribbons);
     made[10] = ribbons >= 6;
     made[13] = ribbons >= 7;
     made[14] = (s & FourBrights) == FourBrights;
