@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Run{"hanaawase --seed 22 --hands 6 --human last", 1, 100},
                     Run{"koikoi --seed 11 --hands 6 --level strong --human first", 5, 12},
                     Run{"koikoi --seed 14 --hands 6 --sake 2 --level strong --human last", 13, 5},
-                    Run{"hanaawase --seed 24 --hands 6 --level strong --human last", 13, 8},
+                    Run{"hanaawase --seed 24 --hands 6 --level strong --human last", 29, 3},
                     Run{"koikoi --seed 11 --hands 6 --level gentle --human first", 3, 20},
                     Run{"hanaawase --seed 21 --hands 6 --level gentle --human last", 3, 30},
                     Run{"koikoi --seed 5 --hands 6 --games 2 --check", 29, 5},
