@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
-#include <QString>
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -41,8 +40,8 @@ std::string SourceFile(const std::string& path) {
 
 }  // namespace
 
-// In both languages; the English book has the same pages by the same ids and
-// no Japanese left.
+// In both languages; the English book has the same pages by the same ids (and
+// no Japanese left: see the language walk).
 TEST(Help, EveryLinkAndPictureResolves) {
     const auto japanese = BuildHelpBook();
     platform::SetLanguage(platform::Language::English);
@@ -64,15 +63,7 @@ TEST(Help, EveryLinkAndPictureResolves) {
         }
         EXPECT_GE(links, 10);
     }
-    for (size_t i = 0; i < english.size(); ++i) {
-        EXPECT_EQ(english[i].id, japanese[i].id);
-        for (QChar c : QString::fromStdString(english[i].title + english[i].html)) {
-            const char16_t u = c.unicode();
-            EXPECT_FALSE((u >= 0x3000 && u <= 0x30ff) || (u >= 0x4e00 && u <= 0x9fff) ||
-                         (u >= 0xff00 && u <= 0xffef))
-                << english[i].id;
-        }
-    }
+    for (size_t i = 0; i < english.size(); ++i) EXPECT_EQ(english[i].id, japanese[i].id);
 }
 
 // The yaku pages are made from the games' own tables, the values written as
