@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 
 #include "app/main_window.h"
@@ -30,15 +31,11 @@ class HiDpiEnvironment : public ::testing::Environment {
         const std::string config =
             std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp") +
             "/kirabo-hidpi-screen.json";
-        if (FILE* f = std::fopen(config.c_str(), "w")) {
-            std::fputs(
-                "{\"screens\": [{\"name\": \"uhd\", \"x\": 0, \"y\": 0, \"width\": 3840, "
-                "\"height\": 2160, \"logicalDpi\": 96, \"logicalBaseDpi\": 96}, "
-                "{\"name\": \"hd\", \"x\": 3840, \"y\": 0, \"width\": 1920, "
-                "\"height\": 1080, \"logicalDpi\": 96, \"logicalBaseDpi\": 96}]}\n",
-                f);
-            std::fclose(f);
-        }
+        std::ofstream(config) << R"({"screens": [
+            {"name": "uhd", "x": 0, "y": 0, "width": 3840, "height": 2160,
+             "logicalDpi": 96, "logicalBaseDpi": 96},
+            {"name": "hd", "x": 3840, "y": 0, "width": 1920, "height": 1080,
+             "logicalDpi": 96, "logicalBaseDpi": 96}]})";
         setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).c_str(), 1);
         // The first screen shown at twice its pixels, the second as it is.
         setenv("QT_SCREEN_SCALE_FACTORS", "uhd=2;hd=1", 1);
