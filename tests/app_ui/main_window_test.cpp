@@ -54,10 +54,6 @@ class MainWindowTest : public ProgramTest {
     std::vector<std::string> asked_;
 };
 
-platform::Color ScreenAt(int x, int y) {
-    return platform::ScreenImage().Pixel(x, y);
-}
-
 }  // namespace
 
 // The program starts with the stored options checked. Each toggle flips its
@@ -73,7 +69,7 @@ TEST_F(MainWindowTest, MenuOptionsStartCheckedAsStoredAndAreKeptAtOnce) {
     EXPECT_FALSE(platform::IsMenuItemChecked(cmd::Background1));
     EXPECT_FALSE(platform::IsMenuItemEnabled(cmd::ScoreTable));
     // The idle window shows the chosen background of the last game.
-    EXPECT_EQ(ScreenAt(300, 200), assets::LoadImage(10701).Pixel(300, 200));
+    EXPECT_EQ(platform::ScreenImage().Pixel(300, 200), assets::LoadImage(10701).Pixel(300, 200));
     for (auto [command, value, digit] : {std::tuple{cmd::ShowCapturable, &showCapturableOn, 4},
                                          {cmd::Animation, &animationOn, 5},
                                          {cmd::SoundEffects, &soundEffectsOn, 6}}) {
@@ -115,7 +111,7 @@ TEST_F(MainWindowTest, MenuOptionsStartCheckedAsStoredAndAreKeptAtOnce) {
     platform::SendCommand(cmd::Background3);
     EXPECT_EQ(platform::ScreenImage().Width(), 792);
     EXPECT_EQ(platform::ScreenImage().Height(), 554);
-    EXPECT_EQ(ScreenAt(700, 500), assets::LoadImage(11702).Pixel(700, 500));
+    EXPECT_EQ(platform::ScreenImage().Pixel(700, 500), assets::LoadImage(11702).Pixel(700, 500));
     // Only the images of the current size and background stay in memory.
     const size_t oneSet = assets::KeptImageCount();
     for (int command : {cmd::Resolution1024, cmd::Background1, cmd::Resolution640, cmd::Background2,
