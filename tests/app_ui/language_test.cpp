@@ -1,7 +1,7 @@
 // The program's two languages: which one the locale asks for, the menu's
 // choice, and every menu item, dialog, message box and painted dialog face
-// of both games walked in both: English shows no Japanese, Japanese shows no
-// English, and the Japanese texts come back unchanged after a visit to
+// of both games walked in both, and the help in English: English shows no
+// Japanese, Japanese shows no English, and the Japanese texts come back unchanged after a visit to
 // English.
 #include "app/language.h"
 
@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "app/games.h"
-#include "app/preferences.h"
+#include "app/help/help_book.h"
 #include "assets/dialogs.h"
 #include "assets/menu.h"
 #include "core/program.h"
@@ -44,7 +44,6 @@ TEST(LocaleLanguage, JapaneseForJapaneseAndThePlainLocaleEnglishForEveryOther) {
         const char *language, *lcAll, *lcMessages, *lang;
         Language expected;
     } cases[] = {
-        {nullptr, nullptr, nullptr, nullptr, J},
         {"", "", "", "", J},
         {nullptr, nullptr, nullptr, "C", J},
         {nullptr, nullptr, nullptr, "C.UTF-8", J},
@@ -259,31 +258,10 @@ class LanguageTest : public ProgramTest {
 
 }  // namespace
 
-TEST_F(LanguageTest, TheChoiceIsKeptInItsOwnFileAndSetteiDatStaysAsItWas) {
-    const std::string settei = data_->Read("settei.dat");
-    ASSERT_EQ(settei.size(), 11u);
-    EXPECT_EQ(languageChoice, 0);
-    EXPECT_TRUE(platform::IsMenuItemChecked(cmd::LanguageAutomatic));
-
-    platform::SendCommand(cmd::LanguageEnglish);
-    EXPECT_EQ(platform::CurrentLanguage(), Language::English);
-    EXPECT_TRUE(platform::IsMenuItemChecked(cmd::LanguageEnglish));
-    EXPECT_FALSE(platform::IsMenuItemChecked(cmd::LanguageAutomatic));
-    EXPECT_NE(data_->Read("kirabo.ini").find("\n[language]\nchoice=2\n"), std::string::npos);
-    EXPECT_EQ(data_->Read("settei.dat"), settei);
-
-    languageChoice = 0;
-    LoadPreferences();
-    EXPECT_EQ(languageChoice, 2) << "read again at the next start";
-
-    platform::SendCommand(cmd::LanguageJapanese);
-    EXPECT_EQ(platform::CurrentLanguage(), Language::Japanese);
-    platform::SendCommand(cmd::LanguageAutomatic);
-    EXPECT_EQ(platform::CurrentLanguage(), Language::Japanese) << "the C locale";
-    EXPECT_EQ(data_->Read("settei.dat"), settei);
-}
-
-TEST_F(LanguageTest, EnglishShowsNoJapaneseAndJapaneseNoEnglish) {
+// Painted texts also stay inside their dialog and clear of one another, and
+// the game settings' texts fit their controls, at every window size, in
+// English as in Japanese.
+TEST_F(LanguageTest, EnglishShowsNoJapaneseJapaneseNoEnglishAndNoTextIsCut) {
     std::vector<std::string> sources;
     std::function<void(const std::vector<platform::MenuItem>&)> source = [&](const auto& items) {
         for (const platform::MenuItem& item : items) {
@@ -294,14 +272,21 @@ TEST_F(LanguageTest, EnglishShowsNoJapaneseAndJapaneseNoEnglish) {
     };
     source(assets::MainMenu());
     EXPECT_EQ(platform::MenuTexts(), sources) << "the Japanese menus are the source texts";
-    ExpectDistinctMnemonics(assets::MainMenu());
-    const std::vector<std::string> japanese = Walk();
+    std::vector<std::string> japanese, english;
+    // Japanese first as the C locale gives it.
+    for (int language : {cmd::LanguageAutomatic, cmd::LanguageEnglish}) {
+        platform::SendCommand(language);
+        ExpectDistinctMnemonics(assets::MainMenu());
+        for (int size = 0; size < 3; ++size) {
+            platform::SendCommand(cmd::Resolution640 + size);
+            std::vector<std::string> crowded;
+            (language == cmd::LanguageEnglish ? english : japanese) = Walk(&crowded);
+            EXPECT_TRUE(crowded.empty()) << language << ":\n" << ::testing::PrintToString(crowded);
+        }
+    }
     ASSERT_GT(japanese.size(), 200u);
     for (const std::string& text : japanese) EXPECT_FALSE(HasEnglish(text)) << text;
-
-    platform::SendCommand(cmd::LanguageEnglish);
-    ExpectDistinctMnemonics(assets::MainMenu());
-    const std::vector<std::string> english = Walk();
+    for (const auto& page : BuildHelpBook()) english.push_back(page.title + page.html);
     for (const std::string& text : english) EXPECT_FALSE(HasJapanese(text)) << text;
     // The yaku are named in rōmaji, the amounts in Arabic numerals.
     auto shown = [&](const std::string& text) {
@@ -316,21 +301,6 @@ TEST_F(LanguageTest, EnglishShowsNoJapaneseAndJapaneseNoEnglish) {
 
     platform::SendCommand(cmd::LanguageJapanese);
     EXPECT_EQ(Walk(), japanese) << "Japanese again, text for text, without a restart";
-}
-
-// Painted texts stay inside their dialog and clear of one another, and the
-// game settings' texts fit their controls, at every window size, in English
-// as in Japanese.
-TEST_F(LanguageTest, NoPaintedTextIsCutOrRunsIntoAnother) {
-    for (int language : {cmd::LanguageJapanese, cmd::LanguageEnglish}) {
-        platform::SendCommand(language);
-        for (int size = 0; size < 3; ++size) {
-            platform::SendCommand(cmd::Resolution640 + size);
-            std::vector<std::string> crowded;
-            Walk(&crowded);
-            EXPECT_TRUE(crowded.empty()) << language << ":\n" << ::testing::PrintToString(crowded);
-        }
-    }
     platform::SendCommand(cmd::Resolution640);
 }
 

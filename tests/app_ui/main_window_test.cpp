@@ -1,9 +1,5 @@
 #include "app/main_window.h"
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QMessageBox>
-#include <QTimer>
 #include <tuple>
 
 #include "app/games.h"
@@ -58,25 +54,22 @@ class MainWindowTest : public ProgramTest {
     std::vector<std::string> asked_;
 };
 
-platform::Color ScreenAt(int x, int y) {
-    return platform::ScreenImage().Pixel(x, y);
-}
-
 }  // namespace
 
 // The program starts with the stored options checked. Each toggle flips its
 // value and check; each radio group's command sets its value and checks its
-// item alone. All are kept at once: the strength in its own file, the rest in
-// their digit of settei.dat.
+// item alone. All are kept at once: the strength and the language in their
+// own file, the rest in their digit of settei.dat. The window takes the size and background chosen.
 TEST_F(MainWindowTest, MenuOptionsStartCheckedAsStoredAndAreKeptAtOnce) {
     EXPECT_EQ(platform::ScreenImage().Width(), 632);
-    for (int checked : {cmd::Background2, cmd::Music2, cmd::Resolution640, cmd::SoundEffects,
-                        cmd::ShowCapturable, cmd::Animation, cmd::ComLevelNormal})
+    for (int checked :
+         {cmd::Background2, cmd::Music2, cmd::Resolution640, cmd::SoundEffects, cmd::ShowCapturable,
+          cmd::Animation, cmd::ComLevelNormal, cmd::LanguageAutomatic})
         EXPECT_TRUE(platform::IsMenuItemChecked(checked)) << checked;
     EXPECT_FALSE(platform::IsMenuItemChecked(cmd::Background1));
     EXPECT_FALSE(platform::IsMenuItemEnabled(cmd::ScoreTable));
     // The idle window shows the chosen background of the last game.
-    EXPECT_EQ(ScreenAt(300, 200), assets::LoadImage(10701).Pixel(300, 200));
+    EXPECT_EQ(platform::ScreenImage().Pixel(300, 200), assets::LoadImage(10701).Pixel(300, 200));
     for (auto [command, value, digit] : {std::tuple{cmd::ShowCapturable, &showCapturableOn, 4},
                                          {cmd::Animation, &animationOn, 5},
                                          {cmd::SoundEffects, &soundEffectsOn, 6}}) {
@@ -91,11 +84,13 @@ TEST_F(MainWindowTest, MenuOptionsStartCheckedAsStoredAndAreKeptAtOnce) {
     struct Group {
         int first, count;
         int* value;
-        int digit;  // its place in settei.dat, -1 when kept in kirabo.ini
+        int digit;             // its place in settei.dat, -1 when kept in kirabo.ini
+        const char* ini = "";  // its key there
     } groups[] = {{cmd::Resolution640, 3, &resolution, 1},
                   {cmd::Background1, 3, &backgroundChoice, 2},
                   {cmd::Music1, 4, &musicChoice, 3},
-                  {cmd::ComLevelGentle, 3, &comLevel, -1}};
+                  {cmd::ComLevelGentle, 3, &comLevel, -1, "level="},
+                  {cmd::LanguageAutomatic, 3, &languageChoice, -1, "choice="}};
     for (const Group& g : groups) {
         for (int choice : {g.count - 1, 0, 1}) {
             const std::string settei = data_->Read("settei.dat");
@@ -106,64 +101,25 @@ TEST_F(MainWindowTest, MenuOptionsStartCheckedAsStoredAndAreKeptAtOnce) {
             if (g.digit >= 0) {
                 EXPECT_EQ(data_->Read("settei.dat")[g.digit], '0' + choice) << g.first;
             } else {
-                EXPECT_NE(data_->Read("kirabo.ini").find("level=" + std::to_string(choice)),
+                EXPECT_NE(data_->Read("kirabo.ini").find(g.ini + std::to_string(choice)),
                           std::string::npos);
                 EXPECT_EQ(data_->Read("settei.dat"), settei) << "settei.dat keeps its bytes";
             }
         }
     }
-    // The window takes the size and background chosen.
     platform::SendCommand(cmd::Resolution800);
     platform::SendCommand(cmd::Background3);
     EXPECT_EQ(platform::ScreenImage().Width(), 792);
     EXPECT_EQ(platform::ScreenImage().Height(), 554);
-    EXPECT_EQ(ScreenAt(700, 500), assets::LoadImage(11702).Pixel(700, 500));
-    platform::SendCommand(cmd::Resolution640);
-    platform::SendCommand(cmd::Background2);
-}
-
-TEST_F(MainWindowTest, OnlyTheImagesOfTheCurrentSizeAndBackgroundStayInMemory) {
-    platform::SendCommand(cmd::Resolution640);
-    platform::SendCommand(cmd::Background2);
+    EXPECT_EQ(platform::ScreenImage().Pixel(700, 500), assets::LoadImage(11702).Pixel(700, 500));
+    // Only the images of the current size and background stay in memory.
     const size_t oneSet = assets::KeptImageCount();
-    for (int command : {cmd::Resolution800, cmd::Background3, cmd::Resolution1024, cmd::Background1,
-                        cmd::Resolution800, cmd::Background2, cmd::Resolution640, cmd::Background3,
-                        cmd::Resolution1024})
+    for (int command : {cmd::Resolution1024, cmd::Background1, cmd::Resolution640, cmd::Background2,
+                        cmd::Resolution800, cmd::Background3})
         platform::SendCommand(command);
+    EXPECT_LE(assets::KeptImageCount(), oneSet);
     platform::SendCommand(cmd::Resolution640);
     platform::SendCommand(cmd::Background2);
-    EXPECT_LE(assets::KeptImageCount(), oneSet);
-}
-
-// The quit question as the player sees it: a box owned by the main window,
-// centred over it, where Tab moves the choice to いいえ and Enter presses it,
-// and the program goes on. (Enter alone answers はい: see the quit tests.)
-TEST_F(MainWindowTest, TheQuitBoxIsCentredOverTheWindowAndTabEnterAnswersNo) {
-    QWidget* owner = nullptr;
-    QRect box;
-    QString text;
-    QTimer::singleShot(0, [&] {
-        auto* w = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(w, nullptr);
-        owner = w->parentWidget();
-        box = w->frameGeometry();
-        text = w->text();
-        for (int key : {Qt::Key_Tab, Qt::Key_Return}) {
-            QWidget* to = w->focusWidget() ? w->focusWidget() : w;
-            QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
-            QApplication::sendEvent(to, &down);
-            QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier);
-            QApplication::sendEvent(w->focusWidget() ? w->focusWidget() : w, &up);
-        }
-    });
-    platform::SendCommand(cmd::Exit);
-    EXPECT_EQ(text.toStdString(), "終了してもよろしいですか？");
-    EXPECT_TRUE(platform::MainWindowExists());
-    ASSERT_NE(owner, nullptr);
-    EXPECT_TRUE(owner->inherits("QMainWindow"));
-    platform::Rect main = platform::MainWindowFrame();
-    EXPECT_NEAR(box.center().x(), (main.left + main.right) / 2, 2);
-    EXPECT_NEAR(box.center().y(), (main.top + main.bottom) / 2, 2);
 }
 
 // ｷｬﾝｾﾙ starts nothing; OK starts the chosen game, keeps the choice and
@@ -190,8 +146,7 @@ TEST_F(MainWindowTest, TheSettingsDialogStartsTheChosenGameOrNothing) {
 }
 
 // At start-up a kept game is offered; はい brings its table back and play is
-// kept as it goes on, いいえ lets it go; a damaged one is set aside and the
-// player told once. A new game from the menu asks before it throws a kept
+// kept as it goes on. A new game from the menu asks before it throws a kept
 // game away.
 TEST_F(MainWindowTest, YesBringsTheKeptGameBackAndNewGameAsksBeforeDiscardingIt) {
     data_->Write("game.sav", kept_);
@@ -231,28 +186,24 @@ TEST_F(MainWindowTest, YesBringsTheKeptGameBackAndNewGameAsksBeforeDiscardingIt)
     EndGame();
 }
 
-TEST_F(MainWindowTest, NoLetsTheKeptGameGoAndKeepsTheSettings) {
-    data_->Write("game.sav", kept_);
-    handsOption = 2;
-    Answer(platform::BoxAnswer::No);
-    OfferKeptGame();
-    EXPECT_EQ(asked_.size(), 1u);
-    EXPECT_EQ(gameState, -1);
-    EXPECT_EQ(handsOption, 2);
-    EXPECT_FALSE(KeptGameExists());
-    EXPECT_FALSE(platform::IsMenuItemEnabled(cmd::ScoreTable));
-}
-
-TEST_F(MainWindowTest, ADamagedKeptGameIsSetAsideAndToldOnce) {
+// いいえ lets a kept game go and keeps the settings; a damaged one is set
+// aside as it was and the player told once.
+TEST_F(MainWindowTest, NoLetsTheKeptGameGoAndADamagedOneIsSetAsideAndToldOnce) {
     std::string damaged = kept_;
     damaged[damaged.size() / 3] ^= 0x10;
-    data_->Write("game.sav", damaged);
-    Answer(platform::BoxAnswer::Yes);
-    OfferKeptGame();
-    OfferKeptGame();
-    ASSERT_EQ(asked_.size(), 1u);
+    for (const std::string& file : {kept_, damaged}) {
+        asked_.clear();
+        data_->Write("game.sav", file);
+        handsOption = 2;
+        Answer(file == kept_ ? platform::BoxAnswer::No : platform::BoxAnswer::Yes);
+        OfferKeptGame();
+        OfferKeptGame();
+        ASSERT_EQ(asked_.size(), 1u);
+        EXPECT_EQ(gameState, -1);
+        EXPECT_EQ(handsOption, 2);
+        EXPECT_FALSE(KeptGameExists());
+        EXPECT_FALSE(platform::IsMenuItemEnabled(cmd::ScoreTable));
+    }
     EXPECT_NE(asked_[0].find("壊れて"), std::string::npos) << asked_[0];
-    EXPECT_EQ(gameState, -1);
-    EXPECT_FALSE(KeptGameExists());
     EXPECT_EQ(data_->Read("game.sav.damaged"), damaged) << "kept as it was";
 }

@@ -12,11 +12,13 @@ TEST(Preferences, RoundTripDefaultsAndAForeignFile) {
     TestDataDir data;
     LoadPreferences();
     EXPECT_EQ(comLevel, 1) << "no file: the specified computer players";
-    comLevel = 2;
+    EXPECT_EQ(languageChoice, 0) << "and the locale's language";
+    comLevel = languageChoice = 2;
     SavePreferences();
-    comLevel = 0;
+    comLevel = languageChoice = 0;
     LoadPreferences();
     EXPECT_EQ(comLevel, 2);
+    EXPECT_EQ(languageChoice, 2);
 
     for (const char* damaged : {"[computer]\nlevel=7\n", "[computer]\nlevel=strong\n",
                                 "\x01\x02garbage", "[computer]\nlevel=-1\n"}) {

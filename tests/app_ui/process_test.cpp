@@ -18,22 +18,8 @@
 
 namespace {
 
-void Pause(int ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
-
-// Up to 30 s for `done` to hold, checked every 50 ms.
-bool WaitUntil(const std::function<bool()>& done) {
-    for (int i = 0; i < 600; ++i) {
-        if (done()) return true;
-        Pause(50);
-    }
-    return false;
-}
-
 bool Exists(const std::string& path) {
-    struct stat st;
-    return stat(path.c_str(), &st) == 0;
+    return access(path.c_str(), F_OK) == 0;
 }
 
 std::string FileText(const std::string& path) {
@@ -63,38 +49,36 @@ class Copy {
         fcntl(out_, F_SETFL, O_NONBLOCK);
     }
     ~Copy() {
-        if (pid_ > 0 && running_) Kill(SIGKILL), Wait(10);
-        if (out_ >= 0) close(out_);
+        if (exit_ == Running) Kill(SIGKILL);
+        close(out_);
     }
-    const std::string& Log() {
-        char buf[4096];
-        for (ssize_t n; out_ >= 0 && (n = read(out_, buf, sizeof buf)) > 0;)
-            log_.append(buf, static_cast<size_t>(n));
-        return log_;
-    }
-    void Kill(int signal) {
-        if (pid_ > 0) kill(pid_, signal);
-    }
-    // The exit code, -1 when killed, -2 when still running after `seconds`.
-    int Wait(int seconds) {
-        for (int i = 0; pid_ > 0 && i < seconds * 20; ++i) {
+    // Checks `done` every 50 ms for up to `seconds`, reading the copy's
+    // output, and noting its exit code should it end.
+    bool Until(const std::function<bool()>& done, int seconds = 30) {
+        for (int i = 0; i < seconds * 20; ++i) {
             int status;
-            if (waitpid(pid_, &status, WNOHANG) == pid_) {
-                running_ = false;
-                Log();
-                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-            }
-            Log();
-            Pause(50);
+            if (exit_ == Running && waitpid(pid_, &status, WNOHANG) == pid_)
+                exit_ = WIFEXITED(status) ? WEXITSTATUS(status) : Killed;
+            char buf[4096];
+            for (ssize_t n; (n = read(out_, buf, sizeof buf)) > 0;)
+                log.append(buf, static_cast<size_t>(n));
+            if (done()) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
-        return -2;
+        return false;
+    }
+    // Sends `signal` (0: none) and waits for the end: the exit code, Killed,
+    // or Running after 20 s.
+    int Kill(int signal) {
+        kill(pid_, signal);
+        Until([&] { return exit_ != Running; }, 20);
+        return exit_;
     }
     // Waits until the copy holds the single-instance lock of `dataDir`. The
     // system's table of locks is read: trying the lock would, for that
     // moment, make a copy starting up take this test for another copy.
     bool WaitForLock(const std::string& dataDir) {
-        return WaitUntil([&] {
-            Log();
+        return Until([&] {
             struct stat st;
             if (stat((dataDir + "/kirabo.lock").c_str(), &st) != 0) return false;
             std::ifstream locks("/proc/locks");
@@ -114,16 +98,17 @@ class Copy {
     // the system does; its exit code.
     int EndWhenRunning(const std::string& dataDir) {
         if (!WaitForLock(dataDir)) return -4;
-        Pause(1000);
-        Kill(SIGTERM);
-        return Wait(20);
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        return Kill(SIGTERM);
     }
+    bool Said(const std::string& text) const { return log.find(text) != std::string::npos; }
+
+    static constexpr int Running = -2, Killed = -1;
+    std::string log;
 
   private:
     pid_t pid_ = -1;
-    int out_ = -1;
-    bool running_ = true;
-    std::string log_;
+    int out_ = -1, exit_ = Running;
 };
 
 // Every test has its own data folder and runtime folder.
@@ -143,24 +128,21 @@ TEST_F(Process, SecondCopyIsRefusedAndTheFirstSavesWhenTheSystemEndsIt) {
     // A copy started without the desktop's runtime folder uses the same files:
     // it is refused all the same.
     Copy second([] { unsetenv("XDG_RUNTIME_DIR"); });
-    EXPECT_EQ(second.Wait(20), 0);
-    EXPECT_NE(second.Log().find("起動エラー: Kiraboはすでに起動されています"), std::string::npos)
-        << second.Log();
+    EXPECT_EQ(second.Kill(0), 0);
+    EXPECT_TRUE(second.Said("起動エラー: Kiraboはすでに起動されています")) << second.log;
     EXPECT_FALSE(Exists(data.Path("settei.dat")));  // the refused copy touched no file
 
-    first.Kill(SIGTERM);
-    EXPECT_EQ(first.Wait(20), 0);
+    EXPECT_EQ(first.Kill(SIGTERM), 0);
     EXPECT_EQ(data.Read("settei.dat"), std::string("0000000000\0", 11));
     EXPECT_EQ(data.Read("record.dat").substr(0, 10), "0 0 0 0 0 ");
 
     // A copy killed outright leaves no lock behind.
     Copy third;
     ASSERT_TRUE(third.WaitForLock(data.dir));
-    third.Kill(SIGKILL);
-    EXPECT_EQ(third.Wait(10), -1);
+    EXPECT_EQ(third.Kill(SIGKILL), Copy::Killed);
     Copy fourth;
     EXPECT_EQ(fourth.EndWhenRunning(data.dir), 0);
-    EXPECT_EQ(fourth.Log().find("起動エラー"), std::string::npos) << fourth.Log();
+    EXPECT_FALSE(fourth.Said("起動エラー")) << fourth.log;
 }
 
 // A copy started by a test writes each question it asks to its error
@@ -174,19 +156,18 @@ TEST_F(Process, AtTheEndNothingIsAskedAndAFileSizeLimitMakesSavesFailNotKill) {
         struct rlimit limit = {1, 1};
         setrlimit(RLIMIT_FSIZE, &limit);
     });
-    EXPECT_EQ(copy.EndWhenRunning(data.dir), 0) << copy.Log();
-    EXPECT_EQ(copy.Log().find("message box:"), std::string::npos) << copy.Log();
+    EXPECT_EQ(copy.EndWhenRunning(data.dir), 0) << copy.log;
+    EXPECT_FALSE(copy.Said("message box:")) << copy.log;
     EXPECT_EQ(data.Read("record.dat"), record);
 }
 
 TEST_F(Process, ALockThatCannotBeTakenIsReportedAndThatCopyWritesNothing) {
     std::system(("mkdir -p " + data.Path("kirabo.lock")).c_str());
     Copy copy;
-    WaitUntil([&] { return copy.Log().find("ロックできません") != std::string::npos; });
-    EXPECT_NE(copy.Log().find(data.Path("kirabo.lock")), std::string::npos) << copy.Log();
-    Pause(1000);
-    copy.Kill(SIGTERM);
-    EXPECT_EQ(copy.Wait(20), 0);
+    copy.Until([&] { return copy.Said("ロックできません"); });
+    EXPECT_TRUE(copy.Said(data.Path("kirabo.lock"))) << copy.log;
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    EXPECT_EQ(copy.Kill(SIGTERM), 0);
     EXPECT_FALSE(Exists(data.Path("settei.dat")));
     EXPECT_FALSE(Exists(data.Path("record.dat")));
 }

@@ -116,28 +116,19 @@ class StormTest : public ProgramTest, public ::testing::WithParamInterface<int> 
     void RandomInput() {
         MainWindowHandler window;
         int w = ClientWidth[resolution], h = ClientHeight[resolution];
-        switch (rng_() % 8) {
-            case 0:
-            case 1:
-                window.OnMouseMove(rng_() % w, rng_() % h);
-                break;
-            case 2:
-                window.OnLeftButtonDown(rng_() % w, rng_() % h);
-                break;
-            case 3:
-                window.OnRightButtonDown();
-                break;
-            case 4:
-            case 5:
-                window.OnKeyDown(static_cast<platform::Key>(rng_() % 5));
-                break;
-            case 6:
-                if (rng_() % 4 == 0)
-                    window.OnCommand(MenuCommands[rng_() % std::size(MenuCommands)]);
-                break;
-            case 7:
-                platform::ProcessPendingEvents();
-                break;
+        const int kind = static_cast<int>(rng_() % 8);
+        if (kind < 2) {
+            window.OnMouseMove(rng_() % w, rng_() % h);
+        } else if (kind == 2) {
+            window.OnLeftButtonDown(rng_() % w, rng_() % h);
+        } else if (kind == 3) {
+            window.OnRightButtonDown();
+        } else if (kind < 6) {
+            window.OnKeyDown(static_cast<platform::Key>(rng_() % 5));
+        } else if (kind == 6) {
+            if (rng_() % 4 == 0) window.OnCommand(MenuCommands[rng_() % std::size(MenuCommands)]);
+        } else {
+            platform::ProcessPendingEvents();
         }
     }
 
