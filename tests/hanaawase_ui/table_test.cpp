@@ -134,7 +134,7 @@ TEST_P(PerResolution, TheCursorCardIsRaisedAndGlowsWithTheTickWhenItCanTake) {
     // Slot 0 can take: it and the field card it takes glow in the tick's frame
     // and no other; the tick count stays within the frames.
     for (int tick : {23, 4, 5, 6, 7, 8, 11}) {
-        table_->Reset();
+        PlainLayers();
         DrawWholeTable();
         hana.tickCounter = tick;
         HanaDrawHandCursor(0);
@@ -241,7 +241,7 @@ TEST_P(PerResolution, RebuildShowsTheBannerOrTheCursor) {
     SetHand(0, {0, 4, 8});
     SetField({1});
     for (int i = 0; i < 4; ++i) {
-        table_->Reset();
+        PlainLayers();
         std::copy(totals[i], totals[i] + 3, hana.totalScore);
         gameState = HanaFinalWait;
         HanaRebuildTable();

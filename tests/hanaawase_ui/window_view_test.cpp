@@ -24,7 +24,6 @@ namespace {
 class HanaWindowViewTest : public PerResolution {
   protected:
     void SetUp() override {
-        PerResolution::SetUp();
         SetHanaView(&HanaTheWindowView());
         // 松に鶴 (0) takes the 松 on the field; the drawn 梅に鶯 (4) may take
         // either 梅. Everyone has taken cards in earlier turns. The pair
@@ -51,7 +50,6 @@ class HanaWindowViewTest : public PerResolution {
     void TearDown() override {
         SetHanaView(nullptr);
         HanaClearTableMarks();
-        PerResolution::TearDown();
     }
 
     // Plays 松に鶴 and draws: the drawn card waits for its field card.
