@@ -52,17 +52,6 @@ class HanaWindowViewTest : public PerResolution {
         HanaClearTableMarks();
     }
 
-    // Plays 松に鶴 and draws: the drawn card waits for its field card.
-    static void PlayUpToTheDrawnCardsChoice() {
-        HanaUserTurnStep();  // the turn starts
-        cursorSlot = 0;
-        choiceConfirmed = 1;
-        while (subState != 4) HanaUserTurnStep();
-        HanaUserTurnStep();
-        ASSERT_EQ(subState, 4);
-        ASSERT_EQ(hana.matchCount[0][HanaDrawnSlot], 2);
-    }
-
     // The counts beside the player's name read as expected (光, タネ, タン, カス).
     static bool CountsRead(int player, const int (&expected)[4]) {
         const platform::Rect c = HanaKindCountsRect(player);
@@ -136,10 +125,21 @@ class HanaWindowViewTest : public PerResolution {
 
 }  // namespace
 
-TEST_P(HanaWindowViewTest, ARebuildWhileTheDrawnCardChoosesShowsEveryCardOnce) {
+TEST_P(HanaWindowViewTest, ARebuildWhileTheDrawnCardChoosesShowsEveryCardOnceAndTheTurnFrame) {
     EXPECT_TRUE(CountsRead(1, {0, 2, 0, 0}));
     EXPECT_TRUE(CountsRead(2, {1, 1, 0, 0}));
-    PlayUpToTheDrawnCardsChoice();
+    EXPECT_FALSE(TurnFrameShown());
+    HanaUserTurnStep();  // the turn starts
+    HanaUserTurnStep();
+    EXPECT_TRUE(TurnFrameShown()) << "choosing a hand card";
+    // 松に鶴 takes the 松; the drawn 梅に鶯 waits for its field card.
+    cursorSlot = 0;
+    choiceConfirmed = 1;
+    while (subState != 4) HanaUserTurnStep();
+    HanaUserTurnStep();
+    ASSERT_EQ(subState, 4);
+    ASSERT_EQ(hana.matchCount[0][HanaDrawnSlot], 2);
+    EXPECT_TRUE(hanaTableMarks.userChoosing);
     // 松に鶴 and the 松 it took still lie on the field as a pair, not counted yet.
     ASSERT_EQ(hana.capturePairs[1][0], 0);
     ASSERT_EQ(hana.capturePairs[1][1], 1);
@@ -148,9 +148,12 @@ TEST_P(HanaWindowViewTest, ARebuildWhileTheDrawnCardChoosesShowsEveryCardOnce) {
     HanaRebuildTable();
     ExpectEveryCardShownOnce();
     EXPECT_TRUE(CountsRead(0, {1, 1, 0, 1}));
+    EXPECT_TRUE(TurnFrameShown()) << "after a rebuild";
     // The choice goes on and the turn ends with both pairs flown to the pile.
     choiceConfirmed = 1;
     while (gameState == HanaUserTurn) HanaUserTurnStep();
+    EXPECT_FALSE(hanaTableMarks.userChoosing);
+    EXPECT_FALSE(TurnFrameShown()) << "the computers' turn";
     for (const auto& pair : hana.capturePairs) EXPECT_EQ(pair[0], -1);
     EXPECT_TRUE(CountsRead(0, {2, 2, 2, 1}));
     ExpectEveryCardShownOnce();
@@ -159,26 +162,6 @@ TEST_P(HanaWindowViewTest, ARebuildWhileTheDrawnCardChoosesShowsEveryCardOnce) {
     HanaRepaintRect(0, 0, ClientWidth[R()], ClientHeight[R()]);
     EXPECT_TRUE(CountsRead(0, {2, 2, 2, 1}));
     EXPECT_TRUE(CountsRead(1, {0, 2, 0, 0}));
-}
-
-TEST_P(HanaWindowViewTest, TheTurnFrameStaysThroughEveryChoiceOfTheTurn) {
-    EXPECT_FALSE(TurnFrameShown());
-    HanaUserTurnStep();  // the turn starts
-    HanaUserTurnStep();
-    EXPECT_TRUE(TurnFrameShown()) << "choosing a hand card";
-    cursorSlot = 0;
-    choiceConfirmed = 1;
-    while (subState != 4) HanaUserTurnStep();
-    HanaUserTurnStep();
-    ASSERT_EQ(subState, 4);
-    EXPECT_TRUE(hanaTableMarks.userChoosing);
-    EXPECT_TRUE(TurnFrameShown()) << "choosing the drawn card's field card";
-    HanaRebuildTable();
-    EXPECT_TRUE(TurnFrameShown()) << "after a rebuild";
-    choiceConfirmed = 1;
-    while (gameState == HanaUserTurn) HanaUserTurnStep();
-    EXPECT_FALSE(hanaTableMarks.userChoosing);
-    EXPECT_FALSE(TurnFrameShown()) << "the computers' turn";
 }
 
 TEST_P(HanaWindowViewTest, TheResultsOpenOverTheFinishedTable) {

@@ -33,6 +33,19 @@ inline int Count(platform::Color c) {
     return n;
 }
 
+// A glow strip of cells w x h: the mask cell (the sixth) clears a ring two
+// pixels wide; the frames colour the ring and leave the inside black.
+inline platform::Surface GlowStrip(int w, int h) {
+    platform::Surface strip(6 * w, h, platform::Black);
+    for (int cell = 0; cell < 6; ++cell) {
+        const platform::Rect outer = {cell * w, 0, cell * w + w, h};
+        platform::FillRect(strip, outer, cell == 5 ? platform::Black : GlowColour(cell));
+        platform::FillRect(strip, {outer.left + 2, 2, outer.right - 2, h - 2},
+                           cell == 5 ? platform::White : platform::Black);
+    }
+    return strip;
+}
+
 // All four layers of the current resolution one colour, no panel.
 inline void PlainLayers() {
     for (platform::Surface* layer : {&pristineBackground, &tableBase, &pileLayer, &backBuffer})
@@ -55,15 +68,7 @@ class SolidPictures {
             anticlockwiseImages[i] = &anticlockwise_[i];
             clockwiseImages[i] = &clockwise_[i];
         }
-        // The mask cell clears a ring two pixels wide; the frames colour the
-        // ring and leave the inside black.
-        glow_ = platform::Surface(6 * glowW, glowH, platform::Black);
-        for (int cell = 0; cell < 6; ++cell) {
-            const platform::Rect outer = {cell * glowW, 0, cell * glowW + glowW, glowH};
-            platform::FillRect(glow_, outer, cell == 5 ? platform::Black : GlowColour(cell));
-            platform::FillRect(glow_, {outer.left + 2, 2, outer.right - 2, glowH - 2},
-                               cell == 5 ? platform::White : platform::Black);
-        }
+        glow_ = GlowStrip(glowW, glowH);
         glowStrip = &glow_;
         homePageLabel = &label_;
     }
