@@ -2,9 +2,14 @@
 // turned face and the back has a colour of its own and the table is one
 // colour, so a test can tell by one pixel which picture lies where.
 #pragma once
+#include <algorithm>
+#include <set>
+#include <vector>
+
 #include "core/program.h"
 #include "display/display.h"
 #include "platform/clock.h"
+#include "table/marks.h"
 
 constexpr platform::Color TableColour = platform::Rgb(10, 60, 30);
 
@@ -31,6 +36,43 @@ inline int Count(platform::Color c) {
     for (int y = 0; y < backBuffer.Height(); ++y)
         for (int x = 0; x < backBuffer.Width(); ++x) n += backBuffer.Pixel(x, y) == c;
     return n;
+}
+
+// The cards whose picture, upright or turned, shows anywhere in the
+// rectangles.
+inline std::set<int> CardsShownIn(const std::vector<platform::Rect>& rects) {
+    std::set<int> shown;
+    for (const platform::Rect& r : rects)
+        for (int y = std::max(r.top, 0); y < std::min(r.bottom, ClientHeight[resolution]); ++y)
+            for (int x = std::max(r.left, 0); x < std::min(r.right, ClientWidth[resolution]); ++x)
+                for (int card = 0; card < 48; ++card) {
+                    const platform::Color c = At(x, y);
+                    if (c == FaceColour(card) || c == AnticlockwiseColour(card) ||
+                        c == ClockwiseColour(card))
+                        shown.insert(card);
+                }
+    return shown;
+}
+
+// Whether the kind counts at `c` read `counts` (光, タネ, タン, カス) on the
+// background.
+inline bool CountsRead(const platform::Rect& c, const int (&counts)[4], bool twoLines) {
+    platform::Surface want = pristineBackground;
+    table::DrawKindCounts(&want, c.left, c.top, counts, resolution, twoLines);
+    for (int y = c.top; y < c.bottom; ++y)
+        for (int x = c.left; x < c.right; ++x)
+            if (At(x, y) != want.Pixel(x, y)) return false;
+    return true;
+}
+
+// Whether the gold frame of the human's turn shows round the name label.
+inline bool TurnFrameShown(const platform::Rect& label, int players) {
+    const platform::Rect frame = table::TurnMarkRect(label, resolution);
+    for (int y = frame.top; y < frame.bottom; ++y)
+        for (int x = frame.left; x < frame.right; ++x)
+            if (y < label.top || y >= label.bottom || x < label.left || x >= label.right)
+                if (At(x, y) == table::PlayerMarkColor(0, players)) return true;
+    return false;
 }
 
 // A glow strip of cells w x h: the mask cell (the sixth) clears a ring two
