@@ -64,13 +64,6 @@ class WindowGameTest : public ::testing::Test {
     MainWindowHandler input_;
 };
 
-int CentreX(int x) {
-    return x + CardWidth[resolution] / 2;
-}
-int CentreY(int y) {
-    return y + CardHeight[resolution] / 2;
-}
-
 }  // namespace
 
 TEST_F(WindowGameTest, KoiKoiGamesOfSixHandsArePlayedWithClicksAndKeysAtEachResolution) {
@@ -193,8 +186,7 @@ TEST_F(WindowGameTest, AHanaAwaseGameIsPlayedWithClicksAndKeys) {
             if (subState == 1) {
                 const int slot = turn % hana.handCount[0];
                 if (byPointer) {
-                    input_.OnLeftButtonDown(CentreX(HanaHandX[r][0][slot]),
-                                            CentreY(HanaHandY[r][0][slot]));
+                    input_.OnLeftButtonDown(HanaHandX[r][0][slot] + 5, HanaHandY[r][0][slot] + 5);
                 } else {
                     input_.OnKeyDown(platform::Key::Left);
                     input_.OnKeyDown(platform::Key::Enter);
@@ -203,8 +195,7 @@ TEST_F(WindowGameTest, AHanaAwaseGameIsPlayedWithClicksAndKeys) {
                 const int slot = subState == 2 ? hana.chosenHandSlot : HanaDrawnSlot;
                 const int place = hana.matchSlots[0][slot][1];
                 for (int click = 0; click < 2; ++click)
-                    input_.OnLeftButtonDown(CentreX(HanaFieldX[r][place]),
-                                            CentreY(HanaFieldY[r][place]));
+                    input_.OnLeftButtonDown(HanaFieldX[r][place] + 5, HanaFieldY[r][place] + 5);
             } else {
                 input_.OnKeyDown(platform::Key::Right);
                 input_.OnKeyDown(platform::Key::Space);
