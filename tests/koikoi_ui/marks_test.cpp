@@ -111,39 +111,33 @@ TEST_F(MarksTest, TheMarksAndTheExtraFieldPlacesKeepOffEveryCardAndTheCursor) {
             UseResolution(res);
             ResetHandState();
             NewHandPanel();
-            const int rise = (CursorGlowHeight[res] - CardHeight[res]) / 2,
-                      spread = (CursorGlowWidth[res] - CardWidth[res]) / 2;
-            const platform::Rect label = {HomeLabelX, HomeLabelY[res],
-                                          HomeLabelX + HomeLabelWidth[res],
-                                          HomeLabelY[res] + HomeLabelHeight[res]};
-            std::vector<platform::Rect> places = {inner(layout.stockRect)};
-            for (int f = 0; f < 16; ++f) places.push_back(inner(layout.fieldSlotRects[f]));
+            std::vector<platform::Rect> places = {inner(layout.stockRect)}, extras;
+            for (int f = 0; f < TableFieldSlots; ++f)
+                (f < 16 ? places : extras).push_back(inner(layout.fieldSlotRects[f]));
             for (int p = 0; p < 2; ++p) {
                 places.push_back(inner(layout.pileAreaRects[p]));
                 for (int s = 0; s < 6; ++s) places.push_back(inner(layout.handSlotRects[p][s]));
             }
-            for (int f = 16; f < TableFieldSlots; ++f)
-                for (const platform::Rect& place : places)
-                    EXPECT_FALSE(Intersects(inner(layout.fieldSlotRects[f]), place)) << res << f;
+            ExpectClear(extras, places);
+            const int rise = (CursorGlowHeight[res] - CardHeight[res]) / 2,
+                      spread = (CursorGlowWidth[res] - CardWidth[res]) / 2;
             for (int p = 0; p < 2; ++p) {
+                SCOPED_TRACE(testing::Message() << res << " player " << p);
                 tableMarks.koiKoiCalls[p] = 3;
-                for (const platform::Rect& c : {KindCountsRect(p), KoiKoiBadgeRect(p)}) {
-                    EXPECT_FALSE(Intersects(c, layout.pileAreaRects[p ^ 1])) << res << p;
-                    EXPECT_FALSE(Intersects(c, layout.pileAreaRects[p])) << res << p;
-                    for (const auto& slot : layout.handSlotRects[p]) {
-                        const platform::Rect raised = {slot.left - spread, slot.top - rise,
-                                                       slot.right + spread, slot.bottom + rise};
-                        EXPECT_FALSE(Intersects(c, p == 0 ? raised : slot)) << res << p;
-                    }
-                    for (const auto& slot : layout.fieldSlotRects)
-                        EXPECT_FALSE(Intersects(c, slot)) << res << p;
-                    EXPECT_FALSE(Intersects(c, label)) << res << p;
-                    EXPECT_GE(c.left, 0);
-                    EXPECT_LE(c.right, ClientWidth[res]);
-                    EXPECT_LE(c.bottom, ClientHeight[res]);
-                }
-                EXPECT_FALSE(Intersects(KindCountsRect(p), KoiKoiBadgeRect(p))) << res << p;
-                EXPECT_FALSE(Intersects(KindCountsRect(p), NameLabelRect(p))) << res << p;
+                std::vector<platform::Rect> cards(std::begin(layout.fieldSlotRects),
+                                                  std::end(layout.fieldSlotRects));
+                cards.insert(cards.end(),
+                             {layout.pileAreaRects[0],
+                              layout.pileAreaRects[1],
+                              {HomeLabelX, HomeLabelY[res], HomeLabelX + HomeLabelWidth[res],
+                               HomeLabelY[res] + HomeLabelHeight[res]}});
+                for (const auto& slot : layout.handSlotRects[p])  // the cursor raises the human's
+                    cards.push_back(p == 1
+                                        ? slot
+                                        : platform::Rect{slot.left - spread, slot.top - rise,
+                                                         slot.right + spread, slot.bottom + rise});
+                ExpectClear({KindCountsRect(p), KoiKoiBadgeRect(p)}, cards);
+                ExpectClear({KindCountsRect(p)}, {KoiKoiBadgeRect(p), NameLabelRect(p)});
             }
         }
     }

@@ -2,6 +2,8 @@
 // turned face and the back has a colour of its own and the table is one
 // colour, so a test can tell by one pixel which picture lies where.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <set>
 #include <vector>
@@ -73,6 +75,19 @@ inline bool TurnFrameShown(const platform::Rect& label, int players) {
             if (y < label.top || y >= label.bottom || x < label.left || x >= label.right)
                 if (At(x, y) == table::PlayerMarkColor(0, players)) return true;
     return false;
+}
+
+// Expects each mark inside the window and clear of every place.
+inline void ExpectClear(const std::vector<platform::Rect>& marks,
+                        const std::vector<platform::Rect>& places) {
+    for (const platform::Rect& m : marks) {
+        EXPECT_TRUE(m.left >= 0 && m.right <= ClientWidth[resolution] &&
+                    m.bottom <= ClientHeight[resolution]);
+        for (const platform::Rect& p : places)
+            EXPECT_FALSE(m.left < p.right && p.left < m.right && m.top < p.bottom &&
+                         p.top < m.bottom)
+                << m.left << "," << m.top << " on " << p.left << "," << p.top;
+    }
 }
 
 // A glow strip of cells w x h: the mask cell (the sixth) clears a ring two
