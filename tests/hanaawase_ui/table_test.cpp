@@ -48,31 +48,23 @@ bool DigitShown(int x, int y, int w, int cell) {
 // each field card shows whole.
 TEST_P(PerResolution, ExtraPlacesAndCountsKeepOffEveryCard) {
     const int r = R(), area = CardWidth[r] * CardHeight[r];
-    std::vector<HanaRect> cards(hanaLayout.pileAreaRects, hanaLayout.pileAreaRects + 3);
-    for (const auto& hand : hanaLayout.handSlotRects) cards.insert(cards.end(), hand, hand + 7);
-    cards.push_back(hanaLayout.stockRect);
+    auto rect = [](const HanaRect& c, int in) {  // edges included, `in` pixels smaller all round
+        return platform::Rect{c.left + in, c.top + in, c.right + 1 - in, c.bottom + 1 - in};
+    };
+    std::vector<platform::Rect> cards = {rect(hanaLayout.stockRect, 0)};
+    for (const HanaRect& c : hanaLayout.pileAreaRects) cards.push_back(rect(c, 0));
+    for (const auto& hand : hanaLayout.handSlotRects)
+        for (int s = 0; s < 7; ++s) cards.push_back(rect(hand[s], 0));
     for (int place = 12; place < 16; ++place) {
-        const HanaRect& extra = hanaLayout.fieldSlotRects[place];
-        for (const HanaRect& c : cards) EXPECT_FALSE(extra.Intersects(c)) << place;
-        for (int other = 0; other < 16; ++other) {
-            // Neighbours may share their one-pixel border, no more.
-            const HanaRect& o = hanaLayout.fieldSlotRects[other];
-            EXPECT_TRUE(other == place ||
-                        !extra.Intersects({o.left + 2, o.top + 2, o.right - 2, o.bottom - 2}))
-                << place << " " << other;
-        }
+        std::vector<platform::Rect> others = cards;  // neighbours may share a border, no more
+        for (int o = 0; o < 16; ++o)
+            if (o != place) others.push_back(rect(hanaLayout.fieldSlotRects[o], 2));
+        ExpectClear({rect(hanaLayout.fieldSlotRects[place], 0)}, others);
     }
-    cards.insert(cards.end(), hanaLayout.fieldSlotRects, hanaLayout.fieldSlotRects + 12);
+    for (int f = 0; f < 12; ++f) cards.push_back(rect(hanaLayout.fieldSlotRects[f], 0));
     for (auto language : {platform::Language::Japanese, platform::Language::English}) {
         platform::SetLanguage(language);
-        for (int p = 0; p < 3; ++p) {
-            const platform::Rect c = HanaKindCountsRect(p);
-            EXPECT_GE(c.left, 0);
-            EXPECT_LE(c.right, ClientWidth[r]);
-            EXPECT_LE(c.bottom, ClientHeight[r]);
-            for (const HanaRect& card : cards)
-                EXPECT_FALSE(card.Intersects({c.left, c.top, c.right - 1, c.bottom - 1})) << p;
-        }
+        ExpectClear({HanaKindCountsRect(0), HanaKindCountsRect(1), HanaKindCountsRect(2)}, cards);
     }
     platform::SetLanguage(platform::Language::Japanese);
 
@@ -134,7 +126,7 @@ TEST_P(PerResolution, TheCursorCardIsRaisedAndGlowsWithTheTickWhenItCanTake) {
     // Slot 0 can take: it and the field card it takes glow in the tick's frame
     // and no other; the tick count stays within the frames.
     for (int tick : {23, 4, 5, 6, 7, 8, 11}) {
-        table_->Reset();
+        PlainLayers();
         DrawWholeTable();
         hana.tickCounter = tick;
         HanaDrawHandCursor(0);
@@ -241,7 +233,7 @@ TEST_P(PerResolution, RebuildShowsTheBannerOrTheCursor) {
     SetHand(0, {0, 4, 8});
     SetField({1});
     for (int i = 0; i < 4; ++i) {
-        table_->Reset();
+        PlainLayers();
         std::copy(totals[i], totals[i] + 3, hana.totalScore);
         gameState = HanaFinalWait;
         HanaRebuildTable();

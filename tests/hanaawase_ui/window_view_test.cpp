@@ -24,7 +24,6 @@ namespace {
 class HanaWindowViewTest : public PerResolution {
   protected:
     void SetUp() override {
-        PerResolution::SetUp();
         SetHanaView(&HanaTheWindowView());
         // 松に鶴 (0) takes the 松 on the field; the drawn 梅に鶯 (4) may take
         // either 梅. Everyone has taken cards in earlier turns. The pair
@@ -51,58 +50,18 @@ class HanaWindowViewTest : public PerResolution {
     void TearDown() override {
         SetHanaView(nullptr);
         HanaClearTableMarks();
-        PerResolution::TearDown();
     }
 
-    // Plays 松に鶴 and draws: the drawn card waits for its field card.
-    static void PlayUpToTheDrawnCardsChoice() {
-        HanaUserTurnStep();  // the turn starts
-        cursorSlot = 0;
-        choiceConfirmed = 1;
-        while (subState != 4) HanaUserTurnStep();
-        HanaUserTurnStep();
-        ASSERT_EQ(subState, 4);
-        ASSERT_EQ(hana.matchCount[0][HanaDrawnSlot], 2);
-    }
-
-    // The counts beside the player's name read as expected (光, タネ, タン, カス).
-    static bool CountsRead(int player, const int (&expected)[4]) {
-        const platform::Rect c = HanaKindCountsRect(player);
-        platform::Surface want = pristineBackground;
-        table::DrawKindCounts(&want, c.left, c.top, expected, resolution, true);
-        for (int y = c.top; y < c.bottom; ++y)
-            for (int x = c.left; x < c.right; ++x)
-                if (At(x, y) != want.Pixel(x, y)) return false;
-        return true;
-    }
-
-    // The cards whose picture, upright or turned, shows anywhere in the
-    // rectangles (right and bottom edges included).
-    static std::set<int> CardsShownIn(const std::vector<HanaRect>& rects) {
-        std::set<int> shown;
-        for (const HanaRect& r : rects)
-            for (int y = std::max(r.top, 0); y <= std::min(r.bottom, ClientHeight[resolution] - 1);
-                 ++y)
-                for (int x = std::max(r.left, 0);
-                     x <= std::min(r.right, ClientWidth[resolution] - 1); ++x) {
-                    const platform::Color c = At(x, y);
-                    for (int card = 0; card < 48; ++card)
-                        if (c == FaceColour(card) || c == AnticlockwiseColour(card) ||
-                            c == ClockwiseColour(card))
-                            shown.insert(card);
-                }
-        return shown;
-    }
     // Where an upright card at x, y lies.
-    static HanaRect CardAt(int x, int y) {
-        return {x, y, x + CardWidth[resolution] - 1, y + CardHeight[resolution] - 1};
+    static platform::Rect CardAt(int x, int y) {
+        return {x, y, x + CardWidth[resolution], y + CardHeight[resolution]};
     }
 
     // The field shows its cards with the turn's pairs, each pile only the
     // cards that have reached it.
     static void ExpectEveryCardShownOnce() {
         const int r = resolution;
-        std::vector<HanaRect> field;
+        std::vector<platform::Rect> field;
         std::set<int> onField;
         for (int f = 0; f < HanaFieldSlots; ++f) {
             const int x = HanaFieldX[r][f], y = HanaFieldY[r][f];
@@ -119,68 +78,51 @@ class HanaWindowViewTest : public PerResolution {
                 const int n = hana.capturedCount[p][k] - (p == 0 ? hana.turnCapturedCount[k] : 0);
                 for (int i = 0; i < n; ++i) landed.insert(hana.captured[p][k][i]);
             }
-            EXPECT_EQ(CardsShownIn({hanaLayout.pileAreaRects[p]}), landed) << "pile " << p;
+            const HanaRect& a = hanaLayout.pileAreaRects[p];
+            EXPECT_EQ(CardsShownIn({{a.left, a.top, a.right + 1, a.bottom + 1}}), landed) << p;
         }
-    }
-
-    // The gold frame of the user's turn round the name.
-    static bool TurnFrameShown() {
-        const platform::Rect label = HanaNameLabelRect(0);
-        const platform::Rect frame = table::TurnMarkRect(label, resolution);
-        const platform::Color gold = table::PlayerMarkColor(0, 3);
-        for (int y = frame.top; y < frame.bottom; ++y)
-            for (int x = frame.left; x < frame.right; ++x)
-                if (y < label.top || y >= label.bottom || x < label.left || x >= label.right)
-                    if (At(x, y) == gold) return true;
-        return false;
     }
 };
 
 }  // namespace
 
-TEST_P(HanaWindowViewTest, ARebuildWhileTheDrawnCardChoosesShowsEveryCardOnce) {
-    EXPECT_TRUE(CountsRead(1, {0, 2, 0, 0}));
-    EXPECT_TRUE(CountsRead(2, {1, 1, 0, 0}));
-    PlayUpToTheDrawnCardsChoice();
-    // 松に鶴 and the 松 it took still lie on the field as a pair, not counted yet.
-    ASSERT_EQ(hana.capturePairs[1][0], 0);
-    ASSERT_EQ(hana.capturePairs[1][1], 1);
-    ExpectEveryCardShownOnce();
-    EXPECT_TRUE(CountsRead(0, {1, 1, 0, 1}));
-    HanaRebuildTable();
-    ExpectEveryCardShownOnce();
-    EXPECT_TRUE(CountsRead(0, {1, 1, 0, 1}));
-    // The choice goes on and the turn ends with both pairs flown to the pile.
-    choiceConfirmed = 1;
-    while (gameState == HanaUserTurn) HanaUserTurnStep();
-    for (const auto& pair : hana.capturePairs) EXPECT_EQ(pair[0], -1);
-    EXPECT_TRUE(CountsRead(0, {2, 2, 2, 1}));
-    ExpectEveryCardShownOnce();
-    HanaRebuildTable();
-    ExpectEveryCardShownOnce();
-    HanaRepaintRect(0, 0, ClientWidth[R()], ClientHeight[R()]);
-    EXPECT_TRUE(CountsRead(0, {2, 2, 2, 1}));
-    EXPECT_TRUE(CountsRead(1, {0, 2, 0, 0}));
-}
-
-TEST_P(HanaWindowViewTest, TheTurnFrameStaysThroughEveryChoiceOfTheTurn) {
-    EXPECT_FALSE(TurnFrameShown());
+TEST_P(HanaWindowViewTest, ARebuildWhileTheDrawnCardChoosesShowsEveryCardOnceAndTheTurnFrame) {
+    EXPECT_TRUE(CountsRead(HanaKindCountsRect(1), {0, 2, 0, 0}, true));
+    EXPECT_TRUE(CountsRead(HanaKindCountsRect(2), {1, 1, 0, 0}, true));
+    EXPECT_FALSE(TurnFrameShown(HanaNameLabelRect(0), 3));
     HanaUserTurnStep();  // the turn starts
     HanaUserTurnStep();
-    EXPECT_TRUE(TurnFrameShown()) << "choosing a hand card";
+    EXPECT_TRUE(TurnFrameShown(HanaNameLabelRect(0), 3)) << "choosing a hand card";
+    // 松に鶴 takes the 松; the drawn 梅に鶯 waits for its field card.
     cursorSlot = 0;
     choiceConfirmed = 1;
     while (subState != 4) HanaUserTurnStep();
     HanaUserTurnStep();
     ASSERT_EQ(subState, 4);
+    ASSERT_EQ(hana.matchCount[0][HanaDrawnSlot], 2);
     EXPECT_TRUE(hanaTableMarks.userChoosing);
-    EXPECT_TRUE(TurnFrameShown()) << "choosing the drawn card's field card";
+    // 松に鶴 and the 松 it took still lie on the field as a pair, not counted yet.
+    ASSERT_EQ(hana.capturePairs[1][0], 0);
+    ASSERT_EQ(hana.capturePairs[1][1], 1);
+    ExpectEveryCardShownOnce();
+    EXPECT_TRUE(CountsRead(HanaKindCountsRect(0), {1, 1, 0, 1}, true));
     HanaRebuildTable();
-    EXPECT_TRUE(TurnFrameShown()) << "after a rebuild";
+    ExpectEveryCardShownOnce();
+    EXPECT_TRUE(CountsRead(HanaKindCountsRect(0), {1, 1, 0, 1}, true));
+    EXPECT_TRUE(TurnFrameShown(HanaNameLabelRect(0), 3)) << "after a rebuild";
+    // The choice goes on and the turn ends with both pairs flown to the pile.
     choiceConfirmed = 1;
     while (gameState == HanaUserTurn) HanaUserTurnStep();
     EXPECT_FALSE(hanaTableMarks.userChoosing);
-    EXPECT_FALSE(TurnFrameShown()) << "the computers' turn";
+    EXPECT_FALSE(TurnFrameShown(HanaNameLabelRect(0), 3)) << "the computers' turn";
+    for (const auto& pair : hana.capturePairs) EXPECT_EQ(pair[0], -1);
+    EXPECT_TRUE(CountsRead(HanaKindCountsRect(0), {2, 2, 2, 1}, true));
+    ExpectEveryCardShownOnce();
+    HanaRebuildTable();
+    ExpectEveryCardShownOnce();
+    HanaRepaintRect(0, 0, ClientWidth[R()], ClientHeight[R()]);
+    EXPECT_TRUE(CountsRead(HanaKindCountsRect(0), {2, 2, 2, 1}, true));
+    EXPECT_TRUE(CountsRead(HanaKindCountsRect(1), {0, 2, 0, 0}, true));
 }
 
 TEST_P(HanaWindowViewTest, TheResultsOpenOverTheFinishedTable) {

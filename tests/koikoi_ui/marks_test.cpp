@@ -31,20 +31,12 @@ class MarksTest : public SolidTable {
         SolidTable::TearDown();
     }
 
-    // Whether the table shows `want` (or the bare table) within r.
-    static bool Shows(const platform::Rect& r, const platform::Surface* want = nullptr) {
+    // Whether the table shows nothing but itself within r.
+    static bool Bare(const platform::Rect& r) {
         for (int y = r.top; y < r.bottom; ++y)
             for (int x = r.left; x < r.right; ++x)
-                if (At(x, y) != (want ? want->Pixel(x, y) : TableColour)) return false;
+                if (At(x, y) != TableColour) return false;
         return true;
-    }
-    static bool Bare(const platform::Rect& r) { return Shows(r); }
-    // The counts as they must read, drawn on the bare table.
-    static bool CountsRead(int player, const int (&expected)[4]) {
-        const platform::Rect c = KindCountsRect(player);
-        platform::Surface want(ClientWidth[resolution], ClientHeight[resolution], TableColour);
-        table::DrawKindCounts(&want, c.left, c.top, expected, resolution, false);
-        return Shows(c, &want);
     }
     static void NewHandPanel() {
         gameState = 2;
@@ -70,17 +62,6 @@ class MarksTest : public SolidTable {
         subState = 0;
     }
 
-    // The cards whose picture shows anywhere in the rectangles.
-    static std::set<int> CardsShownIn(const std::vector<platform::Rect>& rects) {
-        std::set<int> shown;
-        for (const platform::Rect& r : rects)
-            for (int y = std::max(r.top, 0); y < std::min(r.bottom, ClientHeight[resolution]); ++y)
-                for (int x = std::max(r.left, 0); x < std::min(r.right, ClientWidth[resolution]);
-                     ++x)
-                    for (int card = 0; card < 48; ++card)
-                        if (At(x, y) == FaceColour(card)) shown.insert(card);
-        return shown;
-    }
     // Every part of the table shows exactly the cards that lie there: the
     // player's hand, the field with the turn's pairs, the drawn card on the
     // stock and each pile with only the cards that have reached it.
@@ -111,18 +92,6 @@ class MarksTest : public SolidTable {
             EXPECT_EQ(CardsShownIn({layout.pileAreaRects[p]}), landed) << res << " pile " << p;
         }
     }
-
-    // The gold frame of the player's turn round the name.
-    static bool TurnFrameShown() {
-        const platform::Rect label = NameLabelRect(0);
-        const platform::Rect frame = table::TurnMarkRect(label, resolution);
-        const platform::Color gold = table::PlayerMarkColor(0, 2);
-        for (int y = frame.top; y < frame.bottom; ++y)
-            for (int x = frame.left; x < frame.right; ++x)
-                if (y < label.top || y >= label.bottom || x < label.left || x >= label.right)
-                    if (At(x, y) == gold) return true;
-        return false;
-    }
 };
 
 }  // namespace
@@ -142,39 +111,33 @@ TEST_F(MarksTest, TheMarksAndTheExtraFieldPlacesKeepOffEveryCardAndTheCursor) {
             UseResolution(res);
             ResetHandState();
             NewHandPanel();
-            const int rise = (CursorGlowHeight[res] - CardHeight[res]) / 2,
-                      spread = (CursorGlowWidth[res] - CardWidth[res]) / 2;
-            const platform::Rect label = {HomeLabelX, HomeLabelY[res],
-                                          HomeLabelX + HomeLabelWidth[res],
-                                          HomeLabelY[res] + HomeLabelHeight[res]};
-            std::vector<platform::Rect> places = {inner(layout.stockRect)};
-            for (int f = 0; f < 16; ++f) places.push_back(inner(layout.fieldSlotRects[f]));
+            std::vector<platform::Rect> places = {inner(layout.stockRect)}, extras;
+            for (int f = 0; f < TableFieldSlots; ++f)
+                (f < 16 ? places : extras).push_back(inner(layout.fieldSlotRects[f]));
             for (int p = 0; p < 2; ++p) {
                 places.push_back(inner(layout.pileAreaRects[p]));
                 for (int s = 0; s < 6; ++s) places.push_back(inner(layout.handSlotRects[p][s]));
             }
-            for (int f = 16; f < TableFieldSlots; ++f)
-                for (const platform::Rect& place : places)
-                    EXPECT_FALSE(Intersects(inner(layout.fieldSlotRects[f]), place)) << res << f;
+            ExpectClear(extras, places);
+            const int rise = (CursorGlowHeight[res] - CardHeight[res]) / 2,
+                      spread = (CursorGlowWidth[res] - CardWidth[res]) / 2;
             for (int p = 0; p < 2; ++p) {
+                SCOPED_TRACE(testing::Message() << res << " player " << p);
                 tableMarks.koiKoiCalls[p] = 3;
-                for (const platform::Rect& c : {KindCountsRect(p), KoiKoiBadgeRect(p)}) {
-                    EXPECT_FALSE(Intersects(c, layout.pileAreaRects[p ^ 1])) << res << p;
-                    EXPECT_FALSE(Intersects(c, layout.pileAreaRects[p])) << res << p;
-                    for (const auto& slot : layout.handSlotRects[p]) {
-                        const platform::Rect raised = {slot.left - spread, slot.top - rise,
-                                                       slot.right + spread, slot.bottom + rise};
-                        EXPECT_FALSE(Intersects(c, p == 0 ? raised : slot)) << res << p;
-                    }
-                    for (const auto& slot : layout.fieldSlotRects)
-                        EXPECT_FALSE(Intersects(c, slot)) << res << p;
-                    EXPECT_FALSE(Intersects(c, label)) << res << p;
-                    EXPECT_GE(c.left, 0);
-                    EXPECT_LE(c.right, ClientWidth[res]);
-                    EXPECT_LE(c.bottom, ClientHeight[res]);
-                }
-                EXPECT_FALSE(Intersects(KindCountsRect(p), KoiKoiBadgeRect(p))) << res << p;
-                EXPECT_FALSE(Intersects(KindCountsRect(p), NameLabelRect(p))) << res << p;
+                std::vector<platform::Rect> cards(std::begin(layout.fieldSlotRects),
+                                                  std::end(layout.fieldSlotRects));
+                cards.insert(cards.end(),
+                             {layout.pileAreaRects[0],
+                              layout.pileAreaRects[1],
+                              {HomeLabelX, HomeLabelY[res], HomeLabelX + HomeLabelWidth[res],
+                               HomeLabelY[res] + HomeLabelHeight[res]}});
+                for (const auto& slot : layout.handSlotRects[p])  // the cursor raises the human's
+                    cards.push_back(p == 1
+                                        ? slot
+                                        : platform::Rect{slot.left - spread, slot.top - rise,
+                                                         slot.right + spread, slot.bottom + rise});
+                ExpectClear({KindCountsRect(p), KoiKoiBadgeRect(p)}, cards);
+                ExpectClear({KindCountsRect(p)}, {KoiKoiBadgeRect(p), NameLabelRect(p)});
             }
         }
     }
@@ -191,15 +154,15 @@ TEST_F(MarksTest, TheCountsFollowThePilesAndTheBadgeShowsAfterACallUntilTheNextD
             SCOPED_TRACE(testing::Message() << res << " player " << player);
             ResetHandState();
             NewHandPanel();
-            EXPECT_TRUE(CountsRead(player, {0, 0, 0, 0}));
+            EXPECT_TRUE(CountsRead(KindCountsRect(player), {0, 0, 0, 0}, false));
             const platform::Rect badge = KoiKoiBadgeRect(player);
             EXPECT_TRUE(Bare(badge));
             MakeInoshikacho(player, 4);
             GiveCards(player, {0, 8, 3});  // two 光 and a カス
             TheKoiKoiWindowView().DrawPiles(player);
-            EXPECT_TRUE(CountsRead(player, {2, 3, 0, 1}));
-            EXPECT_FALSE(CountsRead(player, {2, 3, 0, 0}));
-            EXPECT_TRUE(CountsRead(player ^ 1, {0, 0, 0, 0}));
+            EXPECT_TRUE(CountsRead(KindCountsRect(player), {2, 3, 0, 1}, false));
+            EXPECT_FALSE(CountsRead(KindCountsRect(player), {2, 3, 0, 0}, false));
+            EXPECT_TRUE(CountsRead(KindCountsRect(player ^ 1), {0, 0, 0, 0}, false));
             platform::testing::SetDialogHook([](platform::Dialog& d, int) { d.Click(1000); });
             EXPECT_EQ(TheKoiKoiWindowView().YakuMadeDialog(player, player == 1 ? 0 : -1), 0);
             EXPECT_FALSE(Bare(badge));
@@ -211,7 +174,7 @@ TEST_F(MarksTest, TheCountsFollowThePilesAndTheBadgeShowsAfterACallUntilTheNextD
             EXPECT_GT(KoiKoiBadgeRect(player).Width(), badge.Width());
             DrawKoiKoiPanel();
             EXPECT_FALSE(Bare(badge));
-            EXPECT_TRUE(CountsRead(player, {2, 3, 0, 1}));
+            EXPECT_TRUE(CountsRead(KindCountsRect(player), {2, 3, 0, 1}, false));
             NewHandPanel();
             EXPECT_TRUE(Bare(KoiKoiBadgeRect(player)));
             EXPECT_EQ(tableMarks.koiKoiCalls[player], 0);
@@ -301,10 +264,10 @@ TEST_F(MarksTest, ARebuildDuringTheTurnShowsEveryCardOnceAndKeepsTheMarks) {
     for (int res = 0; res < 3; ++res) {
         DealTurn(res);
         animationOn = res != 1;  // the cards fly, or are laid at once
-        EXPECT_FALSE(TurnFrameShown()) << res;
+        EXPECT_FALSE(TurnFrameShown(NameLabelRect(0), 2)) << res;
         HumanTurnStep();  // the turn starts
         HumanTurnStep();
-        EXPECT_TRUE(TurnFrameShown()) << res << " choosing a hand card";
+        EXPECT_TRUE(TurnFrameShown(NameLabelRect(0), 2)) << res << " choosing a hand card";
         // 松に鶴 takes the 松; the drawn 梅に鶯 waits for its field card.
         cursorSlot = 0;
         choiceConfirmed = 1;
@@ -319,12 +282,12 @@ TEST_F(MarksTest, ARebuildDuringTheTurnShowsEveryCardOnceAndKeepsTheMarks) {
         ExpectEveryCardShownOnce(res);
         RebuildKoiKoiTable();
         ExpectEveryCardShownOnce(res);
-        EXPECT_TRUE(TurnFrameShown()) << res << " after a rebuild";
+        EXPECT_TRUE(TurnFrameShown(NameLabelRect(0), 2)) << res << " after a rebuild";
         // The choice goes on and the turn ends with the three cards in the pile.
         choiceConfirmed = 1;
         while (gameState == 3) HumanTurnStep();
         EXPECT_FALSE(tableMarks.humanChoosing);
-        EXPECT_FALSE(TurnFrameShown()) << res << " the computer's turn";
+        EXPECT_FALSE(TurnFrameShown(NameLabelRect(0), 2)) << res << " the computer's turn";
         EXPECT_EQ(std::accumulate(koi.pileCount[0], koi.pileCount[0] + 4, 0), 3 + 4) << res;
         ExpectEveryCardShownOnce(res);
         RebuildKoiKoiTable();

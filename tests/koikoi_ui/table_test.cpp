@@ -13,6 +13,9 @@ using namespace koiui;
 
 namespace {
 
+// A pile layer told apart from the table.
+constexpr platform::Color PileLayerColour = platform::Rgb(10, 60, 31);
+
 class TableTest : public SolidTable {
   protected:
     // A glyph of a panel sheet laid on the plain table, as the panel lays it.
@@ -165,7 +168,7 @@ TEST_F(TableTest, CursorCardsRiseAndTheGlowsPulseUntilSwitchedOff) {
     EXPECT_EQ(first, GlowColour(koi.tickCounter % 5));
     EXPECT_EQ(At(FieldX(0, 1) - 3, FieldY(0, 1) + 30), first);
     EXPECT_EQ(At(HandX[0][0][7] + CardWidth[0] + 1, gy), TableColour);
-    fast_.Advance(101);
+    pictures_.clock.Advance(101);
     redrawRequested = 1;  // the window asks for the pulse while it has the focus
     HumanTurnStep();
     EXPECT_EQ(At(gx, gy), GlowColour(koi.tickCounter % 5));
