@@ -178,8 +178,67 @@ void Land(Sim& s, int p, int card, int target) {
     s.field &= ~taken;
 }
 
+// Yaku whose cards the specified player stops scoring once it has been one
+// capture short of any yaku, unless it is one short of them.
+constexpr unsigned DroppedUnlessReached =
+    ((1u << (Omotesugawara + 1)) - (1u << Kusa)) | 1u << Akatan | 1u << Aotan;
+
+// The specified player's target score of yaku t on a sample: 100, less for
+// each card it lacks (more when its month is partly taken), rescaled by the
+// cards left in hand after every card; -1 when it scores no such yaku. A
+// yaku it is one short of counts only its cards still in play.
+int TargetScore(const Sim& s, int p, int t, bool everReached) {
+    bool reached = s.reached[p] >> t & 1;
+    if (!reached && everReached && (DroppedUnlessReached >> t & 1)) return -1;
+    HanaCardSet inHand = 0;
+    for (int i = 0; i < s.handCount[p]; ++i) inHand |= HanaCardBit(s.hand[p][i]);
+    HanaCardSet taken = s.captured[0] | s.captured[1] | s.captured[2];
+    int cards[9], count = 0;
+    if (reached) {
+        HanaCardSet inPlay = yakuSets.of[t] & ~taken;
+        for (HanaCardSet left = inPlay & s.field; left && count < 2; left &= left - 1)
+            cards[count++] = std::countr_zero(left);
+        for (HanaCardSet left = inPlay & ~s.field; left && count < 2; left &= left - 1)
+            cards[count++] = std::countr_zero(left);
+    } else {
+        for (int i = 0; i < YakuTargets[t].count; ++i) cards[count++] = YakuTargets[t].cards[i];
+    }
+    int score = 100;
+    for (int i = 0; i < count; ++i) {
+        int card = cards[i], month = card / 4;
+        int takenOfMonth = CountCards(taken >> (4 * month) & 15);
+        int cost = 10 + 10 * takenOfMonth;
+        if (inHand & HanaCardBit(card)) {
+            if (s.field & MonthOf(card)) continue;
+            cost = 5 + 10 * takenOfMonth;
+        }
+        score = (score - cost) * s.handCount[p] / 7;
+        if (score < 0) score = 0;
+    }
+    return score;
+}
+
+// The field card of two whose yaku has the best target score band, the
+// higher yaku first among equals; -1 when neither scores.
+int TargetBandCard(const Sim& s, int p, int first, int second) {
+    bool everReached = false;
+    for (int t = 0; t < HanaYakuCount && !everReached; ++t)
+        everReached = CountCards(s.captured[p] & yakuSets.of[t]) >= ReachCount[t];
+    unsigned yaku = yakuSets.ofCard[first] | yakuSets.ofCard[second];
+    int best = -1, bestBand = 0;
+    for (; yaku; yaku &= yaku - 1) {
+        int t = std::countr_zero(yaku);
+        int score = TargetScore(s, p, t, everReached);
+        if (score < 10 || score > 99 || score / 10 < bestBand) continue;
+        bestBand = score / 10;
+        best = yakuSets.of[t] & HanaCardBit(first) ? first : second;
+    }
+    return best;
+}
+
 // The specified player's field card of two: block player 0's and the
-// other computer's yaku, then build its own, else the one worth more.
+// other computer's yaku, then build its own, then its best target, else the
+// one worth more.
 int NormalTarget(const Sim& s, int p, int a, int b) {
     if (CardValue[a] == CardValue[b]) return a;
     int rival = p == 1 ? 2 : 1;
@@ -190,21 +249,25 @@ int NormalTarget(const Sim& s, int p, int a, int b) {
                 if ((r >> t & 1) && (yakuSets.of[t] & HanaCardBit(c))) return c;
     int first = CardValue[b] > CardValue[a] ? b : a, second = first == a ? b : a;
     int ya = WantingYaku(mine, first), yb = WantingYaku(mine, second);
-    return yb > ya ? second : first;
+    if (ya >= 0 || yb >= 0) return yb > ya ? second : first;
+    int target = TargetBandCard(s, p, first, second);
+    return target >= 0 ? target : first;
 }
 
 // The specified player's throw-away: a month no one can take, else the
 // cheapest card no one wants.
 int NormalDiscardIndex(const Sim& s, int p) {
     HanaCardSet taken = s.captured[0] | s.captured[1] | s.captured[2];
-    int inHand[12] = {};
-    for (int i = 0; i < s.handCount[p]; ++i) ++inHand[s.hand[p][i] / 4];
-    for (int i = 0; i < s.handCount[p]; ++i)
-        if (inHand[s.hand[p][i] / 4] == 4) return i;
+    // A dead month goes from its last card in hand, the lowest month first.
+    int inHand[12] = {}, last[12];
     for (int i = 0; i < s.handCount[p]; ++i) {
-        int month = s.hand[p][i] / 4;
-        if (inHand[month] == 2 && CountCards(taken >> (4 * month) & 15) == 2) return i;
+        ++inHand[s.hand[p][i] / 4];
+        last[s.hand[p][i] / 4] = i;
     }
+    for (int month = 0; month < 12; ++month)
+        if (inHand[month] == 4) return last[month];
+    for (int month = 0; month < 12; ++month)
+        if (inHand[month] == 2 && CountCards(taken >> (4 * month) & 15) == 2) return last[month];
     HanaCardSet wantedCards = s.wants[0] | s.wants[1] | s.wants[2];
     auto wanted = [&](int card) { return (wantedCards & HanaCardBit(card)) != 0; };
     bool any = false;
@@ -298,7 +361,8 @@ int PolicyHandIndex(const Sim& s, int p) {
 void TakeFromHand(Sim& s, int p, int card) {
     for (int i = 0; i < s.handCount[p]; ++i) {
         if (s.hand[p][i] == card) {
-            s.hand[p][i] = s.hand[p][--s.handCount[p]];
+            // Kept in order: the specified players break ties by hand order.
+            for (--s.handCount[p]; i < s.handCount[p]; ++i) s.hand[p][i] = s.hand[p][i + 1];
             return;
         }
     }
@@ -362,6 +426,39 @@ void DealSample(const HanaObservation& o, const int* unseen, int unseenCount, Si
         if (!used[i]) s.stock[s.stockEnd++] = unseen[i];
 }
 
+// The filling above favours, for the first other player, any card of a month
+// it may hold, though a card the second one cannot hold more likely sits with
+// the first; when few cards are left that misplaces whole hands. Random
+// exchanges between the two hands and the stock that never put more cards
+// where their month was shown lacking even this out: among the deals that
+// agree with everything shown, they tend to make each equally likely.
+void Rebalance(const HanaObservation& o, Sim& s, ComRandom& rng) {
+    int first = (o.seat + 1) % HanaPlayers, second = (o.seat + 2) % HanaPlayers;
+    if (!(o.lacking[first] | o.lacking[second])) return;
+    int* place[2 * HanaHandSlots + HanaStockSize];
+    unsigned lacking[2 * HanaHandSlots + HanaStockSize];
+    int n = 0;
+    for (int p : {first, second}) {
+        for (int i = 0; i < s.handCount[p]; ++i) {
+            place[n] = &s.hand[p][i];
+            lacking[n++] = o.lacking[p];
+        }
+    }
+    for (int i = s.stockNext; i < s.stockEnd; ++i) {
+        place[n] = &s.stock[i];
+        lacking[n++] = 0;
+    }
+    if (n < 2) return;
+    auto bad = [&](int card, int at) { return static_cast<int>(lacking[at] >> (card / 4) & 1); };
+    for (int k = 0; k < 2 * n; ++k) {
+        int i = rng.Below(n), j = rng.Below(n);
+        int a = *place[i], b = *place[j];
+        if (bad(b, i) + bad(a, j) > bad(a, i) + bad(b, j)) continue;
+        *place[i] = b;
+        *place[j] = a;
+    }
+}
+
 struct Choice {
     int card;
     int target;
@@ -385,6 +482,7 @@ int BestChoice(const HanaObservation& o, int cardInPlay, bool drawn, const Choic
     auto newSample = [&] {
         ShuffleCards(unseen, unseenCount, rng);
         DealSample(o, unseen, unseenCount, base);
+        Rebalance(o, base, rng);
     };
     auto play = [&](int k) { return static_cast<double>(RollOut(o, base, drawn, choices[k])); };
     return BestByHalving(count, Budget, newSample, play);

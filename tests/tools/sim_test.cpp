@@ -54,6 +54,7 @@ TEST(SimTool, ArgumentsItCannotFollowAreRefused) {
         {"hanaawase", "--seed 1 --level strong,normal,normal"},
         {"hanaawase", "--seats strong,normal,strong --games 1 --seed 1"},
         {"hanaawase", "--seats strong,normal --games 1 --seed 1"},
+        {"hanaawase", "--seed 1 --game-points"},
     };
     for (const auto& r : refused) EXPECT_NE(RunSim(r.game, r.args).status, 0) << r.game << r.args;
 }
@@ -126,4 +127,30 @@ TEST(SimTool, TheArenaReportsEverySeatAndTheDecisionTimes) {
         EXPECT_NE(out.find("decisions normal"), std::string::npos);
         EXPECT_NE(out.find("ci95 ["), std::string::npos);
     }
+}
+
+TEST(SimTool, TheArenaListsEachGameWhenAskedAndOtherwiseReportsTheSame) {
+    const std::string args = "--seats gentle,normal,normal --games 3 --seed 3";
+    SimRun plain = RunSim("hanaawase", args);
+    SimRun listed = RunSim("hanaawase", args + " --game-points");
+    ASSERT_EQ(plain.status, 0);
+    ASSERT_EQ(listed.status, 0);
+    // Each game in order, then the summary exactly as without the option.
+    const std::regex line("game ([0-9]+) points_per_hand (-?[0-9.]+) (-?[0-9.]+) (-?[0-9.]+)\n");
+    std::string rest = listed.out;
+    std::smatch m;
+    double seat0 = 0;
+    int games = 0;
+    while (std::regex_search(rest, m, line) && m.position(0) == 0) {
+        EXPECT_EQ(std::stoi(m[1]), games);
+        seat0 += std::stod(m[2]);
+        ++games;
+        rest = m.suffix();
+    }
+    EXPECT_EQ(games, 3);
+    EXPECT_EQ(rest.substr(0, rest.find("decisions")),
+              plain.out.substr(0, plain.out.find("decisions")));
+    ASSERT_TRUE(
+        std::regex_search(rest, m, std::regex("seat 0 gentle [^\n]*points_per_hand (-?[0-9.]+)")));
+    EXPECT_NEAR(seat0 / 3, std::stod(m[1]), 0.002);
 }

@@ -2,7 +2,9 @@
 // computer level, ＣＯＭ１ and ＣＯＭ２ at one level between them (the game
 // has one setting for both). Games rotate the first dealer. Prints, per
 // seat, the games won and the mean points per hand with its 95 % interval,
-// and how long each level took to decide.
+// and how long each level took to decide. With --game-points, also each
+// game's points per hand as it ends: the deals of a seed do not depend on
+// the play, so two versions can be compared game by game.
 #include <cstdio>
 
 #include "cards/decision_timing.h"
@@ -39,7 +41,7 @@ void ActForSeat0(int level) {
 
 }  // namespace
 
-int RunHanaAwaseArena(const int levels[3], uint32_t seed, long games) {
+int RunHanaAwaseArena(const int levels[3], uint32_t seed, long games, bool gamePoints) {
     if (levels[0] == 1 || levels[1] != levels[2]) {
         std::fprintf(stderr,
                      "kirabo-sim: seat 0 plays gentle or strong; seats 1 and 2 share one level\n");
@@ -78,6 +80,11 @@ int RunHanaAwaseArena(const int levels[3], uint32_t seed, long games) {
                     perHand[p].Add(static_cast<double>(t[p]) / played);
                     won[p] += t[p] > t[(p + 1) % 3] && t[p] > t[(p + 2) % 3];
                 }
+                if (gamePoints)
+                    std::printf("game %ld points_per_hand %.3f %.3f %.3f\n", g,
+                                static_cast<double>(t[0]) / played,
+                                static_cast<double>(t[1]) / played,
+                                static_cast<double>(t[2]) / played);
             }
         }
     }

@@ -2,6 +2,7 @@
 //                      [--level LEVEL] [--trace] [--check]
 //                      [--stop-after K --keep FILE] [--resume FILE]
 // kirabo-sim hanaawase --seats LEVEL,LEVEL,LEVEL --seed S [--games N] [--hands 6|12]
+//                      [--game-points]
 //
 // Plays Hana-awase games headless through HanaAwaseStep. The user's side is
 // a fixed policy (`first`: hand slot 0 and the lower of two field cards;
@@ -31,7 +32,7 @@
 #include "tools/sim/arena_stats.h"
 #include "tools/sim/keeping.h"
 
-int RunHanaAwaseArena(const int levels[3], uint32_t seed, long games);
+int RunHanaAwaseArena(const int levels[3], uint32_t seed, long games, bool gamePoints);
 
 namespace {
 
@@ -42,7 +43,8 @@ struct SimOptions {
     int hands = 12;
     bool humanFirst = true;
     bool trace = false;
-    bool check = false;  // verify every turn and every settled hand
+    bool check = false;       // verify every turn and every settled hand
+    bool gamePoints = false;  // with --seats: each game's points per hand too
     KeepOptions keep;
     int level = 1;                // ＣＯＭ１'s and ＣＯＭ２'s, with --level
     int seats[3] = {-1, -1, -1};  // levels, with --seats: an arena instead
@@ -54,7 +56,7 @@ int Usage() {
                  "[--human first|last] [--level LEVEL] [--trace] [--check] "
                  "[--stop-after K --keep FILE] [--resume FILE]\n"
                  "       kirabo-sim hanaawase --seats LEVEL,LEVEL,LEVEL --seed S [--games N] "
-                 "[--hands 6|12]\n");
+                 "[--hands 6|12] [--game-points]\n");
     return 2;
 }
 
@@ -77,6 +79,10 @@ bool ParseOptions(int argc, char** argv, SimOptions& options) {
         }
         if (std::strcmp(arg, "--check") == 0) {
             options.check = true;
+            continue;
+        }
+        if (std::strcmp(arg, "--game-points") == 0) {
+            options.gamePoints = true;
             continue;
         }
         if (!value) return false;
@@ -114,6 +120,7 @@ bool ParseOptions(int argc, char** argv, SimOptions& options) {
             return false;
         }
     }
+    if (options.gamePoints && options.seats[0] < 0) return false;  // an arena's option
     return options.seedGiven && KeepOptionsValid(options.keep);
 }
 
@@ -194,7 +201,7 @@ int RunHanaAwaseSim(int argc, char** argv) {
     if (options.seats[0] >= 0) {
         currentGame = 1;
         handsOption = options.hands == 6 ? 0 : 1;
-        return RunHanaAwaseArena(options.seats, options.seed, options.games);
+        return RunHanaAwaseArena(options.seats, options.seed, options.games, options.gamePoints);
     }
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
