@@ -1,25 +1,22 @@
 // Steps the current game, answering for the player as kirabo-sim does: the
-// last card of the hand in Koi-Koi, the first choice in Hana-awase.
+// last card of the hand in Koi-Koi unless told otherwise, the first choice in
+// Hana-awase.
 #pragma once
 #include <functional>
 
 #include "core/program.h"
 #include "hanaawase/flow.h"
+#include "hanaawase/self_play.h"
 #include "koikoi/flow.h"
 #include "koikoi/self_play.h"
 
-inline void StepGame() {
+inline void StepGame(SelfPlayPolicy koiKoiPolicy = SelfPlayPolicy::Last) {
     if (currentGame == 0) {
-        ChooseForHuman(SelfPlayPolicy::Last);
+        ChooseForHuman(koiKoiPolicy);
         KoiKoiStep();
         return;
     }
-    if (gameState == HanaUserTurn && (subState == 1 || subState == 2 || subState == 4)) {
-        cursorSlot = 0;
-        choiceConfirmed = 1;
-    } else if (gameState == HanaFinalWait) {
-        pointerClicked = 1;
-    }
+    HanaChooseForUser(SelfPlayPolicy::First);
     HanaAwaseStep();
 }
 

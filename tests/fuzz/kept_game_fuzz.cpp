@@ -12,24 +12,11 @@
 #include "koikoi/flow.h"
 #include "koikoi/self_play.h"
 #include "platform/clock.h"
+#include "tests/app/play.h"
 
 namespace {
 
 platform::FakeClock instantClock(0, 1000);
-
-void Step() {
-    if (currentGame == 0) {
-        ChooseForHuman(SelfPlayPolicy::First);
-        KoiKoiStep();
-        return;
-    }
-    if (gameState == HanaUserTurn && (subState == 1 || subState == 2 || subState == 4)) {
-        cursorSlot = 0;
-        choiceConfirmed = 1;
-    }
-    if (gameState == HanaFinalWait) pointerClicked = 1;
-    HanaAwaseStep();
-}
 
 }  // namespace
 
@@ -43,6 +30,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     bool again = false;
     if (!RestoreKeptGame(text, "", again).empty() || KeptGameText("") != text) std::abort();
     // A few turns of the game as it was read.
-    for (int i = 0; i < 60 && gameState != -1; ++i) Step();
+    for (int i = 0; i < 60 && gameState != -1; ++i) StepGame(SelfPlayPolicy::First);
     return 0;
 }
