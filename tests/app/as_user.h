@@ -1,6 +1,6 @@
-// Runs part of a test as an ordinary user. The tests run as root in CI, and
-// root reads and writes whatever the file modes say, so cases about
-// permissions drop to `nobody` in a child process.
+// Runs part of a test in a child process, or as an ordinary user: the tests
+// run as root in CI, and root reads and writes whatever the file modes say,
+// so cases about permissions drop to `nobody` in a child process.
 #pragma once
 #include <grp.h>
 #include <sys/wait.h>
@@ -20,18 +20,23 @@ inline void GiveToTestUser(const std::string& path) {
                 .c_str());
 }
 
-// Runs `body` in a child process, as `nobody` when the test runs as root, and
-// returns its exit code (-1 when it did not exit normally).
-inline int RunAsUser(const std::function<int()>& body) {
+// Runs `body` in a child process and returns its exit code (-1 when it did
+// not exit normally); `whileRunning` is given the child's id meanwhile.
+inline int RunInChild(const std::function<int()>& body,
+                      const std::function<void(pid_t)>& whileRunning = {}) {
     pid_t child = fork();
-    if (child == 0) {
-        if (geteuid() == 0) {
-            if (setgroups(0, nullptr) != 0 || setgid(NobodyId) != 0 || setuid(NobodyId) != 0)
-                _exit(120);
-        }
-        _exit(body());
-    }
+    if (child == 0) _exit(body());
+    if (whileRunning) whileRunning(child);
     int status = 0;
     waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Runs `body` in a child process, as `nobody` when the test runs as root.
+inline int RunAsUser(const std::function<int()>& body) {
+    return RunInChild([&] {
+        const bool dropped = geteuid() != 0 || (setgroups(0, nullptr) == 0 &&
+                                                setgid(NobodyId) == 0 && setuid(NobodyId) == 0);
+        return dropped ? body() : 120;
+    });
 }

@@ -8,19 +8,9 @@
 #include <ostream>
 #include <string>
 
-namespace {
+#include "tests/tools/run_sim.h"
 
-std::string RunSim(const std::string& args) {
-    std::string command = std::string(KIRABO_SIM_PATH) + " " + args + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    if (!pipe) return out;
-    char buffer[8192];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-    pclose(pipe);
-    return out;
-}
+namespace {
 
 // Tests of this file may run at once in separate processes.
 std::string KeepPath() {
@@ -35,17 +25,17 @@ bool FileExists(const std::string& path) {
 // until the game ends before the cut; returns how many cuts were tried.
 int CutEvery(const std::string& args, int step) {
     const std::string keep = KeepPath();
-    const std::string whole = RunSim(args + " --trace");
+    const std::string whole = RunSim(args + " --trace").out;
     int cuts = 0;
     for (int k = 1;; k += step) {
         std::remove(keep.c_str());
         std::string head =
-            RunSim(args + " --trace --stop-after " + std::to_string(k) + " --keep " + keep);
+            RunSim(args + " --trace --stop-after " + std::to_string(k) + " --keep " + keep).out;
         if (!FileExists(keep)) {
             EXPECT_EQ(head, whole) << args << " run to its end";
             break;
         }
-        const std::string both = head + RunSim(args + " --trace --resume " + keep);
+        const std::string both = head + RunSim(args + " --trace --resume " + keep).out;
         EXPECT_EQ(both, whole) << args << " cut after " << k;
         if (both != whole) break;
         ++cuts;

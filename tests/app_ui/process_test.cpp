@@ -1,13 +1,12 @@
 // The real program as separate processes: one copy at a time, and the
 // system's request to end saves without asking.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
+#include <QProcess>
 #include <chrono>
 #include <fstream>
 #include <functional>
@@ -17,6 +16,8 @@
 #include "tests/app/data_dir.h"
 
 namespace {
+
+using namespace std::chrono_literals;
 
 bool Exists(const std::string& path) {
     return access(path.c_str(), F_OK) == 0;
@@ -32,47 +33,26 @@ std::string FileText(const std::string& path) {
 class Copy {
   public:
     explicit Copy(const std::function<void()>& inChild = {}, const char* binary = KIRABO_BINARY) {
-        int fds[2];
-        if (pipe2(fds, O_CLOEXEC) != 0) return;
-        pid_ = fork();
-        if (pid_ == 0) {
-            if (inChild) inChild();
-            setenv("QT_QPA_PLATFORM", "offscreen", 1);
-            setenv("SDL_AUDIODRIVER", "dummy", 1);
-            setenv("KIRABO_TEST_ANSWER", "yes", 1);
-            dup2(fds[1], 2);
-            execl(binary, binary, nullptr);
-            _exit(127);
-        }
-        close(fds[1]);
-        out_ = fds[0];
-        fcntl(out_, F_SETFL, O_NONBLOCK);
+        process_.setProcessChannelMode(QProcess::MergedChannels);
+        if (inChild) process_.setChildProcessModifier(inChild);
+        process_.start(binary, {});
     }
-    ~Copy() {
-        if (exit_ == Running) Kill(SIGKILL);
-        close(out_);
-    }
-    // Checks `done` every 50 ms for up to `seconds`, reading the copy's
-    // output, and noting its exit code should it end.
+    // Checks `done` every 50 ms for up to `seconds`, reading the copy's output.
     bool Until(const std::function<bool()>& done, int seconds = 30) {
-        for (int i = 0; i < seconds * 20; ++i) {
-            int status;
-            if (exit_ == Running && waitpid(pid_, &status, WNOHANG) == pid_)
-                exit_ = WIFEXITED(status) ? WEXITSTATUS(status) : Killed;
-            char buf[4096];
-            for (ssize_t n; (n = read(out_, buf, sizeof buf)) > 0;)
-                log.append(buf, static_cast<size_t>(n));
-            if (done()) return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        for (int i = 0; i < seconds * 20 && !done(); ++i) {
+            if (!process_.waitForReadyRead(50)) std::this_thread::sleep_for(50ms);
+            log += process_.readAll().toStdString();
         }
-        return false;
+        return done();
     }
     // Sends `signal` (0: none) and waits for the end: the exit code, Killed,
     // or Running after 20 s.
     int Kill(int signal) {
-        kill(pid_, signal);
-        Until([&] { return exit_ != Running; }, 20);
-        return exit_;
+        kill(static_cast<pid_t>(process_.processId()), signal);
+        process_.waitForFinished(20000);
+        log += process_.readAll().toStdString();
+        if (process_.state() != QProcess::NotRunning) return Running;
+        return process_.exitStatus() == QProcess::CrashExit ? Killed : process_.exitCode();
     }
     // Waits until the copy holds the single-instance lock of `dataDir`. The
     // system's table of locks is read: trying the lock would, for that
@@ -87,7 +67,7 @@ class Copy {
                 std::string number, kind, mode, access, owner, file;
                 fields >> number >> kind >> mode >> access >> owner >> file;
                 // The file is major:minor:inode.
-                if (kind == "FLOCK" && owner == std::to_string(pid_) &&
+                if (kind == "FLOCK" && owner == std::to_string(process_.processId()) &&
                     file.substr(file.rfind(':') + 1) == std::to_string(st.st_ino))
                     return true;
             }
@@ -98,7 +78,7 @@ class Copy {
     // the system does; its exit code.
     int EndWhenRunning(const std::string& dataDir) {
         if (!WaitForLock(dataDir)) return -4;
-        std::this_thread::sleep_for(std::chrono::seconds(1));
+        std::this_thread::sleep_for(1s);
         return Kill(SIGTERM);
     }
     bool Said(const std::string& text) const { return log.find(text) != std::string::npos; }
@@ -107,14 +87,16 @@ class Copy {
     std::string log;
 
   private:
-    pid_t pid_ = -1;
-    int out_ = -1, exit_ = Running;
+    QProcess process_;
 };
 
 // Every test has its own data folder and runtime folder.
 struct Process : ::testing::Test {
     TestDataDir data;
-    void SetUp() override { setenv("XDG_RUNTIME_DIR", data.root.c_str(), 1); }
+    void SetUp() override {
+        setenv("XDG_RUNTIME_DIR", data.root.c_str(), 1);
+        setenv("KIRABO_TEST_ANSWER", "yes", 1);
+    }
     void TearDown() override { unsetenv("XDG_RUNTIME_DIR"); }
 };
 
@@ -166,7 +148,7 @@ TEST_F(Process, ALockThatCannotBeTakenIsReportedAndThatCopyWritesNothing) {
     Copy copy;
     copy.Until([&] { return copy.Said("ロックできません"); });
     EXPECT_TRUE(copy.Said(data.Path("kirabo.lock"))) << copy.log;
-    std::this_thread::sleep_for(std::chrono::seconds(1));
+    std::this_thread::sleep_for(1s);
     EXPECT_EQ(copy.Kill(SIGTERM), 0);
     EXPECT_FALSE(Exists(data.Path("settei.dat")));
     EXPECT_FALSE(Exists(data.Path("record.dat")));

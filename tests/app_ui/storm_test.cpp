@@ -170,17 +170,6 @@ TEST_P(StormTest, TheGameSurvivesAndFinishes) {
     Storm(GetParam() % 2, static_cast<uint32_t>(GetParam()), 1500);
 }
 
-// Under the sanitizers every step is several times slower: one storm a game
-// there, three in the plain build.
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define KIRABO_STORM_SANITIZED 1
-#endif
-#endif
-#ifdef KIRABO_STORM_SANITIZED
-INSTANTIATE_TEST_SUITE_P(Storms, StormTest, testing::Range(0, 2));
-#else
-INSTANTIATE_TEST_SUITE_P(Storms, StormTest, testing::Range(0, 6));
-#endif
+INSTANTIATE_TEST_SUITE_P(Storms, StormTest, testing::Range(0, KIRABO_STORMS));
 
 }  // namespace

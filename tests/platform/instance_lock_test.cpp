@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -15,14 +14,10 @@ namespace {
 
 // What another process gets when it tries the lock of `folder`.
 platform::LockResult TryFromAnotherProcess(const std::string& folder) {
-    pid_t child = fork();
-    if (child == 0) {
+    return static_cast<platform::LockResult>(RunInChild([&] {
         std::string error;
-        _exit(static_cast<int>(platform::AcquireInstanceLock(folder, error)));
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return static_cast<platform::LockResult>(WEXITSTATUS(status));
+        return static_cast<int>(platform::AcquireInstanceLock(folder, error));
+    }));
 }
 
 }  // namespace

@@ -8,25 +8,9 @@
 #include <regex>
 #include <string>
 
+#include "tests/tools/run_sim.h"
+
 namespace {
-
-struct SimRun {
-    std::string out;
-    int status = -1;
-};
-
-SimRun RunSim(const std::string& game, const std::string& args) {
-    const std::string command =
-        std::string(KIRABO_SIM_PATH) + " " + game + " " + args + " 2>/dev/null";
-    SimRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-    run.status = pclose(pipe);
-    return run;
-}
 
 uint64_t Fnv1a(const std::string& text) {
     uint64_t h = 0xcbf29ce484222325ull;
@@ -34,55 +18,49 @@ uint64_t Fnv1a(const std::string& text) {
     return h;
 }
 
-const char* const Games[] = {"koikoi", "hanaawase"};
-
 }  // namespace
 
 TEST(SimTool, ArgumentsItCannotFollowAreRefused) {
-    const struct {
-        const char *game, *args;
-    } refused[] = {
-        {"koikoi", "--games 1"},  // the seed is required
-        {"koikoi", "--seed 1 --hands 7"},
-        {"koikoi", "--seed 1 --human middle"},
-        {"koikoi", "--seed 1 --sake"},
-        {"koikoi", "--seed 1 --level hard"},
-        {"koikoi", "--seats normal,strong --games 1 --seed 1"},
-        {"koikoi", "--seats strong --games 1 --seed 1"},
-        {"koikoi", "--seats strong,clever --games 1 --seed 1"},
-        {"hanaawase", "--games 1"},
-        {"hanaawase", "--seed 1 --level strong,normal,normal"},
-        {"hanaawase", "--seats strong,normal,strong --games 1 --seed 1"},
-        {"hanaawase", "--seats strong,normal --games 1 --seed 1"},
-        {"hanaawase", "--seed 1 --game-points"},
-    };
-    for (const auto& r : refused) EXPECT_NE(RunSim(r.game, r.args).status, 0) << r.game << r.args;
+    for (const char* args : {
+             "koikoi --games 1",  // the seed is required
+             "koikoi --seed 1 --hands 7",
+             "koikoi --seed 1 --human middle",
+             "koikoi --seed 1 --sake",
+             "koikoi --seed 1 --level hard",
+             "koikoi --seats normal,strong --games 1 --seed 1",
+             "koikoi --seats strong --games 1 --seed 1",
+             "koikoi --seats strong,clever --games 1 --seed 1",
+             "hanaawase --games 1",
+             "hanaawase --seed 1 --level strong,normal,normal",
+             "hanaawase --seats strong,normal,strong --games 1 --seed 1",
+             "hanaawase --seats strong,normal --games 1 --seed 1",
+             "hanaawase --seed 1 --game-points",
+         })
+        EXPECT_NE(RunSim(args).status, 0) << args;
 }
 
 // The specified computers are the default and play exactly as they always
 // have: these traces were taken before the other levels existed.
 TEST(SimTool, DefaultComputerTracesArePinned) {
     const struct {
-        const char *game, *args;
+        const char* args;
         uint64_t hash;
         size_t size;
     } pinned[] = {
-        {"koikoi", "--seed 42 --games 5 --trace --human first --sake 1", 0x946a00a84ab2fe05ull,
-         48099},
-        {"koikoi", "--seed 7 --games 5 --trace --human last --sake 1", 0xb560b71d29906b0full,
-         50365},
-        {"koikoi", "--seed 12345 --games 3 --trace --human last --sake 2 --oyaken 1 --hands 6",
+        {"koikoi --seed 42 --games 5 --trace --human first --sake 1", 0x946a00a84ab2fe05ull, 48099},
+        {"koikoi --seed 7 --games 5 --trace --human last --sake 1", 0xb560b71d29906b0full, 50365},
+        {"koikoi --seed 12345 --games 3 --trace --human last --sake 2 --oyaken 1 --hands 6",
          0x2c1cee0ffffb869cull, 14042},
-        {"hanaawase", "--seed 42 --games 5 --trace --human first", 0x3abcf14186ae0f73ull, 71246},
-        {"hanaawase", "--seed 7 --games 5 --trace --human last", 0x9e638d3ba2d9a927ull, 71503},
+        {"hanaawase --seed 42 --games 5 --trace --human first", 0x3abcf14186ae0f73ull, 71246},
+        {"hanaawase --seed 7 --games 5 --trace --human last", 0x9e638d3ba2d9a927ull, 71503},
     };
     for (const auto& p : pinned) {
-        SimRun run = RunSim(p.game, p.args);
-        EXPECT_EQ(run.status, 0) << p.game << p.args;
-        EXPECT_EQ(run.out.size(), p.size) << p.game << p.args;
-        EXPECT_EQ(Fnv1a(run.out), p.hash) << p.game << p.args;
+        SimRun run = RunSim(p.args);
+        EXPECT_EQ(run.status, 0) << p.args;
+        EXPECT_EQ(run.out.size(), p.size) << p.args;
+        EXPECT_EQ(Fnv1a(run.out), p.hash) << p.args;
         // Asked for by name, the default level plays the same games.
-        EXPECT_EQ(Fnv1a(RunSim(p.game, std::string(p.args) + " --level normal").out), p.hash);
+        EXPECT_EQ(Fnv1a(RunSim(std::string(p.args) + " --level normal").out), p.hash);
     }
 }
 
@@ -94,12 +72,12 @@ TEST(SimTool, TheLevelChangesTheComputersPlayButNotTheDeal) {
         return at == std::string::npos ? std::string()
                                        : trace.substr(at, trace.find('\n', at) - at);
     };
-    const std::string args = "--seed 42 --games 1 --trace --human first";
-    for (const char* game : Games) {
-        const std::string normal = RunSim(game, args).out;
+    for (const std::string game : {"koikoi", "hanaawase"}) {
+        const std::string args = game + " --seed 42 --games 1 --trace --human first";
+        const std::string normal = RunSim(args).out;
         ASSERT_NE(firstDeal(normal), "") << game;
         for (const char* level : {"gentle", "strong"}) {
-            SimRun run = RunSim(game, args + " --level " + level);
+            SimRun run = RunSim(args + " --level " + level);
             EXPECT_EQ(run.status, 0) << game << level;
             EXPECT_NE(run.out, normal) << game << level;
             EXPECT_EQ(firstDeal(run.out), firstDeal(normal)) << game << level;
@@ -107,8 +85,10 @@ TEST(SimTool, TheLevelChangesTheComputersPlayButNotTheDeal) {
     }
 }
 
-TEST(SimTool, TheArenaReportsEverySeatAndTheDecisionTimes) {
-    SimRun koi = RunSim("koikoi", "--seats gentle,normal --games 3 --seed 1");
+// The arena reports every seat and the decision times; asked, it lists
+// each game first and otherwise reports the same.
+TEST(SimTool, TheArenaReportsEverySeatAndListsEachGameWhenAsked) {
+    SimRun koi = RunSim("koikoi --seats gentle,normal --games 3 --seed 1");
     ASSERT_EQ(koi.status, 0);
     std::smatch m;
     ASSERT_TRUE(std::regex_search(
@@ -117,28 +97,20 @@ TEST(SimTool, TheArenaReportsEverySeatAndTheDecisionTimes) {
                    "([0-9]+)")))
         << koi.out;
     EXPECT_EQ(std::stoi(m[1]) + std::stoi(m[2]) + std::stoi(m[3]), 3);
-    SimRun hana = RunSim("hanaawase", "--seats gentle,normal,normal --games 2 --seed 3");
-    ASSERT_EQ(hana.status, 0);
-    EXPECT_NE(hana.out.find("seat 0 gentle won"), std::string::npos);
-    EXPECT_NE(hana.out.find("seat 2 normal won"), std::string::npos);
-    EXPECT_NE(hana.out.find("points_per_hand"), std::string::npos);
-    for (const std::string& out : {koi.out, hana.out}) {
+    const std::string args = "hanaawase --seats gentle,normal,normal --games 3 --seed 3";
+    SimRun plain = RunSim(args);
+    SimRun listed = RunSim(args + " --game-points");
+    ASSERT_EQ(plain.status, 0);
+    ASSERT_EQ(listed.status, 0);
+    EXPECT_NE(plain.out.find("seat 2 normal won"), std::string::npos);
+    for (const std::string& out : {koi.out, plain.out}) {
         EXPECT_NE(out.find("decisions gentle"), std::string::npos);
         EXPECT_NE(out.find("decisions normal"), std::string::npos);
         EXPECT_NE(out.find("ci95 ["), std::string::npos);
     }
-}
-
-TEST(SimTool, TheArenaListsEachGameWhenAskedAndOtherwiseReportsTheSame) {
-    const std::string args = "--seats gentle,normal,normal --games 3 --seed 3";
-    SimRun plain = RunSim("hanaawase", args);
-    SimRun listed = RunSim("hanaawase", args + " --game-points");
-    ASSERT_EQ(plain.status, 0);
-    ASSERT_EQ(listed.status, 0);
     // Each game in order, then the summary exactly as without the option.
     const std::regex line("game ([0-9]+) points_per_hand (-?[0-9.]+) (-?[0-9.]+) (-?[0-9.]+)\n");
     std::string rest = listed.out;
-    std::smatch m;
     double seat0 = 0;
     int games = 0;
     while (std::regex_search(rest, m, line) && m.position(0) == 0) {
