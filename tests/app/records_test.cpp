@@ -40,20 +40,18 @@ TEST(Records, TextsReadAsTheirNumbersAndAreWrittenInTheFormat) {
     }
 }
 
-TEST(Records, ValuesBeyondNineCharactersAreHeldAtTheLimit) {
-    ParseRecords("0 0 0 0 0 0 0 0 0 0 0 0 ");
+// Cleared, all but the Hana-awase best are zero; values beyond nine
+// characters are held at the limit.
+TEST(Records, ClearZeroesAllButTheHanaBestAndValuesAreHeldAtTheLimit) {
+    ParseRecords("1 2 3 4 5 6 7 8 9 10 11 12 ");
+    ClearRecords();
+    EXPECT_EQ(FormatRecords(), std::string("0 0 0 0 0 0 0 0 0 -1000 0 0 \0", 29));
     recHanaTotalPoints = -123456789;
     recKoiTotalMon = 2000000000;
     std::string text = FormatRecords();
     EXPECT_NE(text.find("999999999 -99999999 "), std::string::npos) << text;
     ParseRecords(text);
     EXPECT_EQ(recKoiTotalMon, 999999999);
-}
-
-TEST(Records, ClearZeroesAllButTheHanaBest) {
-    ParseRecords("1 2 3 4 5 6 7 8 9 10 11 12 ");
-    ClearRecords();
-    EXPECT_EQ(FormatRecords(), std::string("0 0 0 0 0 0 0 0 0 -1000 0 0 \0", 29));
 }
 
 // What follows the NUL is not read and not kept; a folder where the file

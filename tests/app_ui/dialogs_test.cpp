@@ -52,12 +52,6 @@ std::vector<std::string> RecordsTexts(std::function<void(Dialog&)> more = nullpt
     return texts;
 }
 
-void SetRecords(std::initializer_list<int> values) {
-    std::string text;
-    for (int v : values) text += std::to_string(v) + " ";
-    ParseRecords(text);
-}
-
 }  // namespace
 
 // It opens with the current choices checked.
@@ -139,7 +133,7 @@ TEST(RecordsDialog, NothingPlayedShowsDashesAndNoClear) {
     EXPECT_EQ(std::count(texts.begin(), texts.end(), "－－－"), 8);
     for (const std::string& text : texts)
         EXPECT_EQ(text.find_first_of("0123456789"), std::string::npos) << text;
-    SetRecords({0, 1, 0, 0, 0, 6});  // six fields: Hana-awase played, no best on file
+    ParseRecords("0 1 0 0 0 6 ");  // six fields: Hana-awase played, no best on file
     texts = RecordsTexts();
     EXPECT_EQ(std::count(texts.begin(), texts.end(), "－－－"), 5) << "Koi-Koi's four and the best";
     EXPECT_EQ(std::count(texts.begin(), texts.end(), "0/6"), 1) << "hands";
@@ -148,7 +142,7 @@ TEST(RecordsDialog, NothingPlayedShowsDashesAndNoClear) {
 }
 
 TEST(RecordsDialog, ClearAsksFirstAndNoKeepsEverything) {
-    SetRecords({1, 0, 1, 0, 6, 0, 2, 0, 7, 0, 12, 0});
+    ParseRecords("1 0 1 0 6 0 2 0 7 0 12 0 ");
     int asked = 0;
     platform::testing::SetMessageBoxHook([&](const std::string& text, const std::string& caption) {
         ++asked;

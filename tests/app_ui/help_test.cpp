@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
-#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <regex>
@@ -13,7 +12,6 @@
 #include "assets/dialogs.h"
 #include "hanaawase/tables.h"
 #include "platform/dialog.h"
-#include "platform/help_window.h"
 #include "platform/i18n.h"
 
 namespace {
@@ -87,42 +85,6 @@ TEST(Help, TheYakuTablesListEveryYakuWithItsValue) {
                              "Inoshikachō (\"Boar–Deer–Butterfly\")</td><td>5 mon",
                              "Gokō (\"Five Brights\")</td><td>200 points"})
         EXPECT_NE(html.find(text), std::string::npos) << text;
-}
-
-// The search finds the words players look for on the right pages, in
-// either language.
-TEST(Help, WindowShowsEveryPageSearchesAndCloses) {
-    ShowHelpTopics();
-    EXPECT_TRUE(platform::HelpWindowOpen());
-    EXPECT_EQ(platform::HelpWindowPage(), "intro");
-    for (const auto& page : BuildHelpBook()) EXPECT_TRUE(platform::ShowHelpPage(page.id));
-    EXPECT_EQ(platform::SearchHelp("猪鹿蝶"),
-              (std::vector<std::string>{"こいこいの役", "花合わせの遊び方", "花合わせの役"}));
-    EXPECT_EQ(platform::SearchHelp("").size(), BuildHelpBook().size());
-    CloseHelp();
-    EXPECT_FALSE(platform::HelpWindowOpen());
-
-    platform::SetLanguage(platform::Language::English);
-    ShowHelpTopics();
-    const struct {
-        const char* query;
-        std::vector<std::string> pages;
-    } searches[] = {
-        {"yaku", {"Koi-Koi Yaku", "Hana-awase Yaku"}},
-        {"bright", {"The Hanafuda Cards", "Koi-Koi Yaku", "Hana-awase Yaku"}},
-        {"koi-koi", {"Playing Koi-Koi", "Koi-Koi Yaku"}},
-        {"ribbon", {"The Hanafuda Cards", "Koi-Koi Yaku", "Hana-awase Yaku"}},
-    };
-    for (const auto& search : searches) {
-        const std::vector<std::string> found = platform::SearchHelp(search.query);
-        for (const std::string& page : search.pages)
-            EXPECT_NE(std::find(found.begin(), found.end(), page), found.end())
-                << search.query << ": " << page;
-    }
-    const std::vector<std::string> ribbon = platform::SearchHelp("ribbon");
-    EXPECT_EQ(std::find(ribbon.begin(), ribbon.end(), "Controls"), ribbon.end());
-    CloseHelp();
-    platform::SetLanguage(platform::Language::Japanese);
 }
 
 // The licence the LICENSE file grants is the one the About box (which the

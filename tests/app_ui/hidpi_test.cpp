@@ -5,10 +5,7 @@
 // it lies a plain 1920x1080 screen, where the window is drawn at ratio 1.
 #include <QApplication>
 #include <QWidget>
-#include <cmath>
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 
 #include "app/main_window.h"
@@ -28,22 +25,13 @@ namespace {
 class HiDpiEnvironment : public ::testing::Environment {
   public:
     void SetUp() override {
-        const std::string config =
-            std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp") +
-            "/kirabo-hidpi-screen.json";
-        std::ofstream(config) << R"({"screens": [
-            {"name": "uhd", "x": 0, "y": 0, "width": 3840, "height": 2160,
-             "logicalDpi": 96, "logicalBaseDpi": 96},
-            {"name": "hd", "x": 3840, "y": 0, "width": 1920, "height": 1080,
-             "logicalDpi": 96, "logicalBaseDpi": 96}]})";
-        setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).c_str(), 1);
+        setenv("QT_QPA_PLATFORM", "offscreen:configfile=" KIRABO_HIDPI_SCREENS, 1);
         // The first screen shown at twice its pixels, the second as it is.
         setenv("QT_SCREEN_SCALE_FACTORS", "uhd=2;hd=1", 1);
         static int argc = 1;
         static char name[] = "kirabo-test";
         static char* argv[] = {name, nullptr};
         platform::InitPlatform(argc, argv);
-        std::remove(config.c_str());
     }
 };
 [[maybe_unused]] auto* const environment =

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <algorithm>
 #include <functional>
 #include <set>
 #include <string>
@@ -195,10 +196,6 @@ class LanguageTest : public ProgramTest {
         platform::testing::SetDialogHook(nullptr);
         StepCurrentGame();
     }
-    static void EndGame() {
-        ReleaseCurrentGame();
-        gameState = -1;
-    }
 
     // Every text of the menus, the dialog templates, the program's own
     // dialogs and message boxes and both games' painted dialogs, in the
@@ -323,15 +320,41 @@ TEST_F(LanguageTest, SwitchingDuringAGameKeepsTheGameAndDrawsTheTableAgain) {
     EndGame();
 }
 
-TEST_F(LanguageTest, AnOpenHelpWindowTurnsToTheNewLanguageOnTheSamePage) {
+// The help window shows every page and its search finds the words players
+// look for on the right pages, in either language; open, it turns to a new
+// language on the same page.
+TEST_F(LanguageTest, TheHelpWindowSearchesInEitherLanguageAndTurnsToANewOneOnTheSamePage) {
     ShowHelpTopics();
+    EXPECT_EQ(platform::HelpWindowPage(), "intro");
+    for (const auto& page : BuildHelpBook()) EXPECT_TRUE(platform::ShowHelpPage(page.id));
+    EXPECT_EQ(platform::SearchHelp("猪鹿蝶"),
+              (std::vector<std::string>{"こいこいの役", "花合わせの遊び方", "花合わせの役"}));
+    EXPECT_EQ(platform::SearchHelp("").size(), BuildHelpBook().size());
     ASSERT_TRUE(platform::ShowHelpPage("koikoi-yaku"));
     platform::SendCommand(cmd::LanguageEnglish);
     EXPECT_TRUE(platform::HelpWindowOpen());
     EXPECT_EQ(platform::HelpWindowPage(), "koikoi-yaku");
     EXPECT_EQ(platform::SearchHelp("").front(), "Welcome");
+    const struct {
+        const char* query;
+        std::vector<std::string> pages;
+    } searches[] = {
+        {"yaku", {"Koi-Koi Yaku", "Hana-awase Yaku"}},
+        {"bright", {"The Hanafuda Cards", "Koi-Koi Yaku", "Hana-awase Yaku"}},
+        {"koi-koi", {"Playing Koi-Koi", "Koi-Koi Yaku"}},
+        {"ribbon", {"The Hanafuda Cards", "Koi-Koi Yaku", "Hana-awase Yaku"}},
+    };
+    for (const auto& search : searches) {
+        const std::vector<std::string> found = platform::SearchHelp(search.query);
+        for (const std::string& page : search.pages)
+            EXPECT_NE(std::find(found.begin(), found.end(), page), found.end())
+                << search.query << ": " << page;
+    }
+    const std::vector<std::string> ribbon = platform::SearchHelp("ribbon");
+    EXPECT_EQ(std::find(ribbon.begin(), ribbon.end(), "Controls"), ribbon.end());
     platform::SendCommand(cmd::LanguageJapanese);
     EXPECT_EQ(platform::HelpWindowPage(), "koikoi-yaku");
     EXPECT_EQ(platform::SearchHelp("").front(), "はじめに");
     CloseHelp();
+    EXPECT_FALSE(platform::HelpWindowOpen());
 }

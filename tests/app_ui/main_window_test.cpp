@@ -35,12 +35,6 @@ class MainWindowTest : public ProgramTest {
         platform::SetClock(nullptr);
         StartProgram("0011111000");
     }
-    // Frees the running game as if it had ended, so the next test finds none.
-    static void EndGame() {
-        ReleaseCurrentGame();
-        gameState = -1;
-        SyncMenuChecks();
-    }
     // Answers every message box with `answer`, noting what was asked.
     void Answer(platform::BoxAnswer answer) {
         platform::testing::SetMessageBoxHook(

@@ -106,16 +106,14 @@ void RunAndQuit(const std::vector<Press>& presses) {
     EXPECT_EQ(data.Read("settei.dat").substr(0, 10), "0011111000");
 }
 
-TEST(Quit, AltGThenXThenEnterOnTheMenuBarEndsTheProgramCleanlyAndTabEnterGoesOn) {
+// Tab and Enter answer いいえ and play goes on; Enter alone ends the program.
+TEST(Quit, TheMenuBarsExitAndTheCloseBoxAskAndEndTheProgramCleanly) {
     const Press altG{Qt::Key_G, Qt::AltModifier, Press::MainWindow},
         x{Qt::Key_X, Qt::NoModifier, Press::Popup}, tab{Qt::Key_Tab, Qt::NoModifier, Press::Modal},
-        enter{Qt::Key_Return, Qt::NoModifier, Press::Modal};
+        enter{Qt::Key_Return, Qt::NoModifier, Press::Modal},
+        closeBox{Qt::Key_unknown, Qt::NoModifier, Press::CloseBox};
     RunAndQuit({altG, x, tab, enter, altG, x, enter});
-}
-
-TEST(Quit, TheCloseBoxAsksAndEndsTheProgramCleanly) {
-    RunAndQuit({{Qt::Key_unknown, Qt::NoModifier, Press::CloseBox},
-                {Qt::Key_Return, Qt::NoModifier, Press::Modal}});
+    RunAndQuit({closeBox, enter});
 }
 
 }  // namespace

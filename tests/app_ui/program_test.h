@@ -6,7 +6,10 @@
 
 #include <string>
 
+#include "app/games.h"
+#include "app/main_window.h"
 #include "app/startup.h"
+#include "core/program.h"
 #include "platform/dialog.h"
 #include "tests/app/data_dir.h"
 
@@ -22,6 +25,12 @@ class ProgramTest : public ::testing::Test {
     static void TearDownTestSuite() {
         delete data_;
         data_ = nullptr;
+    }
+    // Frees the running game as if it had ended, so the next test finds none.
+    static void EndGame() {
+        ReleaseCurrentGame();
+        gameState = -1;
+        SyncMenuChecks();
     }
     void TearDown() override {
         platform::testing::SetDialogHook(nullptr);

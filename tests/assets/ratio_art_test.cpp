@@ -111,13 +111,6 @@ TEST_F(RatioArt, MasksAreBlackAndWhiteAtEveryRatio) {
                     ASSERT_TRUE(BlackOrWhite(mask.pixel(x, y)))
                         << base << " at " << ratio << ": " << x << "," << y;
         }
-        // The glow strip's sixth cell.
-        const Surface& strip = LoadImage(TableImage(300, 1));
-        const int cell = strip.Width() / 6;
-        const QImage& glow = strip.Image();
-        for (int y = 0; y < glow.height(); ++y)
-            for (int x = DeviceEdge(5 * cell, ratio); x < glow.width(); ++x)
-                ASSERT_TRUE(BlackOrWhite(glow.pixel(x, y))) << "glow mask at " << ratio;
     }
 }
 

@@ -7,14 +7,9 @@
 #include <cmath>
 #include <cstring>
 
-namespace {
+#include "assets/sounds/wave_file.h"
 
-uint32_t Field(const std::string& bytes, size_t offset, int size) {
-    uint32_t value = 0;
-    for (int i = size - 1; i >= 0; --i)
-        value = value << 8 | static_cast<uint8_t>(bytes[offset + i]);
-    return value;
-}
+namespace {
 
 double Rms(const std::vector<int16_t>& s, size_t first, size_t last) {
     double sum = 0;
@@ -22,34 +17,21 @@ double Rms(const std::vector<int16_t>& s, size_t first, size_t last) {
     return std::sqrt(sum / (last - first)) / 32768.0;
 }
 
-TEST(SoundEffects, EachIsMono16BitPcmAtItsRateAndLength) {
-    // Rate and length in milliseconds of 191 … 197, as the table of effects.
-    const int expected[][3] = {
-        {191, 22050, 668},  {192, 44100, 21},  {193, 22050, 966}, {194, 22050, 5541},
-        {195, 22050, 3141}, {196, 22050, 427}, {197, 44100, 140},
-    };
-    for (const auto& [number, rate, ms] : expected) {
-        const std::string wav = MakeWaveFile(number);
-        ASSERT_GE(wav.size(), 44u) << number;
-        EXPECT_EQ(wav.substr(0, 4), "RIFF");
-        EXPECT_EQ(Field(wav, 4, 4), wav.size() - 8);
-        EXPECT_EQ(wav.substr(8, 8), "WAVEfmt ");
-        EXPECT_EQ(Field(wav, 16, 4), 16u);
-        EXPECT_EQ(Field(wav, 20, 2), 1u) << "PCM";
-        EXPECT_EQ(Field(wav, 22, 2), 1u) << "mono";
-        EXPECT_EQ(Field(wav, 24, 4), static_cast<uint32_t>(rate)) << number;
-        EXPECT_EQ(Field(wav, 28, 4), static_cast<uint32_t>(rate * 2));
-        EXPECT_EQ(Field(wav, 32, 2), 2u);
-        EXPECT_EQ(Field(wav, 34, 2), 16u);
-        EXPECT_EQ(wav.substr(36, 4), "data");
-        const uint32_t frames = Field(wav, 40, 4) / 2;
-        EXPECT_EQ(wav.size(), 44 + frames * 2);
-        // The length, rounded to the millisecond, is the tabled one.
-        EXPECT_EQ(std::lround(frames * 1000.0 / rate), ms) << number;
+// Each is a RIFF WAVE file of its samples, PCM mono 16-bit at its rate,
+// lasting its length to the millisecond.
+TEST(SoundEffects, EachIsAMono16BitWaveFileOfItsRateAndLength) {
+    EXPECT_EQ(WaveFileBytes({1, -2}, 22050), std::string("RIFF\x28\0\0\0WAVEfmt \x10\0\0\0\1\0\1\0"
+                                                         "\x22\x56\0\0\x44\xAC\0\0\2\0\x10\0"
+                                                         "data\4\0\0\0\1\0\xFE\xFF",
+                                                         48));
+    for (const EffectFormat& format : EffectFormats) {
+        const auto samples = MakeEffectSamples(format.number);
+        EXPECT_EQ(MakeWaveFile(format.number), WaveFileBytes(samples, format.rate));
+        EXPECT_EQ(std::lround(samples.size() * 1000.0 / format.rate), format.lengthMs)
+            << format.number;
     }
-    EXPECT_EQ(MakeWaveFile(190), "");
-    EXPECT_EQ(MakeWaveFile(198), "");
-    EXPECT_EQ(MakeWaveFile(197), MakeWaveFile(197));  // the same on every run
+    EXPECT_EQ(MakeWaveFile(FirstEffect - 1), "");
+    EXPECT_EQ(MakeWaveFile(LastEffect + 1), "");
 }
 
 TEST(SoundEffects, EachIsAudibleUnclippedAndEndsInSilence) {
