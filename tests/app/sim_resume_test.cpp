@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <ostream>
 #include <string>
 
@@ -17,10 +18,6 @@ std::string KeepPath() {
     return testing::TempDir() + "kirabo_sim_resume_" + std::to_string(getpid()) + ".sav";
 }
 
-bool FileExists(const std::string& path) {
-    return access(path.c_str(), F_OK) == 0;
-}
-
 // Cuts the game of `args` after every `step`-th keepable moment in turn
 // until the game ends before the cut; returns how many cuts were tried.
 int CutEvery(const std::string& args, int step) {
@@ -31,7 +28,7 @@ int CutEvery(const std::string& args, int step) {
         std::remove(keep.c_str());
         std::string head =
             RunSim(args + " --trace --stop-after " + std::to_string(k) + " --keep " + keep).out;
-        if (!FileExists(keep)) {
+        if (!std::filesystem::exists(keep)) {
             EXPECT_EQ(head, whole) << args << " run to its end";
             break;
         }

@@ -10,10 +10,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QImage>
+#include <QRegularExpression>
 #include <QString>
 #include <QWidget>
 #include <algorithm>
 #include <functional>
+#include <regex>
 #include <set>
 #include <string>
 #include <utility>
@@ -70,30 +72,21 @@ TEST(LocaleLanguage, JapaneseForJapaneseAndThePlainLocaleEnglishForEveryOther) {
 namespace {
 
 bool HasJapanese(const std::string& text) {
-    for (QChar c : QString::fromStdString(text)) {
-        const char16_t u = c.unicode();
-        if ((u >= 0x3000 && u <= 0x30ff) || (u >= 0x4e00 && u <= 0x9fff) ||
-            (u >= 0xff00 && u <= 0xffef))
-            return true;
-    }
-    return false;
+    static const QRegularExpression japanese(
+        QStringLiteral("[\\x{3000}-\\x{30ff}\\x{4e00}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
+    return QString::fromStdString(text).contains(japanese);
 }
 
 // A Latin word in a Japanese text, apart from the names and marks the
-// Japanese program has always shown.
+// Japanese program has always shown; single letters are mnemonics and the x
+// of 640x480.
 bool HasEnglish(const std::string& text) {
     static const std::set<std::string> allowed = {"Kirabo", "Ver", "MIT", "License",
                                                   "OK",     "COM", "BGM", "English"};
-    std::string word;
-    for (char c : text + " ") {
-        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
-            word += c;
-            continue;
-        }
-        // Single letters are mnemonics and the x of 640x480.
-        if (word.size() > 1 && !allowed.count(word)) return true;
-        word.clear();
-    }
+    static const std::regex word("[A-Za-z]{2,}");
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), word);
+         it != std::sregex_iterator(); ++it)
+        if (!allowed.count(it->str())) return true;
     return false;
 }
 
@@ -127,9 +120,10 @@ struct Reader {
                 texts.emplace_back(text);
                 boxes.emplace_back(std::string(text), box);
             });
+        // The game settings' ｷｬﾝｾﾙ starts no game.
         platform::testing::SetDialogHook([this](platform::Dialog& d, int number) {
             Read(d, number);
-            d.End(1);
+            d.End(number == dlg::GameSettings ? 2 : 1);
         });
         platform::testing::SetMessageBoxHook(
             [this](const std::string& text, const std::string& caption) {
@@ -209,15 +203,9 @@ class LanguageTest : public ProgramTest {
             for (const auto& c : t.controls) texts.push_back(c.text);
         }
         reader.Watch();
-        for (int command :
-             {cmd::Records, cmd::About, cmd::Exit, cmd::KoiKoiYaku, cmd::HanaAwaseYaku})
+        for (int command : {cmd::Records, cmd::About, cmd::Exit, cmd::KoiKoiYaku,
+                            cmd::HanaAwaseYaku, cmd::NewGame})
             platform::SendCommand(command);
-        platform::testing::SetDialogHook([&](platform::Dialog& d, int number) {
-            if (number != 168) return;
-            reader.Read(d, number);
-            d.End(2);
-        });
-        platform::SendCommand(cmd::NewGame);
 
         StartGame(0);
         reader.Watch();

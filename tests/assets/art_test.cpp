@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QSvgRenderer>
 #include <QTransform>
-#include <set>
 
 #include "assets/art/card_art.h"
 #include "assets/catalogue.h"
@@ -35,10 +34,8 @@ TEST(Deck, HoldsEveryCardAndTheBack) {
 
 TEST(Deck, FacesDifferFromEachOtherAndFromTheBackAtEveryResolution) {
     for (int r = 0; r < 3; ++r) {
-        std::set<qint64> seen;
         for (int card = 0; card <= 48; ++card) {
             const QImage& face = LoadImage(TableImage(card, r)).Image();
-            EXPECT_TRUE(seen.insert(face.cacheKey()).second);
             for (int other = 0; other < card; ++other)
                 ASSERT_NE(face, LoadImage(TableImage(other, r)).Image())
                     << "cards " << other << " and " << card << " at resolution " << r;
