@@ -91,11 +91,10 @@ class StormTest : public ProgramTest, public ::testing::WithParamInterface<int> 
                 (gameState == 3 && subState <= 1) || gameState == 4 || gameState == 5;
             if (betweenTurns) fault = CheckKoiKoiInvariants();
         } else {
-            int player = gameState == HanaUserTurn && subState == 0 ? 0
-                         : gameState == HanaCom1Turn                ? 1
-                         : gameState == HanaCom2Turn                ? 2
-                                                                    : -1;
-            if (player >= 0) fault = HanaCheckBetweenTurns(player);
+            // The turns of the user (before a card is chosen) and of COM 1 and 2.
+            const int player = gameState - HanaUserTurn;
+            if (player >= 0 && player < 3 && (player > 0 || subState == 0))
+                fault = HanaCheckBetweenTurns(player);
         }
         ASSERT_EQ(fault, "") << "game " << currentGame << " state " << gameState;
     }

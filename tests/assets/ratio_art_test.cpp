@@ -149,24 +149,20 @@ void ExpectGlyphInStep(const Surface& sheet, QPoint picture, QPoint mask, int w,
 TEST_F(RatioArt, PanelGlyphsAndTheirMasksStayInStepAtEveryRatio) {
     // Koi-Koi at 800x600: ten digits in three sizes, the names of three
     // sizes, six plates, each picture above its mask.
+    const struct {
+        int base, columns, rows;
+        const char* what;
+    } sheets[] = {{703, 10, 3, "digit"}, {705, 3, 2, "name"}, {704, 6, 1, "plate"}};
     for (double ratio : Ratios) {
         assets::SetImageRatio(ratio);
-        const Surface& digits = LoadImage(TableImage(703, 1));
-        const int w = digits.Width() / 10, h = digits.Height() / 6;
-        for (int b = 0; b < 3; ++b)
-            for (int d = 0; d < 10; ++d)
-                ExpectGlyphInStep(digits, {d * w, 2 * b * h}, {d * w, (2 * b + 1) * h}, w, h,
-                                  "digit");
-        const Surface& names = LoadImage(TableImage(705, 1));
-        const int nw = names.Width() / 3, nh = names.Height() / 4;
-        for (int b = 0; b < 3; ++b)
-            for (int who = 0; who < 2; ++who)
-                ExpectGlyphInStep(names, {b * nw, 2 * who * nh}, {b * nw, (2 * who + 1) * nh}, nw,
-                                  nh, "name");
-        const Surface& plates = LoadImage(TableImage(704, 1));
-        const int pw = plates.Width() / 6, ph = plates.Height() / 2;
-        for (int column = 0; column < 6; ++column)
-            ExpectGlyphInStep(plates, {column * pw, 0}, {column * pw, ph}, pw, ph, "plate");
+        for (const auto& s : sheets) {
+            const Surface& sheet = LoadImage(TableImage(s.base, 1));
+            const int w = sheet.Width() / s.columns, h = sheet.Height() / (2 * s.rows);
+            for (int row = 0; row < s.rows; ++row)
+                for (int column = 0; column < s.columns; ++column)
+                    ExpectGlyphInStep(sheet, {column * w, 2 * row * h},
+                                      {column * w, (2 * row + 1) * h}, w, h, s.what);
+        }
     }
 }
 

@@ -142,7 +142,9 @@ TEST_F(MusicPlayer, AHugeTuneIsRefusedAndPlayGoesOnSilently) {
     std::filesystem::remove_all(folder);
 }
 
-TEST_F(MusicPlayer, ChangingTheTuneDuringAGameRestartsAtOnceAndTheOldNoticeRestartsNothing) {
+// The notice of a tune stopped for a change or by the result banner
+// restarts nothing.
+TEST_F(MusicPlayer, ChangingTheTuneDuringAGameRestartsAtOnceAndNoStoppedTuneComesBack) {
     gameState = 0;
     MusicPlay();
     ASSERT_EQ(TuneName(), "kirabo.mid");
@@ -155,6 +157,9 @@ TEST_F(MusicPlayer, ChangingTheTuneDuringAGameRestartsAtOnceAndTheOldNoticeResta
     EXPECT_EQ(platform::testing::TuneStarts(), starts);
     // The new tune loops as usual.
     EXPECT_TRUE(ItsEndStartsItAgain());
+    MusicStop();  // the result banner
+    EXPECT_EQ(RmsAfter(DeliverNotices, 0.5), 0.0);
+    EXPECT_EQ(TuneName(), "");
 }
 
 // None stops at once and no later notice restarts; a tune chosen after it
@@ -186,17 +191,6 @@ TEST_F(MusicPlayer, ChoosingATuneWithNoGameKeepsTheTitleTuneForTheNextGame) {
     EXPECT_EQ(TuneName(), "kyouwa.mid");
     EXPECT_EQ(DeliverNotices(), 1);  // the title tune's, swallowed
     EXPECT_EQ(platform::testing::TuneStarts(), starts + 1);
-}
-
-TEST_F(MusicPlayer, TheResultBannerSilencesTheGameAndTheTitleTuneFollows) {
-    gameState = 0;
-    MusicForNewGame();
-    MusicStop();  // the result banner
-    EXPECT_EQ(RmsAfter(DeliverNotices, 0.5), 0.0);
-    EXPECT_EQ(TuneName(), "");
-    gameState = -1;
-    MusicPlay();  // the game is over
-    EXPECT_EQ(TuneName(), "title.mid");
 }
 
 TEST_F(MusicPlayer, AMissingOrDamagedFileGivesSilence) {
