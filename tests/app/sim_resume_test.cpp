@@ -13,15 +13,12 @@
 
 namespace {
 
-// Tests of this file may run at once in separate processes.
-std::string KeepPath() {
-    return testing::TempDir() + "kirabo_sim_resume_" + std::to_string(getpid()) + ".sav";
-}
-
 // Cuts the game of `args` after every `step`-th keepable moment in turn
 // until the game ends before the cut; returns how many cuts were tried.
 int CutEvery(const std::string& args, int step) {
-    const std::string keep = KeepPath();
+    // Tests of this file may run at once in separate processes.
+    const std::string keep =
+        testing::TempDir() + "kirabo_sim_resume_" + std::to_string(getpid()) + ".sav";
     const std::string whole = RunSim(args + " --trace").out;
     int cuts = 0;
     for (int k = 1;; k += step) {
