@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/records_dialog.h"
@@ -27,11 +27,9 @@ int RunSettings(std::function<void(Dialog&)> play) {
     return result;
 }
 
-void SetRules(int game, int hands, int sake, int oyaken) {
-    currentGame = game;
-    handsOption = hands;
-    sakeOption = sake;
-    oyakenOption = oyaken;
+// The rules that stand: game, hands, sake, oyaken.
+std::tuple<int&, int&, int&, int&> Rules() {
+    return std::tie(currentGame, handsOption, sakeOption, oyakenOption);
 }
 
 constexpr int ClearButton = 1021;
@@ -56,7 +54,7 @@ std::vector<std::string> RecordsTexts(std::function<void(Dialog&)> more = nullpt
 
 // It opens with the current choices checked.
 TEST(SettingsDialog, HanaAwaseModeGreysTheKoiKoiRulesButNotTheirLabels) {
-    SetRules(1, 1, 2, 1);
+    Rules() = std::tuple{1, 1, 2, 1};
     RunSettings([](Dialog& d) {
         EXPECT_TRUE(d.IsButtonChecked(HanaAwase));
         EXPECT_FALSE(d.IsButtonChecked(KoiKoi));
@@ -81,13 +79,13 @@ TEST(SettingsDialog, HanaAwaseModeGreysTheKoiKoiRulesButNotTheirLabels) {
 }
 
 // What the player clicks, then OK (1) or ｷｬﾝｾﾙ (2), and the rules that
-// stand afterwards: game, hands, sake, oyaken.
+// stand afterwards.
 TEST(SettingsDialog, OkStoresTheChoicesAndCancelNone) {
     struct Case {
-        std::array<int, 4> before;
+        std::tuple<int, int, int, int> before;
         std::vector<int> clicks;
         int button;
-        std::array<int, 4> after;
+        std::tuple<int, int, int, int> after;
     } cases[] = {
         // Hana-awase and back keeps the Koi-Koi rules chosen before.
         {{0, 0, 1, 0}, {Sake5, OyakenOn, HanaAwase, KoiKoi, HandsUnlimited}, 1, {0, 2, 2, 1}},
@@ -98,21 +96,20 @@ TEST(SettingsDialog, OkStoresTheChoicesAndCancelNone) {
         {{1, 0, 0, 0}, {Sake5}, 1, {1, 0, 0, 0}},
     };
     for (const Case& c : cases) {
-        SetRules(c.before[0], c.before[1], c.before[2], c.before[3]);
+        Rules() = c.before;
         int result = RunSettings([&](Dialog& d) {
             for (int id : c.clicks) d.Click(id);
             d.Click(c.button);
         });
         EXPECT_EQ(result, c.button == 1 ? 1 : 0);
-        EXPECT_EQ((std::array<int, 4>{currentGame, handsOption, sakeOption, oyakenOption}), c.after)
-            << ::testing::PrintToString(c.clicks);
+        EXPECT_EQ(Rules(), c.after) << ::testing::PrintToString(c.clicks);
     }
 }
 
 // Enter presses the default button when a radio button has the focus (the
 // focused push button: see the yaku dialog's keys).
 TEST(SettingsDialog, EnterOnARadioButtonPressesOk) {
-    SetRules(0, 0, 0, 0);
+    Rules() = std::tuple{0, 0, 0, 0};
     int result = RunSettings([](Dialog& d) {
         d.SetFocusItem(HanaAwase);
         EXPECT_EQ(d.ChosenButton(), 1);

@@ -91,10 +91,6 @@ inline std::vector<int16_t> HearAfter(const std::function<void()>& action, doubl
 inline void PostNotice() {
     ++harness::posted;
 }
-// Notices posted and not delivered yet.
-inline int PendingNotices() {
-    return harness::posted;
-}
 // Waits until the audio thread has posted a notice; false after a long while.
 inline bool WaitForNotice() {
     return harness::WaitUntil([] { return harness::posted > 0; });

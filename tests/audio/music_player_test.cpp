@@ -205,7 +205,7 @@ TEST_F(MusicPlayer, AMissingOrDamagedFileGivesSilence) {
     // the notices would follow each other without end.
     ASSERT_TRUE(WaitForNotice());
     HearAfter(DeliverNotices, 1.0);
-    EXPECT_EQ(PendingNotices(), 0);
+    EXPECT_EQ(DeliverNotices(), 0);
     EXPECT_EQ(platform::testing::TuneStarts(), starts + 1);
 }
 
