@@ -21,21 +21,13 @@
 
 namespace {
 
-// Started once: the screen is set before the toolkit starts.
-class HiDpiEnvironment : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        setenv("QT_QPA_PLATFORM", "offscreen:configfile=" KIRABO_HIDPI_SCREENS, 1);
-        // The first screen shown at twice its pixels, the second as it is.
-        setenv("QT_SCREEN_SCALE_FACTORS", "uhd=2;hd=1", 1);
-        static int argc = 1;
-        static char name[] = "kirabo-test";
-        static char* argv[] = {name, nullptr};
-        platform::InitPlatform(argc, argv);
-    }
-};
-[[maybe_unused]] auto* const environment =
-    ::testing::AddGlobalTestEnvironment(new HiDpiEnvironment);
+// The screens, set before the toolkit starts.
+[[maybe_unused]] const bool screensSet = [] {
+    setenv("QT_QPA_PLATFORM", "offscreen:configfile=" KIRABO_HIDPI_SCREENS, 1);
+    // The first screen shown at twice its pixels, the second as it is.
+    setenv("QT_SCREEN_SCALE_FACTORS", "uhd=2;hd=1", 1);
+    return true;
+}();
 
 // Lets the window settle into a new size or screen.
 void Settle() {
