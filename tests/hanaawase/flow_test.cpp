@@ -148,17 +148,6 @@ TEST_F(HanaFlowTest, ACardMatchingTwoTakesTheCandidateUnderTheCursor) {
     EXPECT_EQ(hana.hands[0][7], 40);  // the drawn card waits in slot 7
 }
 
-TEST_F(HanaFlowTest, TheCursorWrapsAroundTheHand) {
-    StartUsersTurnWithTwoMatches();
-    const int wraps[][2] = {{-1, 2}, {3, 0}};
-    for (const auto& w : wraps) {
-        cursorSlot = w[0];
-        redrawRequested = 1;
-        HanaAwaseStep();
-        EXPECT_EQ(cursorSlot, w[1]) << w[0];
-    }
-}
-
 // A click or an Enter given before the user's turn begins (during the deal
 // or the computers' turns) plays no card when the turn starts.
 TEST_F(HanaFlowTest, InputGivenBeforeTheTurnBeginsIsDropped) {
