@@ -7,29 +7,19 @@
 
 #include "core/program.h"
 #include "hanaawase/flow.h"
+#include "hanaawase/self_play.h"
 #include "hanaawase/state.h"
 
 struct UserPolicy {
     enum Kind { First, Last, AtRandom } kind = First;
     uint32_t state = 1;
-    int Next(int n) {
-        state = state * 1103515245u + 12345u;
-        return static_cast<int>((state >> 16) % static_cast<uint32_t>(n));
-    }
     // Sets the cursor and confirms whenever the game waits for the user.
     void Act() {
-        if (gameState == HanaUserTurn) {
-            if (subState == 1) {
-                int n = hana.handCount[0];
-                cursorSlot = kind == First ? 0 : kind == Last ? n - 1 : Next(n);
-                choiceConfirmed = 1;
-            } else if (subState == 2 || subState == 4) {
-                cursorSlot = kind == First ? 0 : kind == Last ? 1 : Next(2);
-                choiceConfirmed = 1;
-            }
-        } else if (gameState == HanaFinalWait) {
-            pointerClicked = 1;
-        }
+        HanaChooseForUser(kind == Last ? SelfPlayPolicy::Last : SelfPlayPolicy::First);
+        const bool choosing = subState == 1 || subState == 2 || subState == 4;
+        if (kind != AtRandom || gameState != HanaUserTurn || !choosing) return;
+        state = state * 1103515245u + 12345u;
+        cursorSlot = static_cast<int>((state >> 16) % (subState == 1 ? hana.handCount[0] : 2u));
     }
 };
 
