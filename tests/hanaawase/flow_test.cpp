@@ -147,27 +147,3 @@ TEST_F(HanaFlowTest, ACardMatchingTwoTakesTheCandidateUnderTheCursor) {
     EXPECT_EQ(hana.field[0], 8);
     EXPECT_EQ(hana.hands[0][7], 40);  // the drawn card waits in slot 7
 }
-
-// A click or an Enter given before the user's turn begins (during the deal
-// or the computers' turns) plays no card when the turn starts.
-TEST_F(HanaFlowTest, InputGivenBeforeTheTurnBeginsIsDropped) {
-    PointerView view;
-    SetHanaView(&view);
-    for (bool enter : {false, true}) {
-        SetHand(0, {2, 10, 20});
-        SetField({8, 30, 9});
-        gameState = HanaUserTurn;
-        subState = 0;
-        hana.chosenHandSlot = -1;
-        view.handSlot = 1;
-        pointerMoved = 1;
-        pointerClicked = enter ? 0 : 1;
-        choiceConfirmed = enter ? 1 : 0;
-        for (int i = 0; i < 3; ++i) HanaAwaseStep();  // the turn starts, then waits
-        EXPECT_EQ(gameState, HanaUserTurn) << enter;
-        EXPECT_EQ(subState, 1) << enter;
-        EXPECT_EQ(hana.chosenHandSlot, -1) << enter;
-        EXPECT_EQ(hana.handCount[0], 3) << enter;
-    }
-    SetHanaView(nullptr);
-}

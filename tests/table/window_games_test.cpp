@@ -2,7 +2,8 @@
 // new game, played through the real step function with the player's input
 // given as the main window receives it, every other turn by the pointer and
 // the others by the keyboard alone, the dialogs answered through their
-// buttons, until the banner is clicked away. The clock is fake.
+// buttons, until the banner is clicked away; a click and Enter given while a
+// computer plays are dropped. The clock is fake.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -88,8 +89,10 @@ class WindowGameTest : public ::testing::Test {
 
     // The pointer moves onto the card, which the next step raises, and clicks.
     void Click(Point p) {
+        const int waiting = subState;
         input_.OnMouseMove(p.x + 5, p.y + 5);
         StepCurrentGame();
+        EXPECT_EQ(subState, waiting) << "hovering chose";
         EXPECT_EQ(platform::ScreenImage().Pixel(p.x - 3, p.y), backBuffer.Pixel(p.x - 3, p.y));
         input_.OnLeftButtonDown(p.x + 5, p.y + 5);
     }
@@ -123,6 +126,7 @@ class WindowGameTest : public ::testing::Test {
                 // Left past the first card wraps to the last, Right past the last
                 // to the first, which Enter plays.
                 StepCurrentGame();  // the turn's start hit-tests where the pointer rests
+                EXPECT_EQ(subState, 1) << "a click or key given before the turn played";
                 for (int s = cursorSlot; s >= 0; --s) Key(platform::Key::Left);
                 EXPECT_EQ(cursorSlot, handCount[0] - 1);
                 Key(platform::Key::Right);
@@ -144,6 +148,10 @@ class WindowGameTest : public ::testing::Test {
                 }
                 Key(platform::Key::Left);
                 input_.OnKeyDown(platform::Key::Space);
+            } else if (gameState == 4 || (currentGame == 1 && gameState == HanaCom2Turn)) {
+                // Given while a computer plays, they belong to no turn of the human's.
+                input_.OnLeftButtonDown(HandPlace(0).x + 5, HandPlace(0).y + 5);
+                input_.OnKeyDown(platform::Key::Enter);
             } else if (gameState == finalState) {
                 ++banners_;
                 EXPECT_TRUE(platform::IsMenuItemEnabled(cmd::ScoreTable));
