@@ -24,7 +24,6 @@ using platform::SysColor;
 class HanaDialogTest : public ::testing::Test {
   protected:
     SolidTable table{0};
-    void TearDown() override { platform::testing::SetDialogHook(nullptr); }
 };
 
 // Runs `open` with `look` seeing each dialog (then closed with `closeId`).

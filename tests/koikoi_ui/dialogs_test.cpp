@@ -22,10 +22,6 @@ class DialogsTest : public SolidTable {
         SolidTable::SetUp();
         if (charWidth == 0) charWidth = 8, charHeight = 17;
     }
-    void TearDown() override {
-        platform::testing::SetDialogHook(nullptr);
-        SolidTable::TearDown();
-    }
 };
 
 constexpr int Stop = 1022, Continue = 1000;
