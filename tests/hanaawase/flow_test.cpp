@@ -4,7 +4,6 @@
 
 #include "cards/random.h"
 #include "core/records.h"
-#include "game_driver.h"
 #include "hanaawase/play.h"
 #include "table_setup.h"
 
@@ -143,7 +142,7 @@ TEST_F(HanaFlowTest, ACardMatchingTwoTakesTheCandidateUnderTheCursor) {
     EXPECT_EQ(subState, 2);
     pointerMoved = pointerClicked = 1;
     HanaAwaseStep();
-    EXPECT_TRUE(HasCaptured(0, 9));
+    EXPECT_EQ(hana.captured[0][HanaKindOf(9)][0], 9);
     EXPECT_EQ(hana.field[0], 8);
     EXPECT_EQ(hana.hands[0][7], 40);  // the drawn card waits in slot 7
 }

@@ -1,6 +1,5 @@
 #include "cards/random.h"
 #include "core/records.h"
-#include "game_runner.h"
 #include "koikoi_fixture.h"
 
 namespace {
