@@ -94,6 +94,24 @@ TEST_F(TableTest, HitTestsAnswerFieldSlotsEvenEmptyButOnlyHeldHandCards) {
     EXPECT_EQ(FieldSlotAt(FieldX(0, 16) + 2, FieldY(0, 16) + 2), 16);
 }
 
+// A flight lands exactly on its target and puts back what it passed over;
+// without animation a play onto a field card still ends shifted on top, in
+// one frame.
+TEST_F(TableTest, AFlightLandsOnItsTargetAndWithoutAnimationInOneFrame) {
+    RepaintAll();
+    int sx = StockX[0], sy = StockY[0], tx = FieldX(0, 6), ty = FieldY(0, 6), card = 17;
+    FlyCards(&sx, &sy, &tx, &ty, &card, 1, 200);
+    EXPECT_EQ(At(tx, ty), FaceColour(17));
+    EXPECT_EQ(At(tx + CardWidth[0] - 1, ty + CardHeight[0] - 1), FaceColour(17));
+    EXPECT_EQ(At(StockX[0] + 2, StockY[0] + 2), FaceColour(48));
+    animationOn = 0;
+    SetField({24});
+    const long before = presentCount;
+    FlyToField(0, 0, 0, 25);
+    EXPECT_EQ(presentCount - before, 1);
+    EXPECT_EQ(At(FieldX(0, 0) + PairOffset[0], FieldY(0, 0) + PairOffset[0]), FaceColour(25));
+}
+
 TEST_F(TableTest, CapturesFlyToConsecutivePlacesOfTheirPiles) {
     // Four カス captured this turn join one already in the pile.
     GiveCards(0, {3, 6, 7, 14, 15});
