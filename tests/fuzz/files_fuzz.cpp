@@ -8,52 +8,42 @@
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "core/program.h"
 #include "core/records.h"
 #include "core/settings.h"
 #include "core/storage.h"
+#include "tests/app/data_dir.h"
 
 namespace {
 
-std::string dataDir;
+// The program's folder in a private place, removed at exit.
+const TestDataDir& Data() {
+    static const TestDataDir data;
+    return data;
+}
 
 void Check(bool ok) {
     if (!ok) std::abort();
 }
 
-std::string Read(const std::string& name) {
-    std::ifstream in(dataDir + "/" + name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 bool Exists(const std::string& name) {
-    return access((dataDir + "/" + name).c_str(), F_OK) == 0;
+    return access(Data().Path(name).c_str(), F_OK) == 0;
 }
 
 void Start(const std::string& name, const std::string& bytes) {
-    for (const char* suffix : {"", ".damaged", ".damaged-2"})
-        unlink((dataDir + "/" + name + suffix).c_str());
-    std::ofstream(dataDir + "/" + name, std::ios::binary) << bytes;
-}
-
-std::string root;
-
-void RemoveFolder() {
-    std::system(("rm -rf " + root).c_str());
+    for (const char* suffix : {".damaged", ".damaged-2"})
+        unlink(Data().Path(name + suffix).c_str());
+    std::ofstream(Data().Path(name), std::ios::binary) << bytes;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    char tmpl[] = "/tmp/kirabo-fuzz-XXXXXX";
-    root = mkdtemp(tmpl);
-    std::atexit(RemoveFolder);
-    setenv("XDG_DATA_HOME", root.c_str(), 1);
-    dataDir = root + "/kirabo";
-    std::system(("mkdir -p " + dataDir).c_str());
+    Data().Write("settei.dat", "");
+    // libFuzzer's corpus folders may be named from where it was started.
+    Check(chdir(Data().oldCwd.c_str()) == 0);
     return 0;
 }
 
@@ -67,9 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
           backgroundChoice >= 0 && backgroundChoice <= 2 && handsOption >= 0 && handsOption <= 2);
     const bool ownSettings = ParseSettings(input.substr(0, 64));
     SaveSettings();
-    const std::string settings = Read("settei.dat");
+    const std::string settings = Data().Read("settei.dat");
     Check(settings == FormatSettings() && settings.size() == SettingsFileSize);
-    Check(ownSettings ? !Exists("settei.dat.damaged") : Read("settei.dat.damaged") == input);
+    Check(ownSettings ? !Exists("settei.dat.damaged") : Data().Read("settei.dat.damaged") == input);
     LoadSettings();
     Check(FormatSettings() == settings && !Exists("settei.dat.damaged-2"));
 
@@ -79,9 +69,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool ownRecord = ParseRecords(input.substr(0, 4096));
     Check(FormatRecords() == loaded);
     SaveWholeRecords();
-    const std::string record = Read("record.dat");
+    const std::string record = Data().Read("record.dat");
     Check(record == loaded && record.back() == '\0');
-    Check(ownRecord ? !Exists("record.dat.damaged") : Read("record.dat.damaged") == input);
+    Check(ownRecord ? !Exists("record.dat.damaged") : Data().Read("record.dat.damaged") == input);
     LoadRecords();
     Check(FormatRecords() == record && !Exists("record.dat.damaged-2"));
     return 0;

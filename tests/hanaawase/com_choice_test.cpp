@@ -28,15 +28,8 @@ TEST(HanaComChoiceTest, TheComputersChooseTheirCardsByTheirRules) {
         {"taken from the user who waits for it", {{21, 33}, {}, {}}, 1, {38}, {36, 37}, 0, 1, 1},
         {"taken from the other computer", {{}, {21, 33}, {}}, 2, {38}, {36, 37}, 0, 1, 1},
         {"taken for the computer's own yaku", {{}, {21, 33}, {}}, 1, {39}, {36, 37}, 0, 1, 1},
-        // 赤タン lacks 1; 四光 lacks only 0, as close a target and worth more.
-        {"its own yaku before a closer target",
-         {{}, {5, 9}, {}},
-         1,
-         {2, 8, 28, 44},
-         {0, 1, 10, 29, 45},
-         0,
-         1,
-         1},
+        // The 1 its 赤タン lacks, not the 0 四光 lacks, as close a target and worth more.
+        {"its own yaku first", {{}, {5, 9}, {}}, 1, {2, 8, 28, 44}, {0, 1, 10, 29, 45}, 0, 1, 1},
         {"no yaku in sight: the higher card", {}, 1, {31}, {30, 29}, 0, 1, 1},
     };
     for (const auto& c : cases) {

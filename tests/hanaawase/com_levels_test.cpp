@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "cards/random.h"
-#include "game_driver.h"
 #include "table_setup.h"
 
 namespace {

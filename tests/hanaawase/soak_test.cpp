@@ -3,7 +3,6 @@
 #include <string>
 
 #include "cards/random.h"
-#include "game_driver.h"
 #include "hanaawase/invariants.h"
 #include "table_setup.h"
 

@@ -1,12 +1,17 @@
 // Builds Hana-awase situations for tests: an empty table, cards placed in
-// hands, on the field, in the stock and in the captured lists.
+// hands, on the field, in the stock and in the captured lists; and plays
+// whole games.
 #pragma once
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "core/program.h"
+#include "hanaawase/flow.h"
+#include "hanaawase/self_play.h"
 #include "hanaawase/state.h"
 #include "hanaawase/tables.h"
 #include "hanaawase/view.h"
@@ -89,10 +94,36 @@ inline int SlotOf(int player, int card) {
     return -1;
 }
 
-inline bool HasCaptured(int player, int card) {
-    int kind = HanaKindOf(card);
-    for (int i = 0; i < hana.capturedCount[player][kind]; ++i) {
-        if (hana.captured[player][kind][i] == card) return true;
+// Plays Hana-awase through HanaAwaseStep for tests, answering for the user
+// the way kirabo-sim does, or at random from a generator of the test's own
+// (the program's generator is left to the game).
+struct UserPolicy {
+    enum Kind { First, Last, AtRandom } kind = First;
+    uint32_t state = 1;
+    // Sets the cursor and confirms whenever the game waits for the user.
+    void Act() {
+        HanaChooseForUser(kind == Last ? SelfPlayPolicy::Last : SelfPlayPolicy::First);
+        const bool choosing = subState == 1 || subState == 2 || subState == 4;
+        if (kind != AtRandom || gameState != HanaUserTurn || !choosing) return;
+        state = state * 1103515245u + 12345u;
+        cursorSlot = static_cast<int>((state >> 16) % (subState == 1 ? hana.handCount[0] : 2u));
     }
-    return false;
+};
+
+// Starts a game and steps it until it is over or `stop` says so; `beforeStep`
+// sees the state before every call. Returns the number of calls.
+inline long PlayGame(UserPolicy& policy, const std::function<bool()>& stop = nullptr,
+                     const std::function<void()>& beforeStep = nullptr) {
+    currentGame = 1;
+    gameState = 0;
+    subState = 0;
+    long calls = 0;
+    while (gameState != -1) {
+        if (stop && stop()) break;
+        policy.Act();
+        if (beforeStep) beforeStep();
+        HanaAwaseStep();
+        ++calls;
+    }
+    return calls;
 }

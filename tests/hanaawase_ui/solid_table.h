@@ -1,10 +1,13 @@
-// A Hana-awase hand at its start, on a table drawn with solid test pictures.
+// A Hana-awase hand at its start, on a table drawn with solid test pictures;
+// dialog hooks and table marks go with the table.
 #pragma once
 #include <gtest/gtest.h>
 
 #include "hanaawase/state.h"
 #include "hanaawase/ui/layout_tables.h"
+#include "hanaawase/ui/marks.h"
 #include "hanaawase/ui/table.h"
+#include "platform/dialog.h"
 #include "tests/hanaawase/table_setup.h"
 #include "tests/table/solid_table.h"
 
@@ -20,6 +23,10 @@ class SolidTable {
         hana.tickCounter = 0;
         HanaBuildLayout();
         PlainLayers();
+    }
+    ~SolidTable() {
+        platform::testing::SetDialogHook(nullptr);
+        HanaClearTableMarks();
     }
 
   private:

@@ -47,10 +47,6 @@ class HanaWindowViewTest : public PerResolution {
         subState = 0;
         HanaRedrawTable();
     }
-    void TearDown() override {
-        SetHanaView(nullptr);
-        HanaClearTableMarks();
-    }
 
     // Where an upright card at x, y lies.
     static platform::Rect CardAt(int x, int y) {
@@ -139,7 +135,6 @@ TEST_P(HanaWindowViewTest, TheResultsOpenOverTheFinishedTable) {
     });
     gameState = HanaHandEnd;
     HanaAwaseStep();
-    platform::testing::SetDialogHook(nullptr);
     EXPECT_EQ(seen, 2);
 }
 

@@ -67,16 +67,6 @@ class ChoiceTest : public KoiKoiTest {
     RecordingView view_;
 };
 
-// A click or Enter given before the turn begins plays nothing.
-TEST_F(ChoiceTest, InputGivenBeforeTheTurnBeginsIsDropped) {
-    subState = 0;
-    pointerX = 3, pointerY = 0;
-    pointerClicked = choiceConfirmed = 1;
-    for (int i = 0; i < 3; ++i) HumanTurnStep();
-    EXPECT_EQ(subState, 1);
-    EXPECT_EQ(koi.handCount[0], 8);
-}
-
 TEST_F(ChoiceTest, HoverMovesTheCursorAndOnlyAClickOnTheHandConfirms) {
     EXPECT_EQ(view_.raisedHand, std::set<int>{0});
     EXPECT_GT(view_.choosingTicks, 0);

@@ -61,22 +61,6 @@ TEST_F(DealTest, EveryOneOfTheEightFieldCardsCountsTowardsAWholeMonth) {
     }
 }
 
-TEST_F(PlayTest, FourthCardOfAMonthTakesTheOtherThree) {
-    SetField({4, 20, 6, 30, 7});
-    SetHand(0, {5, 12});
-    ASSERT_EQ(koi.matchCount[0][0], 3);
-    ResetTurnState();
-    PlayCard(0, 0);
-    EXPECT_EQ(std::vector<int>(koi.field, koi.field + 5), (std::vector<int>{-1, 20, -1, 30, -1}));
-    std::vector<int> pairs;
-    for (int f = 0; f < 5; ++f)
-        pairs.insert(pairs.end(), koi.capturePairs[f], koi.capturePairs[f] + 2);
-    EXPECT_EQ(pairs, (std::vector<int>{5, 4, -1, -1, -1, 6, -1, -1, -1, 7}));
-    EXPECT_EQ(koi.firstCaptureSlot, 0);
-    EXPECT_EQ(std::vector<int>(koi.pileCount[0], koi.pileCount[0] + 4),
-              (std::vector<int>{0, 1, 1, 2}));
-}
-
 // A slot emptied by a capture stays free until the turn ends (the flow's
 // choice test plays that turn); the next turn lays a card there.
 TEST_F(PlayTest, ASlotEmptiedByALastTurnsCaptureIsReused) {

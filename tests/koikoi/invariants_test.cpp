@@ -6,7 +6,6 @@
 
 #include "cards/random.h"
 #include "core/records.h"
-#include "game_runner.h"
 #include "koikoi/com_levels.h"
 #include "koikoi_fixture.h"
 

@@ -1,5 +1,5 @@
 // Builds Koi-Koi situations for the tests out of the real state and runs
-// the real functions on them.
+// the real functions on them, up to whole games.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -7,7 +7,9 @@
 
 #include "cards/cards.h"
 #include "core/program.h"
+#include "koikoi/flow.h"
 #include "koikoi/rules.h"
+#include "koikoi/self_play.h"
 #include "koikoi/state.h"
 #include "koikoi/view.h"
 #include "platform/clock.h"
@@ -71,11 +73,22 @@ class KoiKoiTest : public ::testing::Test {
         UpdateReach(0);
         UpdateReach(1);
     }
-    // The cards of p's reach list for yaku y.
-    static std::vector<int> ReachList(int p, int y) {
-        return std::vector<int>(koi.reachCards[p][y],
-                                koi.reachCards[p][y] + koi.reachCardCount[p][y]);
-    }
 
     platform::FakeClock clock_{0, 1000};
 };
+
+// Plays whole Koi-Koi games through KoiKoiStep, the human's side chosen by
+// kirabo-sim's policies: the first or the last card and match.
+// One game from the new-game command to the click on the result;
+// afterStep(stateBefore) runs after every step.
+template <typename AfterStep>
+void PlayWholeGame(bool first, AfterStep afterStep) {
+    gameState = 0;
+    subState = 0;
+    while (gameState != -1) {
+        ChooseForHuman(first ? SelfPlayPolicy::First : SelfPlayPolicy::Last);
+        int before = gameState;
+        KoiKoiStep();
+        afterStep(before);
+    }
+}

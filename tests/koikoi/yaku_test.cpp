@@ -82,7 +82,9 @@ TEST_F(YakuTest, ReachCardsAreGatheredFieldStockThenBothHands) {
     SetHand(0, {7});
     SetHand(1, {6});
     GiveCards(0, {10, 11, 14, 15, 18, 19, 22, 23, 26});
-    EXPECT_EQ(ReachList(0, YakuKasu), (std::vector<int>{38, 2, 39, 3, 7, 6}));
+    const int* list = koi.reachCards[0][YakuKasu];
+    EXPECT_EQ(std::vector<int>(list, list + koi.reachCardCount[0][YakuKasu]),
+              (std::vector<int>{38, 2, 39, 3, 7, 6}));
 }
 
 }  // namespace

@@ -26,11 +26,6 @@ namespace {
 
 class MarksTest : public SolidTable {
   protected:
-    void TearDown() override {
-        ClearTableMarks();
-        SolidTable::TearDown();
-    }
-
     // Whether the table shows nothing but itself within r.
     static bool Bare(const platform::Rect& r) {
         for (int y = r.top; y < r.bottom; ++y)
@@ -170,7 +165,6 @@ TEST_F(MarksTest, TheCountsFollowThePilesAndTheBadgeShowsAfterACallUntilTheNextD
             EXPECT_TRUE(Bare(KoiKoiBadgeRect(player ^ 1)));
             // A second call counts, and the badge grows to say so.
             EXPECT_EQ(TheKoiKoiWindowView().YakuMadeDialog(player, player == 1 ? 0 : -1), 0);
-            platform::testing::SetDialogHook(nullptr);
             EXPECT_GT(KoiKoiBadgeRect(player).Width(), badge.Width());
             DrawKoiKoiPanel();
             EXPECT_FALSE(Bare(badge));
@@ -211,7 +205,6 @@ TEST_F(MarksTest, TheScoreTableOpensOverTheFinishedTable) {
     });
     gameState = 5;
     KoiKoiStep();
-    platform::testing::SetDialogHook(nullptr);
     EXPECT_TRUE(seen);
     EXPECT_EQ(gameState, 2);
 }

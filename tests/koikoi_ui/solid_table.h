@@ -1,10 +1,13 @@
-// The Koi-Koi table in the human's turn, drawn with solid test pictures.
+// The Koi-Koi table in the human's turn, drawn with solid test pictures;
+// dialog hooks and table marks go with the test.
 #pragma once
 #include <gtest/gtest.h>
 
 #include "koikoi/ui/layout_tables.h"
+#include "koikoi/ui/marks.h"
 #include "koikoi/ui/table.h"
 #include "koikoi/ui/window_view.h"
+#include "platform/dialog.h"
 #include "tests/koikoi/koikoi_fixture.h"
 #include "tests/table/solid_table.h"
 
@@ -21,6 +24,11 @@ class SolidTable : public KoiKoiTest {
         koi.firstCaptureSlot = -1;
         for (auto& pair : koi.capturePairs) pair[0] = pair[1] = -1;
         UseResolution(0);
+    }
+    void TearDown() override {
+        platform::testing::SetDialogHook(nullptr);
+        koiui::ClearTableMarks();
+        KoiKoiTest::TearDown();
     }
 
     void UseResolution(int res) {

@@ -5,7 +5,6 @@
 
 #include <vector>
 
-#include "assets/catalogue.h"
 #include "koikoi/flow.h"
 #include "tests/koikoi_ui/solid_table.h"
 
@@ -18,27 +17,13 @@ constexpr platform::Color PileLayerColour = platform::Rgb(10, 60, 31);
 
 class TableTest : public SolidTable {
   protected:
-    // A glyph of a panel sheet laid on the plain table, as the panel lays it.
-    static platform::Surface Glyph(int sheet, int w, int h, int px, int py, int mx, int my) {
-        platform::Surface s(w, h, TableColour);
-        const platform::Surface& image = assets::LoadImage(assets::TableImage(sheet, resolution));
-        platform::DrawMasked(s, 0, 0, w, h, image, px, py, image, mx, my);
-        return s;
-    }
     static platform::Surface Digit(int v) {
         const int r = resolution, bg = backgroundChoice, dw = DigitWidth[r], dh = DigitHeight[r];
-        return Glyph(703, dw, dh, v * dw, 2 * bg * dh, v * dw, (2 * bg + 1) * dh);
+        return SheetCell(703, dw, dh, v * dw, 2 * bg * dh, v * dw, (2 * bg + 1) * dh);
     }
     static platform::Surface Plate(int column) {
         const int r = resolution, pw = PlateWidth[r], ph = PlateHeight[r];
-        return Glyph(704, pw, ph, column * pw, 0, column * pw, ph);
-    }
-    static bool Shows(const platform::Surface& layer, int x, int y,
-                      const platform::Surface& glyph) {
-        for (int j = 0; j < glyph.Height(); ++j)
-            for (int i = 0; i < glyph.Width(); ++i)
-                if (layer.Pixel(x + i, y + j) != glyph.Pixel(i, j)) return false;
-        return true;
+        return SheetCell(704, pw, ph, column * pw, 0, column * pw, ph);
     }
     // The raised cursor card reaches below the card's bottom-right corner,
     // clear of the glows.

@@ -8,6 +8,7 @@
 #include <set>
 #include <vector>
 
+#include "assets/catalogue.h"
 #include "core/program.h"
 #include "display/display.h"
 #include "platform/clock.h"
@@ -38,6 +39,23 @@ inline int Count(platform::Color c) {
     for (int y = 0; y < backBuffer.Height(); ++y)
         for (int x = 0; x < backBuffer.Width(); ++x) n += backBuffer.Pixel(x, y) == c;
     return n;
+}
+
+// Whether `layer` shows the picture with its top-left corner at (x, y).
+inline bool Shows(const platform::Surface& layer, int x, int y, const platform::Surface& picture) {
+    for (int j = 0; j < picture.Height(); ++j)
+        for (int i = 0; i < picture.Width(); ++i)
+            if (layer.Pixel(x + i, y + j) != picture.Pixel(i, j)) return false;
+    return true;
+}
+
+// The w x h cell of a panel sheet at (px, py), masked by the cell at
+// (mx, my), laid on the plain table as the panel lays it.
+inline platform::Surface SheetCell(int sheet, int w, int h, int px, int py, int mx, int my) {
+    platform::Surface s(w, h, TableColour);
+    const platform::Surface& image = assets::LoadImage(assets::TableImage(sheet, resolution));
+    platform::DrawMasked(s, 0, 0, w, h, image, px, py, image, mx, my);
+    return s;
 }
 
 // The cards whose picture, upright or turned, shows anywhere in the
