@@ -392,9 +392,18 @@ int Worth(const Sim& s, int seat) {
            yaku[(seat + 2) % 3] - BasePoints;
 }
 
-// One sample: each other hand takes, in the sample's order, cards of months
-// that player has not shown it lacks (others only when too few are left);
-// the stock takes what remains, in order.
+// The cards a player cannot hold by what it has shown: the months it lacked
+// and the cards its plays ruled out.
+HanaCardSet Shunned(const HanaObservation& o, int p) {
+    HanaCardSet cards = o.ruledOut[p];
+    for (unsigned months = o.lacking[p]; months; months &= months - 1)
+        cards |= HanaCardSet{15} << (4 * std::countr_zero(months));
+    return cards;
+}
+
+// One sample: each other hand takes, in the sample's order, cards it has not
+// shown it cannot hold (others only when too few are left); the stock takes
+// what remains, in order.
 void DealSample(const HanaObservation& o, const int* unseen, int unseenCount, Sim& s) {
     bool used[48] = {};
     s.seat = o.seat;
@@ -408,11 +417,12 @@ void DealSample(const HanaObservation& o, const int* unseen, int unseenCount, Si
                 if (card >= 0) s.hand[p][s.handCount[p]++] = card;
             continue;
         }
+        HanaCardSet shunned = Shunned(o, p);
         int want = o.handCount[p] < HanaHandSlots ? o.handCount[p] : HanaHandSlots;
         for (int pass = 0; pass < 2; ++pass) {
             for (int i = 0; i < unseenCount && s.handCount[p] < want; ++i) {
                 int card = unseen[i];
-                if (used[i] || (pass == 0 && (o.lacking[p] >> (card / 4) & 1))) continue;
+                if (used[i] || (pass == 0 && (shunned & HanaCardBit(card)))) continue;
                 used[i] = true;
                 s.hand[p][s.handCount[p]++] = card;
             }
@@ -426,30 +436,32 @@ void DealSample(const HanaObservation& o, const int* unseen, int unseenCount, Si
         if (!used[i]) s.stock[s.stockEnd++] = unseen[i];
 }
 
-// The filling above favours, for the first other player, any card of a month
-// it may hold, though a card the second one cannot hold more likely sits with
-// the first; when few cards are left that misplaces whole hands. Random
+// The filling above favours, for the first other player, any card it may
+// hold, though a card the second one cannot hold more likely sits with the
+// first; when few cards are left that misplaces whole hands. Random
 // exchanges between the two hands and the stock that never put more cards
-// where their month was shown lacking even this out: among the deals that
-// agree with everything shown, they tend to make each equally likely.
+// where they were shown not to be even this out: among the deals that agree
+// with everything shown, they tend to make each equally likely.
 void Rebalance(const HanaObservation& o, Sim& s, ComRandom& rng) {
     int first = (o.seat + 1) % HanaPlayers, second = (o.seat + 2) % HanaPlayers;
-    if (!(o.lacking[first] | o.lacking[second])) return;
+    HanaCardSet shunnedBy[2] = {Shunned(o, first), Shunned(o, second)};
+    if (!(shunnedBy[0] | shunnedBy[1])) return;
     int* place[2 * HanaHandSlots + HanaStockSize];
-    unsigned lacking[2 * HanaHandSlots + HanaStockSize];
+    HanaCardSet shunned[2 * HanaHandSlots + HanaStockSize];
     int n = 0;
-    for (int p : {first, second}) {
+    for (int k = 0; k < 2; ++k) {
+        int p = k == 0 ? first : second;
         for (int i = 0; i < s.handCount[p]; ++i) {
             place[n] = &s.hand[p][i];
-            lacking[n++] = o.lacking[p];
+            shunned[n++] = shunnedBy[k];
         }
     }
     for (int i = s.stockNext; i < s.stockEnd; ++i) {
         place[n] = &s.stock[i];
-        lacking[n++] = 0;
+        shunned[n++] = 0;
     }
     if (n < 2) return;
-    auto bad = [&](int card, int at) { return static_cast<int>(lacking[at] >> (card / 4) & 1); };
+    auto bad = [&](int card, int at) { return static_cast<int>(shunned[at] >> card & 1); };
     for (int k = 0; k < 2 * n; ++k) {
         int i = rng.Below(n), j = rng.Below(n);
         int a = *place[i], b = *place[j];

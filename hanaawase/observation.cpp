@@ -1,5 +1,7 @@
 #include "hanaawase/observation.h"
 
+#include "hanaawase/inference.h"
+
 HanaObservation ObserveHanaAwase(int seat, int cardInPlay) {
     HanaObservation o{};
     o.seat = seat;
@@ -16,6 +18,7 @@ HanaObservation ObserveHanaAwase(int seat, int cardInPlay) {
         }
         o.handCount[p] = hana.handCount[p];
         o.lacking[p] = static_cast<unsigned>(hana.lackingMonths[p]);
+        o.ruledOut[p] = HanaPlaysBySpecifiedRules(p) ? hana.ruledOut[p] : 0;
         o.totalScore[p] = hana.totalScore[p];
     }
     int own = 0;

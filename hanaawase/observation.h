@@ -20,6 +20,9 @@ struct HanaObservation {
     HanaCardSet captured[HanaPlayers];  // every card each player has taken
     int handCount[HanaPlayers];         // cards in each hand (the seat's as observed)
     unsigned lacking[HanaPlayers];      // months each player showed it lacked
+    // Cards each player's plays showed it does not hold, given only for the
+    // players that play by the specified rules.
+    HanaCardSet ruledOut[HanaPlayers];
     int stockCount;
     int dealer;
     int handsCompleted;

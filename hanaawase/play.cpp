@@ -4,6 +4,7 @@
 #include "core/program.h"
 #include "hanaawase/com_levels.h"
 #include "hanaawase/flow.h"
+#include "hanaawase/inference.h"
 #include "hanaawase/state.h"
 #include "hanaawase/tables.h"
 #include "hanaawase/view.h"
@@ -57,6 +58,8 @@ void CaptureOne(int player, int card, int f) {
 int HanaPlayCard(int player, int slot) {
     HanaView& view = CurrentHanaView();
     int card = hana.hands[player][slot];
+    if (slot != HanaDrawnSlot && HanaPlaysBySpecifiedRules(player))
+        hana.ruledOut[player] |= HanaRuledOutByPlay(player, card);
     hana.hands[player][slot] = -1;
     --hana.handCount[player];
 

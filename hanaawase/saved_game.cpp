@@ -123,6 +123,7 @@ void HanaWriteGame(SavedTextWriter& out) {
     ForEachHandArray(hana, [&](const char* name, int* values, int count, int, int) {
         out.Values(name, values, count);
     });
+    out.Words("ruledOut", hana.ruledOut, HanaPlayers);
 }
 
 std::string HanaReadGame(SavedTextReader& in) {
@@ -147,6 +148,9 @@ std::string HanaReadGame(SavedTextReader& in) {
         ForEachHandArray(read, [&](const char* name, int* values, int count, int min, int max) {
             in.Values(name, values, count, min, max);
         });
+        // Kept before the cards each seat has shown it lacks were recorded:
+        // nothing is known of them.
+        if (!in.AtEnd()) in.Words("ruledOut", read.ruledOut, HanaPlayers);
     }
     if (!in.AtEnd()) return "not a whole Hana-awase game";
     std::string fault = CheckScores(read, state, hands);
@@ -156,6 +160,8 @@ std::string HanaReadGame(SavedTextReader& in) {
             for (int kind = 0; kind < HanaKinds; ++kind)
                 if (read.capturedCount[p][kind] > HanaKindRoom[kind])
                     return "captured count out of range";
+        for (uint64_t cards : read.ruledOut)
+            if (cards >> 48) return "ruled-out card out of range";
         fault = CheckTurns(read, state);
         if (!fault.empty()) return fault;
         static HanaAwaseState previous;

@@ -2,8 +2,8 @@
 // game can be kept when the program ends and go on later exactly as it would
 // have: every place of every card, the yaku-watch tables the computer players
 // steer by, the scores, the dealer, the rules of the game, the random
-// generator, and each seat's own: the generator its thinking draws on and the
-// months it has shown it lacks.
+// generator, and each seat's own: the generator its thinking draws on, the
+// months it has shown it lacks and the cards its plays have ruled out.
 #pragma once
 #include <string>
 

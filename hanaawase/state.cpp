@@ -22,6 +22,7 @@ void HanaClearHand() {
     FillAll(hana.turnCapturedCount, 0);
     FillAll(hana.madeYaku, 0);
     FillAll(hana.lackingMonths, 0);
+    FillAll(hana.ruledOut, 0);
     FillAll(hana.reach, 0);
     FillAll(hana.wanted, -1);
     FillAll(hana.wantedCount, 0);

@@ -2,6 +2,7 @@
 // player has taken, the yaku-watch tables, the settlement and the game's
 // scores. One record in static storage, read by the table and its dialogs.
 #pragma once
+#include <cstdint>
 #include <vector>
 
 constexpr int HanaPlayers = 3;
@@ -48,6 +49,9 @@ struct HanaAwaseState {
     // For each player, the months that lay on the field whenever it laid a
     // hand card down without taking anything: months it showed it lacked.
     int lackingMonths[HanaPlayers];
+    // For each player, the cards (bit c for card c) that the specified
+    // computer players' rules show it cannot hold, had it played by them.
+    uint64_t ruledOut[HanaPlayers];
     int cardPoints[HanaPlayers];
     int yakuPoints[HanaPlayers];
     int handScore[HanaPlayers];

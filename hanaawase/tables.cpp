@@ -26,6 +26,13 @@ const HanaYakuCards YakuTargets[16] = {
     {5, {0, 8, 28, 44, 40}},                 // 五光
 };
 
+const int HanaReachCount[16] = {
+    2, 2, 2, 2,  // 藤シマ, 雨シマ, 桐シマ, くさ
+    1, 1, 2, 2,  // 月見, 花見, 猪鹿蝶, 松桐坊主
+    2, 2, 5, 2,  // のみ, 表菅原, 六タン, 赤タン
+    2, 6, 3, 4,  // 青タン, 七タン, 四光, 五光
+};
+
 // One row a month: the cards 4m .. 4m+3.
 const int CaptureRank[CardCount] = {
     44, 32, 25, 26,  // 松

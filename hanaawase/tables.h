@@ -31,6 +31,8 @@ struct HanaYakuCards {
     int cards[9];
 };
 extern const HanaYakuCards YakuTargets[16];
+// How many of a yaku's cards a player holds when one capture is missing.
+extern const int HanaReachCount[16];
 
 // The field card a computer player most wants to take: higher is better.
 extern const int CaptureRank[CardCount];

@@ -18,14 +18,6 @@ struct YakuMembership {
 };
 const YakuMembership membership;
 
-// How many of the yaku's cards a player holds when one capture is missing.
-const int ReachCount[HanaYakuCount] = {
-    2, 2, 2, 2,  // 藤シマ, 雨シマ, 桐シマ, くさ
-    1, 1, 2, 2,  // 月見, 花見, 猪鹿蝶, 松桐坊主
-    2, 2, 5, 2,  // のみ, 表菅原, 六タン, 赤タン
-    2, 6, 3, 4,  // 青タン, 七タン, 四光, 五光
-};
-
 // How many cards of each yaku the player has captured.
 void CountHeld(int player, int held[HanaYakuCount]) {
     for (int t = 0; t < HanaYakuCount; ++t) held[t] = 0;
@@ -112,7 +104,7 @@ void EvaluateReachWith(int player, const int* inPlay, int n) {
     CountHeld(player, held);
     bool any = false;
     for (int t = 0; t < HanaYakuCount; ++t) {
-        bool reached = held[t] == ReachCount[t];
+        bool reached = held[t] == HanaReachCount[t];
         hana.reach[player][t] = reached;
         any = any || reached;
     }
