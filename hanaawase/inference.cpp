@@ -42,8 +42,7 @@ struct Seen {
             taken |= pile[p];
         }
         for (int card : hana.field) field |= HanaCardBit(card);
-        for (int t = 0; t < HanaYakuCount; ++t)
-            inPlay[t] = std::popcount(yakuSets.of[t] & ~taken);
+        for (int t = 0; t < HanaYakuCount; ++t) inPlay[t] = std::popcount(yakuSets.of[t] & ~taken);
         for (int p = 0; p < HanaPlayers; ++p) {
             for (int t = 0; t < HanaYakuCount; ++t) {
                 held[p][t] = std::popcount(pile[p] & yakuSets.of[t]);
@@ -119,7 +118,8 @@ bool MaybeDeadMonth(const Seen& seen, HanaCardSet hidden, int card) {
 }
 
 bool ThrownBefore(int a, int b) {
-    return CardValue[a] < CardValue[b] || (CardValue[a] == CardValue[b] && KeepRank[a] < KeepRank[b]);
+    return CardValue[a] < CardValue[b] ||
+           (CardValue[a] == CardValue[b] && KeepRank[a] < KeepRank[b]);
 }
 
 }  // namespace

@@ -61,8 +61,7 @@ TEST(HanaInference, RuledOutCardsAreNeverHeldAndComeOnlyFromWhatIsSeen) {
                 for (int card : hana.hands[p]) hand |= HanaCardBit(card);
                 ASSERT_EQ(hana.ruledOut[p] & hand, 0u) << "seed " << seed << " player " << p;
             }
-            if ((gameState != HanaCom1Turn && gameState != HanaCom2Turn) || subState != 0)
-                return;
+            if ((gameState != HanaCom1Turn && gameState != HanaCom2Turn) || subState != 0) return;
             int p = gameState - HanaUserTurn;
             ruledOut += std::popcount(hana.ruledOut[p]);
             ++turnsChecked;
@@ -103,12 +102,7 @@ TEST(HanaInference, PlaysRuleOutWhatTheRulesWouldHavePlayedFirst) {
          10,
          {1, 2, 3, 8, 9},
          {4, 20, 47}},
-        {"the same capture with a card of the same value is a tie",
-         {47},
-         {},
-         45,
-         {44},
-         {46, 43}},
+        {"the same capture with a card of the same value is a tie", {47}, {}, 45, {44}, {46, 43}},
         {"a throw-away: the field's months, and cheaper cards nobody wants",
          {8},
          {44, 40},
