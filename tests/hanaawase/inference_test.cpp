@@ -13,7 +13,6 @@
 
 #include "cards/random.h"
 #include "cards/saved_text.h"
-#include "game_driver.h"
 #include "hanaawase/saved_game.h"
 #include "table_setup.h"
 
