@@ -119,6 +119,15 @@ TEST_F(KeptGame, SoundFilesOfBothGamesAndTheFuzzersSeedFilesReadBack) {
             handsOption = 0;  // the file brings its own rules back, and its state
             ASSERT_EQ(Refusal(text), "") << game << " " << moments;
             EXPECT_EQ(KeptGameText(""), text) << "read back and written again";
+            // Kept before the cards a computer's plays rule out were kept: the
+            // hand goes on with none ruled out.
+            if (size_t at = text.find("\nruledOut "); game == 1 && at != std::string::npos) {
+                EXPECT_TRUE(moments < 200 || Line(text, "ruledOut") != "0 0 0 0 0 0");
+                std::string before = text;
+                before.erase(at + 1, before.find('\n', at + 1) - at);
+                ASSERT_EQ(Refusal(Summed(before)), "") << moments;
+                EXPECT_EQ(KeptGameText(""), WithLine(text, "ruledOut", "0 0 0 0 0 0"));
+            }
         }
     }
     // The kept-game fuzzer starts from these files: they must be whole kept
@@ -162,6 +171,8 @@ TEST_F(KeptGame, DamagedForeignFormerOrImpossibleFilesAreRefused) {
         // Beyond the twelve months is no month at all.
         WithLine(koiText, "lackingMonths", "4096 0"),
         WithLine(hanaText, "lackingMonths", "0 4096 0"),
+        WithLine(hanaText, "ruledOut", "0 0 65536 0 0 0"),
+        WithLine(hanaText, "ruledOut", "0 0 0 0"),
     };
     for (const std::string& text : {koiText, hanaText}) {
         ASSERT_EQ(Refusal(text), "");

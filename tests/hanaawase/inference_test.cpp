@@ -1,6 +1,6 @@
 // What the plays of the ふつう computers rule out of their hands: never a
-// card they hold, never anything drawn from hidden cards, and kept with the
-// game.
+// card they hold, never anything drawn from hidden cards. (Kept games carry
+// it: see the kept-game tests.)
 #include "hanaawase/inference.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +12,6 @@
 #include <vector>
 
 #include "cards/random.h"
-#include "cards/saved_text.h"
-#include "hanaawase/saved_game.h"
 #include "table_setup.h"
 
 namespace {
@@ -124,55 +122,6 @@ TEST(HanaInference, PlaysRuleOutWhatTheRulesWouldHavePlayedFirst) {
         EXPECT_EQ(out & SetOf(c.ruledOut), SetOf(c.ruledOut)) << c.what;
         EXPECT_EQ(out & SetOf(c.possible), 0u) << c.what;
     }
-}
-
-std::string Written() {
-    SavedTextWriter out;
-    HanaWriteGame(out);
-    return out.Finish();
-}
-
-// The text with line `name` replaced by `line` (dropped when empty) and a
-// right checksum under it.
-std::string WithLine(const std::string& text, const std::string& name, const std::string& line) {
-    size_t at = text.find("\n" + name + " ") + 1;
-    std::string body = text.substr(0, at) + line + text.substr(text.find('\n', at) + 1);
-    body = body.substr(0, body.rfind("sum "));
-    char sum[32];
-    std::snprintf(sum, sizeof sum, "sum %08x\n", TextChecksum(body));
-    return body + sum;
-}
-
-std::string Read(const std::string& text) {
-    SavedTextReader in(text);
-    return in.ok() ? HanaReadGame(in) : "damaged";
-}
-
-// The cards ruled out go with a kept game; a game kept before they were
-// recorded reads back with none; a set beyond the 48 cards is refused.
-TEST(HanaInference, RuledOutCardsAreKeptWithTheGame) {
-    HanaTableTest table;
-    SeedRandom(7);
-    comLevel = 1;
-    UserPolicy policy;
-    int turns = 0;
-    PlayGame(policy, [&] { return gameState == HanaCom1Turn && subState == 0 && turns++ == 4; });
-    uint64_t ruledOut[HanaPlayers];
-    std::copy(std::begin(hana.ruledOut), std::end(hana.ruledOut), ruledOut);
-    ASSERT_NE(ruledOut[1] | ruledOut[2], 0u);
-    const std::string text = Written();
-
-    for (uint64_t& cards : hana.ruledOut) cards = 0;
-    ASSERT_EQ(Read(text), "");
-    for (int p = 0; p < HanaPlayers; ++p) EXPECT_EQ(hana.ruledOut[p], ruledOut[p]);
-
-    ASSERT_EQ(Read(WithLine(text, "ruledOut", "")), "") << "kept before: none known";
-    for (uint64_t cards : hana.ruledOut) EXPECT_EQ(cards, 0u);
-
-    ASSERT_EQ(Read(text), "");
-    EXPECT_NE(Read(WithLine(text, "ruledOut", "ruledOut 65536 0 0 0 0 0\n")), "");
-    EXPECT_NE(Read(WithLine(text, "ruledOut", "ruledOut 0 0 0 0\n")), "");
-    for (int p = 0; p < HanaPlayers; ++p) EXPECT_EQ(hana.ruledOut[p], ruledOut[p]) << "unchanged";
 }
 
 }  // namespace
