@@ -111,12 +111,10 @@ void ShowError(const std::string& text) {
     errorShown = text;
 }
 
-// The window program's shell forwards sound to the player the same way.
+// The window program's shell forwards effects to the player the same way.
 class SoundingShell : public ShellServices {
   public:
     void PlaySound(int number) override { PlayEffect(number); }
-    void PlayMusic() override { MusicPlay(); }
-    void StopMusic() override { MusicStop(); }
 };
 SoundingShell soundingShell;
 
