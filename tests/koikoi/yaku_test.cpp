@@ -45,7 +45,6 @@ TEST_F(YakuTest, EachCaptureAnnouncesWhatItMakesAndLargerLightsReplaceSmallerOne
         // Three lights with 柳に道風 make no 三光; the fourth makes 雨四光.
         {1, {0, 40}, {{8}, {}, 0}, {{28}, {YakuAmeshiko}, 8}},
         {1, {0, 8}, {{28}, {YakuSanko}, 6}, {{40}, {YakuAmeshiko}, 8}},
-        {1, {0, 8}, {{28}, {YakuSanko}, 6}, {{44}, {YakuShiko}, 10}},
         {1, {0, 8, 28}, {{44}, {YakuShiko}, 10}, {{40}, {YakuGoko}, 15}},
         {1, {0, 8, 40}, {{28}, {YakuAmeshiko}, 8}, {{44}, {YakuGoko}, 15}},
         // Yaku made together are all scored.

@@ -17,7 +17,6 @@
 #include "assets/menu.h"
 #include "cards/random.h"
 #include "core/program.h"
-#include "core/records.h"
 #include "display/display.h"
 #include "hanaawase/flow.h"
 #include "hanaawase/state.h"
@@ -200,10 +199,8 @@ TEST_F(WindowGameTest, KoiKoiGamesOfSixHandsArePlayedWithClicksAndKeysAtEachReso
     for (int res = 0; res < 3; ++res) {
         platform::SendCommand(cmd::Resolution640 + res);
         ASSERT_EQ(resolution, res);
-        const int gamesBefore = recKoiGamesPlayed, handsBefore = recKoiHandsPlayed;
         NewGame();
         ASSERT_EQ(gameState, 0);
-        EXPECT_TRUE(platform::IsMenuItemEnabled(cmd::ScoreTable));
         if (res == 0) {  // the score table and the yaku list open from the menu
             while (!(gameState == 3 && subState == 1)) StepCurrentGame();
             platform::SendCommand(cmd::ScoreTable);
@@ -211,8 +208,6 @@ TEST_F(WindowGameTest, KoiKoiGamesOfSixHandsArePlayedWithClicksAndKeysAtEachReso
             EXPECT_EQ(dialogs_[1204] + dialogs_[215], 2);
         }
         PlayToTheEnd();
-        EXPECT_EQ(recKoiGamesPlayed, gamesBefore + 1);
-        EXPECT_EQ(recKoiHandsPlayed, handsBefore + 6);
         EXPECT_EQ(dialogs_[1204], 6 * (res + 1) + 1);
     }
     // Somewhere in three games the yaku dialog came up and a field card was chosen.
@@ -232,7 +227,6 @@ TEST_F(WindowGameTest, AHanaAwaseGameIsPlayedWithClicksAndKeys) {
         }
         d.Click(1);
     });
-    ClearRecords();
     SeedRandom(3);  // a deal in which some plays have two table cards to choose from
     NewGame();
     ASSERT_EQ(gameState, 0);
@@ -242,6 +236,4 @@ TEST_F(WindowGameTest, AHanaAwaseGameIsPlayedWithClicksAndKeys) {
     EXPECT_GT(fieldChoices_, 0);
     EXPECT_EQ(dialogs_[218], 6);
     EXPECT_EQ(dialogs_[209], 6);
-    EXPECT_EQ(recHanaGamesPlayed, 1);
-    EXPECT_EQ(recHanaHandsPlayed, 6);
 }
