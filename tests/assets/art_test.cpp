@@ -20,9 +20,10 @@ using platform::White;
 TEST(Deck, HoldsEveryCardAndTheBack) {
     QSvgRenderer deck(QStringLiteral(":/kirabo/cards/deck.svg"));
     for (int card = 0; card <= 48; ++card) {
-        // Each card is drawn from its own origin over the whole card box (a
-        // missing element has an empty box).
-        QRectF bounds = deck.boundsOnElement(assets::art::CardElementId(card));
+        QString id = assets::art::CardElementId(card);
+        EXPECT_TRUE(deck.elementExists(id)) << id.toStdString();
+        // Each card is drawn from its own origin over the whole card box.
+        QRectF bounds = deck.boundsOnElement(id);
         EXPECT_LE(bounds.left(), 0.0) << card;
         EXPECT_LE(bounds.top(), 0.0) << card;
         EXPECT_GE(bounds.right(), assets::art::CardUnits.width()) << card;
