@@ -61,7 +61,6 @@ INSTANTIATE_TEST_SUITE_P(
     Runs, SimResumeCut,
     testing::Values(Run{"koikoi --seed 11 --hands 6 --sake 0 --oyaken 1 --human first", 1, 60},
                     Run{"koikoi --seed 12 --hands 6 --sake 1 --oyaken 0 --human last", 1, 60},
-                    Run{"koikoi --seed 13 --hands 6 --sake 2 --oyaken 1 --human last", 1, 60},
                     Run{"hanaawase --seed 21 --hands 6 --human first", 1, 100},
                     Run{"hanaawase --seed 22 --hands 6 --human last", 1, 100},
                     Run{"koikoi --seed 11 --hands 6 --level strong --human first", 5, 12},

