@@ -68,9 +68,8 @@ struct Sim {
 };
 
 // The specified players' rules, read on a sample: a yaku is in reach when
-// its cards held number exactly these, and then its cards still in play are
-// wanted.
-constexpr int ReachCount[HanaYakuCount] = {2, 2, 2, 2, 1, 1, 2, 2, 2, 2, 5, 2, 2, 6, 3, 4};
+// its cards held number exactly HanaReachCount, and then its cards still in
+// play are wanted.
 struct YakuSets {
     HanaCardSet of[HanaYakuCount] = {};
     unsigned ofCard[48] = {};  // bit t: the card is one of yaku t's
@@ -89,7 +88,7 @@ const YakuSets yakuSets;
 unsigned Reached(HanaCardSet pile) {
     unsigned reached = 0;
     for (int t = 0; t < HanaYakuCount; ++t)
-        if (CountCards(pile & yakuSets.of[t]) == ReachCount[t]) reached |= 1u << t;
+        if (CountCards(pile & yakuSets.of[t]) == HanaReachCount[t]) reached |= 1u << t;
     return reached;
 }
 
@@ -112,7 +111,7 @@ void UpdateReached(Sim& s, int p, HanaCardSet added) {
     unsigned reached = s.reached[p] & ~touched;
     for (; touched; touched &= touched - 1) {
         int t = std::countr_zero(touched);
-        if (CountCards(s.captured[p] & yakuSets.of[t]) == ReachCount[t]) reached |= 1u << t;
+        if (CountCards(s.captured[p] & yakuSets.of[t]) == HanaReachCount[t]) reached |= 1u << t;
     }
     s.reached[p] = reached;
     s.wants[p] = CardsOfYaku(reached);
@@ -223,7 +222,7 @@ int TargetScore(const Sim& s, int p, int t, bool everReached) {
 int TargetBandCard(const Sim& s, int p, int first, int second) {
     bool everReached = false;
     for (int t = 0; t < HanaYakuCount && !everReached; ++t)
-        everReached = CountCards(s.captured[p] & yakuSets.of[t]) >= ReachCount[t];
+        everReached = CountCards(s.captured[p] & yakuSets.of[t]) >= HanaReachCount[t];
     unsigned yaku = yakuSets.ofCard[first] | yakuSets.ofCard[second];
     int best = -1, bestBand = 0;
     for (; yaku; yaku &= yaku - 1) {
